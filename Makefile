@@ -1,0 +1,27 @@
+# The two everyday commands: `make run` and `make test`.
+# Both install whatever the build needs first (scripts/deps.sh).
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: deps build run test test-sanitize clean
+
+deps:
+	@bash scripts/deps.sh
+
+build: deps
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev -j $(JOBS)
+
+run: build
+	@./build/hxcalc
+
+test: build
+	@ctest --preset dev -j $(JOBS)
+
+# The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake --preset asan-ubsan >/dev/null
+	@cmake --build --preset asan-ubsan -j $(JOBS)
+	@ctest --preset asan-ubsan -j $(JOBS)
+
+clean:
+	@rm -rf build build-asan build-release

@@ -1,0 +1,58 @@
+// One program run's application context: the form model, the console, the
+// platform services and the table that sends a click to its handler.
+// Handlers are plain functions over the session, named after their control
+// and event (BUTTON1_ON runs a calculation).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "app/form_store.h"
+#include "app/platform.h"
+#include "console/text_console.h"
+
+namespace hx {
+
+// Thrown when the user closes the program from a menu; caught at the top,
+// which finishes the print job first.
+class ProgramExit : public std::exception {
+public:
+    const char* what() const noexcept override { return "program exit"; }
+};
+
+struct Session;
+using Handler = std::function<void(Session&)>;
+
+// Click handlers by form and control.
+class DispatchTable {
+public:
+    void add(const std::string& form, const std::string& control, Handler handler);
+    bool has(const std::string& form, const std::string& control) const;
+    // Runs the handler of a control; a control without one does nothing.
+    void dispatch(Session& session, const std::string& form, const std::string& control) const;
+
+private:
+    std::map<std::pair<std::string, std::string>, Handler> handlers_;
+};
+
+struct Session {
+    FormStore forms;
+    DispatchTable handlers;
+    TextConsole& console;
+    Platform& platform;
+
+    Session(TextConsole& c, Platform& p) : console(c), platform(p) {}
+
+    // Presses a button or option button as the user would.
+    void click(const std::string& form, const std::string& control) {
+        handlers.dispatch(*this, form, control);
+    }
+};
+
+// Builds the forms and the dispatch table of the program and runs its
+// start-up sequence: the state right after launch.
+void startProgram(Session& session);
+
+}  // namespace hx

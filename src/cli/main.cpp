@@ -1,0 +1,97 @@
+// hxcalc: thermal design and rating of shell-and-tube and double-tube heat
+// exchangers. The command line runs the program's scripted and checking
+// modes; without arguments it tells what it can do.
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/replay.h"
+#include "app/session.h"
+#include "console/number_picture.h"
+#include "console/scripted_console.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "hxcalc - thermal design and rating of shell-and-tube and double-tube heat exchangers\n"
+    "\n"
+    "Usage:\n"
+    "  hxcalc --help                      list these commands\n"
+    "  hxcalc --replay FILE               run a script of user actions headless and print\n"
+    "                                     the console transcript (exit 2: bad script line,\n"
+    "                                     3: an answer was not queued, 4: program error)\n"
+    "  hxcalc --picture PICTURE NUMBER... print NUMBERs through a number picture, as the\n"
+    "                                     reports print them, e.g. --picture \"###.##\" 3.5\n";
+
+int usageError(const std::string& message) {
+    std::cerr << "hxcalc: " << message << "\n\n" << kUsage;
+    return 2;
+}
+
+// Reads a command-line number strictly: the whole argument must be a number.
+bool parseNumber(const std::string& text, float& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtof(text.c_str(), &end);
+    return end != nullptr && *end == '\0';
+}
+
+int runPicture(const std::vector<std::string>& args) {
+    if (args.size() < 2) return usageError("--picture needs a picture and at least one number");
+    std::vector<float> values;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        float v = 0.0f;
+        if (!parseNumber(args[i], v)) return usageError("not a number: " + args[i]);
+        values.push_back(v);
+    }
+    try {
+        std::cout << hx::expandTabs(hx::formatUsing(args[0], values)) << '\n';
+    } catch (const hx::PictureError& e) {
+        std::cerr << "hxcalc: " << e.what() << '\n';
+        return 2;
+    }
+    return 0;
+}
+
+int runReplayFile(const std::string& path) {
+    std::ifstream script(path);
+    if (!script) {
+        std::cerr << "hxcalc: cannot read replay script " << path << '\n';
+        return hx::kReplayScriptError;
+    }
+    hx::ScriptedConsole console;
+    hx::ScriptedPlatform platform;
+    hx::Session session(console, platform);
+    hx::ReplayEnvironment env{session, console, platform, std::cout, std::cerr, {}};
+    try {
+        hx::startProgram(session);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        return hx::kReplayProgramError;
+    }
+    return hx::runReplay(script, path, env);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cout << kUsage;
+        return 0;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (command == "--picture") return runPicture({args.begin() + 1, args.end()});
+    if (command == "--replay") {
+        if (args.size() != 2) return usageError("--replay needs one script file");
+        return runReplayFile(args[1]);
+    }
+    return usageError("unknown command " + command);
+}

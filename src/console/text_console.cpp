@@ -1,0 +1,137 @@
+#include "console/text_console.h"
+
+#include <algorithm>
+
+#include "console/display_width.h"
+#include "console/number_picture.h"
+
+namespace hx {
+
+namespace {
+// A row far past anything a report addresses: a guard against a runaway
+// locate filling memory.
+constexpr int kMaxRow = 100000;
+constexpr int kTab = 8;
+}  // namespace
+
+void TextConsole::clear() {
+    page_.clear();
+    row_ = 0;
+    col_ = 0;
+    lineOpen_ = false;
+    cleared();
+    pageChanged();
+}
+
+void TextConsole::locate(int row, int col) {
+    row = std::clamp(row, 0, kMaxRow);
+    col = std::clamp(col, 0, kWidth - 1);
+    if (lineOpen_ && row != row_) endLineWithoutMoving();
+    row_ = row;
+    col_ = col;
+}
+
+void TextConsole::print(std::string_view text, LineEnd end) {
+    for (auto ch : splitChars(text)) {
+        if (ch == "\t") {
+            const int next = (col_ / kTab + 1) * kTab;
+            while (col_ < next && col_ < kWidth) putChar(" ");
+            if (col_ >= kWidth) endLine();
+        } else if (ch == "\n") {
+            endLine();
+        } else if (ch == "\r") {
+            col_ = 0;
+        } else {
+            putChar(ch);
+        }
+    }
+    if (!text.empty()) lineOpen_ = true;
+    if (end == LineEnd::End) endLine();
+    pageChanged();
+}
+
+void TextConsole::printUsing(std::string_view picture, std::span<const float> values,
+                             LineEnd end) {
+    print(formatUsing(picture, values), end);
+}
+
+void TextConsole::printUsing(std::string_view picture, std::initializer_list<float> values,
+                             LineEnd end) {
+    print(formatUsing(picture, values), end);
+}
+
+std::string TextConsole::input(std::string_view prompt) {
+    print(prompt, LineEnd::Keep);
+    std::string answer = readLine(std::string(prompt));
+    // Keep only the first line of whatever was supplied.
+    if (auto nl = answer.find_first_of("\r\n"); nl != std::string::npos) answer.resize(nl);
+    print(answer, LineEnd::End);
+    return answer;
+}
+
+std::string TextConsole::waitKey() { return readKey(); }
+
+void TextConsole::halt() {
+    if (lineOpen_ || col_ > 0) endLine();
+    print(kHaltLine1);
+    print(kHaltLine2);
+    readKey();
+}
+
+std::vector<std::string> TextConsole::screen() const {
+    std::vector<std::string> rows;
+    rows.reserve(page_.size());
+    for (const auto& r : page_) rows.push_back(rowText(r));
+    while (!rows.empty() && rows.back().empty()) rows.pop_back();
+    return rows;
+}
+
+std::string TextConsole::currentRowText() const {
+    if (row_ >= static_cast<int>(page_.size())) return {};
+    return rowText(page_[static_cast<std::size_t>(row_)]);
+}
+
+TextConsole::Row& TextConsole::rowAt(int r) {
+    if (r >= static_cast<int>(page_.size())) page_.resize(static_cast<std::size_t>(r) + 1);
+    Row& row = page_[static_cast<std::size_t>(r)];
+    if (row.size() < static_cast<std::size_t>(kWidth)) row.resize(kWidth);
+    return row;
+}
+
+void TextConsole::putChar(std::string_view ch) {
+    const int w = charWidth(codePoint(ch));
+    if (col_ + w > kWidth) endLine();  // wrap like a terminal
+    Row& row = rowAt(row_);
+    auto cell = [&](int c) -> Cell& { return row[static_cast<std::size_t>(c)]; };
+    // Overwriting half of a wide character blanks its other half.
+    for (int c = col_; c < col_ + w; ++c) {
+        if (cell(c).glyph.empty() && c > 0) cell(c - 1).glyph = " ";
+        if (c + 1 < kWidth && cell(c + 1).glyph.empty() && charWidth(codePoint(cell(c).glyph)) == 2)
+            cell(c + 1).glyph = " ";
+    }
+    cell(col_).glyph = std::string(ch);
+    if (w == 2) cell(col_ + 1).glyph.clear();
+    col_ += w;
+    lineOpen_ = true;
+}
+
+void TextConsole::endLineWithoutMoving() {
+    lineCompleted(currentRowText());
+    lineOpen_ = false;
+}
+
+void TextConsole::endLine() {
+    rowAt(row_);
+    endLineWithoutMoving();
+    row_ = std::min(row_ + 1, kMaxRow);
+    col_ = 0;
+}
+
+std::string TextConsole::rowText(const Row& row) {
+    std::string text;
+    for (const auto& c : row) text += c.glyph;
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+}  // namespace hx

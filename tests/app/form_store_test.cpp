@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "app/form_store.h"
+
+namespace hx {
+namespace {
+
+TEST(ReadNumber, LenientNumericPrefix) {
+    struct Row {
+        const char* text;
+        float value;
+    };
+    const Row rows[] = {
+        {"   395", 395.0f},
+        {"12.5mm", 12.5f},
+        {"-0.25", -0.25f},
+        {"+3", 3.0f},
+        {".5", 0.5f},
+        {"1e3", 1000.0f},
+        {"2.5E-2x", 0.025f},
+        {"7e", 7.0f},        // an exponent without digits is not part of the number
+        {"4 5", 4.0f},
+        {"", 0.0f},
+        {"-", 0.0f},
+        {".", 0.0f},
+        {"━", 0.0f},
+        {"　 ━", 0.0f},      // full-width blank is not a leading blank
+        {"―", 0.0f},
+        {"－", 0.0f},
+        {"correlation", 0.0f},
+        {" Sat.temp.", 0.0f},
+        {"      ― ", 0.0f},
+    };
+    for (const auto& r : rows) EXPECT_FLOAT_EQ(readNumber(r.text), r.value) << '"' << r.text << '"';
+}
+
+class FormStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms.addForm("MAINFORM", true);
+        forms.addForm("FORM4");
+        forms.addControl("MAINFORM", "EDIT75", {ControlKind::Edit, "  12", true, true});
+        forms.addControl("MAINFORM", "EDIT44", {ControlKind::Edit, "", true, true});
+        forms.addControl("FORM4", "EDIT44", {ControlKind::Edit, "x", true, true});
+    }
+    FormStore forms;
+};
+
+TEST_F(FormStoreTest, NamesAreUniquePerFormOnly) {
+    EXPECT_EQ(forms.resolve("EDIT75"), (std::pair<std::string, std::string>{"MAINFORM", "EDIT75"}));
+    EXPECT_EQ(forms.resolve("FORM4.EDIT44").first, "FORM4");
+    EXPECT_THROW(forms.resolve("EDIT44"), UnknownControl);  // on two forms
+    EXPECT_THROW(forms.resolve("EDIT999"), UnknownControl);
+    EXPECT_THROW(forms.resolve("FORM4.EDIT75"), UnknownControl);
+    EXPECT_THROW(forms.text("FORM99", "EDIT1"), UnknownControl);
+}
+
+TEST_F(FormStoreTest, ChangesAreNotifiedOnceAndOnlyWhenSomethingChanges) {
+    std::vector<std::string> seen;
+    const int h = forms.subscribe([&](const FormChange& c) { seen.push_back(c.form + "." + c.control); });
+    forms.setText("MAINFORM", "EDIT75", "3");
+    forms.setText("MAINFORM", "EDIT75", "3");
+    forms.setEnabled("FORM4", "EDIT44", false);
+    forms.showForm("FORM4");
+    forms.unsubscribe(h);
+    forms.setText("MAINFORM", "EDIT75", "4");
+    EXPECT_EQ(seen, (std::vector<std::string>{"MAINFORM.EDIT75", "FORM4.EDIT44", "FORM4."}));
+    EXPECT_FLOAT_EQ(forms.number("MAINFORM", "EDIT75"), 4.0f);
+    EXPECT_TRUE(forms.formVisible("FORM4"));
+}
+
+TEST(ControlKind, FromNamePrefix) {
+    EXPECT_EQ(kindFromName("EDIT75"), ControlKind::Edit);
+    EXPECT_EQ(kindFromName("TEXT20"), ControlKind::Text);
+    EXPECT_EQ(kindFromName("BUTTON1"), ControlKind::Button);
+    EXPECT_EQ(kindFromName("RADIO7"), ControlKind::Radio);
+    EXPECT_EQ(kindFromName("GROUP6"), ControlKind::Group);
+    EXPECT_THROW(kindFromName("LABEL1"), UnknownControl);
+}
+
+}  // namespace
+}  // namespace hx

@@ -1,0 +1,162 @@
+#include "console/number_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace hx {
+namespace {
+
+// All expected texts in this file are derived by hand from the picture rules
+// (and, for rounding, from the exact binary value of the float), not by
+// running the formatter.
+
+struct Case {
+    const char* picture;
+    std::vector<float> values;
+    const char* expected;
+};
+
+void checkAll(const std::vector<Case>& cases) {
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatUsing(c.picture, c.values), c.expected)
+            << "picture \"" << c.picture << "\"";
+    }
+}
+
+constexpr float kNan = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+TEST(NumberPicture, FieldsAndRestarts) {
+    checkAll({
+        {"###.##", {3.5f, -3.5f, 1234.5f}, "  3.50 -3.50%1234.5"},
+        {"#.###", {0.5f}, "0.500"},
+        {".####", {0.5f}, ".5000"},
+        {"##.##", {0.5f}, " 0.50"},
+        {"###.", {12.4f}, " 12."},
+        {"##", {-12.0f}, "%-12"},       // the minus needs a position too
+        {".##", {1.5f}, "%1.5"},        // no integer position at all
+        {".##", {-0.5f}, "%-0.5"},
+        {"#.##", {-0.5f}, "-0.50"},     // sign takes the position, zero still printed
+        {"#.##", {-0.001f}, "0.00"},    // rounds to zero: no minus
+        {"A=## B=##;", {1, 2, 3}, "A= 1 B= 2;A= 3 B="},
+        {"A=#.##, B=#.##", {1, 2}, "A=1.00, B=2.00"},
+        {"N=###, M=###", {1, 2}, "N=  1, M=  2"},
+        {"#.##.", {1.5f}, "1.50."},
+    });
+}
+
+TEST(NumberPicture, RoundsHalfAwayOnExactValue) {
+    checkAll({
+        {"#.##", {0.125f, -0.125f}, "0.13-0.13"},
+        {"#.##", {9.996f}, "%9.996"},   // 10.00 needs two integer positions
+        {"##.##", {9.996f}, "10.00"},
+        {"#.##", {2.675f}, "2.67"},     // 2.67499995...
+        {"#.##", {0.005f}, "0.00"},     // 0.00499999988...
+        {"#", {0.5f, 2.5f}, "13"},
+        {"##", {-2.5f}, "-3"},
+        {"(*) ##.#", {1.25f}, "(*)  1.3"},
+    });
+}
+
+TEST(NumberPicture, SignModes) {
+    checkAll({
+        {"+##.#", {3.5f, -3.5f}, " +3.5 -3.5"},
+        {"+#.#", {0.0f}, "+0.0"},
+        {"+#", {12.0f}, "%12"},
+        {"##.#+", {3.5f, -3.5f}, " 3.5+ 3.5-"},
+        {"##.#-", {3.5f, -3.5f}, " 3.5  3.5-"},
+        {"##-", {-12.0f}, "12-"},
+        {"+ ##", {5.0f}, "+  5"},       // '+' not followed by a field is text
+    });
+}
+
+TEST(NumberPicture, FillCurrencyAndSeparators) {
+    checkAll({
+        {"**#.##", {3.5f, -3.5f}, "**3.50*-3.50"},
+        {"\\###.##", {12.5f}, " \\12.50"},
+        {"\\###", {-5.0f}, " -\\5"},
+        {"**\\##", {5.0f}, "***\\5"},
+        {"#,###,###", {1234567.0f}, "1,234,567"},
+        {"###,###.#", {123456.0f}, "123,456.0"},
+        {"###,###.#", {1234567.0f}, "%1234567"},
+        {"##,###", {999.0f, -1000.0f}, "   999-1,000"},
+    });
+}
+
+TEST(NumberPicture, ExponentForm) {
+    checkAll({
+        {"#.###^^^^", {1234.5f}, "1.235E+03"},
+        {"#.###^^^^", {-1234.5f}, "-.123E+04"},
+        {"##.##^^^^", {1234.5f, -1234.5f}, "12.35E+02-1.23E+03"},
+        {"#.##^^^^^", {0.00015f}, "1.50E-004"},  // 1.49999996e-4 rounds up
+        {"#.#^^^^", {9.96f}, "1.0E+01"},
+        {"#.#^^^^", {0.0f}, "0.0E+00"},
+        {"+#.#^^^^", {250.0f}, "+2.5E+02"},
+        {"#.#^^^^-", {-250.0f}, "2.5E+02-"},
+    });
+    // 3e-38 has its first digit at 10^-38; with 70 mantissa digits before the
+    // point the exponent is -38 - 69 = -107, too long for two digits (marked
+    // with '%') but not for three.
+    const std::string wide(70, '#');
+    const std::string two = formatUsing(wide + "^^^^", {3e-38f});
+    EXPECT_EQ(two.front(), '%');
+    EXPECT_EQ(two.substr(two.size() - 5), "E-107");
+    const std::string three = formatUsing(wide + "^^^^^", {3e-38f});
+    EXPECT_NE(three.front(), '%');
+    EXPECT_EQ(three.substr(three.size() - 5), "E-107");
+}
+
+TEST(NumberPicture, LiteralText) {
+    checkAll({
+        {"伝熱量 ###.#", {12.34f}, "伝熱量  12.3"},
+        {"Calc. Limit ##", {5.0f}, "Calc. Limit  5"},
+        {"***** ##", {5.0f}, "*****  5"},
+        {"_#=##", {5.0f}, "#= 5"},
+        {"_+##", {5.0f}, "+ 5"},
+        {"a\t##", {5.0f}, "a\t 5"},
+        {"A=##.# B", {kNan}, "A=nan B"},
+        {"##", {kInf, -kInf}, "inf-inf"},
+    });
+}
+
+TEST(NumberPicture, PictureWithoutFieldIsAnError) {
+    try {
+        formatUsing("abc", {1.0f});
+        FAIL() << "no PictureError";
+    } catch (const PictureError& e) {
+        EXPECT_NE(std::string(e.what()).find("abc"), std::string::npos);
+    }
+    for (const char* picture : {"", "*****", "Calc. Limit", "+-", "_#"}) {
+        EXPECT_THROW(formatUsing(picture, {1.0f}), PictureError) << picture;
+    }
+}
+
+TEST(NumberPicture, FreeNumber) {
+    const struct {
+        float value;
+        const char* expected;
+    } cases[] = {
+        {0.03f, "0.03"},       {79.02f, "79.02"},      {1234.5f, "1234.5"},
+        {-3.5f, "-3.5"},       {100000.0f, "100000"},  {0.0f, "0"},
+        {-0.0f, "0"},          {0.1f, "0.1"},          {0.0001f, "0.0001"},
+        {1.5e-5f, "1.5E-05"},  {1e7f, "1E+07"},        {9999999.0f, "9999999"},
+        {12345678.0f, "1.234568E+07"},  // needs 8 digits: fall back to 7
+        {1.0f / 3.0f, "0.3333333"},     {kNan, "nan"}, {kInf, "inf"},
+        {-kInf, "-inf"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(freeNumber(c.value), c.expected) << c.expected;
+}
+
+TEST(NumberPicture, ExpandTabs) {
+    EXPECT_EQ(expandTabs("a\tb"), "a       b");
+    EXPECT_EQ(expandTabs("\t", 3), "     ");
+    EXPECT_EQ(expandTabs("伝\tx"), "伝      x");  // the kanji is two columns
+    EXPECT_EQ(expandTabs("12345678\tx"), "12345678        x");
+    EXPECT_EQ(expandTabs("ab\n\tc"), "ab\n        c");
+}
+
+}  // namespace
+}  // namespace hx
