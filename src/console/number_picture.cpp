@@ -290,9 +290,10 @@ std::string formatFixed(float value, const Field& f) {
     const int needed = digitCount + (signInField ? 1 : 0) + (f.currency ? 1 : 0) + separators;
     if (needed > f.intPositions) return "%" + freeNumber(value);
 
-    // Below 1: a single zero before the point when the field has any
-    // position before it (even one already taken by the sign or currency).
-    const bool leadingZero = digitCount == 0 && f.intPositions > 0;
+    // Below 1: a single zero before the point when the field has a position
+    // before it left over by the sign and currency, so the field keeps its
+    // width and columns of numbers stay aligned ("#.##" prints -0.5 as "-.50").
+    const bool leadingZero = digitCount == 0 && f.intPositions > needed;
     const int used = needed + (leadingZero ? 1 : 0);
     std::string out(static_cast<std::size_t>(std::max(0, f.intPositions - used)),
                     f.asteriskFill ? '*' : ' ');

@@ -39,7 +39,8 @@ TEST(NumberPicture, FieldsAndRestarts) {
         {"##", {-12.0f}, "%-12"},       // the minus needs a position too
         {".##", {1.5f}, "%1.5"},        // no integer position at all
         {".##", {-0.5f}, "%-0.5"},
-        {"#.##", {-0.5f}, "-0.50"},     // sign takes the position, zero still printed
+        {"#.##", {-0.5f}, "-.50"},      // the sign takes the only position: no zero
+        {"##.##", {-0.5f}, "-0.50"},
         {"#.##", {-0.001f}, "0.00"},    // rounds to zero: no minus
         {"A=## B=##;", {1, 2, 3}, "A= 1 B= 2;A= 3 B="},
         {"A=#.##, B=#.##", {1, 2}, "A=1.00, B=2.00"},
