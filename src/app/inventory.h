@@ -38,6 +38,11 @@ std::span<const FormSpec> formInventory();
 // The spec of one control; nullptr when there is none.
 const ControlSpec* findControlSpec(std::string_view form, std::string_view control);
 
+// The caption a control shows under a unit-and-language code (1..4): the
+// English or Japanese caption, or a code's own where a caption differs by
+// code; the resource text where the control has no caption of its own.
+std::string captionFor(std::string_view form, std::string_view control, int unitCode);
+
 // Adds every form (hidden) and every control with its resource text and
 // launch state to the store.
 void buildInventory(FormStore& forms);
