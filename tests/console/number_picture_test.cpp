@@ -51,7 +51,7 @@ TEST(NumberPicture, FieldsAndRestarts) {
 
 TEST(NumberPicture, RoundsHalfAwayOnExactValue) {
     checkAll({
-        {"#.##", {0.125f, -0.125f}, "0.13-0.13"},
+        {"#.##", {0.125f, -0.125f}, "0.13-.13"},
         {"#.##", {9.996f}, "%9.996"},   // 10.00 needs two integer positions
         {"##.##", {9.996f}, "10.00"},
         {"#.##", {2.675f}, "2.67"},     // 2.67499995...
