@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "console/display_width.h"
+
 namespace hx {
 
 void TerminalConsole::lineCompleted(const std::string& rowText) {
@@ -15,7 +17,11 @@ void TerminalConsole::lineCompleted(const std::string& rowText) {
 void TerminalConsole::cleared() { out_ << "\n" << std::flush; }
 
 std::string TerminalConsole::readLine(const std::string& prompt) {
-    out_ << currentRowText() << std::flush;
+    // The row up to the cursor, trailing blanks of the prompt included.
+    std::string shown = currentRowText();
+    const int pad = column() - displayWidth(shown);
+    if (pad > 0) shown.append(static_cast<std::size_t>(pad), ' ');
+    out_ << shown << std::flush;
     std::string line;
     if (!std::getline(in_, line)) throw NoAnswer(prompt);
     answerEchoed_ = true;

@@ -126,3 +126,26 @@ TEST(TextConsole, HaltPrintsTheNoticeOnLinesOfTheirOwnAndWaitsForAKey) {
 
 }  // namespace
 }  // namespace hx
+
+#include <sstream>
+
+#include "console/terminal_console.h"
+
+namespace hx {
+namespace {
+
+TEST(TerminalConsole, PromptAndTypedLineAppearOnceAndEndOfInputNeverHangs) {
+    std::istringstream in("N\n");
+    std::ostringstream out;
+    TerminalConsole con(in, out);
+    con.print("Tube side");
+    EXPECT_EQ(con.input("Again (Y/N) ? "), "N");
+    con.print("done");
+    // The terminal echoes the typed line itself: the prompt line is not repeated.
+    EXPECT_EQ(out.str(), "Tube side\nAgain (Y/N) ? done\n");
+    EXPECT_THROW(con.input("more ? "), NoAnswer);
+    EXPECT_THROW(con.waitKey(), NoAnswer);
+}
+
+}  // namespace
+}  // namespace hx
