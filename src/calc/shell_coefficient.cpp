@@ -1,0 +1,49 @@
+#include "calc/shell_coefficient.h"
+
+#include <cmath>
+
+#include "calc/option_codes.h"
+#include "calc/run_ended.h"
+#include "calc/units.h"
+
+namespace hx {
+
+namespace {
+constexpr const char* kReduceTubesMessage =
+    " ★ ウィンドウ画面 FORM７の伝熱管本数または長さを減らしてください。";
+constexpr const char* kShellVelocityJapanese = "    ｼｪﾙ側流体流速が異常";
+constexpr const char* kShellVelocityEnglish = "    Shell side fluid velocity is trouble";
+
+[[noreturn]] void endRun(TextConsole& console, const char* message) {
+    console.print(message);
+    console.halt();
+    throw RunEnded();
+}
+}  // namespace
+
+ShellCorrelation shellCorrelation(bool doubleTubeGeometry, float NT) {
+    if (doubleTubeGeometry || NT == 1.0f) return ShellCorrelation::Annulus;
+    return ShellCorrelation::Bell;
+}
+
+void checkShellReynolds(TextConsole& console, float Res) {
+    if (Res < 0.0f || !std::isfinite(Res)) endRun(console, kReduceTubesMessage);
+}
+
+void checkFinnedShellCoefficient(TextConsole& console, int unitCode, float Xs) {
+    if (Xs > 0.0f && std::isfinite(Xs)) return;
+    endRun(console, isJapanese(unitCode) ? kShellVelocityJapanese : kShellVelocityEnglish);
+}
+
+float manualShellCoefficient(float entered, int unitCode) {
+    return isSI(unitCode) ? entered * units::kKcalHPerWatt : entered;
+}
+
+float shellCoefficientInForce(float formulaXs, int coefficientSetting, int manualSide,
+                              float entered, int unitCode) {
+    const bool byHand =
+        coefficientSetting == kByHand && (manualSide == kManualShell || manualSide == kManualBoth);
+    return byHand ? manualShellCoefficient(entered, unitCode) : formulaXs;
+}
+
+}  // namespace hx
