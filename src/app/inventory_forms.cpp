@@ -1,0 +1,86 @@
+// The small forms: the figure window FORM2, the flow figure FORM3, the
+// unit-system form FORM6, the heat-transfer-coefficient form FORM8, the
+// phase-change form FORM9 and the wet-gas saturation-basis form FORM10.
+#include "app/inventory_tables.h"
+
+namespace hx::inventory {
+
+namespace {
+
+// Figure window: the exchanger drawing and its print button.
+constexpr ControlSpec kForm2[] = {
+    fixed("PICTURE1", "", "exchanger drawing, bitmap file 熱交詳細図.bmp"),
+    fixed("BUTTON3", "Prt", "print button of the figure window"),
+};
+
+// Flow figure: the schematic with the nozzle temperatures and flows.
+constexpr ControlSpec kForm3[] = {
+    fixed("PICTURE3", "", "flow figure, bitmap file vornfig1.bmp"),
+};
+
+// Unit system and language; OK stays disabled until a unit button is pressed.
+constexpr ControlSpec kForm6[] = {
+    fixed("BUTTON32", "SI unit ENGLISH", "code 1: English, SI units"),
+    fixed("BUTTON33", "旧工学単位系 ", "code 4: Japanese, engineering units"),
+    fixed("BUTTON34", "ＳＩ 単位系", "code 3: Japanese, SI units"),
+    disabled(fixed("BUTTON43", "O K")),
+};
+
+// Film coefficients by formula (with correction factors) or by hand. The
+// manual coefficients are in kcal/m2h degC (code 4) or W/m2K (codes 1, 3);
+// at launch the formula is chosen and the manual side is disabled.
+constexpr ControlSpec kForm8[] = {
+    captioned("TEXT173", "Selection of Heat transfer coefficient", "【熱伝達率の設定】"),
+    captioned("RADIO9", "by formula calculation", "計算式指定"),
+    captioned("TEXT174", "Modification coefficient for tube side Heat Tran.Coeffi.",
+              " ・管内側熱伝達率補正係数"),
+    field("EDIT119", "correction factor on the tube-side film coefficient, -", "1.0"),
+    captioned("TEXT175", "Modification coefficient for shell side Heat Tran.Coeffi.",
+              "・シェル側熱伝達率補正係数"),
+    field("EDIT120", "correction factor on the shell-side film coefficient, -", "1.0"),
+    captioned("RADIO10", "by manual input", "マニュアル指定"),
+    disabled(captioned("RADIO11", "Selection of a tube side", "管内側熱伝達率設定")),
+    disabled(captioned("RADIO12", "Selection of a shell side", "管外側熱伝達率設定")),
+    disabled(captioned("RADIO13", "Selection of the tube and shell side", "管内、管外側熱伝達率指定 ")),
+    disabled(captioned("TEXT169", "Tube side heat transfer coefficient",
+                       "                       管内側熱伝達率")),
+    disabled(field("EDIT115", "tube-side film coefficient by hand, kcal/m2h degC or W/m2K", "    ―")),
+    disabled(captioned("TEXT171", "W/m2K", "W/m2K", "kcal/m2hC")),
+    disabled(captioned("TEXT170", "Shell side heat transfer coefficient",
+                       "                       管外側熱伝達率")),
+    disabled(field("EDIT116", "shell-side film coefficient by hand, kcal/m2h degC or W/m2K", "    ―")),
+    disabled(captioned("TEXT172", "W/m2K", "W/m2K", "kcal/m2hC")),
+    fixed("BUTTON45", "Ｏ Ｋ"),
+    fixed("TEXT176", "", "message line of the manual-coefficient check"),
+    codeField("EDIT117", "film coefficients: 1 by formula, 2 by hand", "1", true),
+    codeField("EDIT118", "side entered by hand: 1 tube, 2 shell, 3 both", "1", true),
+};
+
+// Phase change of the condensing or evaporating side.
+constexpr ControlSpec kForm9[] = {
+    fixed("GROUP4", "【相変化の形態】"),
+    captioned("RADIO14", "Condensation", "凝縮"),
+    captioned("RADIO15", "Evaporation", "蒸発"),
+    fixed("BUTTON47", "OK"),
+    codeField("EDIT121", "phase change: 1 condensation, 2 evaporation, 0 not chosen", "", true),
+};
+
+// Saturation basis of a wet gas in the tubes.
+constexpr ControlSpec kForm10[] = {
+    fixed("GROUP5", ""),
+    captioned("RADIO16", " Sat.TemP.at Pressure air", " 加圧気体飽和温度選択"),
+    captioned("RADIO17", " Sat.Temp. at 1 atm", " 大気圧飽和温度選択"),
+    fixed("BUTTON48", "O K"),
+    codeField("EDIT125", "wet-gas saturation basis: 1 at the gas pressure, 2 at 1 atm"),
+};
+
+}  // namespace
+
+std::span<const ControlSpec> form2Controls() { return kForm2; }
+std::span<const ControlSpec> form3Controls() { return kForm3; }
+std::span<const ControlSpec> form6Controls() { return kForm6; }
+std::span<const ControlSpec> form8Controls() { return kForm8; }
+std::span<const ControlSpec> form9Controls() { return kForm9; }
+std::span<const ControlSpec> form10Controls() { return kForm10; }
+
+}  // namespace hx::inventory
