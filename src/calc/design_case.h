@@ -37,6 +37,7 @@ struct DesignCase {
     int coefficientSetting = 0;  // 1 by formula, 2 by hand
     int manualSide = 0;          // 1 tube, 2 shell, 3 both
     int weightCalculation = 0;   // 1 ON, 2 OFF
+    int solveForMirror = 0;      // FORM7's copy of the solve-for choice
 
     // Derived flags.
     TubePhase tubePhase = TubePhase::Liquid;
@@ -47,9 +48,12 @@ struct DesignCase {
     bool tapeUsed = false;       // "Y" twisted tape used
     bool lowFin = false;         // surface "LF" (else "B", plain)
 
-    // Streams. Flows kg/h (entered in ton/h, kg/h for the double tube).
+    // Streams. Wt and Ws are held in ton/h (entered in ton/h; the double tube's
+    // kg/h entries are divided by 1000) and the solver multiplies them by 1000.
     float Wt = 0.0f;   // tube-side mass flow
     float Ws = 0.0f;   // shell-side mass flow
+    float tubeMassFlow = 0.0f;   // kg/h, gas tube side: Wt·1000
+    float shellMassFlow = 0.0f;  // kg/h: Ws·1000
 
     // Tube bundle. Lengths in m (entered in mm).
     float NT = 0.0f;   // number of tubes
@@ -75,6 +79,13 @@ struct DesignCase {
     float shellBundleGap = 0.0f;   // gap shell/tube bundle, m
     float baffleHoleGap = 0.0f;    // gap baffle hole/tube, m
     float sealingStrips = 0.0f;    // bypass sealing plates
+    float windowTubes = 0.0f;      // tubes in one baffle window (console answer, cut-line code 2)
+    float windowRows = 0.0f;       // tube rows in one window (console answer, cut-line code 2)
+    float annulusFactor = 0.0f;    // double tube: the fin-thickness field's raw number; else 1
+
+    // Twisted tape, m (entered in mm).
+    float tapePitch = 0.0f;        // as entered: neck to neck; after reading: full turn, 2 × entered
+    float tapeThickness = 0.0f;
 
     // Temperatures, ℃ (entered in K in the SI codes).
     float T1 = 0.0f;   // Tsi: shell inlet (shell saturation temperature in the phase-change modes)
@@ -93,12 +104,15 @@ struct DesignCase {
     float waterContent = 0.0f;  // absolute humidity of the tube gas, kg/kgda (unit code 2)
     float Pt = 0.0f;   // tube inlet gas pressure, kg/cm2 (shell-side evaporation: shell inlet liquid temperature)
     float Ta = 0.0f;   // atmospheric dew point, ℃ (wet gas)
+    bool tubeColder = false;  // the tube fluid enters colder than the shell fluid (T3 < T1)
 
     // Hand-entered coefficients and the correction factors of the formulas.
     float manualXt = 0.0f;   // kcal/m2h℃
     float manualXs = 0.0f;   // kcal/m2h℃
     float tubeFactor = 0.0f;   // multiplier on the tube formula coefficient (default 1.0)
     float shellFactor = 0.0f;  // multiplier on the shell formula coefficient (default 1.0)
+    float enteredTubeFactor = 0.0f;   // FORM8 entries, used with the formula setting
+    float enteredShellFactor = 0.0f;
 
     // Hand-entered properties, working units: latent heat kcal/kg, density
     // kg/m3, specific heat kcal/kg℃, kinematic viscosity m2/h, conductivity kcal/mh℃.
@@ -110,6 +124,17 @@ struct DesignCase {
     float Dslv = 0.0f, Cslv = 0.0f, Vsl = 0.0f, Ksl = 0.0f;  // shell condensate film
     float tubeVapourCp = 0.0f;   // specific heat of the tube vapour or gas, kcal/kg℃
     float shellVapourCp = 0.0f;  // specific heat of the shell vapour or gas, kcal/kg℃
+
+    // Weight panel of the main form, as entered (used only by the weight estimate):
+    // thicknesses and diameters mm, densities kg/m3, other weight kg.
+    struct WeightPanel {
+        float tubeSheetThickness = 0.0f, tubeSheetDensity = 0.0f, tubeSheetDiameter = 0.0f,
+              tubeSheetCount = 0.0f;
+        float shellThickness = 0.0f, shellDensity = 0.0f;
+        float baffleThickness = 0.0f, baffleDensity = 0.0f, baffleCount = 0.0f;
+        float tubeDensity = 0.0f;
+        float otherWeight = 0.0f;
+    } weight;
 };
 
 struct RunResult {

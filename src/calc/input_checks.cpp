@@ -1,0 +1,255 @@
+#include "calc/input_checks.h"
+
+#include <cmath>
+#include <string>
+
+#include "calc/option_codes.h"
+#include "calc/run_ended.h"
+#include "console/number_picture.h"
+
+namespace hx {
+
+namespace {
+
+// A message in the two wordings.
+struct Message {
+    std::string_view japanese;
+    std::string_view english;
+    std::string_view in(int unitCode) const { return isJapanese(unitCode) ? japanese : english; }
+};
+
+// The presence checks, in the order they are made.
+constexpr Message kNoFluidMode{"         ｛上表｝流体の選択を行ってください",
+                               "         ｛ Upper colums 1 ｝still did not entry "};
+constexpr Message kNoTubeMethod{"         ｛上表｝管内側物性値が未登録",
+                                "         ｛ Upper colums 2 ｝still did not entry "};
+constexpr Message kNoShellMethod{"         ｛上表｝管外側物性値が未登録",
+                                 "         ｛ Upper colums 3 ｝still did not entry "};
+constexpr Message kNoFlowArrangement{"    ｛ 右表 ｝向流／並流の番号未登録",
+                                     "    ｛ Right colums ｝set the flow pattern No.(1 or 2)"};
+constexpr Message kNoDI{"    ｛ 右表 ｝伝熱管内径未登録",
+                        "    ｛ Right colums ｝set the Tube inside diameter"};
+constexpr Message kNoD0{"    ｛ 右表 ｝伝熱管外径未登録",
+                        "    ｛ Right colums ｝set the Tube outside diameter"};
+constexpr Message kNoPN{"    ｛ 右表 ｝管内側流体ﾊﾟｽ数未登録",
+                        "    ｛ Right colums ｝set the Tube side fluid pass number"};
+constexpr Message kNoFT{"    ｛ 右表 ｝ﾌｨﾝ肉厚が未登録", "    ｛ Right colums ｝set the Fin thicknes"};
+constexpr Message kNoFH{"    ｛ 右表 ｝ﾌｲﾝ高さが未登録", "    ｛ Right colums ｝set the Fin hight"};
+constexpr Message kNoFN{"    ｛ 右表 ｝ﾌｲﾝ間隔（山数/吋）未登録",
+                        "    ｛ Right colums ｝set the Fin pitch"};
+constexpr Message kNoTape{"     ｛ 右表 ｝伝熱促進用管内捻りﾃｰﾌﾟの有無未登録",
+                          "     ｛ Right colums ｝set the use of Twistet tape ”or not”"};
+
+constexpr std::string_view kBadTubeMethod = "        管内物性値入力方法は１～４の範囲です。";
+constexpr std::string_view kBadShellMethod = "        シェル側物性値入力方法は１～3の範囲です。";
+constexpr std::string_view kEqualInlets = "   Illegal setting temperature";
+constexpr std::string_view kOutletOutOfOrder = "   Illegal setting of outlet temperature";
+constexpr std::string_view kBadSurface = "   管外面形状は　1 or 2 を選択して下さい。";
+constexpr std::string_view kSelectionError =
+    "       <<<< 設定が間違ってます　→  １ or ２を選択して下さい >>>>";
+constexpr std::string_view kBadCutLineCode = "     管群配列の選択";
+constexpr std::string_view kBadTubeFluid = "     管内流体の選択";
+constexpr std::string_view kBadHeatTransferForm = "     伝熱形態の選択";
+constexpr std::string_view kCO2Over = "     CO2 over 100% range !";
+constexpr std::string_view kCO2O2Over = "     CO2+O2 over 100% range !";
+constexpr std::string_view kCO2O2H2OOver = "     CO2+O2+H2O over 100% range !";
+constexpr std::string_view kRuleLine = "  =============================================================";
+
+void clearAndHalt(TextConsole& console, int emptyLines, std::string_view message) {
+    console.clear();
+    for (int i = 0; i < emptyLines; ++i) console.print("");
+    haltRun(console, {message});
+}
+
+}  // namespace
+
+void haltRun(TextConsole& console, std::initializer_list<std::string_view> lines) {
+    for (std::string_view line : lines) console.print(line);
+    console.halt();
+    throw RunEnded();
+}
+
+void checkPresence(const DesignCase& dc, TextConsole& console) {
+    const auto failIf = [&](bool missing, const Message& m) {
+        if (missing) haltRun(console, {m.in(dc.unitCode)});
+    };
+    failIf(dc.fluidMode == 0, kNoFluidMode);
+    failIf(dc.tubeMethod == 0, kNoTubeMethod);
+    failIf(dc.shellMethod == 0, kNoShellMethod);
+    failIf(dc.fluidMode == kSensible && dc.flowArrangement == 0, kNoFlowArrangement);
+    failIf(dc.DI == 0.0f, kNoDI);
+    failIf(dc.D0 == 0.0f, kNoD0);
+    failIf(dc.PN == 0.0f, kNoPN);
+    if (dc.tubeSurface == kLowFinTube) {
+        failIf(dc.FT == 0.0f, kNoFT);
+        failIf(dc.FH == 0.0f, kNoFH);
+        failIf(dc.FN == 0.0f, kNoFN);
+    }
+    failIf(dc.twistedTape == 0, kNoTape);
+}
+
+bool decodePropertyMethods(DesignCase& dc, TextConsole& console) {
+    bool known = false;
+    if (dc.fluidMode != kTubeWetGas) {
+        switch (dc.tubeMethod) {
+        case kLiquidByHand:
+        case kWaterCorrelation: dc.tubePhase = TubePhase::Liquid; break;
+        case kGasByHand:
+        case kGasCorrelation: dc.tubePhase = TubePhase::Gas; break;
+        default: haltRun(console, {kBadTubeMethod});
+        }
+        known = true;
+        if (dc.shellMethod < kLiquidByHand || dc.shellMethod > kWaterCorrelation) {
+            haltRun(console, {kBadShellMethod});
+        }
+    } else if (dc.tubeMethod == kGasCorrelation) {
+        dc.tubePhase = TubePhase::Gas;
+        known = true;
+    }
+    return known;
+}
+
+void checkTemperatureOrder(int fluidMode, int solveFor, float T1, float T2, float T3, float T4,
+                           TextConsole& console) {
+    if (fluidMode != kSensible) return;
+    float outlet = 0.0f;
+    if (solveFor == kTubeOutletGiven) {
+        outlet = T4;
+    } else if (solveFor == kShellOutletGiven) {
+        outlet = T2;
+    } else {
+        return;
+    }
+    if (T3 == T1) clearAndHalt(console, 3, kEqualInlets);
+    const float low = T3 < T1 ? T3 : T1;
+    const float high = T3 < T1 ? T1 : T3;
+    if (!(low < outlet && outlet < high)) clearAndHalt(console, 3, kOutletOutOfOrder);
+}
+
+void checkTubeSurface(int tubeSurface, TextConsole& console) {
+    if (tubeSurface != kPlainTube && tubeSurface != kLowFinTube) haltRun(console, {kBadSurface});
+}
+
+void checkCutLineCode(int cutLineTubesCode, TextConsole& console) {
+    if (cutLineTubesCode != kNoCutLineTubes && cutLineTubesCode != kCutLineTubes) {
+        haltRun(console, {kBadCutLineCode, kSelectionError});
+    }
+}
+
+HeatTransferPath chooseHeatTransferPath(bool tubePhaseKnown, TubePhase phase, int fluidMode,
+                                        TextConsole& console) {
+    if (!tubePhaseKnown) haltRun(console, {kBadTubeFluid, kSelectionError});
+    if (phase == TubePhase::Gas && fluidMode == kTubeWetGas) return HeatTransferPath::WetGas;
+    const bool ordinaryMode =
+        fluidMode == kSensible || fluidMode == kTubePhaseChange || fluidMode == kShellPhaseChange;
+    if (phase == TubePhase::Liquid || ordinaryMode) return HeatTransferPath::Ordinary;
+    haltRun(console, {kBadHeatTransferForm, kSelectionError});
+}
+
+void checkCompositionLimits(float CO2, float O2, float H2O, TextConsole& console) {
+    if (CO2 > 100.0f) clearAndHalt(console, 4, kCO2Over);
+    if (CO2 + O2 > 100.0f) clearAndHalt(console, 4, kCO2O2Over);
+    if (CO2 + O2 + H2O > 100.0f) clearAndHalt(console, 4, kCO2O2H2OOver);
+}
+
+void checkDoubleTubeFit(bool lowFin, float D0, float FH, float DS, int unitCode,
+                        TextConsole& console) {
+    const float limit = lowFin ? D0 + FH : D0;  // m
+    if (limit < DS) return;
+    const std::string mm = freeNumber(limit * 1000.0f);
+    std::string line;
+    if (isJapanese(unitCode)) {
+        line = std::string(lowFin ? "   !!  (" : "    !! (") + mm + "＜DS)に設定して下さい。";
+        if (!lowFin) line += "    DS=" + freeNumber(DS);
+    } else {
+        line = std::string(lowFin ? "    !! DS must be set(" : "   !! DS must be set(") + mm + "＜DS)";
+    }
+    haltRun(console, {line});
+}
+
+void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
+                           TextConsole& console) {
+    const bool si = isSI(unitCode);
+    const float low = si ? 273.0f : 0.0f;     // K or ℃
+    const float high = si ? 440.0f : 160.0f;
+    if (low < enteredT && enteredT < high) return;
+    const std::string line = si ? "     set the temperature(K) 273<" + std::string(name) + "<440"
+                                : "     set the temperature(℃) 0<" + std::string(name) + "<160";
+    haltRun(console, {line});
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+constexpr float kMolarCO2 = 44.01f;     // kg/kmol
+constexpr float kMolarO2 = 31.999f;
+constexpr float kMolarN2 = 28.013f;
+constexpr float kMolarH2O = 18.0153f;
+constexpr float kMolarVolume = 22.4f;   // Nm3/kmol
+constexpr float kAirMAW = 0.622f;       // textbook molar mass ratio water/air
+}  // namespace
+
+HumidityResult humiditySetup(const TubeGas& gas, bool absoluteEntered, float X) {
+    HumidityResult h;
+    h.xH2O = gas.xH2O;
+    // Dry molar mass: N2 with the entered CO2 and O2.
+    const float Md =
+        kMolarN2 * (1.0f - gas.xO2 - gas.xCO2) + kMolarCO2 * gas.xCO2 + kMolarO2 * gas.xO2;
+    float r = kAirMAW;  // first estimate of MAW
+    float band = 1.0f;
+    for (int n = 1;; ++n) {
+        if (absoluteEntered) {
+            h.Xi = X;
+            h.xH2O = X / (X + r);  // mole fraction from the absolute humidity
+        }
+        h.M = kMolarCO2 * gas.xCO2 + kMolarO2 * gas.xO2 + kMolarN2 * gas.xN2 + kMolarH2O * h.xH2O;
+        h.Density = h.M / kMolarVolume;
+        h.MAW = kMolarH2O / Md;
+        if (!absoluteEntered) {
+            h.Xi = h.MAW * h.xH2O / (1.0f - h.xH2O);
+            return h;
+        }
+        if (std::fabs(h.MAW - r) < 0.0001f * band) return h;
+        if (n > 100) band *= 5.0f;  // widen the band rather than loop for ever
+        r = (r + h.MAW) / 2.0f;
+    }
+}
+
+TubeGas nitrogenBalance(const TubeGas& gas) {
+    TubeGas g = gas;
+    g.N2 = 100.0f - g.CO2 - g.O2 - g.H2O;
+    g.xN2 = g.N2 / 100.0f;
+    g.xCO2 = g.CO2 / 100.0f;
+    g.xO2 = g.O2 / 100.0f;
+    return g;
+}
+
+TubeGas averageMixture(const TubeGas& gas) {
+    TubeGas g = gas;
+    g.N2 = 100.0f - g.CO2 - g.O2;  // dry basis
+    g.xH2O = g.H2O / 100.0f;
+    g.xN2 = g.N2 * (1.0f - g.xH2O) / 100.0f;
+    g.xCO2 = g.CO2 * (1.0f - g.xH2O) / 100.0f;
+    g.xO2 = g.O2 * (1.0f - g.xH2O) / 100.0f;
+    g.H2O = 100.0f * g.xH2O;
+    g.N2 = 100.0f * g.xN2;
+    g.CO2 = 100.0f * g.xCO2;
+    g.O2 = 100.0f * g.xO2;
+    return g;
+}
+
+void printComposition(TextConsole& console, std::string_view title, const TubeGas& gas) {
+    console.print(title);
+    console.print(kRuleLine);
+    console.print("    CO2(%)=" + freeNumber(gas.CO2) + "  N2(%)=" + freeNumber(gas.N2) +
+                  "  O2(%)=" + freeNumber(gas.O2) + "  H2O(%)=" + freeNumber(gas.H2O));
+    console.print(kRuleLine);
+}
+
+float gasSaturationTemperature(float X) {
+    const float Pw = X * 1.033f / (kAirMAW + X);  // kg/cm2
+    if (!(Pw > 0.0f)) return -226.18f;
+    return 3795.53f / (11.6693f - std::log(Pw)) - 226.18f;
+}
+
+}  // namespace hx

@@ -1,0 +1,297 @@
+// The input checks, the tube gas preparation, the reading of the fields and
+// the console questions, one function at a time.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "app/inventory.h"
+#include "calc/console_questions.h"
+#include "calc/input_checks.h"
+#include "calc/read_design_case.h"
+#include "calc/run_ended.h"
+#include "console/scripted_console.h"
+
+namespace hx {
+namespace {
+
+// Runs a check with one key queued for its halt; returns the line printed
+// just before the halt notice, or nothing when the check passed.
+template <class Check>
+std::optional<std::string> failure(Check check) {
+    ScriptedConsole console;
+    console.queueAnswer("");
+    try {
+        check(console);
+    } catch (const RunEnded&) {
+        const auto& t = console.transcript();
+        EXPECT_GE(t.size(), 3u);
+        EXPECT_EQ(t[t.size() - 2], kHaltLine1);
+        return t[t.size() - 3];
+    }
+    EXPECT_TRUE(console.transcript().empty());
+    return std::nullopt;
+}
+
+const std::string kOrder = "   Illegal setting of outlet temperature";
+const std::string kEqual = "   Illegal setting temperature";
+
+struct OrderCase {
+    int mode, solveFor;
+    float T1, T2, T3, T4;
+    std::optional<std::string> expected;
+};
+
+// The outlet must lie strictly between the inlets T1 (shell) and T3 (tube).
+const OrderCase kOrderCases[] = {
+    {1, 3, 80, 0, 20, 90, kOrder},   // tube heated above the shell inlet
+    {1, 3, 80, 0, 20, 50, {}},
+    {1, 3, 80, 0, 20, 80, kOrder},   // equal to the shell inlet: not strictly between
+    {1, 3, 80, 0, 20, 20, kOrder},
+    {1, 3, 20, 0, 80, 50, {}},       // tube cooled
+    {1, 3, 20, 0, 80, 10, kOrder},
+    {1, 2, 80, 50, 20, 0, {}},
+    {1, 2, 80, 85, 20, 0, kOrder},
+    {1, 2, 20, 19, 80, 0, kOrder},
+    {1, 2, 50, 50, 50, 0, kEqual},   // equal inlets fail for both outlet choices
+    {1, 3, 50, 0, 50, 50, kEqual},
+    {1, 1, 50, 0, 50, 0, {}},        // length given: no order check
+    {3, 3, 80, 0, 20, 90, {}},       // phase change: no order check
+};
+
+TEST(TemperatureOrder, OutletBetweenTheInlets) {
+    for (const OrderCase& c : kOrderCases) {
+        EXPECT_EQ(failure([&](TextConsole& con) {
+                      checkTemperatureOrder(c.mode, c.solveFor, c.T1, c.T2, c.T3, c.T4, con);
+                  }),
+                  c.expected)
+            << "mode " << c.mode << " solve " << c.solveFor << " T4 " << c.T4 << " T2 " << c.T2;
+    }
+}
+
+struct CompositionCase {
+    float CO2, O2, H2O;
+    std::optional<std::string> expected;
+};
+
+const CompositionCase kCompositionCases[] = {
+    {101, 0, 0, "     CO2 over 100% range !"},
+    {60, 50, 0, "     CO2+O2 over 100% range !"},
+    {50, 40, 20, "     CO2+O2+H2O over 100% range !"},
+    {50, 40, 10, {}},  // exactly 100 is accepted
+    {100, 0, 0, {}},
+};
+
+TEST(CompositionLimits, FirstExceededSumHalts) {
+    for (const CompositionCase& c : kCompositionCases) {
+        EXPECT_EQ(failure([&](TextConsole& con) { checkCompositionLimits(c.CO2, c.O2, c.H2O, con); }),
+                  c.expected)
+            << c.CO2 << " " << c.O2 << " " << c.H2O;
+    }
+}
+
+struct FitCase {
+    bool lowFin;
+    float D0, FH, DS;
+    int unitCode;
+    std::optional<std::string> expected;
+};
+
+const FitCase kFitCases[] = {
+    {false, 0.016f, 0.0f, 0.02f, 4, {}},
+    {false, 0.016f, 0.0f, 0.016f, 4, "    !! (16＜DS)に設定して下さい。    DS=0.016"},
+    {false, 0.016f, 0.0f, 0.016f, 1, "   !! DS must be set(16＜DS)"},
+    {true, 0.016f, 0.0014f, 0.0175f, 4, {}},  // D0 + FH (not 2·FH) must stay below DS
+    {true, 0.016f, 0.0014f, 0.0172f, 3, "   !!  (17.4＜DS)に設定して下さい。"},
+    {true, 0.016f, 0.0014f, 0.0172f, 1, "    !! DS must be set(17.4＜DS)"},
+};
+
+TEST(DoubleTubeFit, InnerTubeInsideTheOuterTube) {
+    for (const FitCase& c : kFitCases) {
+        EXPECT_EQ(failure([&](TextConsole& con) {
+                      checkDoubleTubeFit(c.lowFin, c.D0, c.FH, c.DS, c.unitCode, con);
+                  }),
+                  c.expected)
+            << c.DS;
+    }
+}
+
+struct WaterCase {
+    float T;
+    int unitCode;
+    bool fails;
+};
+
+const WaterCase kWaterCases[] = {
+    {0.0f, 4, true},    {0.1f, 4, false}, {159.9f, 4, false}, {160.0f, 4, true},
+    {273.0f, 3, true},  {274.0f, 1, false}, {439.0f, 3, false}, {440.0f, 1, true},
+    {80.0f, 1, true},   // a Celsius value typed in an SI code is below 273 K
+};
+
+TEST(WaterTemperature, RangeTheMessageNames) {
+    for (const WaterCase& c : kWaterCases) {
+        const auto f = failure([&](TextConsole& con) { checkWaterTemperature(c.T, c.unitCode, "T3", con); });
+        EXPECT_EQ(f.has_value(), c.fails) << c.T << " code " << c.unitCode;
+    }
+    EXPECT_EQ(failure([](TextConsole& con) { checkWaterTemperature(200.0f, 4, "T1", con); }),
+              "     set the temperature(℃) 0<T1<160");
+    EXPECT_EQ(failure([](TextConsole& con) { checkWaterTemperature(500.0f, 3, "T3", con); }),
+              "     set the temperature(K) 273<T3<440");
+}
+
+TEST(PresenceChecks, FirstMissingFieldIsReported) {
+    DesignCase dc;  // everything empty: the fluid mode is checked first
+    dc.unitCode = 4;
+    EXPECT_EQ(failure([&](TextConsole& con) { checkPresence(dc, con); }),
+              "         ｛上表｝流体の選択を行ってください");
+    dc.fluidMode = 3;  // not sensible: no flow arrangement needed
+    dc.tubeMethod = 1;
+    dc.shellMethod = 3;
+    EXPECT_EQ(failure([&](TextConsole& con) { checkPresence(dc, con); }),
+              "    ｛ 右表 ｝伝熱管内径未登録");
+    dc.DI = 25;
+    dc.D0 = 27;
+    dc.PN = 1;
+    dc.tubeSurface = 1;  // plain: the fin fields may stay empty
+    dc.twistedTape = 2;
+    EXPECT_EQ(failure([&](TextConsole& con) { checkPresence(dc, con); }), std::nullopt);
+}
+
+TEST(PropertyMethods, DecodedIntoTheTubePhase) {
+    DesignCase dc;
+    dc.fluidMode = 1;
+    dc.tubeMethod = 5;
+    dc.shellMethod = 1;
+    EXPECT_EQ(failure([&](TextConsole& con) { decodePropertyMethods(dc, con); }),
+              "        管内物性値入力方法は１～４の範囲です。");
+    dc.tubeMethod = 4;
+    dc.shellMethod = 4;
+    EXPECT_EQ(failure([&](TextConsole& con) { decodePropertyMethods(dc, con); }),
+              "        シェル側物性値入力方法は１～3の範囲です。");
+    // Wet-gas mode: only method 4 gives a phase, and nothing halts here.
+    dc.fluidMode = 2;
+    dc.tubeMethod = 3;
+    ScriptedConsole console;
+    EXPECT_FALSE(decodePropertyMethods(dc, console));
+    dc.tubeMethod = 4;
+    EXPECT_TRUE(decodePropertyMethods(dc, console));
+    EXPECT_EQ(dc.tubePhase, TubePhase::Gas);
+    EXPECT_TRUE(console.transcript().empty());
+}
+
+// Expected values computed by hand from the formulas: standard air has the
+// dry molar mass Md = 28.013·0.7902 + 44.01·0.0003 + 31.999·0.2095 = 28.85287
+// and MAW = 18.0153/Md = 0.624385.
+TEST(HumiditySetup, MolarMassRatioOfStandardAir) {
+    TubeGas air;
+    air.xCO2 = 0.0003f;
+    air.xO2 = 0.2095f;
+    air.xN2 = 0.7902f;
+    // Absolute humidity 0.01 kg/kgda: the iteration settles on MAW.
+    const HumidityResult h = humiditySetup(air, true, 0.01f);
+    EXPECT_NEAR(h.MAW, 0.624385f, 1e-5f);
+    EXPECT_FLOAT_EQ(h.Xi, 0.01f);
+    EXPECT_NEAR(h.xH2O, 0.0157633f, 2e-6f);
+    EXPECT_NEAR(h.xH2O, 0.01f / (0.01f + 0.622f), 1e-4f);
+    // 2 % water vapour: X = MAW·y/(1 − y) = 0.0127426.
+    air.xH2O = 0.02f;
+    const HumidityResult p = humiditySetup(air, false, 0.0f);
+    EXPECT_NEAR(p.Xi, 0.0127426f, 1e-6f);
+    EXPECT_NEAR(p.Density, p.M / 22.4f, 1e-6f);
+}
+
+TEST(TubeGasBalance, AverageMixtureDilutesTheDryGas) {
+    TubeGas g;
+    g.CO2 = 10.0f;
+    g.O2 = 5.0f;
+    g.H2O = 20.0f;
+    const TubeGas m = averageMixture(g);
+    EXPECT_FLOAT_EQ(m.CO2, 8.0f);
+    EXPECT_FLOAT_EQ(m.N2, 68.0f);
+    EXPECT_FLOAT_EQ(m.O2, 4.0f);
+    EXPECT_FLOAT_EQ(m.H2O, 20.0f);
+    EXPECT_NEAR(m.xCO2 + m.xO2 + m.xN2 + m.xH2O, 1.0f, 1e-6f);
+    const TubeGas n = nitrogenBalance(g);
+    EXPECT_FLOAT_EQ(n.N2, 65.0f);
+    EXPECT_FLOAT_EQ(n.xN2, 0.65f);
+}
+
+// Pw = 0.01·1.033/0.632 = 0.016345 kg/cm2, T = 3795.53/(11.6693 − ln Pw) − 226.18.
+TEST(TubeGasBalance, SaturationTemperature) {
+    EXPECT_NEAR(gasSaturationTemperature(0.01f), 14.3001f, 2e-3f);
+    EXPECT_FLOAT_EQ(gasSaturationTemperature(0.0f), -226.18f);
+}
+
+TEST(ReadDesignCase, FieldsAsEnteredThenWorkingUnits) {
+    FormStore forms;
+    buildInventory(forms);
+    for (const CaseField& f : designCaseFields()) forms.setText(f.form, f.control, "");
+    forms.setText("MAINFORM", "EDIT74", "1");
+    forms.setText("MAINFORM", "EDIT15", "   395");
+    forms.setText("MAINFORM", "EDIT16", "   ━");
+    forms.setText("MAINFORM", "EDIT17", " 0.0005");
+    forms.setText("MAINFORM", "EDIT1", "   25");
+    forms.setText("FORM8", "EDIT115", "100");
+    forms.setText("FORM7", "EDIT123", "0.8");
+    forms.setText("FORM7", "EDIT124", "303");
+    forms.setText("FORM7", "EDIT85", "1");
+    DesignCase dc = readDesignCase(forms);
+    EXPECT_EQ(dc.unitCode, 1);
+    EXPECT_FLOAT_EQ(dc.CM, 395.0f);
+    EXPECT_FLOAT_EQ(dc.FM, 0.0f);
+    EXPECT_FLOAT_EQ(dc.T2, 1.0f);  // the shell outlet field also holds Ps
+    EXPECT_FLOAT_EQ(dc.Ps, 1.0f);
+    convertMillimetres(dc);
+    convertSIEntries(dc);
+    // Expected: 395/1.163, 0.0005·1.163, 100·0.8598, 0.8/0.098, 303 − 273.
+    EXPECT_NEAR(dc.CM, 339.6389f, 1e-3f);
+    EXPECT_NEAR(dc.Ft, 0.0005815f, 1e-8f);
+    EXPECT_NEAR(dc.manualXt, 85.98f, 1e-3f);
+    EXPECT_NEAR(dc.Pt, 8.163265f, 1e-4f);
+    EXPECT_FLOAT_EQ(dc.Ta, 30.0f);
+    EXPECT_FLOAT_EQ(dc.DI, 0.025f);
+    // The engineering code keeps its entries.
+    forms.setText("MAINFORM", "EDIT74", "4");
+    DesignCase eng = readDesignCase(forms);
+    convertSIEntries(eng);
+    EXPECT_FLOAT_EQ(eng.CM, 395.0f);
+    EXPECT_FLOAT_EQ(eng.Pt, 0.8f);
+}
+
+TEST(ConsoleQuestions, WindowCountsNeverZero) {
+    ScriptedConsole console;
+    for (const char* a : {"5", "0", "abc"}) console.queueAnswer(a);
+    EXPECT_FLOAT_EQ(askWindowCount(console, QuestionId::WindowTubes), 5.0f);
+    EXPECT_FLOAT_EQ(askWindowCount(console, QuestionId::WindowRows), 1e-06f);
+    EXPECT_FLOAT_EQ(askWindowCount(console, QuestionId::WindowTubes), 1e-06f);
+    EXPECT_EQ(console.transcript()[0], "     1◆ ﾊﾞｯﾌﾙ１枚の切欠内管本数（切欠線に非接触の管）");
+    EXPECT_EQ(consoleQuestion(QuestionId::WindowRows).prompt.size(), 46u);
+    EXPECT_EQ(consoleQuestion(QuestionId::LimitJapanese).prompt.size(), 34u);
+    EXPECT_EQ(consoleQuestion(QuestionId::LimitEnglish).prompt.size(), 19u);
+}
+
+TEST(ConsoleQuestions, DewPointAsksUntilOneOrTwo) {
+    ScriptedConsole console;
+    for (const char* a : {"3", " 2", "2"}) console.queueAnswer(a);
+    askDewPointChoice(console, 14.3f);
+    EXPECT_EQ(console.pendingAnswers(), 0u);
+    EXPECT_EQ(console.transcript()[0],
+              "　( 飽和温度が  14.3(℃)、ｼｪﾙ入側温度に極めて近く顕熱条件です。 )");
+    console.queueAnswer("1");
+    EXPECT_THROW(askDewPointChoice(console, 14.3f), RunEnded);
+}
+
+TEST(ConsoleQuestions, PrandtlOnlySmallYIsRemembered) {
+    ScriptedConsole console;
+    console.queueAnswer("Y");
+    EXPECT_FALSE(askPrandtlForce(console));
+    console.queueAnswer("y");
+    EXPECT_TRUE(askPrandtlForce(console));
+    console.queueAnswer("n");
+    console.queueAnswer("");  // the halt's key
+    EXPECT_THROW(askPrandtlForce(console), RunEnded);
+    EXPECT_EQ(console.pendingAnswers(), 0u);
+}
+
+}  // namespace
+}  // namespace hx
