@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "app/form_store.h"
 #include "calc/geometry.h"
 #include "calc/step_check.h"
 
@@ -12,20 +11,6 @@ namespace hx {
 namespace {
 
 constexpr float kRadPerDeg = 0.017452778f;
-
-// The two window questions: heading line, then a prompt of 46 blanks.
-constexpr const char* kWindowTubesHeading = "     1◆ ﾊﾞｯﾌﾙ１枚の切欠内管本数（切欠線に非接触の管）";
-constexpr const char* kWindowRowsHeading =
-    "  　 2◆ ﾊﾞｯﾌﾙ１枚の切欠内管列数（切欠線に直角方向最大管列）";
-constexpr int kWindowPromptBlanks = 46;
-
-float askWindowNumber(TextConsole& console, const char* heading) {
-    console.print(heading);
-    const float v = readNumber(console.input(std::string(kWindowPromptBlanks, ' ')));
-    // A zero count would divide later steps by nothing; the method takes a
-    // vanishing window instead.
-    return v == 0.0f ? 1e-06f : v;
-}
 
 }  // namespace
 
@@ -119,13 +104,6 @@ float leakageCorrection(float Stb, float Ssb, float Sm) {
 
 // ---------------------------------------------------------------------------
 // The method
-
-WindowTubes askWindowTubes(TextConsole& console) {
-    WindowTubes w;
-    w.tubes = askWindowNumber(console, kWindowTubesHeading);
-    w.rows = askWindowNumber(console, kWindowRowsHeading);
-    return w;
-}
 
 BellResult bellMethod(const BellInput& in) {
     StepCheck check;

@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "console/text_console.h"
 
 namespace hx {
 
@@ -113,10 +112,6 @@ struct WindowTubes {
     float tubes = 0.0f;
     float rows = 0.0f;
 };
-
-// Asks the two window questions in the text window. An answer of 0, or one
-// that is not a number, becomes 1e-06.
-WindowTubes askWindowTubes(TextConsole& console);
 
 struct BellInput {
     float NT = 0.0f;              // number of tubes

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/run_ended.h"
+#include "calc/console_questions.h"
 #include "calc/tube_side.h"
 #include "console/text_console.h"
 
@@ -52,13 +52,7 @@ TapeFilm tapeFilm(const TapeFlow& f) {
 
 void confirmTapePrandtl(TextConsole& console, float Prt, bool& forced) {
     if (Prt >= 0.5f || forced) return;
-    console.print(kTapePrandtlMessage);
-    const std::string answer = console.input(kTapePrandtlPrompt);
-    if (answer == "n") {
-        console.halt();
-        throw RunEnded{};
-    }
-    if (answer == "y") forced = true;
+    if (askPrandtlForce(console)) forced = true;
 }
 
 }  // namespace hx

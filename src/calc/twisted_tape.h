@@ -72,8 +72,4 @@ TapeFilm tapeFilm(const TapeFlow& flow);
 // any other answer continues this once.
 void confirmTapePrandtl(TextConsole& console, float Prt, bool& forced);
 
-inline constexpr const char* kTapePrandtlMessage =
-    "  /// { Pr<0.5 } Prandtl number out of range ///";
-inline constexpr const char* kTapePrandtlPrompt = "                                      強行　y/n ";
-
 }  // namespace hx

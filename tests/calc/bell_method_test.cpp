@@ -266,27 +266,5 @@ TEST(BundleGeometry, EnteredDiameterOfTheDoubleTube) {
     EXPECT_NEAR(g.ND, 1.0f, 1e-6f);
 }
 
-TEST(WindowQuestions, AskedWithTheirHeadingsAndZeroBecomesTiny) {
-    ScriptedConsole console;
-    console.queueAnswer("0");
-    console.queueAnswer("7.5");
-    const WindowTubes w = askWindowTubes(console);
-    EXPECT_FLOAT_EQ(w.tubes, 1e-06f);
-    EXPECT_FLOAT_EQ(w.rows, 7.5f);
-    const auto& t = console.transcript();
-    ASSERT_EQ(t.size(), 4u);
-    EXPECT_EQ(t[0], "     1◆ ﾊﾞｯﾌﾙ１枚の切欠内管本数（切欠線に非接触の管）");
-    EXPECT_EQ(t[1], std::string(46, ' ') + "0");
-    EXPECT_EQ(t[2], "  　 2◆ ﾊﾞｯﾌﾙ１枚の切欠内管列数（切欠線に直角方向最大管列）");
-    EXPECT_EQ(t[3], std::string(46, ' ') + "7.5");
-
-    ScriptedConsole words;
-    words.queueAnswer("many");
-    words.queueAnswer("-2");
-    const WindowTubes v = askWindowTubes(words);
-    EXPECT_FLOAT_EQ(v.tubes, 1e-06f);  // not a number reads as 0
-    EXPECT_FLOAT_EQ(v.rows, -2.0f);
-}
-
 }  // namespace
 }  // namespace hx
