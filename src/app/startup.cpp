@@ -16,6 +16,9 @@
 #include "app/sample_cases.h"
 #include "app/session.h"
 #include "calc/calculation_driver.h"
+#include "dialogs/fluid_mode.h"
+#include "dialogs/main_data_form.h"
+#include "dialogs/option_dialogs.h"
 #include "dialogs/unit_system.h"
 
 namespace hx {
@@ -42,6 +45,9 @@ constexpr const char* kStepMarkers[] = {"EDIT42", "EDIT43", "EDIT44"};
 
 void registerHandlers(DispatchTable& table) {
     registerUnitSystemHandlers(table);
+    registerFluidModeHandlers(table);
+    registerMainDataFormHandlers(table);
+    registerOptionDialogHandlers(table);
     registerSampleCaseHandlers(table);
     registerCalculationHandlers(table);
 }

@@ -7,6 +7,7 @@
 #include "calc/geometry.h"
 #include "calc/input_checks.h"
 #include "calc/option_codes.h"
+#include "calc/property_normalisation.h"
 #include "calc/read_design_case.h"
 #include "calc/run_ended.h"
 #include "calc/units.h"
@@ -307,8 +308,9 @@ void prepareRun(Session& s, DesignCase& dc, RunResult& r) {
     }
     if (dc.tubePhase == TubePhase::Gas) dc.tubeMassFlow = dc.Wt * units::kKgPerTon;
 
-    // 30. The hand-entered properties were read with the rest; the
-    // normalisation of their units follows with the property preparation.
+    // 30. The hand-entered properties were read with the rest; bring the
+    // SI entries to the working units before the properties are prepared.
+    normaliseManualProperties(dc, s.console);
 }
 
 }  // namespace

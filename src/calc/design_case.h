@@ -124,6 +124,14 @@ struct DesignCase {
     float Dslv = 0.0f, Cslv = 0.0f, Vsl = 0.0f, Ksl = 0.0f;  // shell condensate film
     float tubeVapourCp = 0.0f;   // specific heat of the tube vapour or gas, kcal/kg℃
     float shellVapourCp = 0.0f;  // specific heat of the shell vapour or gas, kcal/kg℃
+    // Working viscosities of the viscosity corrections that a hand-entered
+    // fluid fixes, m2/h, set when its units are normalised: the tube value of
+    // the wall-viscosity correction (Vt), and the shell bulk, wall and
+    // reference values (all Vs, so that η/ηw = 1). 0 while not set.
+    float tubeCorrectionViscosity = 0.0f;
+    float shellBulkViscosity = 0.0f;
+    float shellWallViscosity = 0.0f;
+    float shellReferenceViscosity = 0.0f;
 
     // Weight panel of the main form, as entered (used only by the weight estimate):
     // thicknesses and diameters mm, densities kg/m3, other weight kg.
