@@ -11,6 +11,10 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  qt6-base-dev
+  fonts-ipafont-gothic
+  xvfb
+  xauth
 )
 
 missing=()

@@ -1,6 +1,7 @@
 // hxcalc: thermal design and rating of shell-and-tube and double-tube heat
-// exchangers. The command line runs the program's scripted and checking
-// modes; without arguments it tells what it can do.
+// exchangers. Without arguments on a desktop (DISPLAY or WAYLAND_DISPLAY
+// set) it opens the windows; otherwise the command line runs the program's
+// scripted and checking modes, and without arguments it tells what it can do.
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,9 @@
 #include "app/session.h"
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
+#if HX_WITH_GUI
+#include "gui/gui_app.h"
+#endif
 
 namespace {
 
@@ -19,10 +23,15 @@ constexpr const char* kUsage =
     "hxcalc - thermal design and rating of shell-and-tube and double-tube heat exchangers\n"
     "\n"
     "Usage:\n"
+    "  hxcalc                             open the windows (when a display is available)\n"
     "  hxcalc --help                      list these commands\n"
     "  hxcalc --replay FILE               run a script of user actions headless and print\n"
     "                                     the console transcript (exit 2: bad script line,\n"
     "                                     3: an answer was not queued, 4: program error)\n"
+    "  hxcalc --replay FILE --screenshots DIR\n"
+    "                                     the same with the real windows (offscreen), saving\n"
+    "                                     DIR/LABEL-FORM.png of every visible form at each\n"
+    "                                     `snap LABEL` line\n"
     "  hxcalc --picture PICTURE NUMBER... print NUMBERs through a number picture, as the\n"
     "                                     reports print them, e.g. --picture \"###.##\" 3.5\n";
 
@@ -75,11 +84,22 @@ int runReplayFile(const std::string& path) {
     return hx::runReplay(script, path, env);
 }
 
+#if HX_WITH_GUI
+bool displayAvailable() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
+#if HX_WITH_GUI
+        if (displayAvailable()) return hx::gui::runDesktop(argc, argv);
+#endif
         std::cout << kUsage;
         return 0;
     }
@@ -90,6 +110,13 @@ int main(int argc, char** argv) {
     }
     if (command == "--picture") return runPicture({args.begin() + 1, args.end()});
     if (command == "--replay") {
+        if (args.size() == 4 && args[2] == "--screenshots") {
+#if HX_WITH_GUI
+            return hx::gui::runScreenshotReplay(argc, argv, args[1], args[3]);
+#else
+            return usageError("--screenshots needs the desktop front end, not built here");
+#endif
+        }
         if (args.size() != 2) return usageError("--replay needs one script file");
         return runReplayFile(args[1]);
     }

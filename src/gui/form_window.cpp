@@ -1,0 +1,509 @@
+#include "gui/form_window.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+namespace hx::gui {
+
+namespace {
+
+// How a form's rows are cut from its inventory order. By default a text
+// field starts a row (unless the row so far holds only its labels), an
+// option button after anything else starts one, a frame holds the rows
+// after it up to the next break, and a picture stands on a row of its own.
+struct LayoutHint {
+    const char* form;
+    std::vector<const char*> breaks;  // controls that start a row (and close a frame)
+    const char* labelRowsFrom = "";   // from here on, only labels beside a field start rows
+    const char* columnsFrom = "";     // from here on, the rows flow in two columns
+    // A grid of cells: a control name, "label:N" for the form's Nth unnamed
+    // caption, "" for an empty cell.
+    std::vector<std::vector<const char*>> table = {};
+    int pictureWidth = 0;             // empty frame of the picture
+    int pictureHeight = 0;
+};
+
+const std::vector<LayoutHint>& layoutHints() {
+    static const std::vector<LayoutHint> hints = {
+        {"MAINFORM",
+         {"BUTTON35", "BUTTON41", "TEXT225", "BUTTON20"},
+         "EDIT150",
+         "EDIT75",
+         // The weight panel: thickness, density, outside diameter and count
+         // of tube sheets, shell, baffles, tubes, and the other weight.
+         {{"", "label:0", "label:1", "label:2", "label:3"},
+          {"label:4", "EDIT150", "EDIT127", "EDIT128", "EDIT156"},
+          {"label:5", "EDIT129", "EDIT130", "", ""},
+          {"label:6", "EDIT131", "EDIT132", "", "EDIT126"},
+          {"label:7", "", "EDIT133", "", ""},
+          {"label:8", "EDIT149", "", "", ""}}},
+        {"FORM2", {}, "", "", {}, 760, 460},
+        {"FORM3", {}, "", "", {}, 480, 300},
+        {"FORM4", {}, "EDIT47", "", {}, 360, 200},
+        {"FORM6", {"BUTTON43"}},
+        {"FORM7",
+         {"RADIO1", "BUTTON38", "TEXT150", "TEXT151", "TEXT143", "TEXT136", "TEXT163", "BUTTON39"},
+         "",
+         "",
+         {{"", "TEXT161", "TEXT162"},
+          {"TEXT152", "EDIT93", "EDIT102"},
+          {"TEXT153", "EDIT94", "EDIT103"},
+          {"TEXT154", "EDIT95", "EDIT104"},
+          {"TEXT155", "EDIT96", "EDIT105"},
+          {"TEXT156", "EDIT97", "EDIT106"},
+          {"TEXT157", "EDIT98", "EDIT107"},
+          {"TEXT158", "EDIT99", "EDIT108"},
+          {"TEXT159", "EDIT100", "EDIT109"},
+          {"TEXT160", "EDIT101", "EDIT110"}}},
+        {"FORM8", {"TEXT174", "TEXT175", "RADIO11", "TEXT169", "TEXT170", "BUTTON45"}},
+        {"FORM9", {"BUTTON47"}},
+        {"FORM10", {"BUTTON48"}},
+    };
+    return hints;
+}
+
+const LayoutHint& hintFor(const std::string& form) {
+    static const LayoutHint none{"", {}};
+    for (const LayoutHint& hint : layoutHints())
+        if (form == hint.form) return hint;
+    return none;
+}
+
+// Buttons and frames take '&' as a shortcut marker; the captions mean it literally.
+QString literalCaption(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+bool isCodeField(const ControlSpec& spec) {
+    return kindFromName(spec.name) == ControlKind::Edit && !spec.visible;
+}
+
+int unitCodeOf(const FormStore& store) {
+    if (!store.hasControl("MAINFORM", "EDIT74")) return 4;
+    return static_cast<int>(store.number("MAINFORM", "EDIT74"));
+}
+
+}  // namespace
+
+std::string findBitmap(const std::string& fileName) {
+    const QString name = QString::fromStdString(fileName);
+    for (const QString& dir : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+        if (dir.isEmpty()) continue;
+        const QFileInfo file(QDir(dir), name);
+        if (file.isFile()) return file.absoluteFilePath().toStdString();
+    }
+    return {};
+}
+
+FormWindow::FormWindow(const FormSpec& spec, FormStore& store, QWidget* console)
+    : QWidget(nullptr), spec_(spec), store_(store), name_(spec.name) {
+    setObjectName(QString::fromUtf8(spec.name));
+    build(console);
+    syncAll();
+    fitSize();
+}
+
+QWidget* FormWindow::widget(const std::string& control) const {
+    auto it = widgets_.find(control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QLabel* FormWindow::pictureFor(const std::string& fileName) const {
+    for (const auto& [control, role] : pictureRoles_) {
+        const auto at = role.find(fileName);
+        if (at == std::string::npos) continue;
+        // The whole file name, not the front of a longer one.
+        const auto end = at + fileName.size();
+        if (at > 0 && role[at - 1] != ' ' && role[at - 1] != ',') continue;
+        if (end < role.size() && role[end] != ' ' && role[end] != ')' && role[end] != ',') continue;
+        return static_cast<QLabel*>(widget(control));
+    }
+    return nullptr;
+}
+
+void FormWindow::build(QWidget* console) {
+    const LayoutHint& hint = hintFor(name_);
+
+    // Unnamed captions: those beside a control, and headings that go in a
+    // row of their own before the next control with a caption beside it.
+    std::map<std::string, std::vector<const LabelSpec*>, std::less<>> beside;
+    std::map<std::string, std::vector<const LabelSpec*>, std::less<>> headingsBefore;
+    std::vector<const LabelSpec*> pendingHeadings;
+    std::set<std::size_t> tableLabels;
+    for (const auto& row : hint.table)
+        for (const char* cell : row)
+            if (std::string_view(cell).starts_with("label:"))
+                tableLabels.insert(static_cast<std::size_t>(std::stoi(cell + 6)));
+    for (std::size_t i = 0; i < spec_.labels.size(); ++i) {
+        const LabelSpec& label = spec_.labels[i];
+        if (tableLabels.count(i)) continue;
+        if (*label.beside == '\0') {
+            pendingHeadings.push_back(&label);
+        } else {
+            if (!pendingHeadings.empty()) {
+                auto& list = headingsBefore[label.beside];
+                list.insert(list.end(), pendingHeadings.begin(), pendingHeadings.end());
+                pendingHeadings.clear();
+            }
+            beside[label.beside].push_back(&label);
+        }
+    }
+
+    std::set<std::string, std::less<>> tableCells;
+    for (const auto& row : hint.table)
+        for (const char* cell : row)
+            if (*cell && !std::string_view(cell).starts_with("label:")) tableCells.insert(cell);
+
+    auto makeLabel = [&](const LabelSpec* label) {
+        auto* w = new QLabel;
+        w->setTextFormat(Qt::PlainText);
+        labels_.emplace_back(label, w);
+        return w;
+    };
+
+    QButtonGroup* radioGroup = nullptr;
+    auto makeWidget = [&](const ControlSpec& spec) -> QWidget* {
+        QWidget* w = nullptr;
+        const std::string name = spec.name;
+        switch (kindFromName(spec.name)) {
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit;
+            edit->setFixedWidth(isCodeField(spec) ? 16 : 96);  // the code strip: 16 x 16
+            if (isCodeField(spec)) edit->setFixedHeight(16);
+            QObject::connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                if (!mirroring_) store_.setText(name_, name, text.toStdString());
+            });
+            w = edit;
+            break;
+        }
+        case ControlKind::Text: {
+            auto* label = new QLabel;
+            label->setTextFormat(Qt::PlainText);
+            w = label;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton;
+            button->setAutoDefault(false);
+            QObject::connect(button, &QPushButton::clicked, this, [this, name] {
+                if (click_) click_(name_, name);
+            });
+            w = button;
+            break;
+        }
+        case ControlKind::Radio: {
+            auto* radio = new QRadioButton;
+            if (!radioGroup) radioGroup = new QButtonGroup(this);
+            radioGroup->addButton(radio);
+            QObject::connect(radio, &QRadioButton::clicked, this, [this, name] {
+                if (click_) click_(name_, name);
+            });
+            w = radio;
+            break;
+        }
+        case ControlKind::Group:
+            w = new QGroupBox;
+            break;
+        case ControlKind::Picture: {
+            auto* picture = new QLabel;
+            picture->setFrameShape(QFrame::Box);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (hint.pictureWidth > 0) picture->setMinimumSize(hint.pictureWidth, hint.pictureHeight);
+            pictureRoles_[name] = spec.role;
+            w = picture;
+            break;
+        }
+        }
+        w->setObjectName(QString::fromUtf8(spec.name));
+        widgets_[name] = w;
+        return w;
+    };
+
+    // Rows, in order; a row is a widget with a horizontal layout.
+    struct Row {
+        QWidget* widget = nullptr;
+        QHBoxLayout* layout = nullptr;
+        bool hasEdit = false;
+        bool onlyText = true;
+        bool closed = false;
+        ControlKind last = ControlKind::Text;
+        int count = 0;
+    };
+    std::vector<QWidget*> rows;
+    std::vector<QHBoxLayout*> rowLayouts;
+    std::size_t columnStart = 0;
+    bool columnsSeen = false;
+    QGroupBox* openGroup = nullptr;
+    Row row;
+    auto addRowWidget = [&](QWidget* w) {
+        if (openGroup)
+            openGroup->layout()->addWidget(w);
+        else
+            rows.push_back(w);
+    };
+    auto newRow = [&] {
+        row = Row{};
+        row.widget = new QWidget;
+        row.layout = new QHBoxLayout(row.widget);
+        row.layout->setContentsMargins(0, 0, 0, 0);
+        row.layout->setSpacing(4);
+        rowLayouts.push_back(row.layout);
+        addRowWidget(row.widget);
+        radioGroup = nullptr;
+    };
+    auto addToRow = [&](QWidget* w, ControlKind kind) {
+        if (!row.widget) newRow();
+        row.layout->addWidget(w);
+        if (kind == ControlKind::Edit) row.hasEdit = true;
+        if (kind != ControlKind::Text) row.onlyText = false;
+        if (kind != ControlKind::Radio) radioGroup = nullptr;
+        row.last = kind;
+        ++row.count;
+    };
+
+    auto* strip = new QWidget;
+    auto* stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    stripLayout->setSpacing(0);
+    stripLayout->setAlignment(Qt::AlignRight);
+    bool tableDone = false;
+    bool labelRows = false;
+
+    for (const ControlSpec& spec : spec_.controls) {
+        const std::string name = spec.name;
+        const ControlKind kind = kindFromName(spec.name);
+        if (name == hint.labelRowsFrom) labelRows = true;
+        if (!columnsSeen && name == hint.columnsFrom) {
+            columnsSeen = true;
+            row = Row{};
+            columnStart = rows.size();
+        }
+        if (isCodeField(spec)) {
+            stripLayout->addWidget(makeWidget(spec));
+            continue;
+        }
+        if (tableCells.count(name)) {
+            if (tableDone) continue;
+            tableDone = true;
+            auto* table = new QWidget;
+            auto* grid = new QGridLayout(table);
+            grid->setContentsMargins(0, 0, 0, 0);
+            grid->setHorizontalSpacing(6);
+            grid->setVerticalSpacing(2);
+            for (std::size_t r = 0; r < hint.table.size(); ++r)
+                for (std::size_t c = 0; c < hint.table[r].size(); ++c) {
+                    const std::string_view cell = hint.table[r][c];
+                    QWidget* w = nullptr;
+                    if (cell.starts_with("label:")) {
+                        const auto index = static_cast<std::size_t>(std::stoi(std::string(cell.substr(6))));
+                        if (index < spec_.labels.size()) w = makeLabel(&spec_.labels[index]);
+                    } else if (const ControlSpec* cellSpec = cell.empty() ? nullptr : findControlSpec(name_, cell)) {
+                        w = makeWidget(*cellSpec);
+                    }
+                    if (w) grid->addWidget(w, static_cast<int>(r), static_cast<int>(c));
+                }
+            grid->setColumnStretch(static_cast<int>(hint.table.front().size()), 1);
+            addRowWidget(table);
+            row = Row{};
+            continue;
+        }
+        const bool isBreak =
+            std::find_if(hint.breaks.begin(), hint.breaks.end(),
+                         [&](const char* b) { return name == b; }) != hint.breaks.end();
+        if (isBreak) openGroup = nullptr;
+        if (kind == ControlKind::Group) {
+            openGroup = nullptr;
+            auto* box = static_cast<QGroupBox*>(makeWidget(spec));
+            auto* boxLayout = new QVBoxLayout(box);
+            boxLayout->setSpacing(2);
+            addRowWidget(box);
+            openGroup = box;
+            row = Row{};
+            continue;
+        }
+        bool startRow = isBreak || !row.widget || row.closed;
+        if (auto it = headingsBefore.find(name); it != headingsBefore.end()) {
+            newRow();
+            for (const LabelSpec* label : it->second) addToRow(makeLabel(label), ControlKind::Text);
+            startRow = true;
+        }
+        const auto besideIt = beside.find(name);
+        if (besideIt != beside.end()) startRow = true;
+        if (kind == ControlKind::Picture) startRow = true;
+        if (kind == ControlKind::Edit && !labelRows && !row.onlyText) startRow = true;
+        if (kind == ControlKind::Radio && row.last != ControlKind::Radio) startRow = true;
+        if (startRow) newRow();
+        // The row caption stands before the field, unit captions ("mmAq",
+        // "%", "(mm)") after it.
+        std::vector<const LabelSpec*> after;
+        if (besideIt != beside.end()) {
+            for (std::size_t i = 0; i < besideIt->second.size(); ++i) {
+                const LabelSpec* label = besideIt->second[i];
+                const bool unit = label->english && label->english[0] == '(';
+                if (i == 0 && !unit) addToRow(makeLabel(label), ControlKind::Text);
+                else after.push_back(label);
+            }
+        }
+        addToRow(makeWidget(spec), kind);
+        for (const LabelSpec* label : after) addToRow(makeLabel(label), ControlKind::Text);
+        if (kind == ControlKind::Picture) row.closed = true;
+    }
+    if (!pendingHeadings.empty()) {
+        openGroup = nullptr;
+        newRow();
+        for (const LabelSpec* label : pendingHeadings) addToRow(makeLabel(label), ControlKind::Text);
+    }
+    rows.push_back(strip);
+    for (QHBoxLayout* layout : rowLayouts) layout->addStretch(1);  // controls packed to the left
+
+    // The controls in a scroll area; the main window has the text window under it.
+    auto* content = new QWidget;
+    auto* body = new QVBoxLayout(content);
+    body->setContentsMargins(6, 6, 6, 6);
+    body->setSpacing(2);
+    if (columnsSeen) {
+        for (std::size_t i = 0; i < columnStart; ++i) body->addWidget(rows[i]);
+        auto* columns = new QHBoxLayout;
+        auto* left = new QVBoxLayout;
+        auto* right = new QVBoxLayout;
+        left->setSpacing(2);
+        right->setSpacing(2);
+        const std::size_t rest = rows.size() - 1 - columnStart;  // the strip goes last
+        const std::size_t half = columnStart + (rest + 1) / 2;
+        for (std::size_t i = columnStart; i + 1 < rows.size(); ++i)
+            (i < half ? left : right)->addWidget(rows[i]);
+        left->addStretch(1);
+        right->addStretch(1);
+        columns->addLayout(left);
+        columns->addLayout(right);
+        body->addLayout(columns);
+        body->addWidget(rows.back());
+    } else {
+        for (QWidget* w : rows) body->addWidget(w);
+    }
+    body->addStretch(1);
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(scroll, 1);
+    if (console) {
+        console->setParent(this);
+        console->setFixedHeight(console->sizeHint().height());
+        outer->addWidget(console, 0);
+    }
+
+    content_ = content;
+}
+
+void FormWindow::fitSize() {
+    if (spec_.width > 0 && spec_.height > 0) {
+        setFixedSize(spec_.width, spec_.height);
+    } else {
+        // Sized for the captions it shows, within a screen.
+        // The captions were set before the window was first shown, when the
+        // layouts do not yet hear of it: drop their cached sizes.
+        for (QWidget* child : content_->findChildren<QWidget*>()) child->updateGeometry();
+        for (QLayout* layout : content_->findChildren<QLayout*>()) layout->invalidate();
+        const QSize want = content_->sizeHint() + QSize(24, 8);
+        resize(std::min(want.width(), 1000), std::min(want.height(), 740));
+    }
+}
+
+void FormWindow::applyText(const std::string& control) {
+    QWidget* w = widget(control);
+    if (!w || !store_.hasControl(name_, control)) return;
+    const std::string& text = store_.text(name_, control);
+    switch (kindFromName(control)) {
+    case ControlKind::Edit: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        const QString value = QString::fromStdString(text);
+        if (edit->text() != value) edit->setText(value);
+        break;
+    }
+    case ControlKind::Text:
+        static_cast<QLabel*>(w)->setText(QString::fromStdString(text));
+        break;
+    case ControlKind::Button:
+        static_cast<QPushButton*>(w)->setText(literalCaption(text));
+        break;
+    case ControlKind::Radio:
+        static_cast<QRadioButton*>(w)->setText(literalCaption(text));
+        break;
+    case ControlKind::Group:
+        static_cast<QGroupBox*>(w)->setTitle(literalCaption(text));
+        break;
+    case ControlKind::Picture:
+        break;  // a picture shows its bitmap, not a text
+    }
+}
+
+void FormWindow::recaptionLabels() {
+    const int code = unitCodeOf(store_);
+    for (auto& [label, widget] : labels_) widget->setText(QString::fromStdString(captionFor(*label, code)));
+    const char* title = *spec_.title ? spec_.title : spec_.name;
+    if (spec_.englishTitle && isEnglishCode(code)) title = spec_.englishTitle;
+    setWindowTitle(QString::fromUtf8(title));
+}
+
+void FormWindow::apply(const FormChange& change) {
+    if (change.form != name_) {
+        if (change.form == "MAINFORM" && change.control == "EDIT74") recaptionLabels();
+        return;
+    }
+    mirroring_ = true;
+    switch (change.what) {
+    case FormChange::What::Text:
+        applyText(change.control);
+        if (name_ == "MAINFORM" && change.control == "EDIT74") recaptionLabels();
+        break;
+    case FormChange::What::Enabled:
+        if (QWidget* w = widget(change.control)) w->setEnabled(store_.enabled(name_, change.control));
+        break;
+    case FormChange::What::Visible:
+        if (QWidget* w = widget(change.control)) w->setVisible(store_.visible(name_, change.control));
+        break;
+    case FormChange::What::FormVisible:
+        setVisible(store_.formVisible(name_));
+        break;
+    }
+    mirroring_ = false;
+}
+
+void FormWindow::syncAll() {
+    mirroring_ = true;
+    for (const auto& [control, w] : widgets_) {
+        if (!store_.hasControl(name_, control)) continue;
+        applyText(control);
+        w->setEnabled(store_.enabled(name_, control));
+        w->setVisible(store_.visible(name_, control));
+    }
+    recaptionLabels();
+    mirroring_ = false;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (close_) close_(*this);
+}
+
+}  // namespace hx::gui

@@ -1,0 +1,132 @@
+#include "gui/gui_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+
+#include <fstream>
+#include <iostream>
+
+#include "app/replay.h"
+#include "app/session.h"
+#include "console/scripted_console.h"
+#include "gui/form_windows.h"
+#include "gui/qt_console.h"
+#include "gui/qt_platform.h"
+
+namespace hx::gui {
+
+namespace {
+
+void useJapaneseFont(QApplication& app) {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    app.setFont(font);
+}
+
+// Saves every visible form as DIR/LABEL-FORM.png.
+void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& dir,
+                     const std::string& label) {
+    console.refreshNow();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    for (const auto& w : windows.all()) {
+        if (!w->isVisible()) continue;
+        const QString file = QDir(dir).filePath(QString::fromStdString(label + "-" + w->formName()) +
+                                                QStringLiteral(".png"));
+        if (!w->grab().save(file)) std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
+    }
+}
+
+}  // namespace
+
+int runDesktop(int argc, char** argv) {
+    QApplication app(argc, argv);
+    useJapaneseFont(app);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    auto* view = new ConsoleView;  // owned by the main window
+    QtConsole console(*view);
+    QtPlatform platform(console);
+    Session session(console, platform);
+    try {
+        startProgram(session);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        delete view;
+        return 4;
+    }
+    FormWindows windows(session.forms, view);
+    platform.setWindows(&windows);
+
+    // One handler at a time: while one waits for an answer in the text
+    // window, further clicks are not taken.
+    bool busy = false;
+    windows.onClick([&](const std::string& form, const std::string& control) {
+        if (busy || !session.forms.enabled(form, control)) return;
+        busy = true;
+        try {
+            session.click(form, control);
+        } catch (const ProgramExit&) {
+            QApplication::quit();
+        } catch (const NoAnswer&) {
+            QApplication::quit();  // the windows are closing
+        } catch (const std::exception& e) {
+            console.print(std::string("internal error: ") + e.what());
+        }
+        busy = false;
+    });
+    windows.onClose([&](FormWindow& window) {
+        if (window.formName() == "MAINFORM") {
+            // Closing the main window ends the program, also while a
+            // calculation waits in the text window.
+            console.abortWait();
+            QApplication::quit();
+        } else {
+            session.forms.hideForm(window.formName());
+        }
+    });
+    windows.showVisible();
+    return QApplication::exec();
+}
+
+int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath, const std::string& dir) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    useJapaneseFont(app);
+
+    std::ifstream script(scriptPath);
+    if (!script) {
+        std::cerr << "hxcalc: cannot read replay script " << scriptPath << '\n';
+        return kReplayScriptError;
+    }
+    const QString outDir = QString::fromStdString(dir);
+    if (!QDir().mkpath(outDir)) {
+        std::cerr << "hxcalc: cannot create " << dir << '\n';
+        return kReplayScriptError;
+    }
+
+    auto* view = new ConsoleView;  // owned by the main window
+    ScriptedConsole console;
+    view->setSource(&console);
+    ScreenshotPlatform platform(console);
+    Session session(console, platform);
+    try {
+        startProgram(session);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        delete view;
+        return kReplayProgramError;
+    }
+    FormWindows windows(session.forms, view);
+    platform.setWindows(&windows);
+    windows.showVisible();
+
+    ReplayEnvironment env{session, console, platform, std::cout, std::cerr,
+                          [&](const std::string& label) { saveScreenshots(windows, *view, outDir, label); }};
+    const int status = runReplay(script, scriptPath, env);
+    view->setSource(nullptr);
+    return status;
+}
+
+}  // namespace hx::gui

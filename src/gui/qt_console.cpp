@@ -1,0 +1,41 @@
+#include "gui/qt_console.h"
+
+#include "app/session.h"
+
+namespace hx::gui {
+
+QtConsole::QtConsole(ConsoleView& view) : view_(view) { view_.setSource(this); }
+
+QtConsole::~QtConsole() = default;
+
+std::string QtConsole::readLine(const std::string&) { return await(ConsoleView::Wait::Line); }
+
+std::string QtConsole::readKey() { return await(ConsoleView::Wait::Key); }
+
+std::string QtConsole::await(ConsoleView::Wait what) {
+    QEventLoop loop;
+    bool answered = false;
+    std::string answer;
+    view_.beginWait(what, [&](const std::string& text) {
+        answer = text;
+        answered = true;
+        loop.quit();
+    });
+    if (QWidget* window = view_.window()) window->activateWindow();
+    QEventLoop* outer = loop_;
+    loop_ = &loop;
+    loop.exec();
+    loop_ = outer;
+    if (!answered) {
+        // The loop ended without an answer: the program is closing.
+        view_.cancelWait();
+        throw ProgramExit();
+    }
+    return answer;
+}
+
+void QtConsole::abortWait() {
+    if (loop_) loop_->quit();
+}
+
+}  // namespace hx::gui

@@ -1,0 +1,37 @@
+// The console of the desktop program: the page is drawn by a ConsoleView,
+// and a typed line or a key is awaited in a nested event loop, so the
+// windows keep being drawn and answering while a calculation waits.
+#pragma once
+
+#include <QEventLoop>
+
+#include "console/text_console.h"
+#include "gui/console_view.h"
+
+namespace hx::gui {
+
+class QtConsole : public TextConsole {
+public:
+    explicit QtConsole(ConsoleView& view);
+    ~QtConsole() override;
+
+    // Ends a wait without an answer (the main window is closing); the
+    // waiting call then throws ProgramExit.
+    void abortWait();
+    bool waiting() const { return loop_ != nullptr; }
+
+protected:
+    void lineCompleted(const std::string&) override {}
+    void cleared() override {}
+    std::string readLine(const std::string& prompt) override;
+    std::string readKey() override;
+    void pageChanged() override { view_.pageChanged(); }
+
+private:
+    std::string await(ConsoleView::Wait what);
+
+    ConsoleView& view_;
+    QEventLoop* loop_ = nullptr;
+};
+
+}  // namespace hx::gui

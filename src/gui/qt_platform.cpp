@@ -1,0 +1,30 @@
+#include "gui/qt_platform.h"
+
+#include <QDate>
+#include <QMessageBox>
+
+namespace hx::gui {
+
+bool QtPlatform::askYesNo(const std::string& title, const std::string& question) {
+    QWidget* parent = windows_ ? windows_->window("MAINFORM") : nullptr;
+    const auto answer = QMessageBox::question(parent, QString::fromStdString(title),
+                                              QString::fromStdString(question),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return answer == QMessageBox::Yes;
+}
+
+bool QtPlatform::loadBitmap(const std::string& fileName) {
+    if (!windows_) return false;
+    return windows_->showBitmap(fileName, console_);
+}
+
+std::string QtPlatform::dateText() {
+    return QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString();
+}
+
+bool ScreenshotPlatform::loadBitmap(const std::string& fileName) {
+    if (!ScriptedPlatform::loadBitmap(fileName)) return false;
+    return windows_ ? windows_->showBitmap(fileName, console_) : true;
+}
+
+}  // namespace hx::gui

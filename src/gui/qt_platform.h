@@ -1,0 +1,38 @@
+// The desktop services for the core: the Yes/No message box, the drawings
+// on their forms, and today's date.
+#pragma once
+
+#include "app/platform.h"
+#include "console/text_console.h"
+#include "gui/form_windows.h"
+
+namespace hx::gui {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform(TextConsole& console) : console_(console) {}
+    void setWindows(FormWindows* windows) { windows_ = windows; }
+
+    bool askYesNo(const std::string& title, const std::string& question) override;
+    bool loadBitmap(const std::string& fileName) override;
+    std::string dateText() override;
+
+private:
+    TextConsole& console_;
+    FormWindows* windows_ = nullptr;
+};
+
+// The replay's scripted platform, drawing the bitmaps on the real windows so
+// that screenshots show them.
+class ScreenshotPlatform : public ScriptedPlatform {
+public:
+    ScreenshotPlatform(TextConsole& console) : console_(console) {}
+    void setWindows(FormWindows* windows) { windows_ = windows; }
+    bool loadBitmap(const std::string& fileName) override;
+
+private:
+    TextConsole& console_;
+    FormWindows* windows_ = nullptr;
+};
+
+}  // namespace hx::gui

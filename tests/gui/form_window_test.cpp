@@ -1,0 +1,143 @@
+// Every form built from the inventory, bound both ways to the form model.
+#include "gui/form_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/inventory.h"
+#include "gui/form_windows.h"
+#include "gui_test_support.h"
+
+namespace hx::gui {
+namespace {
+
+using testing::LaunchedProgram;
+using testing::shownText;
+
+// Each control of the inventory exists on its form's window and shows the
+// text its record holds, under the English SI code (1) and the Japanese
+// engineering code (4).
+void expectEveryControlMirrored(const LaunchedProgram& program) {
+    for (const FormSpec& form : formInventory()) {
+        for (const ControlSpec& control : form.controls) {
+            SCOPED_TRACE(std::string(form.name) + "." + control.name);
+            const QWidget* w = program.widget(form.name, control.name);
+            ASSERT_NE(w, nullptr);
+            const ControlState& state = program.session.forms.control(form.name, control.name);
+            if (state.kind != ControlKind::Picture) {
+                EXPECT_EQ(shownText(w), state.text);
+            }
+            EXPECT_EQ(w->isEnabled(), state.enabled);
+            EXPECT_EQ(w->isVisibleTo(w->window()), state.visible);
+        }
+    }
+}
+
+TEST(FormWindows, EveryControlWithItsCaptionForCodes1And4) {
+    for (const char* unitButton : {"BUTTON32", "BUTTON33"}) {
+        SCOPED_TRACE(unitButton);
+        LaunchedProgram program;
+        program.session.click("FORM6", unitButton);
+        const int code = std::string(unitButton) == "BUTTON32" ? 1 : 4;
+        expectEveryControlMirrored(program);
+        // The geometry labels follow the language and, for code 4, the unit.
+        for (const char* label : {"TEXT20", "TEXT21", "TEXT1", "TEXT16", "TEXT17", "TEXT10"})
+            EXPECT_EQ(shownText(program.widget("MAINFORM", label)), captionFor("MAINFORM", label, code))
+                << label;
+    }
+}
+
+TEST(FormWindows, CaptionsAreShownExactly) {
+    LaunchedProgram program;
+    program.session.click("FORM6", "BUTTON32");
+    EXPECT_EQ(shownText(program.widget("MAINFORM", "TEXT20")), " Tube side flowrate(ton/h)");
+    EXPECT_EQ(shownText(program.widget("MAINFORM", "BUTTON1")), " CALC.ON ");
+    program.session.click("FORM6", "BUTTON33");
+    EXPECT_EQ(shownText(program.widget("MAINFORM", "TEXT16")), " ﾌｨﾝの熱伝導率(kcal/mhc)");
+    EXPECT_EQ(shownText(program.widget("MAINFORM", "BUTTON27")), "【2】  並流ｸﾛｽ");
+}
+
+TEST(FormWindows, SizesOfTheFormsThatHaveOne) {
+    LaunchedProgram program;
+    struct Case {
+        const char* form;
+        int width, height;
+    };
+    // The window sizes of the forms that have a fixed size.
+    const Case cases[] = {{"MAINFORM", 856, 795}, {"FORM2", 780, 510}, {"FORM9", 378, 169},
+                          {"FORM10", 360, 200}};
+    for (const Case& c : cases) {
+        const FormWindow* w = program.windows->window(c.form);
+        ASSERT_NE(w, nullptr) << c.form;
+        EXPECT_EQ(w->size(), QSize(c.width, c.height)) << c.form;
+    }
+}
+
+TEST(FormWindows, ModelChangesReachTheWidgets) {
+    LaunchedProgram program;
+    FormStore& f = program.session.forms;
+    f.setText("FORM7", "EDIT80", "120");
+    EXPECT_EQ(shownText(program.widget("FORM7", "EDIT80")), "120");
+    f.setEnabled("FORM7", "EDIT80", false);
+    EXPECT_FALSE(program.widget("FORM7", "EDIT80")->isEnabled());
+    f.setVisible("MAINFORM", "TEXT225", true);
+    EXPECT_TRUE(program.widget("MAINFORM", "TEXT225")->isVisibleTo(program.windows->window("MAINFORM")));
+    program.windows->showVisible();
+    EXPECT_TRUE(program.windows->window("FORM6")->isVisible());
+    f.hideForm("FORM6");
+    EXPECT_FALSE(program.windows->window("FORM6")->isVisible());
+    f.showForm("FORM9");
+    EXPECT_TRUE(program.windows->window("FORM9")->isVisible());
+}
+
+TEST(FormWindows, TypingAndClickingReachTheModel) {
+    LaunchedProgram program;
+    program.windows->showVisible();
+    auto* flow = qobject_cast<QLineEdit*>(program.widget("MAINFORM", "EDIT75"));
+    ASSERT_NE(flow, nullptr);
+    QTest::keyClicks(flow, "12.5");
+    EXPECT_EQ(program.session.forms.text("MAINFORM", "EDIT75"), "12.5");
+
+    // A click goes through the dispatch table: the English unit button sets
+    // code 1 and re-captions the main window.
+    auto* english = qobject_cast<QPushButton*>(program.widget("FORM6", "BUTTON32"));
+    ASSERT_NE(english, nullptr);
+    QTest::mouseClick(english, Qt::LeftButton);
+    EXPECT_EQ(program.session.forms.text("MAINFORM", "EDIT74"), "1");
+    EXPECT_EQ(shownText(program.widget("MAINFORM", "TEXT1")), " Tube outside diameter(mm)");
+    EXPECT_FALSE(program.console.transcript().empty());  // the guidance box
+}
+
+TEST(FormWindows, MissingDrawingLeavesAnEmptyFrameAndANotice) {
+    LaunchedProgram program;
+    EXPECT_FALSE(program.windows->showBitmap("no-such-drawing.bmp", program.console));
+    program.console.flushOpenLine();
+    ASSERT_FALSE(program.console.transcript().empty());
+    EXPECT_EQ(program.console.transcript().back(), missingBitmapNotice("no-such-drawing.bmp"));
+}
+
+TEST(FormWindows, DrawingIsLoadedOntoItsForm) {
+    LaunchedProgram program;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QStringLiteral(HX_BINARY_DIR));  // where the build draws the figures
+    const bool shown = program.windows->showBitmap("vornfig1.bmp", program.console);
+    QDir::setCurrent(before);
+    ASSERT_TRUE(shown);
+    auto* picture = qobject_cast<QLabel*>(program.widget("FORM3", "PICTURE3"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
+    // The drawing names of the result form are told apart.
+    EXPECT_EQ(program.windows->window("FORM4")->pictureFor("vorn2-4JD.bmp"),
+              program.widget("FORM4", "PICTURE2"));
+    EXPECT_EQ(program.windows->window("FORM4")->pictureFor("vorn2-4J.bmp"),
+              program.widget("FORM4", "PICTURE2"));
+    EXPECT_EQ(program.windows->window("FORM4")->pictureFor("vorn2.bmp"), nullptr);
+}
+
+}  // namespace
+}  // namespace hx::gui
