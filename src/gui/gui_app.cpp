@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <memory>
 
 #include "app/replay.h"
 #include "app/session.h"
@@ -38,6 +39,17 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
     }
 }
 
+// Runs the start-up sequence; a failure is reported and ends the program.
+bool startUp(Session& session) {
+    try {
+        startProgram(session);
+        return true;
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        return false;
+    }
+}
+
 }  // namespace
 
 int runDesktop(int argc, char** argv) {
@@ -45,18 +57,12 @@ int runDesktop(int argc, char** argv) {
     useJapaneseFont(app);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    auto* view = new ConsoleView;  // owned by the main window
+    auto view = std::make_unique<ConsoleView>();  // handed to the main window below
     QtConsole console(*view);
     QtPlatform platform(console);
     Session session(console, platform);
-    try {
-        startProgram(session);
-    } catch (const std::exception& e) {
-        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
-        delete view;
-        return 4;
-    }
-    FormWindows windows(session.forms, view);
+    if (!startUp(session)) return kReplayProgramError;
+    FormWindows windows(session.forms, view.release());
     platform.setWindows(&windows);
 
     // One handler at a time: while one waits for an answer in the text
@@ -106,26 +112,21 @@ int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath, co
         return kReplayScriptError;
     }
 
-    auto* view = new ConsoleView;  // owned by the main window
+    auto view = std::make_unique<ConsoleView>();  // handed to the main window below
     ScriptedConsole console;
     view->setSource(&console);
     ScreenshotPlatform platform(console);
     Session session(console, platform);
-    try {
-        startProgram(session);
-    } catch (const std::exception& e) {
-        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
-        delete view;
-        return kReplayProgramError;
-    }
-    FormWindows windows(session.forms, view);
+    if (!startUp(session)) return kReplayProgramError;
+    ConsoleView& consoleView = *view;
+    FormWindows windows(session.forms, view.release());
     platform.setWindows(&windows);
     windows.showVisible();
 
     ReplayEnvironment env{session, console, platform, std::cout, std::cerr,
-                          [&](const std::string& label) { saveScreenshots(windows, *view, outDir, label); }};
+                          [&](const std::string& label) { saveScreenshots(windows, consoleView, outDir, label); }};
     const int status = runReplay(script, scriptPath, env);
-    view->setSource(nullptr);
+    consoleView.setSource(nullptr);
     return status;
 }
 
