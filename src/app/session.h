@@ -42,6 +42,9 @@ struct Session {
     DispatchTable handlers;
     TextConsole& console;
     Platform& platform;
+    // Set at the first results menu of the program run and never cleared:
+    // the figure hint on the main window is shown at most once.
+    bool figureShown = false;
 
     Session(TextConsole& c, Platform& p) : console(c), platform(p) {}
 

@@ -20,6 +20,7 @@
 #include "dialogs/main_data_form.h"
 #include "dialogs/option_dialogs.h"
 #include "dialogs/unit_system.h"
+#include "report/results_menu.h"
 
 namespace hx {
 
@@ -49,7 +50,7 @@ void registerHandlers(DispatchTable& table) {
     registerMainDataFormHandlers(table);
     registerOptionDialogHandlers(table);
     registerSampleCaseHandlers(table);
-    registerCalculationHandlers(table);
+    registerCalculationHandlers(table, runResultsMenu);
 }
 
 void disable(FormStore& f, const char* form, std::span<const char* const> controls) {

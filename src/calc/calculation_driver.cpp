@@ -1,5 +1,6 @@
 #include "calc/calculation_driver.h"
 
+#include <optional>
 #include <string_view>
 
 #include "calc/console_questions.h"
@@ -7,6 +8,8 @@
 #include "calc/geometry.h"
 #include "calc/input_checks.h"
 #include "calc/option_codes.h"
+#include "calc/phase_change_limits.h"
+#include "calc/thermal_solver.h"
 #include "calc/property_normalisation.h"
 #include "calc/read_design_case.h"
 #include "calc/run_ended.h"
@@ -181,8 +184,9 @@ bool dewPointTooClose(const DesignCase& dc, const RunResult& r, TextConsole& con
     return true;
 }
 
-// Phases 2 to 30 of a run, up to the reading of the hand-entered properties.
-void prepareRun(Session& s, DesignCase& dc, RunResult& r) {
+}  // namespace
+
+void prepareCalculation(Session& s, DesignCase& dc, RunResult& r) {
     TextConsole& console = s.console;
     dc = readDesignCase(s.forms);
     const bool doubleTube = dc.exchangerType == kDoubleTube || dc.doubleTubeGeometry == 1;
@@ -313,14 +317,27 @@ void prepareRun(Session& s, DesignCase& dc, RunResult& r) {
     normaliseManualProperties(dc, s.console);
 }
 
+namespace {
+
+// The wall of a phase-change run must stay on the right side of the
+// saturation temperature.
+void checkPhaseChangeLimits(const DesignCase& dc, const RunResult& r, TextConsole& console) {
+    if (dc.fluidMode != kTubePhaseChange && dc.fluidMode != kShellPhaseChange) return;
+    const std::optional<WallLimit> limit = wallLimit(dc.fluidMode, dc.phaseChange, r.T1, r.T3, r.Twav);
+    if (limit) endRunAtWallLimit(console, *limit, dc.exchangerType);
+}
+
 }  // namespace
 
-void BUTTON1_ON(Session& session) {
+void BUTTON1_ON(Session& session, const ResultsStage& results) {
     freezeForms(session);
     try {
         DesignCase dc;
         RunResult r;
-        prepareRun(session, dc, r);
+        prepareCalculation(session, dc, r);
+        runThermalSolver(dc, r, session.console);
+        checkPhaseChangeLimits(dc, r, session.console);
+        if (results) results(session, dc, r);
     } catch (const RunEnded&) {
         // The step that ended the run has shown its message and halted.
     }
@@ -348,8 +365,8 @@ void endOfRunReset(Session& session) {
     }
 }
 
-void registerCalculationHandlers(DispatchTable& table) {
-    table.add("MAINFORM", "BUTTON1", BUTTON1_ON);
+void registerCalculationHandlers(DispatchTable& table, ResultsStage results) {
+    table.add("MAINFORM", "BUTTON1", [results](Session& s) { BUTTON1_ON(s, results); });
 }
 
 }  // namespace hx

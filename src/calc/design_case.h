@@ -214,6 +214,23 @@ struct RunResult {
     float Xi = 0.0f, Xo = 0.0f;  // absolute humidity at inlet and outlet, kg/kgda
     float heatTransferIncreaseRatio = 0.0f;  // "H.tr.increased ratio" on the wet-gas tube coefficient
 
+    // Phase change and flows kept for the reports and the check table.
+    float tubeCondensation = 0.0f;   // tube side condensed or evaporated, kg/h (fluid mode 3)
+    float tubeCondensingDuty = 0.0f; // Ltv·tubeCondensation, kcal/h
+    float shellCondensation = 0.0f;  // shell side condensed or evaporated, kg/h (fluid mode 4)
+    float shellCondensingDuty = 0.0f;  // Ls·shellCondensation, kcal/h
+    float tubeMassFlowKgH = 0.0f;    // tube mass flow of the solution, kg/h
+    float tubeVolumeFlow = 0.0f;     // tube volumetric flow, m3/h
+    float tubeGasVolumeFlow = 0.0f;  // tube gas normal volumetric flow, Nm3/h
+    float shellMassFlowTonH = 0.0f;  // shell flow as held for the summary, ton/h
+    float tubeMassFlowTonH = 0.0f;   // tube flow as held for the summary, ton/h
+    float viscosityRatio = 0.0f;     // shell bulk/wall viscosity of the last pass
+    // Wet gas (filled by the humid-gas balance; 0 otherwise).
+    float Tzi = 0.0f, TZo = 0.0f;    // saturation temperature at the tube inlet and outlet, ℃
+    float QK = 0.0f;                 // shell-side sensible heat of the wet-gas balance, kcal/h
+    float GWo = 0.0f;                // outlet wet-gas mass flow, kg/h
+    float wetShellMean = 0.0f;       // shell mean temperature held by the wet-gas balance, ℃
+
     // Loop counters shown while converging.
     int calcLimit1 = 0, calcLimit3 = 0, calcLimit5 = 0;
     int shellPropertyEvaluations = 0, tubePropertyEvaluations = 0;

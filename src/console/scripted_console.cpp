@@ -4,18 +4,36 @@ namespace hx {
 
 void ScriptedConsole::flushOpenLine() {
     if (lineOpen()) lineCompleted(currentRowText());
+    flushScreenUpdates();
 }
 
 void ScriptedConsole::lineCompleted(const std::string& rowText) {
-    record(rowText);
     lastLine_ = rowText;
+    if (positioned_) {
+        screenUpdates_[row()] = rowText;
+        return;
+    }
+    record(rowText);
 }
 
-void ScriptedConsole::cleared() { record(kClearMark); }
+void ScriptedConsole::flushScreenUpdates() {
+    for (const auto& [row, text] : screenUpdates_) record(text);
+    screenUpdates_.clear();
+}
 
-std::string ScriptedConsole::readLine(const std::string& prompt) { return nextAnswer(prompt); }
+void ScriptedConsole::cleared() {
+    flushScreenUpdates();
+    positioned_ = false;
+    record(kClearMark);
+}
+
+std::string ScriptedConsole::readLine(const std::string& prompt) {
+    flushScreenUpdates();
+    return nextAnswer(prompt);
+}
 
 std::string ScriptedConsole::readKey() {
+    flushScreenUpdates();
     // A key wait has no prompt of its own: name it by what the user sees last.
     const std::string open = currentRowText();
     return nextAnswer(open.empty() ? lastLine_ : open);

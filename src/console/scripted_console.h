@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,7 +22,11 @@ public:
     void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
     std::size_t pendingAnswers() const { return answers_.size(); }
 
-    // Every completed line, trailing blanks dropped, and kClearMark at each clear.
+    // Every completed line, trailing blanks dropped, and kClearMark at each
+    // clear. Rows written after a locate() are screen updates (the solver
+    // rewrites its progress rows on every pass): they are kept per row and
+    // enter the transcript once, in row order, as the screen shows them at
+    // the next clear, question or key wait.
     const std::vector<std::string>& transcript() const { return transcript_; }
 
     // Also write each transcript line to `out` as it is produced.
@@ -34,16 +39,20 @@ public:
 protected:
     void lineCompleted(const std::string& rowText) override;
     void cleared() override;
+    void located() override { positioned_ = true; }
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
 
 private:
     void record(const std::string& line);
+    void flushScreenUpdates();
     std::string nextAnswer(const std::string& prompt);
 
     std::deque<std::string> answers_;
     std::vector<std::string> transcript_;
     std::string lastLine_;
+    bool positioned_ = false;                   // a locate() since the last clear
+    std::map<int, std::string> screenUpdates_;  // row -> its latest text
     std::ostream* echo_ = nullptr;
 };
 

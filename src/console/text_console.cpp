@@ -29,6 +29,7 @@ void TextConsole::locate(int row, int col) {
     if (lineOpen_ && row != row_) endLineWithoutMoving();
     row_ = row;
     col_ = col;
+    located();
 }
 
 void TextConsole::print(std::string_view text, LineEnd end) {

@@ -71,6 +71,8 @@ protected:
     virtual std::string readKey() = 0;
     // Called after the page changed, for front ends that repaint.
     virtual void pageChanged() {}
+    // Called after the cursor was placed by locate().
+    virtual void located() {}
 
     // The text of the row the cursor stands on, for a line left open.
     std::string currentRowText() const;

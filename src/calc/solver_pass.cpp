@@ -1,0 +1,429 @@
+// The steps of one solver pass: properties, film coefficients, overall
+// coefficient and pressure drops, mapped from the run's records onto the
+// correlations' named inputs. Working units throughout (℃, m, kg/h, m3/h,
+// kcal/h, kcal/m2h℃, m2/h, kg/cm2).
+#include <cmath>
+
+#include "calc/option_codes.h"
+#include "calc/shell_coefficient.h"
+#include "calc/shell_phase_change.h"
+#include "calc/shell_pressure_drop.h"
+#include "calc/solver_progress.h"
+#include "calc/solver_state.h"
+#include "calc/tube_phase_change.h"
+#include "calc/tube_pressure_drop.h"
+#include "calc/tube_side.h"
+#include "calc/units.h"
+
+namespace hx {
+
+namespace {
+
+constexpr float kKgPerTon = units::kKgPerTon;
+
+bool doubleTubeGeometry(const DesignCase& dc) {
+    return dc.exchangerType == kDoubleTube || dc.doubleTubeGeometry == 1;
+}
+
+// Hand-entered properties fix the shell viscosity ratio at 1; the water set
+// takes the bulk viscosity over the value the property step left for the wall.
+void updateShellViscosities(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    if (dc.shellWallViscosity > 0.0f) {
+        s.r.wallViscosityBulk = dc.shellBulkViscosity;
+        s.r.wallViscosityWall = dc.shellWallViscosity;
+    } else {
+        s.r.wallViscosityBulk = s.r.Vs;
+        s.r.wallViscosityWall = s.props.temperatures.Vsw;
+    }
+    s.wallViscosity = s.r.wallViscosityWall;
+    s.r.viscosityRatio = s.r.wallViscosityBulk / s.r.wallViscosityWall;
+}
+
+void copyProperties(SolverState& s) {
+    RunResult& r = s.r;
+    const LiquidPropertyState& p = s.props;
+    r.Ds = p.shell.density;
+    r.Cs = p.shell.specificHeat;
+    r.Vs = p.shell.viscosity;
+    r.KS = p.shell.conductivity;
+    r.Prs = p.shell.prandtl;
+    r.Dt = p.tube.density;
+    r.Ct = p.tube.specificHeat;
+    r.Vt = p.tube.viscosity;
+    r.Kt = p.tube.conductivity;
+    r.Prt = p.tube.prandtl;
+    r.Twav = p.temperatures.Twav;
+    r.Ttav = p.temperatures.Ttav;
+    r.Tsav = p.temperatures.Tsav;
+    r.tubeFluidMean = p.temperatures.Ttm;
+    r.shellFluidMean = p.temperatures.Tsm;
+    r.tapeTemperatureWall = p.temperatures.wallKelvin;
+    r.tapeTemperatureBulk = p.temperatures.tubeMeanKelvin;
+    r.shellPropertyEvaluations = p.shellEvaluations;
+    r.tubePropertyEvaluations = p.tubeEvaluations;
+}
+
+// ---------------------------------------------------------------------------
+// Shell side.
+
+BundleInput bundleInput(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const RunResult& r = s.r;
+    BundleInput in;
+    in.NT = dc.NT;
+    in.D0 = dc.D0;
+    in.DI = dc.DI;
+    in.TL = r.TL;
+    in.P = r.P;
+    in.B = doubleTubeGeometry(dc) ? r.TL : dc.B;  // the annulus runs the whole length
+    in.Fw = r.windowFraction;
+    in.lowFin = dc.lowFin;
+    in.FT = dc.FT;
+    in.FH = dc.FH;
+    in.FN = dc.FN;
+    in.VS = s.shellVolumeFlow;
+    in.Vs = r.Vs;
+    if (doubleTubeGeometry(dc)) in.enteredDS = r.DS;
+    return in;
+}
+
+BellInput bellInput(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const RunResult& r = s.r;
+    BellInput in;
+    in.NT = dc.NT;
+    in.ND = s.bundle.ND;
+    in.D0 = dc.D0;
+    in.P = r.P;
+    in.DS = s.bundle.DS;
+    in.B = dc.B;
+    in.TL = r.TL;
+    in.cutLevel = dc.baffleCut;
+    in.Fw = r.windowFraction;
+    in.cutLineTubes = dc.cutLineTubes;
+    in.cutEdgeAngle = dc.cutEdgeAngle;
+    in.shellBaffleGap = dc.shellBaffleGap;
+    in.baffleHoleGap = dc.baffleHoleGap;
+    in.sealingStrips = dc.sealingStrips;
+    in.lowFin = dc.lowFin;
+    in.FT = dc.FT;
+    in.FH = dc.FH;
+    in.FN = dc.FN;
+    if (dc.cutLineTubesCode == kCutLineTubes) in.enteredWindow = WindowTubes{dc.windowTubes, dc.windowRows};
+    in.shellFlow = dc.Ws * kKgPerTon;
+    in.Res = s.bundle.Res;
+    in.Cs = r.Cs;
+    in.Prs = r.Prs;
+    in.bulkViscosity = r.wallViscosityBulk;
+    in.wallViscosity = r.wallViscosityWall;
+    return in;
+}
+
+ShellPhaseProperties shellPhaseProperties(const DesignCase& dc) {
+    return {dc.Lsv, dc.Ds, dc.Dslv, dc.Cslv, dc.Vsl, dc.Ksl};
+}
+
+// Fluid mode 4: the shell side condenses or boils at T1.
+void shellPhaseChangeCoefficient(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    if (dc.phaseChange == kCondensation) {
+        ShellCondensationInput in;
+        in.props = shellPhaseProperties(dc);
+        in.D0 = dc.D0;
+        in.ND = s.bundle.ND;
+        in.T1 = r.T1;
+        in.Twav = r.Twav;
+        in.VS = s.shellVolumeFlow;
+        in.S = s.bundle.S;
+        in.nuV = r.Vs;
+        in.condensate = r.shellCondensation;
+        const ShellCondensationResult c = shellCondensation(in);
+        if (!c.ok()) haltOnNonFinite(s.console, dc.unitCode);
+        r.Xs = c.Xs;
+        r.Res = c.Res;
+        r.Us = c.Us;
+        r.shellCondensingDuty = c.duty;
+        return;
+    }
+    ShellEvaporationInput in;
+    in.props = shellPhaseProperties(dc);
+    in.NT = dc.NT;
+    in.TL = r.TL;
+    in.TP = dc.TP;
+    in.D0 = dc.D0;
+    in.Ao = s.bundle.Ao;
+    in.lowFin = dc.lowFin;
+    in.FH = dc.FH;
+    in.Ps = dc.Ps;
+    in.sigma = dc.sigma;
+    in.T1 = r.T1;
+    in.Tl = dc.Pt;  // the gas-pressure field holds the shell inlet liquid temperature, ℃
+    in.tubeFlow = dc.Wt * kKgPerTon;
+    in.Ct = r.Ct;
+    in.T3 = r.T3;
+    in.T4 = r.T4;
+    in.Xs = r.Xs;
+    in.As = r.As;
+    in.shellMean = r.shellFluidMean;
+    in.Xt = r.Xt;
+    in.At = r.At;
+    in.tubeMean = r.tubeFluidMean;
+    in.VS = s.shellVolumeFlow;
+    in.S = s.bundle.S;
+    const ShellEvaporationResult e = shellEvaporation(in);
+    if (!e.ok()) haltOnNonFinite(s.console, dc.unitCode);
+    r.Twav = e.Twav;
+    r.Xs = e.Xs;
+    r.Us = e.Us;
+    r.shellCondensation = e.vapour;
+    r.shellCondensingDuty = e.Qe;
+}
+
+// ---------------------------------------------------------------------------
+// Tube side.
+
+TubeTwoPhaseProperties tubePhaseProperties(const DesignCase& dc, const RunResult& r) {
+    // The tube values entered by hand are those of the vapour.
+    return {dc.Ltv, r.Dt, dc.Dtlv, dc.Ctlv, dc.Vtl, dc.Ktl};
+}
+
+TubeFilm tubePhaseChangeFilm(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    TubeTwoPhaseFlow f;
+    f.DI = dc.DI;
+    f.NT = dc.NT;
+    f.PN = dc.PN;
+    f.V = s.tubeVolumeFlow;
+    f.Vt = r.Vt;
+    f.Kt = r.Kt;
+    f.Wcon = r.tubeCondensation;
+    f.T3 = r.T3;
+    f.Twav = r.Twav;
+    const TubeTwoPhaseProperties p = tubePhaseProperties(dc, r);
+    if (dc.phaseChange == kCondensation) {
+        const TubeCondensation c = tubeCondensation(p, f);
+        r.tubeCondensingDuty = c.duty;
+        return c.film;
+    }
+    return tubeEvaporation(p, f, dc.Ps, dc.sigma);
+}
+
+TubeFilm sensibleTubeFilm(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    const bool gas = dc.tubePhase == TubePhase::Gas;
+    const float Vr = tubeFlowForReynolds(gas, s.tubeOutletGiven(), s.tubeVolumeFlow,
+                                         dc.Wt * kKgPerTon, r.Density);
+    const float Vt = reynoldsViscosity(dc.unitCode, dc.humidityBasis, r.Vt, r.Vt);
+    if (dc.tapeUsed) {
+        confirmTapePrandtl(s.console, r.Prt, s.tapeForced);
+        TapeFlow t;
+        t.DI = dc.DI;
+        t.NT = dc.NT;
+        t.PN = dc.PN;
+        t.pitch = dc.tapePitch;
+        t.thickness = dc.tapeThickness;
+        t.V = s.tubeVolumeFlow;
+        t.Vr = Vr;
+        t.Vt = Vt;
+        t.Kt = r.Kt;
+        t.Prt = r.Prt;
+        t.temperatureRatio = r.tapeTemperatureWall / r.tapeTemperatureBulk;
+        s.tape = tapeFilm(t);
+        return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut};
+    }
+    PlainTubeFlow p;
+    p.DI = dc.DI;
+    p.NT = dc.NT;
+    p.TL = r.TL;
+    p.PN = dc.PN;
+    p.Vr = Vr;
+    p.Vt = Vt;
+    p.Kt = r.Kt;
+    p.Prt = r.Prt;
+    p.correction = dc.tubeFactor;
+    return plainTubeFilm(p);
+}
+
+FilmSetting filmSetting(const DesignCase& dc) {
+    FilmSetting f;
+    f.setting = dc.coefficientSetting;
+    f.side = dc.manualSide;
+    // Hand-entered coefficients were brought to kcal/m2h℃ when they were read.
+    f.enteredXt = dc.manualXt;
+    f.enteredXs = dc.manualXs;
+    f.ct = dc.enteredTubeFactor;
+    f.cs = dc.enteredShellFactor;
+    f.siUnits = false;
+    return f;
+}
+
+}  // namespace
+
+float finiteOrHalt(SolverState& s, float v) {
+    if (!std::isfinite(v)) haltOnNonFinite(s.console, s.dc.unitCode);
+    return v;
+}
+
+void evaluateProperties(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    StreamIterate it;
+    it.Tsi = r.T1;
+    it.Tso = s.shellOutletForProperties;
+    it.Tti = r.T3;
+    it.Tto = s.tubeOutletForProperties;
+    it.Xs = r.Xs;
+    it.As = r.As;
+    it.Xt = r.Xt;
+    it.At = r.At;
+    ShellLiquidProperties(it, s.settings, s.props, s.console);
+    // With water on the tube side the shell evaluation went on with it.
+    if (dc.tubeMethod != kWaterCorrelation) TubeLiquidProperties(it, s.settings, s.props, s.console);
+    copyProperties(s);
+    s.tubeMeanAtProperties = r.tubeFluidMean;
+    s.shellMeanAtProperties = r.shellFluidMean;
+    for (float v : {r.Ds, r.Cs, r.Vs, r.KS, r.Dt, r.Ct, r.Vt, r.Kt, r.Twav}) finiteOrHalt(s, v);
+    // The actual volumetric flows at the densities of this pass.
+    s.tubeVolumeFlow = dc.Wt * kKgPerTon / r.Dt;
+    s.shellVolumeFlow = dc.Ws * kKgPerTon / r.Ds;
+    r.shellVolumeFlow = s.shellVolumeFlow;
+    r.tubeVolumeFlow = s.tubeVolumeFlow;
+    updateShellViscosities(s);
+}
+
+void shellFilmCoefficient(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    s.bundle = bundleGeometry(bundleInput(s));
+    checkShellReynolds(s.console, s.bundle.Res);
+    if (!s.bundle.ok()) haltOnNonFinite(s.console, dc.unitCode);
+    r.DS = s.bundle.DS;
+    r.ND = s.bundle.ND;
+    r.Res = s.bundle.Res;
+    r.Us = s.bundle.Us;
+    s.bell.reset();
+    s.annulus.reset();
+    if (shellCorrelation(doubleTubeGeometry(dc), dc.NT) == ShellCorrelation::Annulus) {
+        AnnulusInput in;
+        in.DS = s.bundle.DS;
+        in.D0 = dc.D0;
+        in.VS = s.shellVolumeFlow;
+        in.Vs = r.Vs;
+        in.KS = r.KS;
+        in.Prs = r.Prs;
+        in.lowFin = dc.lowFin;
+        in.FT = dc.FT;
+        in.FH = dc.FH;
+        in.FN = dc.FN;
+        s.annulus = annulusCoefficient(in);
+        if (!s.annulus->ok()) haltOnNonFinite(s.console, dc.unitCode);
+        r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
+        r.Res = s.annulus->Res;
+        r.Us = s.annulus->Us;
+    } else {
+        s.bell = bellMethod(bellInput(s));
+        if (!s.bell->ok()) haltOnNonFinite(s.console, dc.unitCode);
+        r.Xs = s.bell->Xs;
+    }
+    if (dc.fluidMode == kShellPhaseChange) shellPhaseChangeCoefficient(s);
+    finiteOrHalt(s, r.Xs);
+}
+
+void tubeFilmAndOverall(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    TubeFilm film = dc.fluidMode == kTubePhaseChange ? tubePhaseChangeFilm(s) : sensibleTubeFilm(s);
+    if (!film.Xt) haltOnNonFinite(s.console, dc.unitCode);
+    float Xt = *film.Xt;
+    if (dc.fluidMode != kTubePhaseChange) {
+        const WetFilm wet = wetGasFilm(dc.wetGas, Xt, r.heatTransferIncreaseRatio, dc.filmThickness);
+        if (!wet.Xt) haltOnNonFinite(s.console, dc.unitCode);
+        Xt = *wet.Xt;
+        r.heatTransferIncreaseRatio = wet.ratio;
+    }
+    r.Ret = film.Ret;
+    r.Ut = film.Ut;
+
+    s.films = effectiveFilms(Xt, r.Xs, filmSetting(dc));
+    r.Xt = s.films.Xt;
+    r.Xs = s.films.Xs;
+    finiteOrHalt(s, r.Xt);
+    const TubeWall wall{dc.DI, dc.D0, dc.CM, dc.Ft, dc.Fs};
+    if (dc.lowFin) {
+        checkFinnedShellCoefficient(s.console, dc.unitCode, s.films.Xs);
+        const float Ai = tubeInsideArea(dc.DI, dc.NT, r.TL);
+        s.fin = lowFinOverall(s.films, wall, LowFinGeometry{dc.FT, dc.FH, dc.FN, dc.FM}, Ai);
+        if (!s.fin) haltOnNonFinite(s.console, dc.unitCode);
+        r.KI = s.fin->overall.KI;
+        r.KO = s.fin->overall.KO;
+        r.EF = s.fin->EF;
+        return;
+    }
+    const std::optional<OverallCoefficient> k = plainTubeOverall(s.films, wall);
+    if (!k) haltOnNonFinite(s.console, dc.unitCode);
+    r.KI = k->KI;
+    r.KO = k->KO;
+}
+
+void pressureDrops(SolverState& s) {
+    const DesignCase& dc = s.dc;
+    RunResult& r = s.r;
+    std::optional<float> dpt;
+    if (s.tape) {
+        TapeDropInputs in;
+        in.PN = dc.PN;
+        in.TL = r.TL;
+        in.De = s.tape->De;
+        in.Dt = r.Dt;
+        in.Ut = r.Ut;
+        in.Ret = r.Ret;
+        in.s = s.tape->s;
+        in.coefficients = s.tape->coefficients;
+        in.temperatureRatio = r.tapeTemperatureWall / r.tapeTemperatureBulk;
+        dpt = tapePressureDrop(in);
+    } else {
+        dpt = plainTubePressureDrop(PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
+    }
+    // A tube side without flow (Ret ≤ 0) has no friction drop to report.
+    r.DPt = dpt.value_or(0.0f);
+
+    ShellDrop shell;
+    if (s.annulus) {
+        AnnulusDropInput in;
+        in.DS = r.DS;
+        in.D0 = dc.D0;
+        in.FH = dc.FH;
+        in.lowFin = dc.lowFin;
+        in.TL = r.TL;
+        in.Res = r.Res;
+        in.Us = r.Us;
+        in.Ds = r.Ds;
+        in.Vs = r.Vs;
+        in.wallViscosity = s.wallViscosity;
+        shell = annulusDrop(in);
+    } else if (s.bell) {
+        BellDropInput in;
+        in.geometry = s.bell->geometry;
+        in.Res = r.Res;
+        in.lowFin = dc.lowFin;
+        in.P = r.P;
+        in.D0 = dc.D0;
+        in.FH = dc.FH;
+        in.B = dc.B;
+        in.sealingStrips = dc.sealingStrips;
+        in.shellFlow = dc.Ws * kKgPerTon;
+        in.Ds = r.Ds;
+        in.Vs = r.Vs;
+        in.wallViscosity = s.wallViscosity;
+        const BellDrop d = bellDrop(in);
+        shell.DPs = d.DPs;
+        shell.fault = d.fault;
+    }
+    r.DPs = shell.ok() ? shell.DPs : 0.0f;
+}
+
+}  // namespace hx

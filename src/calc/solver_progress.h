@@ -1,0 +1,57 @@
+// What the thermal solver shows while it iterates: the progress rows it
+// rewrites at fixed positions on every pass of the efficiency loop, the
+// balance lines of the design cases, and the two halts of the solver.
+#pragma once
+
+#include "console/text_console.h"
+
+namespace hx {
+
+// The values of one progress screen (working units, ℃).
+struct ProgressValues {
+    int unitCode = 0;         // language of the fluid and wall lines
+    bool wetFlag = false;     // wet gas: the box has the Calc. Limit 3 row
+    bool gasTubeSide = false; // wet gas with a gas tube side: condensate lines
+    bool tapeUsed = false;
+    int fluidMode = 0;
+    float tubeInlet = 0.0f, tubeOutlet = 0.0f;    // T3, T4 (wet gas: the gas temperatures)
+    float shellInlet = 0.0f, shellOutlet = 0.0f;  // T1, T2
+    int calcLimit1 = 0, calcLimit3 = 0;
+    float condensate = 0.0f;   // kg/h
+    float normalDensity = 0.0f;  // kg/Nm3
+    float Q = 0.0f;            // kcal/h
+    float heatTransferIncreaseRatio = 0.0f;
+    float tubeFluidMean = 0.0f, shellFluidMean = 0.0f;  // ℃
+    float Ttav = 0.0f, Tsav = 0.0f, Twav = 0.0f;        // ℃
+    float TL = 0.0f, LT = 0.0f, NT = 0.0f;
+    float viscosityRatio = 0.0f;    // shell bulk over wall viscosity
+    float tapeTemperatureRatio = 0.0f;  // TZ/TB
+};
+
+// Rewrites rows 5 to 22 of the progress screen (column 0).
+void showProgress(TextConsole& console, const ProgressValues& v);
+
+// The balance loop of a design case: the guess of the outlet being found,
+// its value from the heat balance and K1, at row 10 (row 11 for K1 with the
+// shell outlet guess).
+void showTubeOutletBalance(TextConsole& console, float guess, float balance, float K1);
+void showShellOutletBalance(TextConsole& console, float guess, float balance, float K1);
+
+// The tube outlet given: the shell outlet from the tube heat T2X against the
+// T2 of the pass, rows 10 and 11.
+void showShellOutletCheck(TextConsole& console, float T2X, float T2);
+
+// The mean temperature difference overflowed (above 1000 ℃): halt, RunEnded.
+[[noreturn]] void haltOnOverflow(TextConsole& console);
+
+// The total pass count reached its limit: halt, RunEnded.
+[[noreturn]] void haltOnNoConvergence(TextConsole& console);
+
+// A quantity the solver needs became infinite or not a number: one line in
+// the run's language, halt, RunEnded.
+[[noreturn]] void haltOnNonFinite(TextConsole& console, int unitCode);
+
+inline constexpr const char* kCalculationFailedJapanese = "    計算不能：入力条件を見直してください。";
+inline constexpr const char* kCalculationFailedEnglish = "    Calculation failed: check the input conditions.";
+
+}  // namespace hx

@@ -1,0 +1,445 @@
+#include "calc/thermal_solver.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/heat_balance.h"
+#include "calc/limit_dialogs.h"
+#include "calc/mean_temperature.h"
+#include "calc/option_codes.h"
+#include "calc/run_ended.h"
+#include "calc/solver_progress.h"
+#include "calc/solver_state.h"
+#include "calc/tube_side.h"
+
+namespace hx {
+
+namespace {
+
+// Tolerances of the loops.
+constexpr float kEfficiencyTolerance = 0.0001f;  // |K1 − K1'| at m = 1
+constexpr float kCrossedTolerance = 0.1f;        // the same once the streams cross
+constexpr float kMeanTemperatureTolerance = 0.0001f;  // ℃
+constexpr float kBalanceTolerance = 0.01f;            // ℃, outlet guess against its balance
+constexpr float kShellOutletTolerance = 0.001f;       // ℃, T2X against T2
+constexpr float kOverflowTM = 1000.0f;                // ℃
+constexpr float kLoosenFactor = 1.003f;               // widening per continued limit dialog
+
+constexpr const char* kGasNotAvailableJapanese =
+    "    ガス物性の相関式と湿りガス計算はこの版では使用できません。";
+constexpr const char* kGasNotAvailableEnglish =
+    "    Gas properties by correlation and the wet-gas mode are not available in this version.";
+
+bool tubeSaturated(const DesignCase& dc) { return dc.fluidMode == kTubePhaseChange; }
+bool shellSaturated(const DesignCase& dc) { return dc.fluidMode == kShellPhaseChange; }
+
+// Heat-capacity rates of the two streams at the current properties,
+// kcal/h℃: tube Wt·1000·Ct, shell Ws·1000·Cs (flows held in ton/h).
+CapacityRates streamRates(const DesignCase& dc, const RunResult& r) {
+    return capacityRates(heatCapacityRate(dc.Wt, r.Ct), heatCapacityRate(dc.Ws, r.Cs));
+}
+
+struct OutletPair {
+    float T2 = 0.0f;
+    float T4 = 0.0f;
+};
+
+// Outlets of both streams when the stream of the smaller rate reaches the
+// efficiency e: each changes by e·|T1 − T3|·Cmin/(its rate) towards the
+// other's inlet. A saturated side stays at its inlet temperature.
+OutletPair outletsAtEfficiency(const SolverState& s, float e) {
+    const RunResult& r = s.r;
+    const float heat = e * std::fabs(r.T3 - r.T1) * s.rates.Cmin;
+    const float sign = s.tubeHeated() ? 1.0f : -1.0f;
+    OutletPair o{r.T1 - sign * heat / s.rates.shell, r.T3 + sign * heat / s.rates.tube};
+    if (tubeSaturated(s.dc)) o.T4 = r.T3;
+    if (shellSaturated(s.dc)) o.T2 = r.T1;
+    return o;
+}
+
+// K1 from the outlets of the pass: the temperature change of the stream
+// that defines it (the tube in fluid mode 4, else the shell) times its rate
+// over Cmin·|T3 − T1|.
+float efficiencyFromOutlets(const SolverState& s) {
+    const RunResult& r = s.r;
+    const float span = std::fabs(r.T3 - r.T1);
+    if (shellSaturated(s.dc)) return std::fabs(r.T3 - r.T4) / span * s.rates.tube / s.rates.Cmin;
+    return std::fabs(r.T2 - r.T1) / span * s.rates.shell / s.rates.Cmin;
+}
+
+ProgressValues progressValues(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const RunResult& r = s.r;
+    ProgressValues v;
+    v.unitCode = dc.unitCode;
+    v.wetFlag = dc.wetGas;
+    v.gasTubeSide = dc.tubePhase == TubePhase::Gas;
+    v.tapeUsed = dc.tapeUsed;
+    v.fluidMode = dc.fluidMode;
+    v.tubeInlet = r.T3;
+    v.tubeOutlet = r.T4;
+    v.shellInlet = r.T1;
+    v.shellOutlet = r.T2;
+    v.calcLimit1 = r.calcLimit1;
+    v.calcLimit3 = r.calcLimit3;
+    v.condensate = r.Condensate;
+    v.normalDensity = r.Density;
+    v.Q = r.Q;
+    v.heatTransferIncreaseRatio = r.heatTransferIncreaseRatio;
+    v.tubeFluidMean = r.tubeFluidMean;
+    v.shellFluidMean = r.shellFluidMean;
+    v.Ttav = r.Ttav;
+    v.Tsav = r.Tsav;
+    v.Twav = r.Twav;
+    v.TL = r.TL;
+    v.LT = r.LT;
+    v.NT = dc.NT;
+    v.viscosityRatio = r.viscosityRatio;
+    v.tapeTemperatureRatio = r.tapeTemperatureWall / r.tapeTemperatureBulk;
+    return v;
+}
+
+class ThermalSolver {
+public:
+    ThermalSolver(DesignCase& dc, RunResult& r, TextConsole& console) : s_(dc, r, console) {}
+
+    void run() {
+        start();
+        for (;;) {
+            solvePass();
+            if (!s_.tubeOutletGiven() && !s_.dc.wetGas) break;
+            if (restartForGasOutlet()) continue;
+            if (!shellOutletAgreesWithTubeHeat()) continue;
+            break;
+        }
+        finish();
+    }
+
+private:
+    SolverState s_;
+
+    DesignCase& dc() { return s_.dc; }
+    RunResult& r() { return s_.r; }
+
+    void start() {
+        DesignCase& d = dc();
+        RunResult& res = r();
+        if (d.wetGas || d.tubeMethod == kGasCorrelation) {
+            s_.console.print(isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
+            s_.console.halt();
+            throw RunEnded{};
+        }
+        LiquidPropertySettings& st = s_.settings;
+        st.unitCode = d.unitCode;
+        st.fluidMode = d.fluidMode;
+        st.shellMethod = d.shellMethod;
+        st.tubeMethod = d.tubeMethod;
+        st.wetGasBasis = d.humidityBasis;
+        st.shellManual = {d.Ds, d.Cs, d.Vs, d.KS};
+        st.tubeManual = {d.Dt, d.Ct, d.Vt, d.Kt};
+        // The property state starts from the defaults of the run.
+        s_.props.shell = {res.Ds, res.Cs, res.Vs, res.KS, res.Prs};
+        s_.props.tube = {res.Dt, res.Ct, res.Vt, res.Kt, res.Prt};
+
+        res.T1 = d.T1;
+        res.T3 = d.T3;
+        // An outlet that is to be found starts at its inlet: with the tube
+        // outlet given the shell properties are first taken at T2 = T1.
+        res.T2 = s_.shellOutletGiven() ? d.T2 : d.T1;
+        res.T4 = s_.tubeOutletGiven() ? d.T4 : d.T3;
+        if (d.lengthGiven) res.TL = d.TL;
+        s_.shellOutletForProperties = res.T2;
+        s_.tubeOutletForProperties = res.T4;
+        s_.tubeOutletGuess = d.T3 - 1.0f;
+        res.tubeMassFlowTonH = d.Wt;
+        res.shellMassFlowTonH = d.Ws;
+        res.tubeMassFlowKgH = d.tubeMassFlow;
+    }
+
+    // Steps 1 to 10: one outer pass with its mean temperature loop and the
+    // balance loop of the design cases.
+    void solvePass() {
+        flowsAndRates();
+        for (;;) {
+            if (s_.lengthToBeFound()) designStartingTemperatures();
+            for (;;) {
+                if (dc().lengthGiven) ratingStartingTemperatures();
+                evaluateProperties(s_);
+                shellFilmCoefficient(s_);
+                if (dc().lengthGiven) {
+                    r().K1 = r().efficiencyEstimate;
+                    efficiencyLoop();
+                } else {
+                    designPass();
+                }
+                afterConvergence();
+                if (meanTemperatureSettled()) break;
+            }
+            if (balanceSettled()) break;
+        }
+    }
+
+    // 1. Flows and rates at the properties known so far.
+    void flowsAndRates() {
+        s_.tubeVolumeFlow = dc().Wt * 1000.0f / r().Dt;
+        s_.shellVolumeFlow = dc().Ws * 1000.0f / r().Ds;
+        if (s_.tubeOutletGiven()) r().efficiencyEstimate = r().K1;
+        s_.rates = streamRates(dc(), r());
+    }
+
+    // 2. Length to be found: the properties are taken at the given outlet
+    // and the current value of the other.
+    void designStartingTemperatures() {
+        if (s_.shellOutletGiven()) {
+            s_.tubeOutletForProperties = s_.tubeOutletGuess;
+            s_.shellOutletForProperties = dc().T2;
+        } else {
+            s_.tubeOutletForProperties = dc().T4;
+        }
+    }
+
+    // 3. Length given: outlets estimated from the efficiency estimate.
+    void ratingStartingTemperatures() {
+        s_.rates.Cmin = std::min(s_.rates.tube, s_.rates.shell);
+        s_.rates.Cmax = std::max(s_.rates.tube, s_.rates.shell);
+        const OutletPair o = outletsAtEfficiency(s_, r().efficiencyEstimate);
+        s_.tubeOutletForProperties = o.T4;
+        s_.shellOutletForProperties = o.T2;
+    }
+
+    // 6 and 7.4 to 7.8 for a given outlet: the heat and the other outlet
+    // from the balance, then the area and the length it needs.
+    void designPass() {
+        RunResult& res = r();
+        const CapacityRates rates = streamRates(dc(), res);
+        if (s_.tubeOutletGiven()) {
+            const TubeOutletBalance b = balanceOfTubeOutlet(rates, res.T1, res.T3, res.T4);
+            res.Q = b.Q;
+            res.T2 = b.T2;
+            res.Qx = b.Qx;
+        } else {
+            const ShellOutletBalance b = balanceOfShellOutlet(rates, res.T1, res.T2, res.T3, res.Ct, res.Dt);
+            res.Q = b.Q;
+            res.T4 = b.T4;
+        }
+        finiteOrHalt(s_, res.Q);
+        finiteOrHalt(s_, res.T2);
+        finiteOrHalt(s_, res.T4);
+        tubeFilmAndOverall(s_);
+        meanTemperatureAndArea();
+        res.TL = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));
+        if (res.TM > kOverflowTM) haltOnOverflow(s_.console);
+    }
+
+    // 7. The efficiency loop of the rating case (Calc. Limit 1).
+    void efficiencyLoop() {
+        RunResult& res = r();
+        for (;;) {
+            showProgress(s_.console, progressValues(s_));
+            if (s_.totalPasses == kTotalPassLimit) haltOnNoConvergence(s_.console);
+            ++s_.totalPasses;
+            const OutletPair o = outletsAtEfficiency(s_, res.K1);
+            res.T2 = o.T2;
+            res.T4 = o.T4;
+            res.Q = res.K1 * s_.rates.Cmin * std::fabs(res.T1 - res.T3);
+            tubeFilmAndOverall(s_);
+            meanTemperatureAndArea();
+            res.LT = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));
+            ++res.calcLimit1;
+            if (res.calcLimit1 == kEfficiencyLoopLimit) {
+                askAtIterationLimit(s_.console, dc().unitCode, LimitLoop::Efficiency);
+                res.calcLimit1 = 0;
+                s_.wideningFactor *= kLoosenFactor;
+            }
+            if (res.TM > kOverflowTM) haltOnOverflow(s_.console);
+            if (efficiencySettled()) return;
+        }
+    }
+
+    // 7.9: the heat the given area passes at this KI and TM, as an
+    // efficiency, against K1.
+    bool efficiencySettled() {
+        RunResult& res = r();
+        const float span = std::fabs(res.T1 - res.T3);
+        const float Qa = res.TL * dc().DI * dc().NT * 3.14f * res.KI * res.TM;
+        const float K1a = finiteOrHalt(s_, Qa / s_.rates.Cmin / span);
+        s_.toleranceMultiplier = std::max(s_.toleranceMultiplier, toleranceMultiplier(res.calcLimit1));
+        const float m = s_.toleranceMultiplier;
+        const float difference = std::fabs(res.K1 - K1a);
+        if (difference < kEfficiencyTolerance * m) return true;
+        const bool crossed = s_.tubeHeated() ? res.T4 > res.T1 : res.T2 > res.T3;
+        if (crossed && difference < kCrossedTolerance * m) return true;
+        res.K1 = (res.K1 + K1a) / 2.0f;
+        return false;
+    }
+
+    // 7.7: effectiveness and mean temperature difference, then the areas.
+    void meanTemperatureAndArea() {
+        DesignCase& d = dc();
+        RunResult& res = r();
+        if (usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas)) {
+            RatingInputs in;
+            in.KI = res.KI;
+            in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
+            in.previousAt = res.At;
+            in.rates = streamRates(d, res);
+            in.shellRateForF = s_.rates.shell;
+            in.arrangement = d.flowArrangement;
+            in.T1 = res.T1;
+            in.T3 = res.T3;
+            const std::optional<RatingResult> rating = ratingMeanTemperature(in);
+            if (!rating) haltOnNonFinite(s_.console, d.unitCode);
+            res.T2 = rating->T2;
+            res.T4 = rating->T4;
+            res.Q = rating->Q;
+            res.TM = rating->mean.TM;
+            res.F = rating->mean.F;
+        } else {
+            const std::optional<MeanTemperature> mean =
+                directMeanTemperature(d.flowArrangement, res.T1, res.T2, res.T3, res.T4);
+            if (!mean) haltOnNonFinite(s_.console, d.unitCode);
+            res.TM = mean->TM;
+            res.F = mean->F;
+        }
+        const std::optional<float> At = heatTransferArea(res.Q, res.KI, res.TM);
+        if (!At) haltOnNonFinite(s_.console, d.unitCode);
+        res.At = *At;
+        if (s_.tubeOutletGiven()) {
+            const std::optional<float> As = heatTransferArea(res.Q, res.KO, res.TM);
+            if (!As) haltOnNonFinite(s_.console, d.unitCode);
+            res.As = *As;
+        }
+    }
+
+    // 8. After convergence: the rates of the streams, the outside areas,
+    // the condensate flows and the pressure drops.
+    void afterConvergence() {
+        DesignCase& d = dc();
+        RunResult& res = r();
+        if (d.fluidMode == kSensible || d.fluidMode == kTubeWetGas) res.calcLimit1 = 0;
+        s_.rates = streamRates(d, res);
+        const OutsideAreas areas = outsideAreas(res.At, d.DI, d.D0, s_.films.cs);
+        res.As = areas.As;
+        res.Asf = d.lowFin && s_.fin ? s_.fin->finnedArea : areas.Asf;
+        if (d.fluidMode == kTubePhaseChange) {
+            const std::optional<Condensate> c = condensateOf(res.Q, d.Ltv);
+            if (!c) haltOnNonFinite(s_.console, d.unitCode);
+            res.tubeCondensation = c->flow;
+            res.Wcon = c->flow;
+            res.tubeCondensingDuty = c->duty;
+        } else if (d.fluidMode == kShellPhaseChange) {
+            const std::optional<Condensate> c = condensateOf(res.Q, d.Lsv);
+            if (!c) haltOnNonFinite(s_.console, d.unitCode);
+            res.shellCondensation = c->flow;
+            res.shellCondensingDuty = c->duty;
+        }
+        pressureDrops(s_);
+    }
+
+    // 9. Rating: the properties must have been taken at the outlets found.
+    // The stream compared is the one whose temperature changes with the
+    // estimate: the shell when the tube side is saturated, else the tube.
+    bool meanTemperatureSettled() {
+        DesignCase& d = dc();
+        RunResult& res = r();
+        if (!d.lengthGiven || d.wetGas) return true;
+        const float difference = tubeSaturated(d)
+                                     ? s_.shellMeanAtProperties - (res.T1 + res.T2) / 2.0f
+                                     : s_.tubeMeanAtProperties - (res.T3 + res.T4) / 2.0f;
+        if (std::fabs(difference) < kMeanTemperatureTolerance) return true;
+        s_.console.clear();
+        res.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
+        res.efficiencyEstimate = (res.efficiencyEstimate + res.K1) / 2.0f;
+        res.efficiencyEstimate = (res.efficiencyEstimate + res.K1) / 2.0f;
+        return false;
+    }
+
+    // 10. The balance loop of the design cases: with the shell outlet given
+    // the tube outlet guess must meet its balance value (and in fluid mode 4
+    // the estimate its outlet).
+    bool balanceSettled() {
+        DesignCase& d = dc();
+        RunResult& res = r();
+        res.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
+        if (!shellSaturated(d) && !s_.shellOutletGiven()) return true;
+        const float guess = s_.shellOutletGiven() ? s_.tubeOutletGuess : s_.tubeOutletForProperties;
+        if (std::fabs(guess - res.T4) < kBalanceTolerance) return true;
+        showTubeOutletBalance(s_.console, guess, res.T4, res.K1);
+        if (s_.shellOutletGiven()) {
+            s_.tubeOutletGuess = (guess + res.T4) / 2.0f;
+        } else {
+            res.efficiencyEstimate = (res.efficiencyEstimate + res.K1) / 2.0f;
+        }
+        return false;
+    }
+
+    // 11. The outer restart loop: true to solve again from step 1.
+    bool restartForGasOutlet() {
+        RunResult& res = r();
+        res.calcLimit1 = 0;
+        ++res.calcLimit3;
+        if (res.calcLimit3 == kOuterRestartLimit) {
+            // Continuing leaves the counter at the limit: the dialog does not come again.
+            askAtIterationLimit(s_.console, dc().unitCode, LimitLoop::OuterRestart);
+            res.calcLimit1 = 0;
+            s_.wideningFactor *= kLoosenFactor;
+        }
+        ++s_.gasRestarts;
+        if (s_.gasRestarts == kGasOutletRestartLimit) {
+            askAtIterationLimit(s_.console, dc().unitCode, LimitLoop::GasOutlet);
+            s_.gasRestarts = 0;
+            s_.wideningFactor = 10.0f;
+            s_.gasOutletTolerance *= s_.wideningFactor;
+        }
+        if (std::fabs(res.tubeGasOutlet - res.tubeGasOutletRemembered) < s_.gasOutletTolerance) {
+            return false;
+        }
+        res.tubeGasOutletRemembered = res.tubeGasOutlet;
+        res.hix = res.Xt;
+        res.tubeFluidMean = (res.T3 + res.T4) / 2.0f;
+        return true;
+    }
+
+    // 12. With the tube outlet given the shell properties must have been
+    // taken at the shell outlet that the tube heat gives: while they differ
+    // the mean of the two is tried. True when they agree.
+    bool shellOutletAgreesWithTubeHeat() {
+        RunResult& res = r();
+        s_.console.clear();
+        if (!s_.tubeOutletGiven()) return true;
+        const float tubeHeat = dc().Wt * 1000.0f * res.Ct * std::fabs(res.T3 - res.T4);
+        const float change = tubeHeat / (dc().Ws * 1000.0f * res.Cs);
+        res.T2X = finiteOrHalt(s_, s_.tubeHeated() ? res.T1 - change : res.T1 + change);
+        const float atProperties = s_.shellOutletForProperties;
+        if (std::fabs(res.T2X - atProperties) < kShellOutletTolerance) return true;
+        showShellOutletCheck(s_.console, res.T2X, atProperties);
+        s_.shellOutletForProperties = std::fabs(atProperties + res.T2X) / 2.0f;
+        return false;
+    }
+
+    void finish() {
+        RunResult& res = r();
+        const std::optional<ThermalEfficiencies> e = thermalEfficiencies(res.T1, res.T2, res.T3, res.T4);
+        res.Et = e ? e->Et : 0.0f;
+        res.Es = e ? e->Es : 0.0f;
+        for (float v : {res.Q, res.KI, res.KO, res.TM, res.T2, res.T4, res.Xt, res.Xs, res.TL, res.At}) {
+            finiteOrHalt(s_, v);
+        }
+    }
+};
+
+}  // namespace
+
+float toleranceMultiplier(int passes) {
+    if (passes > 1000) return 500.0f;
+    if (passes > 700) return 100.0f;
+    if (passes > 500) return 50.0f;
+    if (passes > 100) return 10.0f;
+    return 1.0f;
+}
+
+void runThermalSolver(DesignCase& dc, RunResult& r, TextConsole& console) {
+    ThermalSolver(dc, r, console).run();
+}
+
+}  // namespace hx

@@ -1,0 +1,154 @@
+// The results menu: one key at a time after the summary table. Each of the
+// four presentations has its own wording and its own targets for the unit
+// and language keys; the loop ends by closing the program ("0", "y") or by
+// the restart key "4".
+#include "report/results_menu.h"
+
+#include <string>
+
+#include "report/presentation.h"
+#include "report/results_summary.h"
+
+namespace hx {
+namespace {
+
+// The two lines of one menu: the first line, in the wording of the first
+// menu of the program run and in the wording of every later one, then the
+// prompt after which the key is typed.
+struct MenuWording {
+    const char* firstTime;
+    const char* later;
+    const char* prompt;
+};
+
+struct PresentationMenu {
+    MenuWording wetGas;    // the wet-gas calculation offers key 5
+    MenuWording dry;       // every other calculation
+    const char* closePrompt;
+};
+
+// Indexed by Presentation. Where a presentation has a single first line,
+// firstTime and later are the same text.
+constexpr PresentationMenu kMenus[] = {
+    // English, engineering units
+    {{" 【0】close,  【1】Print set,【2】SI Unit,【3】Japan",
+      " 【0】close,  【1】Print set,【2】SI Unit,【3】Japan",
+      " 【4】re-start【5】Wet data ,【6】Check!  << hit Key >> → "},
+     {"  【0】close,    【1】Print set,【2】SI Unit,【3】Japan",
+      "  【0】close,    【1】Print set,【2】SI Unit,【3】Japa",
+      "  【4】re-start ,【6】Check!  <<< hit Key >>> → "},
+     "   close  y/n ?"},
+    // English, SI units
+    {{"   select【0】close、 【1】Print set,【2】SI Unit,【3】Japan",
+      "  【0】close,  【1】Print set,【2】SI Unit,【3】Japan",
+      "  【4】re-start【5】Wet data ,【6】Check!  << hit Key  0～5 >> → "},
+     {"  【0】close,   【1】Print set,【2】SI Unit, 【3】Japan",
+      "  【0】close,   【1】Print set,【2】SI Unit, 【3】Japa",
+      "  【4】re-start,【6】Check !      << hit Key  0～4 >> → "},
+     "   close  y/n "},
+    // Japanese, engineering units
+    {{" 【0】計算終了, 【1】印刷選択, 【2】SI単位,【3】英文",
+      " 【0】計算終了, 【1】印刷選択, 【2】SI単位,【3】英文",
+      " 【4】再計算  , 【5】湿りﾃﾞｰﾀｰ,【6】精度ﾁｪｯｸ  No.ｷｰｲﾝ →"},
+     {" 【0】計算終了,【1】印刷選択,  【2】SI単位",
+      " 【0】計算終了,【1】印刷選択,  【2】SI単位",
+      " 【3】英文,    【4】再計算,    【6】精度ﾁｪｯｸ!  No.ｷｰｲﾝ →"},
+     "   close  y/n "},
+    // Japanese, SI units
+    {{" 【0】計算終了,  【1】印刷選択, 【2】旧単位へ,【3】英文",
+      " 【0】計算終了, 【1】印刷選択,  【2】旧単位へ,【3】英文",
+      " 【4】再計算,   【5】湿りﾃﾞｰﾀｰ ,【6】精度ﾁｪｯｸ　　ｷｰｲﾝ →"},
+     {" 【0】計算終了,【1】印刷選択, 【2】旧単位へ変換",
+      " 【0】計算終了,【1】印刷選択, 【2】旧単位へ変換",
+      " 【3】英文,    【4】再計算,   【6】精度ﾁｪｯｸ　 ｷｰｲﾝ →"},
+     "   close   y/n ?"},
+};
+
+const PresentationMenu& menuOf(Presentation p) { return kMenus[static_cast<int>(p)]; }
+
+// Shows the menu of the active presentation and reads the key.
+//
+// The figure hint belongs to the first menu of the program run: while the
+// figure-shown flag is still clear, this display sets it and (unless the
+// key that led here was "4") puts "←FIG. CLOSE" and "■" on the main window.
+// That same display prints the "first time" wording of the first line;
+// every display after it, with the flag already set, prints the "later"
+// wording. So the choice follows the flag as it stood before this display,
+// not the number of menus of the current presentation.
+std::string readMenuKey(Session& session, Presentation p, bool wetGas,
+                        const std::string& lastKey) {
+    const MenuWording& w = wetGas ? menuOf(p).wetGas : menuOf(p).dry;
+    bool firstTime = false;
+    if (!session.figureShown) {
+        session.figureShown = true;
+        if (lastKey != "4") {
+            firstTime = true;
+            session.forms.setText("MAINFORM", "TEXT82", "←FIG. CLOSE");
+            session.forms.setText("MAINFORM", "TEXT74", "■");
+        }
+    }
+    session.console.print(firstTime ? w.firstTime : w.later);
+    std::string key = session.console.input(w.prompt);
+    if (p == Presentation::EnglishEngineering) session.console.print("");
+    return key;
+}
+
+// The close question: "y" ends the program, "n" goes back to the menu; any
+// other answer (upper case included) asks the same question again.
+void confirmClose(TextConsole& console, Presentation p) {
+    for (;;) {
+        const std::string answer = console.input(menuOf(p).closePrompt);
+        if (answer == "y") throw ProgramExit();
+        if (answer == "n") return;
+    }
+}
+
+}  // namespace
+
+void runResultsMenu(Session& session, const DesignCase& dc, RunResult& r) {
+    TextConsole& console = session.console;
+    Presentation p = Presentation::EnglishEngineering;
+    showResultsSummary(p, dc, r, console);
+
+    std::string lastKey;
+    for (;;) {
+        const std::string key = readMenuKey(session, p, dc.wetGas, lastKey);
+        lastKey = key;
+        // Keys are compared as typed text: " 2" is not "2".
+        if (key == "0") {
+            confirmClose(console, p);
+        } else if (key == "1") {
+            // The print menu comes back to the active presentation; until it
+            // exists the presentation is shown again. English SI clears first.
+            if (p == Presentation::EnglishSI) console.clear();
+            showResultsSummary(p, dc, r, console);
+        } else if (key == "2") {
+            p = otherUnits(p);
+            showResultsSummary(p, dc, r, console);
+        } else if (key == "3") {
+            p = otherLanguage(p);
+            showResultsSummary(p, dc, r, console);
+        } else if (key == "5") {
+            // Accepted whatever the wet-gas flag; the humidity table returns
+            // to the active presentation.
+            showResultsSummary(p, dc, r, console);
+        } else if (key == "4") {
+            // Restart: the caller performs the end-of-run reset (window
+            // cleared, forms enabled, figure labels emptied).
+            return;
+        } else if (key == "P" || key == "p") {
+            // Marks the figure as shown and refills the performance form and
+            // the flow figure, then comes back to the menu rather than
+            // leaving the loop with no way back.
+            session.figureShown = true;
+        } else if (key == "6") {
+            // The heat-balance check table is shown on a clear window, then
+            // the active presentation again.
+            console.clear();
+            showResultsSummary(p, dc, r, console);
+        }
+        // Any other key: the menu again.
+    }
+}
+
+}  // namespace hx

@@ -1,0 +1,16 @@
+// The results menu: after the summary table the run reads one key at a time
+// and closes the program, prints, switches units or language, shows the
+// wet-gas data or the heat-balance check, or restarts for new input.
+#pragma once
+
+#include "app/session.h"
+#include "calc/design_case.h"
+
+namespace hx {
+
+// Shows the first presentation (English, engineering units) and runs the
+// menu until the restart key; returns then, and the caller performs the
+// end-of-run reset. "0" answered with "y" throws ProgramExit.
+void runResultsMenu(Session& session, const DesignCase& dc, RunResult& r);
+
+}  // namespace hx

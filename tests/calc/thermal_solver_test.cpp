@@ -1,0 +1,172 @@
+// The thermal solver on the shell-and-tube sample (water by correlation on
+// both sides, English SI code): the three solve-for choices close the heat
+// balance and agree with each other, a saturated side stays at its
+// saturation temperature on every pass, and the failures end in a message.
+#include "calc/thermal_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/session.h"
+#include "calc/calculation_driver.h"
+#include "calc/option_codes.h"
+#include "calc/run_ended.h"
+#include "calc/solver_progress.h"
+#include "console/scripted_console.h"
+
+namespace hx {
+namespace {
+
+struct PreparedSample {
+    ScriptedConsole console;
+    ScriptedPlatform platform;
+    Session session{console, platform};
+    DesignCase dc;
+    RunResult r;
+
+    // The sample through the dialogs as a user enters it: English SI,
+    // sensible heat, water by correlation on both sides, counter-current,
+    // 1000 mm tubes (shell inlet 293 K, tube inlet 353 K).
+    PreparedSample() {
+        startProgram(session);
+        for (const char* c : {"BUTTON32"}) session.click("FORM6", c);
+        for (const char* c : {"BUTTON35", "BUTTON24", "BUTTON4", "BUTTON25", "BUTTON14", "BUTTON29",
+                              "BUTTON19", "BUTTON41", "BUTTON26"})
+            session.click("MAINFORM", c);
+        session.click("FORM7", "BUTTON40");
+        session.click("FORM8", "BUTTON45");
+        prepareCalculation(session, dc, r);
+    }
+};
+
+struct Solved {
+    DesignCase dc;
+    RunResult r;
+};
+
+Solved solve(PreparedSample& p, OutletGiven outlet, float outletTemperature) {
+    Solved s{p.dc, p.r};
+    s.dc.outletGiven = outlet;
+    s.dc.lengthGiven = outlet == OutletGiven::None;
+    if (outlet == OutletGiven::Shell) s.dc.T2 = outletTemperature;
+    if (outlet == OutletGiven::Tube) s.dc.T4 = outletTemperature;
+    runThermalSolver(s.dc, s.r, p.console);
+    return s;
+}
+
+float tubeHeat(const Solved& s) { return s.dc.Wt * 1000.0f * s.r.Ct * std::fabs(s.r.T3 - s.r.T4); }
+float shellHeat(const Solved& s) { return s.dc.Ws * 1000.0f * s.r.Cs * std::fabs(s.r.T1 - s.r.T2); }
+
+bool transcriptHas(const ScriptedConsole& c, const std::string& text) {
+    for (const auto& line : c.transcript())
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
+
+TEST(ToleranceMultiplier, GrowsAfterEachPassThreshold) {
+    const std::pair<int, float> rows[] = {{0, 1.0f},    {100, 1.0f},   {101, 10.0f},  {500, 10.0f},
+                                          {501, 50.0f}, {700, 50.0f},  {701, 100.0f}, {1000, 100.0f},
+                                          {1001, 500.0f}, {4500, 500.0f}};
+    for (auto [passes, m] : rows) EXPECT_EQ(toleranceMultiplier(passes), m) << passes;
+}
+
+// The three choices solve the same exchanger: the rating of the 1 m sample
+// gives outlets at which both design cases must need 1 m again.
+TEST(ThermalSolver, SolveForChoicesCloseTheBalanceAndAgree) {
+    PreparedSample p;
+    const Solved rating = solve(p, OutletGiven::None, 0.0f);
+    EXPECT_FLOAT_EQ(rating.r.TL, 1.0f);
+    EXPECT_NEAR(tubeHeat(rating) / shellHeat(rating), 1.0f, 1e-4f);
+    EXPECT_GT(rating.r.T4, 60.0f);
+    EXPECT_LT(rating.r.T4, 80.0f);
+    EXPECT_LT(rating.r.shellPropertyEvaluations, 50);
+
+    const Solved shellDesign = solve(p, OutletGiven::Shell, rating.r.T2);
+    EXPECT_FLOAT_EQ(shellDesign.r.T2, rating.r.T2);
+    EXPECT_NEAR(shellDesign.r.T4, rating.r.T4, 0.02f);
+    EXPECT_NEAR(shellDesign.r.TL, 1.0f, 0.005f);
+    EXPECT_NEAR(tubeHeat(shellDesign) / shellHeat(shellDesign), 1.0f, 1e-3f);
+
+    const Solved tubeDesign = solve(p, OutletGiven::Tube, rating.r.T4);
+    EXPECT_FLOAT_EQ(tubeDesign.r.T4, rating.r.T4);
+    EXPECT_NEAR(tubeDesign.r.T2, rating.r.T2, 0.01f);
+    EXPECT_NEAR(tubeDesign.r.TL, 1.0f, 0.005f);
+    EXPECT_NEAR(tubeHeat(tubeDesign) / shellHeat(tubeDesign), 1.0f, 1e-4f);
+    // The shell properties moved from T2 = T1 to the outlet the tube heat gives.
+    EXPECT_TRUE(transcriptHas(p.console, " T2X="));
+    EXPECT_NEAR(tubeDesign.r.shellFluidMean, (tubeDesign.r.T1 + tubeDesign.r.T2) / 2.0f, 0.001f);
+}
+
+// Every progress screen of a saturated side shows it at its inlet.
+void expectSaturatedOnEveryPass(const ScriptedConsole& c, const std::string& row) {
+    int rows = 0;
+    for (const auto& line : c.transcript()) {
+        if (line.rfind(row, 0) != 0) continue;
+        ++rows;
+        const std::string inlet = line.substr(row.size(), 5);
+        const std::size_t arrow = line.find("=", row.size() + 5);
+        ASSERT_NE(arrow, std::string::npos) << line;
+        EXPECT_EQ(line.substr(arrow + 1, 5), inlet) << line;
+    }
+    EXPECT_GT(rows, 1);
+}
+
+// Tube side condensing steam at 100 ℃ by hand-entered properties, shell water.
+TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
+    PreparedSample p;
+    DesignCase dc = p.dc;
+    RunResult r = p.r;
+    dc.fluidMode = kTubePhaseChange;
+    dc.phaseChange = kCondensation;
+    dc.tubeMethod = kLiquidByHand;
+    dc.T3 = 100.0f;
+    dc.tubeColder = false;
+    dc.Wt = 0.5f;
+    dc.Dt = 0.598f, dc.Ct = 0.48f, dc.Vt = 0.0738f, dc.Kt = 0.0213f;  // saturated steam
+    dc.Ltv = 539.0f;
+    dc.Dtlv = 958.0f, dc.Ctlv = 1.0f, dc.Vtl = 0.00106f, dc.Ktl = 0.586f;  // condensate
+    runThermalSolver(dc, r, p.console);
+    expectSaturatedOnEveryPass(p.console, "【Tube 】T3=");
+    EXPECT_FLOAT_EQ(r.T4, r.T3);
+    EXPECT_NEAR(r.tubeCondensation * dc.Ltv / r.Q, 1.0f, 1e-5f);
+    EXPECT_NEAR(r.Q / (dc.Ws * 1000.0f * r.Cs * std::fabs(r.T2 - r.T1)), 1.0f, 2e-3f);
+}
+
+// Shell side condensing steam at 120 ℃, tube water heated from 80 ℃.
+TEST(ThermalSolver, ShellPhaseChangeKeepsT2AtT1) {
+    PreparedSample p;
+    DesignCase dc = p.dc;
+    RunResult r = p.r;
+    dc.fluidMode = kShellPhaseChange;
+    dc.phaseChange = kCondensation;
+    dc.shellMethod = kLiquidByHand;
+    dc.T1 = 120.0f;
+    dc.Ws = 0.5f;
+    dc.Ds = 1.12f, dc.Cs = 0.5f, dc.Vs = 0.0468f, dc.KS = 0.0235f;  // saturated steam
+    dc.shellBulkViscosity = dc.shellWallViscosity = dc.Vs;
+    dc.Lsv = 526.0f;
+    dc.Dslv = 943.0f, dc.Cslv = 1.01f, dc.Vsl = 0.00083f, dc.Ksl = 0.59f;  // condensate
+    runThermalSolver(dc, r, p.console);
+    expectSaturatedOnEveryPass(p.console, "【Shell】T1=");
+    EXPECT_FLOAT_EQ(r.T2, r.T1);
+    EXPECT_GT(r.T4, dc.T3);
+    EXPECT_LT(r.T4, dc.T1);
+    EXPECT_NEAR(r.Q / (dc.Wt * 1000.0f * r.Ct * std::fabs(r.T4 - r.T3)), 1.0f, 2e-3f);
+}
+
+// A wall that conducts nothing leaves no overall coefficient: one line and
+// the halt, never a table of nan.
+TEST(ThermalSolver, NonFiniteCoefficientEndsInAMessage) {
+    PreparedSample p;
+    DesignCase dc = p.dc;
+    RunResult r = p.r;
+    dc.CM = 0.0f;
+    p.console.queueAnswer("");
+    EXPECT_THROW(runThermalSolver(dc, r, p.console), RunEnded);
+    EXPECT_TRUE(transcriptHas(p.console, kCalculationFailedEnglish));
+}
+
+}  // namespace
+}  // namespace hx
