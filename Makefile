@@ -11,8 +11,9 @@ build: deps
 	@cmake --preset dev >/dev/null
 	@cmake --build --preset dev -j $(JOBS)
 
+# The windows when a display is available, else the headless example.
 run: build
-	@./build/hxcalc
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/hxcalc; else ./build/hxcalc --demo; fi
 
 test: build
 	@ctest --preset dev -j $(JOBS)

@@ -277,12 +277,16 @@ private:
     void meanTemperatureAndArea() {
         DesignCase& d = dc();
         RunResult& res = r();
-        if (usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas)) {
+        const CapacityRates rates = streamRates(d, res);
+        // Counter-current streams of equal rates have no effectiveness
+        // formula (R = 1); their rating takes the mean of the current outlets.
+        const bool equalRatesCounterFlow = d.flowArrangement != kParallelFlow && rates.R >= 1.0f;
+        if (usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas) && !equalRatesCounterFlow) {
             RatingInputs in;
             in.KI = res.KI;
             in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
             in.previousAt = res.At;
-            in.rates = streamRates(d, res);
+            in.rates = rates;
             in.shellRateForF = s_.rates.shell;
             in.arrangement = d.flowArrangement;
             in.T1 = res.T1;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/demo.h"
 #include "app/replay.h"
 #include "app/session.h"
 #include "console/number_picture.h"
@@ -25,6 +26,9 @@ constexpr const char* kUsage =
     "Usage:\n"
     "  hxcalc                             open the windows (when a display is available)\n"
     "  hxcalc --help                      list these commands\n"
+    "  hxcalc --demo                      solve the shell-and-tube sample headless (water on\n"
+    "                                     both sides, 1000 mm tubes) and print its results\n"
+    "                                     in English engineering and SI units\n"
     "  hxcalc --replay FILE               run a script of user actions headless and print\n"
     "                                     the console transcript (exit 2: bad script line,\n"
     "                                     3: an answer was not queued, 4: program error)\n"
@@ -107,6 +111,10 @@ int main(int argc, char** argv) {
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;
         return 0;
+    }
+    if (command == "--demo") {
+        if (args.size() != 1) return usageError("--demo takes no arguments");
+        return hx::runDemo(std::cout);
     }
     if (command == "--picture") return runPicture({args.begin() + 1, args.end()});
     if (command == "--replay") {

@@ -1,5 +1,6 @@
 #include "report/run_header.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 

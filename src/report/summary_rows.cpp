@@ -169,7 +169,7 @@ constexpr SummaryFrame kFrames[] = {
      "  └─────────┴─────┴──────┴──────┘"},
 };
 
-int index(Presentation p) {
+int frameIndex(Presentation p) {
     switch (p) {
         case Presentation::EnglishEngineering: return 0;
         case Presentation::EnglishSI: return 1;
@@ -191,6 +191,6 @@ std::span<const SummaryRow> summaryRows(Presentation p) {
     return kEnglishEngineeringRows;
 }
 
-const SummaryFrame& summaryFrame(Presentation p) { return kFrames[index(p)]; }
+const SummaryFrame& summaryFrame(Presentation p) { return kFrames[frameIndex(p)]; }
 
 }  // namespace hx
