@@ -1,5 +1,7 @@
 #include "calc/solver_progress.h"
 
+#include <algorithm>
+
 #include "calc/option_codes.h"
 #include "calc/run_ended.h"
 #include "console/number_picture.h"
@@ -50,17 +52,29 @@ constexpr FluidLines kEnglish = {
     "  ============================================================= ",
 };
 
-void at(TextConsole& c, int row, const char* text) {
+}  // namespace
+
+void ProgressScreen::at(TextConsole& c, int row, const char* text) { at(c, row, text, {}); }
+
+void ProgressScreen::at(TextConsole& c, int row, const char* picture,
+                        std::initializer_list<float> values) {
+    Row& shown = rows_[row];
+    const int count = static_cast<int>(values.size());
+    const bool same = shown.picture == picture && shown.count == count &&
+                      std::equal(values.begin(), values.end(), shown.values);
+    if (same) return;
+    shown.picture = picture;
+    shown.count = count;
+    std::copy(values.begin(), values.end(), shown.values);
     c.locate(row, 0);
-    c.print(text);
+    if (count == 0) {
+        c.print(picture);
+    } else {
+        c.printUsing(picture, values);
+    }
 }
 
-void at(TextConsole& c, int row, const char* picture, std::initializer_list<float> values) {
-    c.locate(row, 0);
-    c.printUsing(picture, values);
-}
-
-void showLimitBox(TextConsole& c, const ProgressValues& v) {
+void ProgressScreen::limitBox(TextConsole& c, const ProgressValues& v) {
     const float limit1 = static_cast<float>(v.calcLimit1);
     if (!v.wetFlag) {
         at(c, 9, kBoxTop);
@@ -75,7 +89,7 @@ void showLimitBox(TextConsole& c, const ProgressValues& v) {
     at(c, 12, kBoxBottom);
 }
 
-void showFluidLines(TextConsole& c, const ProgressValues& v) {
+void ProgressScreen::fluidLines(TextConsole& c, const ProgressValues& v) {
     const bool japanese = isJapanese(v.unitCode);
     const FluidLines& t = japanese ? kJapanese : kEnglish;
     at(c, 17, t.ruleTop);
@@ -94,20 +108,23 @@ void showFluidLines(TextConsole& c, const ProgressValues& v) {
     at(c, row, t.ruleBottom);
 }
 
-}  // namespace
-
-void showProgress(TextConsole& c, const ProgressValues& v) {
+void ProgressScreen::show(TextConsole& c, const ProgressValues& v) {
+    if (c.pageCount() != page_) {
+        // A new page: every row is written again.
+        page_ = c.pageCount();
+        for (Row& r : rows_) r = Row{};
+    }
     at(c, 5, kHeads);
     at(c, 6, kTubeRow, {v.tubeInlet, v.tubeOutlet});
     at(c, 7, kShellRow, {v.shellInlet, v.shellOutlet});
-    showLimitBox(c, v);
+    limitBox(c, v);
     if (v.wetFlag && v.gasTubeSide) {
         at(c, 13, kCondensate, {v.condensate});
         at(c, 14, kNormalDensity, {v.normalDensity});
         at(c, 15, kHeat, {v.Q});
     }
     at(c, 16, kIncreaseRatio, {v.heatTransferIncreaseRatio});
-    showFluidLines(c, v);
+    fluidLines(c, v);
 }
 
 void showTubeOutletBalance(TextConsole& c, float guess, float balance, float K1) {
@@ -124,8 +141,10 @@ void showShellOutletBalance(TextConsole& c, float guess, float balance, float K1
 }
 
 void showShellOutletCheck(TextConsole& c, float T2X, float T2) {
-    at(c, 10, " T2X=###.#", {T2X});
-    at(c, 11, " T2 =###.#", {T2});
+    c.locate(10, 0);
+    c.printUsing(" T2X=###.#", {T2X});
+    c.locate(11, 0);
+    c.printUsing(" T2 =###.#", {T2});
 }
 
 void haltOnOverflow(TextConsole& c) {

@@ -28,8 +28,29 @@ struct ProgressValues {
     float tapeTemperatureRatio = 0.0f;  // TZ/TB
 };
 
-// Rewrites rows 5 to 22 of the progress screen (column 0).
-void showProgress(TextConsole& console, const ProgressValues& v);
+// Rows 5 to 22 of the progress screen (column 0), rewritten on every pass.
+// A row whose picture and values are those it already shows on the same
+// page is left as it stands: the solver rewrites the screen thousands of
+// times and most rows do not change from one pass to the next.
+class ProgressScreen {
+public:
+    void show(TextConsole& console, const ProgressValues& v);
+
+private:
+    static constexpr int kRows = 23;
+    static constexpr int kMaxValues = 4;
+    struct Row {
+        const char* picture = nullptr;
+        float values[kMaxValues] = {};
+        int count = 0;
+    };
+    void at(TextConsole& c, int row, const char* text);
+    void at(TextConsole& c, int row, const char* picture, std::initializer_list<float> values);
+    void limitBox(TextConsole& c, const ProgressValues& v);
+    void fluidLines(TextConsole& c, const ProgressValues& v);
+    Row rows_[kRows];
+    long page_ = -1;
+};
 
 // The balance loop of a design case: the guess of the outlet being found,
 // its value from the heat balance and K1, at row 10 (row 11 for K1 with the

@@ -10,6 +10,7 @@
 #include "calc/bell_method.h"
 #include "calc/design_case.h"
 #include "calc/heat_balance.h"
+#include "calc/solver_progress.h"
 #include "calc/twisted_tape.h"
 #include "console/text_console.h"
 #include "props/liquid_properties.h"
@@ -47,6 +48,7 @@ struct SolverState {
     float gasOutletTolerance = 0.05f;  // ℃
     float wideningFactor = 1.0f;
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
+    ProgressScreen progress;
 
     // What the pressure drops reuse.
     BundleGeometry bundle;

@@ -235,7 +235,7 @@ private:
     void efficiencyLoop() {
         RunResult& res = r();
         for (;;) {
-            showProgress(s_.console, progressValues(s_));
+            s_.progress.show(s_.console, progressValues(s_));
             if (s_.totalPasses == kTotalPassLimit) haltOnNoConvergence(s_.console);
             ++s_.totalPasses;
             const OutletPair o = outletsAtEfficiency(s_, res.K1);

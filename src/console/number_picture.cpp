@@ -274,9 +274,37 @@ void appendTrailingSign(std::string& out, const Field& f, bool negative) {
     if (f.sign == SignMode::TrailingMinus) out += negative ? '-' : ' ';
 }
 
+// |value| rounded half away from zero to `places` decimals, as the exact
+// route would give it, without its 120-digit conversion: a float is m·2^e
+// with m below 2^24, and 10^places = 5^places·2^places with 5^places below
+// 2^29 for up to 12 places, so |value|·10^places is exact in a double's 53
+// bits, and so are its floor and fraction. Absent outside that range.
+std::optional<Decimal> fastRounded(float value, int places) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,  1e6,
+                                         1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    if (places < 0 || places > 12) return std::nullopt;
+    const double scaled = std::fabs(static_cast<double>(value)) * kPowers[places];
+    if (!(scaled < 9007199254740992.0)) return std::nullopt;  // 2^53
+    double whole = std::floor(scaled);
+    if (scaled - whole >= 0.5) whole += 1.0;
+    Decimal d;
+    if (whole == 0.0) return d;
+    char buf[24];
+    const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned long long>(whole)).ptr;
+    d.digits.assign(buf, end);
+    d.point = static_cast<int>(d.digits.size()) - places;
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
 std::string formatFixed(float value, const Field& f) {
-    Decimal d = exactDecimal(value);
-    d = roundTo(d, d.point + f.fracPositions);
+    Decimal d;
+    if (const std::optional<Decimal> fast = fastRounded(value, f.fracPositions)) {
+        d = *fast;
+    } else {
+        d = exactDecimal(value);
+        d = roundTo(d, d.point + f.fracPositions);
+    }
     // A value that rounds to zero is printed without a minus sign.
     const bool negative = value < 0.0f && !d.digits.empty();
 

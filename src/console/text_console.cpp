@@ -19,6 +19,7 @@ void TextConsole::clear() {
     row_ = 0;
     col_ = 0;
     lineOpen_ = false;
+    ++pageCount_;
     cleared();
     pageChanged();
 }

@@ -60,6 +60,8 @@ public:
     // The page as text, one string per row, trailing blanks dropped.
     std::vector<std::string> screen() const;
     int row() const { return row_; }
+    // How many times the window was cleared: a page's identity.
+    long pageCount() const { return pageCount_; }
     int column() const { return col_; }
 
 protected:
@@ -92,6 +94,7 @@ private:
 
     std::vector<Row> page_;
     int row_ = 0;
+    long pageCount_ = 0;
     int col_ = 0;
     bool lineOpen_ = false;  // something was printed on the row and the line not yet ended
 };

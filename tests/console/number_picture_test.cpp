@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -60,6 +65,35 @@ TEST(NumberPicture, RoundsHalfAwayOnExactValue) {
         {"##", {-2.5f}, "-3"},
         {"(*) ##.#", {1.25f}, "(*)  1.3"},
     });
+}
+
+// Fixed fields against the C library on many values of all magnitudes:
+// both round the exact value of the float, and they differ only on an
+// exact half, where the pictures round away from zero (checked apart).
+TEST(NumberPicture, FixedFieldsMatchTheExactValue) {
+    std::mt19937 gen(12345);
+    std::uniform_real_distribution<float> mantissa(-1.0f, 1.0f);
+    std::uniform_int_distribution<int> exponent(-8, 9);
+    const char* pictures[] = {"##########", "#########.#", "########.###", "######.######"};
+    for (int i = 0; i < 20000; ++i) {
+        const float v = std::ldexp(mantissa(gen), exponent(gen) * 3);
+        for (int places = 0; places < 4; ++places) {
+            const int decimals = places == 0 ? 0 : places == 1 ? 1 : places == 2 ? 3 : 6;
+            const double scaled = std::fabs(static_cast<double>(v)) * std::pow(10.0, decimals);
+            if (scaled - std::floor(scaled) == 0.5) continue;  // exact half: rounded away below
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(v));
+            std::string expected = buf;
+            if (expected.rfind("-0", 0) == 0 && expected.find_first_not_of("-0.") == std::string::npos)
+                expected.erase(0, 1);  // a value that rounds to zero has no sign
+            std::string printed = formatUsing(pictures[places], {v});
+            printed.erase(0, printed.find_first_not_of(' '));
+            if (printed[0] == '%') continue;  // too wide for the field
+            ASSERT_EQ(printed, expected) << v << " " << pictures[places];
+        }
+    }
+    EXPECT_EQ(formatUsing("#.##", {0.125f}), "0.13");
+    EXPECT_EQ(formatUsing("###", {-2.5f}), " -3");
 }
 
 TEST(NumberPicture, SignModes) {
