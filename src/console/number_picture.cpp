@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -30,21 +31,43 @@ struct Decimal {
     int point = 0;
 };
 
-// The exact decimal value of |value| (value must be finite). A float has at
-// most 112 significant decimal digits, so 120 digits after the first are
-// exact and leave nothing to rounding by the C library.
+// The exact decimal value of |value| (value must be finite). A float is
+// m·2^e with an integer m below 2^24: for e ≥ 0 the value is the integer
+// m·2^e (below 2^128), and for −44 ≤ e < 0 it is m·5^−e / 10^−e with
+// m·5^−e below 2^127, both exact in 128-bit integers. Smaller magnitudes
+// go through the C library with 120 digits, which are exact for a float.
 Decimal exactDecimal(float value) {
     Decimal d;
     if (value == 0.0f) return d;
-    char buf[160];
-    std::snprintf(buf, sizeof buf, "%.120e", static_cast<double>(std::fabs(value)));
-    // "d.ddd...e+XX"; the point may be a locale's comma, so only digits count.
-    const char* p = buf;
-    for (; *p != '\0' && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') d.digits += *p;
+    int e = 0;
+    const float fraction = std::frexp(std::fabs(value), &e);  // in [0.5, 1)
+    const auto m = static_cast<unsigned long>(std::ldexp(fraction, 24));
+    const int shift = e - 24;
+    if (shift >= -44) {
+        unsigned __int128 n = m;
+        int places = 0;
+        if (shift >= 0) {
+            n <<= shift;
+        } else {
+            places = -shift;
+            for (int i = 0; i < places; ++i) n *= 5u;
+        }
+        char buf[48];
+        int len = 0;
+        for (; n != 0; n /= 10u) buf[len++] = static_cast<char>('0' + static_cast<int>(n % 10u));
+        d.digits.assign(std::make_reverse_iterator(buf + len), std::make_reverse_iterator(buf));
+        d.point = len - places;
+    } else {
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "%.120e", static_cast<double>(std::fabs(value)));
+        // "d.ddd...e+XX"; the point may be a locale's comma, so only digits count.
+        const char* p = buf;
+        for (; *p != '\0' && *p != 'e'; ++p) {
+            if (*p >= '0' && *p <= '9') d.digits += *p;
+        }
+        const int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
+        d.point = exponent + 1;
     }
-    const int exponent = (*p == 'e') ? std::atoi(p + 1) : 0;
-    d.point = exponent + 1;
     while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -94,6 +95,40 @@ TEST(NumberPicture, FixedFieldsMatchTheExactValue) {
     }
     EXPECT_EQ(formatUsing("#.##", {0.125f}), "0.13");
     EXPECT_EQ(formatUsing("###", {-2.5f}), " -3");
+}
+
+// The free number form reads back within its 7 digits at every magnitude,
+// subnormals included, and the exponent form agrees with the C library.
+TEST(NumberPicture, ExactDigitsAtEveryMagnitude) {
+    std::mt19937 gen(777);
+    std::uniform_real_distribution<float> mantissa(0.5f, 1.0f);
+    std::uniform_int_distribution<int> exponent(-148, 127);
+    for (int i = 0; i < 20000; ++i) {
+        const float v = std::ldexp(mantissa(gen), exponent(gen));
+        if (!std::isfinite(v) || v == 0.0f) continue;
+        const std::string text = freeNumber(v);
+        // At most 7 significant digits: within half a unit of the 7th, or
+        // the same float where fewer digits already read back as it.
+        if (std::strtof(text.c_str(), nullptr) != v) {
+            ASSERT_NEAR(std::strtod(text.c_str(), nullptr) / static_cast<double>(v), 1.0, 5.01e-7)
+                << text;
+        }
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.4E", static_cast<double>(v));
+        std::string expected = buf;  // d.dddE±XX
+        const std::size_t ePos = expected.find('E');
+        std::string exp = expected.substr(ePos + 2);
+        if (exp.size() < 2) exp.insert(0, "0");
+        expected = expected.substr(0, ePos + 2) + exp;
+        std::string printed = formatUsing("#.####^^^^", {v});
+        if (printed[0] == '%') continue;
+        // Exact halves round away from zero here and to even in the library.
+        if (printed != expected) {
+            char wide[80];
+            std::snprintf(wide, sizeof wide, "%.30E", static_cast<double>(v));
+            ASSERT_TRUE(std::string(wide).substr(6, 3) == "500") << printed << " " << expected;
+        }
+    }
 }
 
 TEST(NumberPicture, SignModes) {
