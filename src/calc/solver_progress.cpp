@@ -70,8 +70,15 @@ void ProgressScreen::at(TextConsole& c, int row, const char* picture,
     if (count == 0) {
         c.print(picture);
     } else {
-        c.printUsing(picture, values);
+        c.print(compiled(picture).format(std::span<const float>(values.begin(), values.size())));
     }
+}
+
+const CompiledPicture& ProgressScreen::compiled(const char* picture) {
+    for (const auto& [text, parsed] : pictures_)
+        if (text == picture) return parsed;
+    pictures_.emplace_back(picture, CompiledPicture(picture));
+    return pictures_.back().second;
 }
 
 void ProgressScreen::limitBox(TextConsole& c, const ProgressValues& v) {

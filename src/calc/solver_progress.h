@@ -3,6 +3,10 @@
 // balance lines of the design cases, and the two halts of the solver.
 #pragma once
 
+#include <utility>
+#include <vector>
+
+#include "console/number_picture.h"
 #include "console/text_console.h"
 
 namespace hx {
@@ -48,8 +52,11 @@ private:
     void at(TextConsole& c, int row, const char* picture, std::initializer_list<float> values);
     void limitBox(TextConsole& c, const ProgressValues& v);
     void fluidLines(TextConsole& c, const ProgressValues& v);
+    const CompiledPicture& compiled(const char* picture);
     Row rows_[kRows];
     long page_ = -1;
+    // The pictures of the rows, parsed at their first use.
+    std::vector<std::pair<const char*, CompiledPicture>> pictures_;
 };
 
 // The balance loop of a design case: the guess of the outlet being found,

@@ -22,21 +22,23 @@ int charWidth(char32_t cp) {
     return 2;                                      // everything else is double-byte
 }
 
+std::string_view nextChar(std::string_view utf8, std::size_t& pos) {
+    const std::size_t i = pos;
+    std::size_t len = sequenceLength(static_cast<unsigned char>(utf8[i]));
+    if (i + len > utf8.size()) len = 1;
+    for (std::size_t k = 1; k < len; ++k) {
+        if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
+            len = 1;
+            break;
+        }
+    }
+    pos += len;
+    return utf8.substr(i, len);
+}
+
 std::vector<std::string_view> splitChars(std::string_view utf8) {
     std::vector<std::string_view> chars;
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        std::size_t len = sequenceLength(static_cast<unsigned char>(utf8[i]));
-        if (i + len > utf8.size()) len = 1;
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-                len = 1;
-                break;
-            }
-        }
-        chars.push_back(utf8.substr(i, len));
-        i += len;
-    }
+    for (std::size_t i = 0; i < utf8.size();) chars.push_back(nextChar(utf8, i));
     return chars;
 }
 
@@ -53,7 +55,7 @@ char32_t codePoint(std::string_view c) {
 
 int displayWidth(std::string_view utf8) {
     int width = 0;
-    for (auto c : splitChars(utf8)) width += charWidth(codePoint(c));
+    for (std::size_t i = 0; i < utf8.size();) width += charWidth(codePoint(nextChar(utf8, i)));
     return width;
 }
 

@@ -19,6 +19,10 @@ int displayWidth(std::string_view utf8);
 
 // Splits UTF-8 text into whole characters (each element one code point's
 // bytes). Invalid bytes are kept as single-byte characters.
+// The character that starts at byte `pos`, advancing `pos` past it; the
+// same split as splitChars, without building the list.
+std::string_view nextChar(std::string_view utf8, std::size_t& pos);
+
 std::vector<std::string_view> splitChars(std::string_view utf8);
 
 // Decodes the code point of one character as returned by splitChars.

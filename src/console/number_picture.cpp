@@ -413,8 +413,9 @@ std::string formatField(float value, const Field& f) {
 
 }  // namespace
 
-std::string formatUsing(std::string_view picture, std::span<const float> values) {
-    const ParsedPicture parsed = parsePicture(picture);
+namespace {
+
+std::string formatParsed(const ParsedPicture& parsed, std::span<const float> values) {
     // With no numbers at all only the text before the first field is printed.
     if (values.empty()) return parsed.leading;
     std::string out;
@@ -426,6 +427,26 @@ std::string formatUsing(std::string_view picture, std::span<const float> values)
         out += slot.after;
     }
     return out;
+}
+
+}  // namespace
+
+std::string formatUsing(std::string_view picture, std::span<const float> values) {
+    return formatParsed(parsePicture(picture), values);
+}
+
+struct CompiledPicture::Parsed {
+    ParsedPicture picture;
+};
+
+CompiledPicture::CompiledPicture(std::string_view picture)
+    : parsed_(std::make_unique<Parsed>(Parsed{parsePicture(picture)})) {}
+CompiledPicture::~CompiledPicture() = default;
+CompiledPicture::CompiledPicture(CompiledPicture&&) noexcept = default;
+CompiledPicture& CompiledPicture::operator=(CompiledPicture&&) noexcept = default;
+
+std::string CompiledPicture::format(std::span<const float> values) const {
+    return formatParsed(parsed_->picture, values);
 }
 
 std::string formatUsing(std::string_view picture, std::initializer_list<float> values) {

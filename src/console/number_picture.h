@@ -9,6 +9,7 @@
 // end of the picture.
 #pragma once
 
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -28,6 +29,21 @@ public:
 // of 8 columns. Throws PictureError.
 std::string formatUsing(std::string_view picture, std::span<const float> values);
 std::string formatUsing(std::string_view picture, std::initializer_list<float> values);
+
+// A picture parsed once, for a caller that prints through it many times
+// (the solver's progress rows). format() gives what formatUsing gives.
+class CompiledPicture {
+public:
+    explicit CompiledPicture(std::string_view picture);  // throws PictureError
+    ~CompiledPicture();
+    CompiledPicture(CompiledPicture&&) noexcept;
+    CompiledPicture& operator=(CompiledPicture&&) noexcept;
+    std::string format(std::span<const float> values) const;
+
+private:
+    struct Parsed;
+    std::unique_ptr<Parsed> parsed_;
+};
 
 // The free number form: the shortest text of up to 7 significant digits, with
 // a leading zero before the point ("0.03", "79.02", "1.5E-05", "1234.5"),

@@ -3,26 +3,30 @@
 namespace hx {
 
 void ScriptedConsole::flushOpenLine() {
-    if (lineOpen()) lineCompleted(currentRowText());
+    if (lineOpen()) lineCompleted(row());
     flushScreenUpdates();
 }
 
-void ScriptedConsole::lineCompleted(const std::string& rowText) {
-    lastLine_ = rowText;
+void ScriptedConsole::lineCompleted(int row) {
     if (positioned_) {
-        screenUpdates_[row()] = rowText;
+        // The text is taken when the screen is shown: rows rewritten on
+        // every pass cost nothing until then.
+        screenUpdates_.insert(row);
         return;
     }
-    record(rowText);
+    lastLine_ = rowTextAt(row);
+    record(lastLine_);
 }
 
 void ScriptedConsole::flushScreenUpdates() {
-    for (const auto& [row, text] : screenUpdates_) record(text);
+    for (int row : screenUpdates_) {
+        lastLine_ = rowTextAt(row);
+        record(lastLine_);
+    }
     screenUpdates_.clear();
 }
 
 void ScriptedConsole::cleared() {
-    flushScreenUpdates();
     positioned_ = false;
     record(kClearMark);
 }

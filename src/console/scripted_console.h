@@ -4,7 +4,7 @@
 #pragma once
 
 #include <deque>
-#include <map>
+#include <set>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,7 +37,8 @@ public:
     void flushOpenLine();
 
 protected:
-    void lineCompleted(const std::string& rowText) override;
+    void lineCompleted(int row) override;
+    void aboutToClear() override { flushScreenUpdates(); }
     void cleared() override;
     void located() override { positioned_ = true; }
     std::string readLine(const std::string& prompt) override;
@@ -52,7 +53,7 @@ private:
     std::vector<std::string> transcript_;
     std::string lastLine_;
     bool positioned_ = false;                   // a locate() since the last clear
-    std::map<int, std::string> screenUpdates_;  // row -> its latest text
+    std::set<int> screenUpdates_;               // rows rewritten since the last flush
     std::ostream* echo_ = nullptr;
 };
 

@@ -6,12 +6,12 @@
 
 namespace hx {
 
-void TerminalConsole::lineCompleted(const std::string& rowText) {
+void TerminalConsole::lineCompleted(int row) {
     if (answerEchoed_) {
         answerEchoed_ = false;
         return;
     }
-    out_ << rowText << '\n' << std::flush;
+    out_ << rowTextAt(row) << '\n' << std::flush;
 }
 
 void TerminalConsole::cleared() { out_ << "\n" << std::flush; }

@@ -15,7 +15,7 @@ public:
     TerminalConsole(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
 protected:
-    void lineCompleted(const std::string& rowText) override;
+    void lineCompleted(int row) override;
     void cleared() override;
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;

@@ -15,6 +15,7 @@ constexpr int kTab = 8;
 }  // namespace
 
 void TextConsole::clear() {
+    aboutToClear();
     page_.clear();
     row_ = 0;
     col_ = 0;
@@ -34,7 +35,23 @@ void TextConsole::locate(int row, int col) {
 }
 
 void TextConsole::print(std::string_view text, LineEnd end) {
-    for (auto ch : splitChars(text)) {
+    Row* row = nullptr;  // the cursor's row while only narrow characters are written
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte >= 0x20 && byte < 0x80 && col_ < kWidth) {
+            // A printable ASCII character over a narrow one: only its cell changes.
+            if (row == nullptr) row = &rowAt(row_);
+            Cell& cell = (*row)[static_cast<std::size_t>(col_)];
+            if (cell.narrow() && static_cast<unsigned char>(cell.bytes[0]) < 0x80) {
+                cell.bytes[0] = static_cast<char>(byte);
+                ++col_;
+                ++pos;
+                lineOpen_ = true;
+                continue;
+            }
+        }
+        row = nullptr;  // the slow path may end the line or grow the page
+        const std::string_view ch = nextChar(text, pos);
         if (ch == "\t") {
             const int next = (col_ / kTab + 1) * kTab;
             while (col_ < next && col_ < kWidth) putChar(" ");
@@ -88,9 +105,11 @@ std::vector<std::string> TextConsole::screen() const {
     return rows;
 }
 
-std::string TextConsole::currentRowText() const {
-    if (row_ >= static_cast<int>(page_.size())) return {};
-    return rowText(page_[static_cast<std::size_t>(row_)]);
+std::string TextConsole::currentRowText() const { return rowTextAt(row_); }
+
+std::string TextConsole::rowTextAt(int row) const {
+    if (row < 0 || row >= static_cast<int>(page_.size())) return {};
+    return rowText(page_[static_cast<std::size_t>(row)]);
 }
 
 TextConsole::Row& TextConsole::rowAt(int r) {
@@ -102,23 +121,34 @@ TextConsole::Row& TextConsole::rowAt(int r) {
 
 void TextConsole::putChar(std::string_view ch) {
     const int w = charWidth(codePoint(ch));
+    if (w == 1 && col_ < kWidth) {
+        // A narrow character over a narrow one: nothing around it changes.
+        Row& row = rowAt(row_);
+        Cell& cell = row[static_cast<std::size_t>(col_)];
+        if (cell.narrow() && static_cast<unsigned char>(cell.bytes[0]) < 0x80) {
+            cell.set(ch);
+            ++col_;
+            lineOpen_ = true;
+            return;
+        }
+    }
     if (col_ + w > kWidth) endLine();  // wrap like a terminal
     Row& row = rowAt(row_);
     auto cell = [&](int c) -> Cell& { return row[static_cast<std::size_t>(c)]; };
     // Overwriting half of a wide character blanks its other half.
     for (int c = col_; c < col_ + w; ++c) {
-        if (cell(c).glyph.empty() && c > 0) cell(c - 1).glyph = " ";
-        if (c + 1 < kWidth && cell(c + 1).glyph.empty() && charWidth(codePoint(cell(c).glyph)) == 2)
-            cell(c + 1).glyph = " ";
+        if (cell(c).empty() && c > 0) cell(c - 1).set(" ");
+        if (c + 1 < kWidth && cell(c + 1).empty() && charWidth(codePoint(cell(c).glyph())) == 2)
+            cell(c + 1).set(" ");
     }
-    cell(col_).glyph = std::string(ch);
-    if (w == 2) cell(col_ + 1).glyph.clear();
+    cell(col_).set(ch);
+    if (w == 2) cell(col_ + 1).clear();
     col_ += w;
     lineOpen_ = true;
 }
 
 void TextConsole::endLineWithoutMoving() {
-    lineCompleted(currentRowText());
+    lineCompleted(row_);
     lineOpen_ = false;
 }
 
@@ -130,10 +160,16 @@ void TextConsole::endLine() {
 }
 
 std::string TextConsole::rowText(const Row& row) {
-    std::string text;
-    for (const auto& c : row) text += c.glyph;
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
+    // Trailing blanks are dropped anyway: stop at the last character.
+    std::size_t end = row.size();
+    while (end > 0 && row[end - 1].blank()) --end;
+    char buf[kWidth * 4];
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < end && i < static_cast<std::size_t>(kWidth); ++i) {
+        const Cell& c = row[i];
+        for (unsigned char k = 0; k < c.size; ++k) buf[n++] = c.bytes[k];
+    }
+    return std::string(buf, n);
 }
 
 }  // namespace hx

@@ -65,9 +65,11 @@ public:
     int column() const { return col_; }
 
 protected:
-    // Implementations receive every completed line (the whole row's text) and
-    // every clear, and supply the answers.
-    virtual void lineCompleted(const std::string& rowText) = 0;
+    // Implementations receive every completed line (its row, whose text
+    // rowTextAt gives) and every clear, and supply the answers.
+    virtual void lineCompleted(int row) = 0;
+    // Called before the page is cleared, while it still holds its rows.
+    virtual void aboutToClear() {}
     virtual void cleared() = 0;
     virtual std::string readLine(const std::string& prompt) = 0;
     virtual std::string readKey() = 0;
@@ -78,11 +80,25 @@ protected:
 
     // The text of the row the cursor stands on, for a line left open.
     std::string currentRowText() const;
+    // The text of a row of the page, trailing blanks dropped.
+    std::string rowTextAt(int row) const;
     bool lineOpen() const { return lineOpen_; }
 
 private:
+    // One column of the page: a UTF-8 character of up to four bytes, or
+    // nothing for the right half of a wide character.
     struct Cell {
-        std::string glyph = " ";  // one UTF-8 character; empty for the right half of a wide one
+        char bytes[4] = {' ', 0, 0, 0};
+        unsigned char size = 1;
+        bool empty() const { return size == 0; }
+        bool narrow() const { return size == 1; }
+        bool blank() const { return size == 1 && bytes[0] == ' '; }
+        std::string_view glyph() const { return {bytes, size}; }
+        void set(std::string_view ch) {
+            size = static_cast<unsigned char>(ch.size() < 4 ? ch.size() : 4);
+            for (unsigned char i = 0; i < size; ++i) bytes[i] = ch[i];
+        }
+        void clear() { size = 0; }
     };
     using Row = std::vector<Cell>;
 

@@ -21,7 +21,7 @@ public:
     bool waiting() const { return loop_ != nullptr; }
 
 protected:
-    void lineCompleted(const std::string&) override {}
+    void lineCompleted(int) override {}
     void cleared() override {}
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
