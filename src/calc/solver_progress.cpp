@@ -132,6 +132,8 @@ void ProgressScreen::show(TextConsole& c, const ProgressValues& v) {
     }
     at(c, 16, kIncreaseRatio, {v.heatTransferIncreaseRatio});
     fluidLines(c, v);
+    // The cursor below the screen, where the next message belongs.
+    c.locate(kRows, 0);
 }
 
 void showTubeOutletBalance(TextConsole& c, float guess, float balance, float K1) {
