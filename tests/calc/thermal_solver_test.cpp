@@ -168,5 +168,58 @@ TEST(ThermalSolver, NonFiniteCoefficientEndsInAMessage) {
     EXPECT_TRUE(transcriptHas(p.console, kCalculationFailedEnglish));
 }
 
+// The three samples the program offers (plain tubes, low-fin tubes with the
+// sample fins, the double tube) in each solve-for choice, entered through
+// the dialogs: each converges without a limit dialog or the property
+// evaluation limit, and its two stream heats agree.
+enum class Sample { Plain, LowFin, DoubleTube };
+
+struct SolveForRow {
+    const char* radio;  // FORM7 solve-for choice
+    const char* field;  // the given outlet, K
+    const char* value;
+};
+
+TEST(ThermalSolver, EverySampleConvergesInEverySolveForChoice) {
+    // The data form opens with the length given (1000 mm).
+    const SolveForRow choices[] = {{nullptr, nullptr, nullptr},
+                                   {"RADIO2", "EDIT85", "300"},
+                                   {"RADIO3", "EDIT84", "343"}};
+    for (Sample sample : {Sample::Plain, Sample::LowFin, Sample::DoubleTube}) {
+        for (const SolveForRow& choice : choices) {
+            ScriptedConsole console;
+            ScriptedPlatform platform;
+            Session session(console, platform);
+            startProgram(session);
+            session.click("FORM6", "BUTTON32");
+            if (sample == Sample::DoubleTube) session.click("MAINFORM", "RADIO8");
+            session.click("MAINFORM", "BUTTON35");
+            if (sample == Sample::LowFin) {
+                platform.queueYesNo(true);  // restore the sample fins
+                session.click("MAINFORM", "BUTTON7");
+            }
+            for (const char* c : {"BUTTON24", "BUTTON4", "BUTTON25", "BUTTON14", "BUTTON29", "BUTTON19",
+                                  "BUTTON41", "BUTTON26"})
+                session.click("MAINFORM", c);
+            if (choice.radio) {
+                session.click("FORM7", choice.radio);
+                session.forms.setText("FORM7", choice.field, choice.value);
+            }
+            session.click("FORM7", "BUTTON40");
+            session.click("FORM8", "BUTTON45");
+            Solved s;
+            prepareCalculation(session, s.dc, s.r);
+            runThermalSolver(s.dc, s.r, console);
+            const std::string what =
+                std::to_string(static_cast<int>(sample)) + " " + (choice.radio ? choice.radio : "TL");
+            EXPECT_EQ(s.dc.lowFin, sample == Sample::LowFin) << what;
+            EXPECT_FALSE(transcriptHas(console, "NOT CONTINUATION")) << what;
+            EXPECT_LT(s.r.shellPropertyEvaluations, 100) << what;
+            EXPECT_NEAR(tubeHeat(s) / shellHeat(s), 1.0f, 1e-3f) << what;
+            EXPECT_GT(s.r.TL, 0.0f) << what;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace hx
