@@ -168,6 +168,37 @@ TEST(ThermalSolver, NonFiniteCoefficientEndsInAMessage) {
     EXPECT_TRUE(transcriptHas(p.console, kCalculationFailedEnglish));
 }
 
+int linesWith(const ScriptedConsole& c, const std::string& text) {
+    int n = 0;
+    for (const auto& line : c.transcript()) n += line == text ? 1 : 0;
+    return n;
+}
+
+// Equal hand-entered liquids at equal flows (R = 1) in 15.27 m tubes
+// (NTU = 3): the damped efficiency iteration alternates for ever and meets
+// its limit. In a Japanese code "1" loosens and goes on, so the dialog comes
+// again 4501 passes later; another answer leads to the English dialog, where
+// "2" gives up.
+TEST(ThermalSolver, EfficiencyLoopLimitAsksAndGivesUp) {
+    PreparedSample p;
+    DesignCase dc = p.dc;
+    RunResult r = p.r;
+    dc.unitCode = kJapaneseEngineering;
+    dc.TL = 15.27f;
+    dc.tubeMethod = kLiquidByHand;
+    dc.shellMethod = kLiquidByHand;
+    dc.Dt = dc.Ds = 1000.0f;
+    dc.Ct = dc.Cs = 1.0f;
+    dc.Vt = dc.Vs = 0.002f;
+    dc.Kt = dc.KS = 0.55f;
+    dc.shellBulkViscosity = dc.shellWallViscosity = dc.Vs;
+    for (const char* answer : {"1", "x", "2"}) p.console.queueAnswer(answer);
+    EXPECT_THROW(runThermalSolver(dc, r, p.console), RunEnded);
+    EXPECT_EQ(linesWith(p.console, "      ﾙｰﾌﾟ制限(1)"), 2);
+    EXPECT_EQ(linesWith(p.console, "      Roop restriction(5)"), 1);
+    EXPECT_EQ(p.console.pendingAnswers(), 0u);
+}
+
 // The three samples the program offers (plain tubes, low-fin tubes with the
 // sample fins, the double tube) in each solve-for choice, entered through
 // the dialogs: each converges without a limit dialog or the property
