@@ -200,8 +200,6 @@ private:
 
     // 3. Length given: outlets estimated from the efficiency estimate.
     void ratingStartingTemperatures() {
-        s_.rates.Cmin = std::min(s_.rates.tube, s_.rates.shell);
-        s_.rates.Cmax = std::max(s_.rates.tube, s_.rates.shell);
         const OutletPair o = outletsAtEfficiency(s_, r().efficiencyEstimate);
         s_.tubeOutletForProperties = o.T4;
         s_.shellOutletForProperties = o.T2;
