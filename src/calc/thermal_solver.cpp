@@ -258,9 +258,7 @@ private:
     // efficiency, against K1.
     bool efficiencySettled() {
         RunResult& res = r();
-        const float span = std::fabs(res.T1 - res.T3);
-        const float Qa = res.TL * dc().DI * dc().NT * 3.14f * res.KI * res.TM;
-        const float K1a = finiteOrHalt(s_, Qa / s_.rates.Cmin / span);
+        const float K1a = finiteOrHalt(s_, efficiencyTheAreaReaches());
         s_.toleranceMultiplier = std::max(s_.toleranceMultiplier, toleranceMultiplier(res.calcLimit1));
         const float m = s_.toleranceMultiplier;
         const float difference = std::fabs(res.K1 - K1a);
@@ -269,6 +267,27 @@ private:
         if (crossed && difference < kCrossedTolerance * m) return true;
         res.K1 = (res.K1 + K1a) / 2.0f;
         return false;
+    }
+
+    // The efficiency K1 that the given area reaches at this KI: the heat
+    // Qa = A·KI·TM it passes at the mean temperature difference of the
+    // current outlets, over Cmin·|T1 − T3|. With one side saturated the
+    // sensible stream's effectiveness has the closed form 1 − e^(−KI·A/C)
+    // (C its rate), whatever the flow arrangement; it is the root that Qa
+    // leads to, but averaging K1 with Qa's value oscillates from NTU ≈ 2.5
+    // and ends in crossed outlets (a condensate hotter than its vapour) or
+    // an overflow, so the saturated modes take the closed form.
+    float efficiencyTheAreaReaches() {
+        const RunResult& res = r();
+        const float area = res.TL * dc().DI * dc().NT * 3.14f;
+        const bool tubeSat = tubeSaturated(dc());
+        if (tubeSat || shellSaturated(dc())) {
+            const float sensibleRate = tubeSat ? s_.rates.shell : s_.rates.tube;
+            const float eps = -std::expm1(-res.KI * area / sensibleRate);
+            return eps * sensibleRate / s_.rates.Cmin;
+        }
+        const float Qa = area * res.KI * res.TM;
+        return Qa / s_.rates.Cmin / std::fabs(res.T1 - res.T3);
     }
 
     // 7.7: effectiveness and mean temperature difference, then the areas.

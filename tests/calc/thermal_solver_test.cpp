@@ -134,6 +134,35 @@ TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
     EXPECT_NEAR(r.Q / (dc.Ws * 1000.0f * r.Cs * std::fabs(r.T2 - r.T1)), 1.0f, 2e-3f);
 }
 
+// A long condenser (NTU about 4 on the cooling water): the water approaches
+// the steam temperature without passing it, its effectiveness is the closed
+// form 1 − e^(−KI·A/C), and the area the mean temperature difference needs
+// is the area given, within the loop's tolerance.
+TEST(ThermalSolver, LongCondenserApproachesTheSaturationTemperature) {
+    PreparedSample p;
+    DesignCase dc = p.dc;
+    RunResult r = p.r;
+    dc.fluidMode = kTubePhaseChange;
+    dc.phaseChange = kCondensation;
+    dc.tubeMethod = kLiquidByHand;
+    dc.T3 = 100.0f;
+    dc.tubeColder = false;
+    dc.Wt = 0.5f;
+    dc.Ws = 0.5f;
+    dc.TL = 3.0f;
+    dc.Dt = 0.598f, dc.Ct = 0.48f, dc.Vt = 0.0738f, dc.Kt = 0.0213f;
+    dc.Ltv = 539.0f;
+    dc.Dtlv = 958.0f, dc.Ctlv = 1.0f, dc.Vtl = 0.00106f, dc.Ktl = 0.586f;
+    runThermalSolver(dc, r, p.console);
+    EXPECT_LT(r.T2, r.T3);
+    const float area = dc.TL * dc.DI * dc.NT * 3.14f;
+    const float waterRate = dc.Ws * 1000.0f * r.Cs;
+    EXPECT_GT(r.KI * area / waterRate, 3.0f);
+    EXPECT_NEAR((r.T2 - r.T1) / (r.T3 - r.T1), 1.0f - std::exp(-r.KI * area / waterRate), 1e-3f);
+    // At a 0.04 ℃ approach the mean is sensitive to the K1 tolerance (1e-4).
+    EXPECT_NEAR(r.LT / dc.TL, 1.0f, 0.03f);
+}
+
 // Shell side condensing steam at 120 ℃, tube water heated from 80 ℃.
 TEST(ThermalSolver, ShellPhaseChangeKeepsT2AtT1) {
     PreparedSample p;
