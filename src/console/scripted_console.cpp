@@ -1,5 +1,7 @@
 #include "console/scripted_console.h"
 
+#include <utility>
+
 namespace hx {
 
 void ScriptedConsole::flushOpenLine() {
@@ -43,11 +45,10 @@ std::string ScriptedConsole::readKey() {
     return nextAnswer(open.empty() ? lastLine_ : open);
 }
 
-void ScriptedConsole::record(const std::string& line) {
-    std::string text = line;
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    transcript_.push_back(text);
-    if (echo_) *echo_ << text << '\n';
+void ScriptedConsole::record(std::string line) {
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    if (echo_) *echo_ << line << '\n';
+    transcript_.push_back(std::move(line));
 }
 
 std::string ScriptedConsole::nextAnswer(const std::string& prompt) {

@@ -45,7 +45,7 @@ protected:
     std::string readKey() override;
 
 private:
-    void record(const std::string& line);
+    void record(std::string line);
     void flushScreenUpdates();
     std::string nextAnswer(const std::string& prompt);
 
