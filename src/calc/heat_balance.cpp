@@ -83,23 +83,33 @@ float finEfficiency(float mL) {
     return std::fmin(1.0f, std::tanh(mL) / mL);  // ≤ 1 also after rounding
 }
 
+FinSurfaces finSurfaces(float D0, float FT, float FH, float FN) {
+    const float pitch = kInchInMetres / FN;  // fin pitch, m
+    const float tipDiameter = D0 + FH;
+    FinSurfaces s;
+    s.Ar = 3.14f * D0 * pitch;
+    s.Af = 0.785f * (tipDiameter * tipDiameter - D0 * D0) * 2.0f + 3.14f * tipDiameter * FT;
+    s.Ab = 3.14f * D0 * (pitch - FT);
+    return s;
+}
+
+float finnedOutsideArea(float bareArea, const FinSurfaces& s) { return bareArea * (s.Af + s.Ab) / s.Ar; }
+
 std::optional<LowFinResult> lowFinOverall(const EffectiveFilms& f, const TubeWall& w,
                                           const LowFinGeometry& fin, float Ai) {
     LowFinResult r;
-    const float pitch = kInchInMetres / fin.FN;  // fin pitch, m
-    r.Ar = 3.14f * w.D0 * pitch;
+    const FinSurfaces surfaces = finSurfaces(w.D0, fin.FT, fin.FH, fin.FN);
+    r.Ar = surfaces.Ar;
     // Fin height corrected for the tip and for the radial (annular) shape.
     const float Lc = fin.FH * (1.0f + fin.FT / (2.0f * fin.FH)) *
                      (1.0f + 0.35f * std::log((w.D0 + 2.0f * fin.FT) / w.D0));
     const float mL = Lc * std::sqrt(2.0f * f.Xs / fin.FM / fin.FT);
     r.EF = finEfficiency(mL);
-    const float tipDiameter = w.D0 + fin.FH;
-    r.Af = 0.785f * (tipDiameter * tipDiameter - w.D0 * w.D0) * 2.0f +
-           3.14f * tipDiameter * fin.FT;
-    r.Ab = 3.14f * w.D0 * (pitch - fin.FT);
+    r.Af = surfaces.Af;
+    r.Ab = surfaces.Ab;
     r.Ae = r.Af * r.EF + r.Ab;
     r.Atf = r.Af + r.Ab;
-    r.finnedArea = (Ai * w.D0 / w.DI) * r.Atf / r.Ar;
+    r.finnedArea = finnedOutsideArea(Ai * w.D0 / w.DI, surfaces);
 
     const float sumDiameters = w.DI / (w.DI + w.D0);
     const float resistance = (1.0f / f.Xt) / f.ct + ((1.0f / f.Xs) / f.cs) * r.Ar / r.Ae +

@@ -104,6 +104,21 @@ struct LowFinGeometry {
     float FM = 0.0f;  // fin material conductivity, kcal/mh℃
 };
 
+// The surfaces of one fin pitch (0.0254/FN m) of a low-fin tube on the root
+// diameter D0, fins of thickness FT and height FH (m): the root (bare) area
+// Ar = 3.14·D0·pitch, the fin area Af = 0.785·((D0 + FH)² − D0²)·2 +
+// 3.14·(D0 + FH)·FT and the base between the fins Ab = 3.14·D0·(pitch − FT).
+struct FinSurfaces {
+    float Ar = 0.0f;
+    float Af = 0.0f;
+    float Ab = 0.0f;
+};
+FinSurfaces finSurfaces(float D0, float FT, float FH, float FN);
+
+// The finned outside area of a bundle whose bare outside area is given:
+// bare·(Af + Ab)/Ar (m2).
+float finnedOutsideArea(float bareArea, const FinSurfaces& s);
+
 struct LowFinResult {
     float EF = 0.0f;           // fin efficiency
     float Ar = 0.0f;           // root (bare) area per fin pitch, m2

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/heat_balance.h"
 #include "calc/option_codes.h"
 #include "calc/units.h"
 #include "report/run_header.h"
@@ -18,17 +19,9 @@ namespace {
 float bareOutsideArea(float NT, float TL, float D0) { return NT * TL * D0 * 3.14f; }
 
 // Finned outside area of low-fin tubes (m2): the bare area 3.14·D0·NT·TL
-// scaled by the finned surface over the root surface of one fin pitch
-// (0.0254/FN m). Fins of thickness FT and height FH (m) on the root
-// diameter D0; FN fins per inch.
-float finnedOutsideArea(float NT, float TL, float D0, float FT, float FH, float FN) {
-    const float finPitch = 0.0254f / FN;
-    const float rootArea = 3.14f * D0 * finPitch;
-    const float tipDiameter = D0 + FH;
-    const float finArea =
-        0.785f * (tipDiameter * tipDiameter - D0 * D0) * 2.0f + 3.14f * tipDiameter * FT;
-    const float baseArea = 3.14f * D0 * (finPitch - FT);
-    return (3.14f * D0 * NT * TL) * (finArea + baseArea) / rootArea;
+// scaled by the finned surface over the root surface of one fin pitch.
+float finnedBundleArea(float NT, float TL, float D0, float FT, float FH, float FN) {
+    return finnedOutsideArea(3.14f * D0 * NT * TL, finSurfaces(D0, FT, FH, FN));
 }
 
 // Mean tube-wall temperature (℃) weighting the shell and tube fluid mean
@@ -235,7 +228,7 @@ void showResultsSummary(Presentation p, const DesignCase& dc, RunResult& r, Text
     // The SI screens show the finned area from the tube geometry; it is
     // put on the shown copy only, so the held area is the same after any
     // sequence of screens.
-    if (isSI(p) && dc.lowFin) shown.Asf = finnedOutsideArea(dc.NT, r.TL, dc.D0, dc.FT, dc.FH, dc.FN);
+    if (isSI(p) && dc.lowFin) shown.Asf = finnedBundleArea(dc.NT, r.TL, dc.D0, dc.FT, dc.FH, dc.FN);
     console.clear();
     printRunHeader(p, dc, shown, console);
     printSummaryTable(p, dc, shown, console);
