@@ -11,6 +11,7 @@
 #include "calc/solver_progress.h"
 #include "calc/solver_state.h"
 #include "calc/tube_side.h"
+#include "calc/units.h"
 
 namespace hx {
 
@@ -181,8 +182,8 @@ private:
 
     // 1. Flows and rates at the properties known so far.
     void flowsAndRates() {
-        s_.tubeVolumeFlow = dc().Wt * 1000.0f / r().Dt;
-        s_.shellVolumeFlow = dc().Ws * 1000.0f / r().Ds;
+        s_.tubeVolumeFlow = dc().Wt * units::kKgPerTon / r().Dt;
+        s_.shellVolumeFlow = dc().Ws * units::kKgPerTon / r().Ds;
         if (s_.tubeOutletGiven()) r().efficiencyEstimate = r().K1;
         s_.rates = streamRates(dc(), r());
     }
@@ -428,8 +429,8 @@ private:
         RunResult& res = r();
         s_.console.clear();
         if (!s_.tubeOutletGiven()) return true;
-        const float tubeHeat = dc().Wt * 1000.0f * res.Ct * std::fabs(res.T3 - res.T4);
-        const float change = tubeHeat / (dc().Ws * 1000.0f * res.Cs);
+        const float tubeHeat = dc().Wt * units::kKgPerTon * res.Ct * std::fabs(res.T3 - res.T4);
+        const float change = tubeHeat / (dc().Ws * units::kKgPerTon * res.Cs);
         res.T2X = finiteOrHalt(s_, s_.tubeHeated() ? res.T1 - change : res.T1 + change);
         const float atProperties = s_.shellOutletForProperties;
         if (std::fabs(res.T2X - atProperties) < kShellOutletTolerance) return true;

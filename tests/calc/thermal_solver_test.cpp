@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/demo.h"
 #include "app/session.h"
 #include "calc/calculation_driver.h"
 #include "calc/option_codes.h"
@@ -31,12 +32,7 @@ struct PreparedSample {
     // 1000 mm tubes (shell inlet 293 K, tube inlet 353 K).
     PreparedSample() {
         startProgram(session);
-        for (const char* c : {"BUTTON32"}) session.click("FORM6", c);
-        for (const char* c : {"BUTTON35", "BUTTON24", "BUTTON4", "BUTTON25", "BUTTON14", "BUTTON29",
-                              "BUTTON19", "BUTTON41", "BUTTON26"})
-            session.click("MAINFORM", c);
-        session.click("FORM7", "BUTTON40");
-        session.click("FORM8", "BUTTON45");
+        enterDemoCase(session);
         prepareCalculation(session, dc, r);
     }
 };
@@ -113,11 +109,9 @@ void expectSaturatedOnEveryPass(const ScriptedConsole& c, const std::string& row
     EXPECT_GT(rows, 1);
 }
 
-// Tube side condensing steam at 100 ℃ by hand-entered properties, shell water.
-TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
-    PreparedSample p;
-    DesignCase dc = p.dc;
-    RunResult r = p.r;
+// The sample with 0.5 t/h of steam condensing at 100 ℃ in the tubes
+// (hand-entered properties) against the shell water.
+void condenseSteamInTubes(DesignCase& dc) {
     dc.fluidMode = kTubePhaseChange;
     dc.phaseChange = kCondensation;
     dc.tubeMethod = kLiquidByHand;
@@ -127,6 +121,13 @@ TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
     dc.Dt = 0.598f, dc.Ct = 0.48f, dc.Vt = 0.0738f, dc.Kt = 0.0213f;  // saturated steam
     dc.Ltv = 539.0f;
     dc.Dtlv = 958.0f, dc.Ctlv = 1.0f, dc.Vtl = 0.00106f, dc.Ktl = 0.586f;  // condensate
+}
+
+TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
+    PreparedSample p;
+    DesignCase dc = p.dc;
+    RunResult r = p.r;
+    condenseSteamInTubes(dc);
     runThermalSolver(dc, r, p.console);
     expectSaturatedOnEveryPass(p.console, "【Tube 】T3=");
     EXPECT_FLOAT_EQ(r.T4, r.T3);
@@ -142,17 +143,9 @@ TEST(ThermalSolver, LongCondenserApproachesTheSaturationTemperature) {
     PreparedSample p;
     DesignCase dc = p.dc;
     RunResult r = p.r;
-    dc.fluidMode = kTubePhaseChange;
-    dc.phaseChange = kCondensation;
-    dc.tubeMethod = kLiquidByHand;
-    dc.T3 = 100.0f;
-    dc.tubeColder = false;
-    dc.Wt = 0.5f;
+    condenseSteamInTubes(dc);
     dc.Ws = 0.5f;
     dc.TL = 3.0f;
-    dc.Dt = 0.598f, dc.Ct = 0.48f, dc.Vt = 0.0738f, dc.Kt = 0.0213f;
-    dc.Ltv = 539.0f;
-    dc.Dtlv = 958.0f, dc.Ctlv = 1.0f, dc.Vtl = 0.00106f, dc.Ktl = 0.586f;
     runThermalSolver(dc, r, p.console);
     EXPECT_LT(r.T2, r.T3);
     const float area = dc.TL * dc.DI * dc.NT * 3.14f;
