@@ -2,17 +2,22 @@
 # Both install whatever the build needs first (scripts/deps.sh).
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps build run test test-sanitize clean
+.PHONY: deps configure build run test test-sanitize clean
 
 deps:
 	@bash scripts/deps.sh
 
-build: deps
+configure: deps
 	@cmake --preset dev >/dev/null
+
+# Everything: the program, the tests and the benchmarks.
+build: configure
 	@cmake --build --preset dev -j $(JOBS)
 
-# The windows when a display is available, else the headless example.
-run: build
+# Only what `run` needs (the program and its drawings), so a first start is
+# quick. The windows when a display is available, else the headless example.
+run: configure
+	@cmake --build --preset dev -j $(JOBS) --target hxcalc drawings
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then ./build/hxcalc; else ./build/hxcalc --demo; fi
 
 test: build

@@ -4,13 +4,14 @@
 // and runs to its 4501-pass limit (the dialog answered "2").
 #include <benchmark/benchmark.h>
 
-#include "app/demo.h"
-#include "app/platform.h"
+#include "program/demo.h"
+#include "model/platform.h"
 #include "calc/calculation_driver.h"
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "calc/thermal_solver.h"
 #include "console/scripted_console.h"
+#include "program/startup.h"
 
 namespace {
 

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++
+  clang
   cmake
   ninja-build
   make

@@ -7,13 +7,13 @@
 #include "calc/design_case.h"
 #include "calc/geometry.h"
 #include "calc/input_checks.h"
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "calc/phase_change_limits.h"
 #include "calc/thermal_solver.h"
 #include "calc/property_normalisation.h"
 #include "calc/read_design_case.h"
-#include "calc/run_ended.h"
-#include "calc/units.h"
+#include "core/run_ended.h"
+#include "core/units.h"
 
 namespace hx {
 

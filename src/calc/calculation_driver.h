@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/session.h"
+#include "model/session.h"
 #include "calc/design_case.h"
 
 namespace hx {

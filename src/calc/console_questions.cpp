@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/form_store.h"
-#include "calc/run_ended.h"
+#include "core/lenient_number.h"
+#include "core/run_ended.h"
 
 namespace hx {
 

@@ -1,6 +1,6 @@
 #include "calc/design_case.h"
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 

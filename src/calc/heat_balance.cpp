@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "calc/tube_side.h"
-#include "calc/units.h"
+#include "core/units.h"
 
 namespace hx {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "console/number_picture.h"
 
 namespace hx {
@@ -58,20 +58,15 @@ constexpr std::string_view kRuleLine = "  ======================================
 void clearAndHalt(TextConsole& console, int emptyLines, std::string_view message) {
     console.clear();
     for (int i = 0; i < emptyLines; ++i) console.print("");
-    haltRun(console, {message});
+    endRun(console, {message});
 }
 
 }  // namespace
 
-void haltRun(TextConsole& console, std::initializer_list<std::string_view> lines) {
-    for (std::string_view line : lines) console.print(line);
-    console.halt();
-    throw RunEnded();
-}
 
 void checkPresence(const DesignCase& dc, TextConsole& console) {
     const auto failIf = [&](bool missing, const Message& m) {
-        if (missing) haltRun(console, {m.in(dc.unitCode)});
+        if (missing) endRun(console, {m.in(dc.unitCode)});
     };
     failIf(dc.fluidMode == 0, kNoFluidMode);
     failIf(dc.tubeMethod == 0, kNoTubeMethod);
@@ -96,11 +91,11 @@ bool decodePropertyMethods(DesignCase& dc, TextConsole& console) {
         case kWaterCorrelation: dc.tubePhase = TubePhase::Liquid; break;
         case kGasByHand:
         case kGasCorrelation: dc.tubePhase = TubePhase::Gas; break;
-        default: haltRun(console, {kBadTubeMethod});
+        default: endRun(console, {kBadTubeMethod});
         }
         known = true;
         if (dc.shellMethod < kLiquidByHand || dc.shellMethod > kWaterCorrelation) {
-            haltRun(console, {kBadShellMethod});
+            endRun(console, {kBadShellMethod});
         }
     } else if (dc.tubeMethod == kGasCorrelation) {
         dc.tubePhase = TubePhase::Gas;
@@ -127,23 +122,23 @@ void checkTemperatureOrder(int fluidMode, int solveFor, float T1, float T2, floa
 }
 
 void checkTubeSurface(int tubeSurface, TextConsole& console) {
-    if (tubeSurface != kPlainTube && tubeSurface != kLowFinTube) haltRun(console, {kBadSurface});
+    if (tubeSurface != kPlainTube && tubeSurface != kLowFinTube) endRun(console, {kBadSurface});
 }
 
 void checkCutLineCode(int cutLineTubesCode, TextConsole& console) {
     if (cutLineTubesCode != kNoCutLineTubes && cutLineTubesCode != kCutLineTubes) {
-        haltRun(console, {kBadCutLineCode, kSelectionError});
+        endRun(console, {kBadCutLineCode, kSelectionError});
     }
 }
 
 HeatTransferPath chooseHeatTransferPath(bool tubePhaseKnown, TubePhase phase, int fluidMode,
                                         TextConsole& console) {
-    if (!tubePhaseKnown) haltRun(console, {kBadTubeFluid, kSelectionError});
+    if (!tubePhaseKnown) endRun(console, {kBadTubeFluid, kSelectionError});
     if (phase == TubePhase::Gas && fluidMode == kTubeWetGas) return HeatTransferPath::WetGas;
     const bool ordinaryMode =
         fluidMode == kSensible || fluidMode == kTubePhaseChange || fluidMode == kShellPhaseChange;
     if (phase == TubePhase::Liquid || ordinaryMode) return HeatTransferPath::Ordinary;
-    haltRun(console, {kBadHeatTransferForm, kSelectionError});
+    endRun(console, {kBadHeatTransferForm, kSelectionError});
 }
 
 void checkCompositionLimits(float CO2, float O2, float H2O, TextConsole& console) {
@@ -164,7 +159,7 @@ void checkDoubleTubeFit(bool lowFin, float D0, float FH, float DS, int unitCode,
     } else {
         line = std::string(lowFin ? "    !! DS must be set(" : "   !! DS must be set(") + mm + "＜DS)";
     }
-    haltRun(console, {line});
+    endRun(console, {line});
 }
 
 void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
@@ -175,7 +170,7 @@ void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
     if (low < enteredT && enteredT < high) return;
     const std::string line = si ? "     set the temperature(K) 273<" + std::string(name) + "<440"
                                 : "     set the temperature(℃) 0<" + std::string(name) + "<160";
-    haltRun(console, {line});
+    endRun(console, {line});
 }
 
 // ---------------------------------------------------------------------------

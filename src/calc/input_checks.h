@@ -16,8 +16,6 @@
 
 namespace hx {
 
-// Prints the lines, halts, and throws RunEnded.
-[[noreturn]] void haltRun(TextConsole& console, std::initializer_list<std::string_view> lines);
 
 // Fields that must not be 0 (an empty field reads as 0), in the order they
 // are checked: fluid mode, tube and shell property methods, the flow

@@ -1,7 +1,7 @@
 #include "calc/limit_dialogs.h"
 
 #include "calc/console_questions.h"
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 

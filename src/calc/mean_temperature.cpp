@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "console/text_console.h"
 
 namespace hx {
@@ -77,9 +77,7 @@ std::array<std::string_view, 3> wallLimitMessage(WallLimit limit, int exchangerT
 }
 
 void endRunAtWallLimit(TextConsole& console, WallLimit limit, int exchangerType) {
-    for (std::string_view line : wallLimitMessage(limit, exchangerType)) console.print(line);
-    console.halt();
-    throw RunEnded{};
+    endRun(console, wallLimitMessage(limit, exchangerType));
 }
 
 }  // namespace hx

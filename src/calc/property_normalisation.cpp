@@ -1,7 +1,7 @@
 #include "calc/property_normalisation.h"
 
-#include "calc/option_codes.h"
-#include "calc/units.h"
+#include "core/option_codes.h"
+#include "core/units.h"
 
 namespace hx {
 

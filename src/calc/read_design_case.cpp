@@ -1,7 +1,7 @@
 #include "calc/read_design_case.h"
 
-#include "calc/option_codes.h"
-#include "calc/units.h"
+#include "core/option_codes.h"
+#include "core/units.h"
 
 namespace hx {
 

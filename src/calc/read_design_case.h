@@ -7,7 +7,7 @@
 
 #include <span>
 
-#include "app/form_store.h"
+#include "model/form_store.h"
 #include "calc/design_case.h"
 
 namespace hx {

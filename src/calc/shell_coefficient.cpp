@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
-#include "calc/units.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
+#include "core/units.h"
 
 namespace hx {
 
@@ -14,11 +14,6 @@ constexpr const char* kReduceTubesMessage =
 constexpr const char* kShellVelocityJapanese = "    ｼｪﾙ側流体流速が異常";
 constexpr const char* kShellVelocityEnglish = "    Shell side fluid velocity is trouble";
 
-[[noreturn]] void endRun(TextConsole& console, const char* message) {
-    console.print(message);
-    console.halt();
-    throw RunEnded();
-}
 }  // namespace
 
 ShellCorrelation shellCorrelation(bool doubleTubeGeometry, float NT) {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "calc/step_check.h"
-#include "calc/units.h"
+#include "core/units.h"
 
 namespace hx {
 

@@ -4,7 +4,7 @@
 // kcal/h, kcal/m2h℃, m2/h, kg/cm2).
 #include <cmath>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "calc/shell_coefficient.h"
 #include "calc/shell_phase_change.h"
 #include "calc/shell_pressure_drop.h"
@@ -13,7 +13,7 @@
 #include "calc/tube_phase_change.h"
 #include "calc/tube_pressure_drop.h"
 #include "calc/tube_side.h"
-#include "calc/units.h"
+#include "core/units.h"
 
 namespace hx {
 

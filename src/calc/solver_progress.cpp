@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "console/number_picture.h"
 
 namespace hx {
@@ -157,21 +157,15 @@ void showShellOutletCheck(TextConsole& c, float T2X, float T2) {
 }
 
 void haltOnOverflow(TextConsole& c) {
-    c.print("  オーバーフロー");
-    c.halt();
-    throw RunEnded{};
+    endRun(c, "  オーバーフロー");
 }
 
 void haltOnNoConvergence(TextConsole& c) {
-    c.print("    収束不可　リセットします。");
-    c.halt();
-    throw RunEnded{};
+    endRun(c, "    収束不可　リセットします。");
 }
 
 void haltOnNonFinite(TextConsole& c, int unitCode) {
-    c.print(isJapanese(unitCode) ? kCalculationFailedJapanese : kCalculationFailedEnglish);
-    c.halt();
-    throw RunEnded{};
+    endRun(c, isJapanese(unitCode) ? kCalculationFailedJapanese : kCalculationFailedEnglish);
 }
 
 }  // namespace hx

@@ -6,12 +6,12 @@
 #include "calc/heat_balance.h"
 #include "calc/limit_dialogs.h"
 #include "calc/mean_temperature.h"
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "calc/solver_progress.h"
 #include "calc/solver_state.h"
 #include "calc/tube_side.h"
-#include "calc/units.h"
+#include "core/units.h"
 
 namespace hx {
 
@@ -126,9 +126,7 @@ private:
         DesignCase& d = dc();
         RunResult& res = r();
         if (d.wetGas || d.tubeMethod == kGasCorrelation) {
-            s_.console.print(isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
-            s_.console.halt();
-            throw RunEnded{};
+            endRun(s_.console, isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
         }
         LiquidPropertySettings& st = s_.settings;
         st.unitCode = d.unitCode;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/units.h"
+#include "core/units.h"
 
 namespace hx {
 

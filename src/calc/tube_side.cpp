@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "calc/option_codes.h"
-#include "calc/units.h"
+#include "core/option_codes.h"
+#include "core/units.h"
 
 namespace hx {
 

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/demo.h"
-#include "app/replay.h"
-#include "app/session.h"
+#include "program/demo.h"
+#include "program/replay.h"
+#include "model/session.h"
+#include "program/startup.h"
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
 #if HX_WITH_GUI

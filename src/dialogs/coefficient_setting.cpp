@@ -4,7 +4,7 @@
 // in kcal/m2h℃ for code 4 and W/m2K for codes 1 and 3).
 #include <string>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "app/form_store.h"
+#include "model/form_store.h"
 
 namespace hx::controls {
 

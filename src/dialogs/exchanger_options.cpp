@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "app/sample_cases.h"
-#include "calc/option_codes.h"
+#include "model/geometry_column.h"
+#include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "dialogs/property_panels.h"
 
 namespace hx {

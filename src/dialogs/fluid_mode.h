@@ -17,7 +17,7 @@
 // reopens that row and closes the later ones (MAIN INPUT included).
 #pragma once
 
-#include "app/session.h"
+#include "model/session.h"
 
 namespace hx {
 

@@ -5,7 +5,7 @@
 // the H2O content in kg/kg of dry gas when the H2O unit code EDIT22 is 2.
 #include <string>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/main_data_form.h"
 

@@ -12,7 +12,7 @@
 
 #include <string_view>
 
-#include "app/session.h"
+#include "model/session.h"
 
 namespace hx {
 

@@ -4,7 +4,7 @@
 // evaporating liquid in kgf/m and its saturated vapour pressure in kgf/cm2.
 #include <string>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/property_panels.h"
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 

@@ -15,7 +15,7 @@
 #include <array>
 #include <span>
 
-#include "app/form_store.h"
+#include "model/form_store.h"
 
 namespace hx {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/inventory.h"
-#include "app/sample_cases.h"
-#include "calc/option_codes.h"
+#include "model/inventory.h"
+#include "model/geometry_column.h"
+#include "core/option_codes.h"
 
 namespace hx {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/session.h"
+#include "model/session.h"
 #include "console/text_console.h"
 
 namespace hx {

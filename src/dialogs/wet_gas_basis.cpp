@@ -5,7 +5,7 @@
 // the built-in gas correlations apply.
 #include <string>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"
 

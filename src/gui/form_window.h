@@ -12,8 +12,8 @@
 #include <map>
 #include <string>
 
-#include "app/form_store.h"
-#include "app/inventory.h"
+#include "model/form_store.h"
+#include "model/inventory.h"
 
 namespace hx::gui {
 

@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-#include "app/inventory.h"
+#include "model/inventory.h"
 
 namespace hx::gui {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form_store.h"
+#include "model/form_store.h"
 #include "console/text_console.h"
 #include "gui/console_view.h"
 #include "gui/form_window.h"

@@ -8,8 +8,9 @@
 #include <iostream>
 #include <memory>
 
-#include "app/replay.h"
-#include "app/session.h"
+#include "program/replay.h"
+#include "model/session.h"
+#include "program/startup.h"
 #include "console/scripted_console.h"
 #include "gui/form_windows.h"
 #include "gui/qt_console.h"

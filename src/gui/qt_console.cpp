@@ -1,6 +1,6 @@
 #include "gui/qt_console.h"
 
-#include "app/session.h"
+#include "model/session.h"
 
 namespace hx::gui {
 

@@ -2,7 +2,7 @@
 // on their forms, and today's date.
 #pragma once
 
-#include "app/platform.h"
+#include "model/platform.h"
 #include "console/text_console.h"
 #include "gui/form_windows.h"
 

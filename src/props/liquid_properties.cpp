@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "props/water_properties.h"
 
 namespace hx {
@@ -55,9 +55,7 @@ WaterEvaluation evaluateWater(float t, float tw, LiquidState side, TextConsole& 
 // Counts one evaluation of a side; the one after the limit ends the run.
 void countEvaluation(int& evaluations, int unitCode, TextConsole& console) {
     if (evaluations == kPropertyEvaluationLimit) {
-        console.print(isJapanese(unitCode) ? kEvaluationLimitJapanese : kEvaluationLimitEnglish);
-        console.halt();
-        throw RunEnded{};
+        endRun(console, isJapanese(unitCode) ? kEvaluationLimitJapanese : kEvaluationLimitEnglish);
     }
     ++evaluations;
 }

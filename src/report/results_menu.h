@@ -3,7 +3,7 @@
 // wet-gas data or the heat-balance check, or restarts for new input.
 #pragma once
 
-#include "app/session.h"
+#include "model/session.h"
 #include "calc/design_case.h"
 
 namespace hx {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "calc/heat_balance.h"
-#include "calc/option_codes.h"
-#include "calc/units.h"
+#include "core/option_codes.h"
+#include "core/units.h"
 #include "report/run_header.h"
 #include "report/summary_rows.h"
 

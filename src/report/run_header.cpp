@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 

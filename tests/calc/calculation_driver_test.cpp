@@ -9,10 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/inventory.h"
-#include "app/session.h"
+#include "model/inventory.h"
+#include "model/session.h"
 #include "calc/calculation_driver.h"
 #include "console/scripted_console.h"
+#include "program/startup.h"
 
 namespace hx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "calc/design_case.h"
 #include "calc/geometry.h"
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 namespace {

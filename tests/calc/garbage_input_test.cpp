@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "app/demo.h"
-#include "app/session.h"
+#include "program/demo.h"
+#include "model/session.h"
+#include "program/startup.h"
 #include "console/scripted_console.h"
 
 namespace hx {

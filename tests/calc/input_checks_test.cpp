@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "app/inventory.h"
+#include "model/inventory.h"
 #include "calc/console_questions.h"
 #include "calc/input_checks.h"
 #include "calc/read_design_case.h"
-#include "calc/run_ended.h"
+#include "core/run_ended.h"
 #include "console/scripted_console.h"
 
 namespace hx {

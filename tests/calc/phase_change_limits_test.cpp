@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "calc/phase_change_limits.h"
-#include "calc/run_ended.h"
+#include "core/run_ended.h"
 #include "console/scripted_console.h"
 
 namespace hx {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "console/scripted_console.h"
 
 namespace hx {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "console/scripted_console.h"
 
 namespace hx {

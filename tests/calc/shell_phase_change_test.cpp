@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 
 namespace hx {
 namespace {

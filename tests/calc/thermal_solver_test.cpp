@@ -9,11 +9,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/demo.h"
-#include "app/session.h"
+#include "program/demo.h"
+#include "model/session.h"
+#include "program/startup.h"
 #include "calc/calculation_driver.h"
-#include "calc/option_codes.h"
-#include "calc/run_ended.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "calc/solver_progress.h"
 #include "console/scripted_console.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/run_ended.h"
+#include "core/run_ended.h"
 #include "calc/tube_pressure_drop.h"
 #include "calc/twisted_tape.h"
 #include "console/scripted_console.h"

@@ -7,9 +7,10 @@
 
 #include <string>
 
-#include "app/platform.h"
-#include "app/session.h"
+#include "model/platform.h"
+#include "model/session.h"
 #include "console/scripted_console.h"
+#include "program/startup.h"
 
 namespace hx {
 namespace {

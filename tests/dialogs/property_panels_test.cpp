@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/inventory.h"
+#include "model/inventory.h"
 
 namespace hx {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/inventory.h"
+#include "model/inventory.h"
 #include "gui/form_windows.h"
 #include "gui_test_support.h"
 

@@ -10,7 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "app/session.h"
+#include "model/session.h"
+#include "program/startup.h"
 #include "console/scripted_console.h"
 #include "gui/console_view.h"
 #include "gui/form_windows.h"

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/session.h"
+#include "model/session.h"
 
 namespace hx::gui {
 namespace {

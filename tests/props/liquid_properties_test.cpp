@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/run_ended.h"
+#include "core/run_ended.h"
 #include "console/scripted_console.h"
 
 namespace hx {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/inventory.h"
-#include "app/session.h"
+#include "model/inventory.h"
+#include "model/session.h"
 #include "console/scripted_console.h"
 #include "report/results_menu.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/option_codes.h"
+#include "core/option_codes.h"
 #include "console/scripted_console.h"
 
 namespace hx {

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "model/session.h"
 
 namespace hx {
 

@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "model/platform.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 // Launch state: the start button, the selection buttons, the geometry
 // fields (all but the two flows), the step markers and the code fields are
 // disabled until a unit system is chosen on FORM6.
-#include "app/inventory_tables.h"
+#include "model/inventory_tables.h"
 
 namespace hx::inventory {
 

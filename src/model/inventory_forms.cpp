@@ -1,7 +1,7 @@
 // The small forms: the figure window FORM2, the flow figure FORM3, the
 // unit-system form FORM6, the heat-transfer-coefficient form FORM8, the
 // phase-change form FORM9 and the wet-gas saturation-basis form FORM10.
-#include "app/inventory_tables.h"
+#include "model/inventory_tables.h"
 
 namespace hx::inventory {
 

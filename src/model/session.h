@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/form_store.h"
-#include "app/platform.h"
+#include "model/form_store.h"
+#include "model/platform.h"
 #include "console/text_console.h"
 
 namespace hx {
@@ -53,9 +53,5 @@ struct Session {
         handlers.dispatch(*this, form, control);
     }
 };
-
-// Builds the forms and the dispatch table of the program and runs its
-// start-up sequence: the state right after launch.
-void startProgram(Session& session);
 
 }  // namespace hx

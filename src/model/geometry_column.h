@@ -1,18 +1,13 @@
-// The two worked examples that OPEN (BUTTON35) loads into the geometry
-// column of the main window, one for the shell-and-tube and one for the
-// double-tube exchanger, and CLOSE (BUTTON23) that empties them again.
-// EDIT77 remembers which sample is loaded: 0 shell-and-tube or none,
-// 1 double tube.
+// The geometry column of the main window: the data fields from the two flows
+// down to the bypass sealing plates, and the captions of the fields whose
+// meaning changes between the shell-and-tube and the double-tube exchanger.
 #pragma once
 
 #include <span>
 
-#include "app/session.h"
+#include "model/form_store.h"
 
 namespace hx {
-
-void BUTTON35_ON(Session& session);  // OPEN: load the sample of the exchanger type
-void BUTTON23_ON(Session& session);  // CLOSE: empty the sample
 
 // The data fields of the main window's geometry column, top to bottom, from
 // the two flows down to the bypass sealing plates.
@@ -23,7 +18,5 @@ std::span<const char* const> geometryColumnFields();
 // code. In the double tube the tube fields describe the inner tube, the
 // pitch field the outer tube, and the flows are in kg/h.
 void captionGeometry(FormStore& forms, int exchangerType, int unitCode);
-
-void registerSampleCaseHandlers(DispatchTable& table);
 
 }  // namespace hx

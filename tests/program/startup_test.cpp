@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
-#include "app/sample_cases.h"
-#include "app/session.h"
+#include "model/platform.h"
+#include "model/geometry_column.h"
+#include "program/sample_cases.h"
+#include "model/session.h"
+#include "program/startup.h"
 #include "console/display_width.h"
 #include "console/scripted_console.h"
 #include "dialogs/unit_system.h"

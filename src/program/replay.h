@@ -20,8 +20,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/platform.h"
-#include "app/session.h"
+#include "model/platform.h"
+#include "model/session.h"
 #include "console/scripted_console.h"
 
 namespace hx {

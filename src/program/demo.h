@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "app/session.h"
+#include "model/session.h"
 
 namespace hx {
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "app/inventory.h"
+#include "model/inventory.h"
 
 namespace hx {
 namespace {

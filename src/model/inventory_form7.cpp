@@ -7,7 +7,7 @@
 // captions below are those of the unit buttons and of MAIN INPUT in fluid
 // mode 1; the temperature rows and property rows are re-captioned by the
 // fluid mode, the phase change and the wet-gas basis.
-#include "app/inventory_tables.h"
+#include "model/inventory_tables.h"
 
 namespace hx::inventory {
 

@@ -2,7 +2,7 @@
 // columns), the exchanger drawing and the weight table. The fields are
 // filled by the results; lengths are shown in mm and pressure losses in
 // mmAq, efficiencies in per cent.
-#include "app/inventory_tables.h"
+#include "model/inventory_tables.h"
 
 namespace hx::inventory {
 

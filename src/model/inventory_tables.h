@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "app/inventory.h"
+#include "model/inventory.h"
 
 namespace hx::inventory {
 

@@ -1,9 +1,9 @@
 // Lookups over the form inventory and the filling of the form model.
-#include "app/inventory.h"
+#include "model/inventory.h"
 
 #include <array>
 
-#include "app/inventory_tables.h"
+#include "model/inventory_tables.h"
 
 namespace hx {
 

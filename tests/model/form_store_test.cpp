@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/form_store.h"
+#include "core/lenient_number.h"
+#include "model/form_store.h"
 
 namespace hx {
 namespace {

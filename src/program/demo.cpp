@@ -1,8 +1,9 @@
-#include "app/demo.h"
+#include "program/demo.h"
 
 #include <string>
 
-#include "app/platform.h"
+#include "model/platform.h"
+#include "program/startup.h"
 #include "console/scripted_console.h"
 
 namespace hx {

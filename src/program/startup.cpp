@@ -12,9 +12,10 @@
 // The start button is enabled only by MAIN INPUT and FORM8's OK.
 #include <span>
 
-#include "app/inventory.h"
-#include "app/sample_cases.h"
-#include "app/session.h"
+#include "model/inventory.h"
+#include "model/geometry_column.h"
+#include "program/sample_cases.h"
+#include "program/startup.h"
 #include "calc/calculation_driver.h"
 #include "dialogs/fluid_mode.h"
 #include "dialogs/main_data_form.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/form_store.h"
+#include "model/form_store.h"
 
 namespace hx {
 

@@ -1,4 +1,4 @@
-#include "app/replay.h"
+#include "program/replay.h"
 
 #include <sstream>
 

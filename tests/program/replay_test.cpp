@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/replay.h"
+#include "program/replay.h"
 
 namespace hx {
 namespace {

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The layering check must fail on a copy of the sources where props includes
+# a header of calc, and pass on the sources as they are.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+src="$here/../../src"
+copy=$(mktemp -d)
+trap 'rm -rf "$copy"' EXIT
+cp -r "$src"/. "$copy"
+"$here/check_layers.sh" "$copy" >/dev/null
+echo '#include "calc/design_case.h"' >> "$copy/props/water_properties.h"
+if "$here/check_layers.sh" "$copy" >/dev/null; then
+    echo "an upward include (props -> calc) was not reported"
+    exit 1
+fi
