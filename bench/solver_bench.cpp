@@ -1,42 +1,51 @@
-// Timing of the thermal solver headless, console output kept in memory:
-// the worked example (the sample rated at 1000 mm), and a balanced
-// counter-current exchanger at NTU = 3 whose efficiency loop never settles
-// and runs to its 4501-pass limit (the dialog answered "2").
+// Timing of the run stages headless:
+//  - BM_ExampleSolve: the worked example (the sample rated at 1000 mm)
+//    solved with its progress screen drawn into a scripted console kept in
+//    memory, as a replay does;
+//  - BM_SolveHeadless: the same prepared inputs solved with the null
+//    progress, the physics alone;
+//  - BM_Sweep1000: 1000 variations of the example's two flows, each read,
+//    prepared and solved headless, as a parameter sweep does;
+//  - BM_EfficiencyLoopLimit: a balanced counter-current exchanger at
+//    NTU = 3 whose efficiency loop never settles and runs to its 4501-pass
+//    limit (the dialog answered "2").
 #include <benchmark/benchmark.h>
 
-#include "program/demo.h"
-#include "model/platform.h"
-#include "calc/calculation_driver.h"
+#include "calc/prepare.h"
+#include "calc/read_design_case.h"
+#include "calc/solver_progress.h"
+#include "calc/thermal_solver.h"
+#include "console/null_console.h"
+#include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "calc/thermal_solver.h"
-#include "console/scripted_console.h"
+#include "model/platform.h"
+#include "program/demo.h"
 #include "program/startup.h"
 
 namespace {
 
-struct PreparedCase {
-    hx::DesignCase dc;
-    hx::RunResult r;
-};
-
-PreparedCase prepareExample() {
+// The example as the forms hold it after the demo's input path.
+hx::EnteredCase enteredExample() {
     hx::ScriptedConsole console;
     hx::ScriptedPlatform platform;
     hx::Session session(console, platform);
     hx::startProgram(session);
     hx::enterDemoCase(session);
-    PreparedCase p;
-    hx::prepareCalculation(session, p.dc, p.r);
-    return p;
+    return hx::readEnteredCase(session.forms);
+}
+
+hx::RunInputs preparedExample() {
+    hx::NullConsole console;
+    return hx::prepare(enteredExample(), console);
 }
 
 // Equal hand-entered liquids at equal flows (R = 1) in 15.27 m tubes: the
 // damped efficiency iteration of a balanced exchanger has the factor
 // (1 − NTU)/2 = −1 here and alternates for ever.
-PreparedCase prepareLimitCase() {
-    PreparedCase p = prepareExample();
-    hx::DesignCase& dc = p.dc;
+hx::RunInputs preparedLimitCase() {
+    hx::RunInputs in = preparedExample();
+    hx::DesignCase& dc = in.dc;
     dc.TL = 15.27f;
     dc.tubeMethod = hx::kLiquidByHand;
     dc.shellMethod = hx::kLiquidByHand;
@@ -46,31 +55,65 @@ PreparedCase prepareLimitCase() {
     dc.Kt = dc.KS = 0.55f;
     dc.shellBulkViscosity = dc.shellWallViscosity = dc.Vs;
     dc.tubeCorrectionViscosity = dc.Vt;
-    return p;
+    return in;
 }
 
 void BM_ExampleSolve(benchmark::State& state) {
-    const PreparedCase p = prepareExample();
+    const hx::RunInputs in = preparedExample();
     for (auto _ : state) {
         hx::ScriptedConsole console;
-        hx::DesignCase dc = p.dc;
-        hx::RunResult r = p.r;
-        hx::runThermalSolver(dc, r, console);
-        benchmark::DoNotOptimize(r.Q);
+        hx::ConsoleProgress progress(console);
+        const hx::Solution s = hx::solve(in, progress);
+        benchmark::DoNotOptimize(s.Q);
     }
 }
 BENCHMARK(BM_ExampleSolve)->Unit(benchmark::kMicrosecond);
 
+void BM_SolveHeadless(benchmark::State& state) {
+    const hx::RunInputs in = preparedExample();
+    for (auto _ : state) {
+        hx::NullProgress progress;
+        const hx::Solution s = hx::solve(in, progress);
+        benchmark::DoNotOptimize(s.Q);
+    }
+}
+BENCHMARK(BM_SolveHeadless)->Unit(benchmark::kMicrosecond);
+
+// Tube and shell flows from 5 to 15 t/h (the example has 10 on both
+// sides): 40 tube flows by 25 shell flows.
+void BM_Sweep1000(benchmark::State& state) {
+    const hx::EnteredCase example = enteredExample();
+    for (auto _ : state) {
+        int solved = 0;
+        for (int i = 0; i < 40; ++i) {
+            for (int j = 0; j < 25; ++j) {
+                hx::EnteredCase entered = example;
+                entered.values.Wt = 5.0f + 0.25f * static_cast<float>(i);
+                entered.values.Ws = 5.0f + 0.4f * static_cast<float>(j);
+                hx::NullConsole console;
+                hx::NullProgress progress;
+                try {
+                    const hx::Solution s = hx::solve(hx::prepare(entered, console), progress);
+                    benchmark::DoNotOptimize(s.Q);
+                    ++solved;
+                } catch (const hx::RunEnded&) {
+                }
+            }
+        }
+        if (solved != 1000) state.SkipWithError("a variation of the sweep did not solve");
+    }
+}
+BENCHMARK(BM_Sweep1000)->Unit(benchmark::kMillisecond);
+
 void BM_EfficiencyLoopLimit(benchmark::State& state) {
-    const PreparedCase p = prepareLimitCase();
+    const hx::RunInputs in = preparedLimitCase();
     for (auto _ : state) {
         hx::ScriptedConsole console;
         console.queueAnswer("2");  // give up at the limit dialog
-        hx::DesignCase dc = p.dc;
-        hx::RunResult r = p.r;
+        hx::ConsoleProgress progress(console);
         bool reachedLimit = false;
         try {
-            hx::runThermalSolver(dc, r, console);
+            hx::solve(in, progress);
         } catch (const hx::RunEnded&) {
             reachedLimit = true;
         }

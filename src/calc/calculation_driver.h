@@ -4,25 +4,21 @@
 
 #include <functional>
 
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
 #include "model/session.h"
-#include "calc/design_case.h"
 
 namespace hx {
 
 // What follows a converged solution: the result screens and their menu,
 // which live above the calculation. Returns when the user restarts.
-using ResultsStage = std::function<void(Session&, const DesignCase&, RunResult&)>;
+using ResultsStage = std::function<void(Session&, const RunInputs&, const Solution&)>;
 
-// Runs one calculation: reading and checking the case, the solver, the
-// phase-change limits, then the results stage. Every halt and the restart
-// end in the end-of-run reset.
+// Runs one calculation: the fields read once (EnteredCase), prepared
+// (RunInputs), solved with the progress screen (Solution), the phase-change
+// limits, then the results stage. Every halt and the restart end in the
+// end-of-run reset.
 void BUTTON1_ON(Session& session, const ResultsStage& results);
-
-// Everything before the solver: the fields read into a fresh case, the
-// presence, range and order checks, the banner and console questions, gas
-// composition and humidity, the unit conversions and the hand-entered
-// properties in working units. A failed check halts and throws RunEnded.
-void prepareCalculation(Session& session, DesignCase& dc, RunResult& r);
 
 // The end-of-run reset: console cleared, forms enabled again.
 void endOfRunReset(Session& session);

@@ -9,6 +9,7 @@
 
 #include "model/form_store.h"
 #include "calc/design_case.h"
+#include "calc/run_inputs.h"
 
 namespace hx {
 
@@ -28,6 +29,9 @@ std::span<const CaseField> designCaseFields();
 
 // A fresh DesignCase holding every field of designCaseFields() as entered.
 DesignCase readDesignCase(const FormStore& forms);
+
+// The same, as the first record of a run.
+inline EnteredCase readEnteredCase(const FormStore& forms) { return {readDesignCase(forms)}; }
 
 // Entered millimetres to metres: DI, D0, FT, FH, B and the three gaps.
 void convertMillimetres(DesignCase& dc);

@@ -8,7 +8,7 @@
 #include "calc/shell_coefficient.h"
 #include "calc/shell_phase_change.h"
 #include "calc/shell_pressure_drop.h"
-#include "calc/solver_progress.h"
+#include "calc/progress_screen.h"
 #include "calc/solver_state.h"
 #include "calc/tube_phase_change.h"
 #include "calc/tube_pressure_drop.h"
@@ -30,18 +30,18 @@ bool doubleTubeGeometry(const DesignCase& dc) {
 void updateShellViscosities(SolverState& s) {
     const DesignCase& dc = s.dc;
     if (dc.shellWallViscosity > 0.0f) {
-        s.r.wallViscosityBulk = dc.shellBulkViscosity;
-        s.r.wallViscosityWall = dc.shellWallViscosity;
+        s.wallViscosityBulk = dc.shellBulkViscosity;
+        s.wallViscosityWall = dc.shellWallViscosity;
     } else {
-        s.r.wallViscosityBulk = s.r.Vs;
-        s.r.wallViscosityWall = s.props.temperatures.Vsw;
+        s.wallViscosityBulk = s.r.Vs;
+        s.wallViscosityWall = s.props.temperatures.Vsw;
     }
-    s.wallViscosity = s.r.wallViscosityWall;
-    s.r.viscosityRatio = s.r.wallViscosityBulk / s.r.wallViscosityWall;
+    s.wallViscosity = s.wallViscosityWall;
+    s.r.viscosityRatio = s.wallViscosityBulk / s.wallViscosityWall;
 }
 
 void copyProperties(SolverState& s) {
-    RunResult& r = s.r;
+    Solution& r = s.r;
     const LiquidPropertyState& p = s.props;
     r.Ds = p.shell.density;
     r.Cs = p.shell.specificHeat;
@@ -58,10 +58,8 @@ void copyProperties(SolverState& s) {
     r.Tsav = p.temperatures.Tsav;
     r.tubeFluidMean = p.temperatures.Ttm;
     r.shellFluidMean = p.temperatures.Tsm;
-    r.tapeTemperatureWall = p.temperatures.wallKelvin;
-    r.tapeTemperatureBulk = p.temperatures.tubeMeanKelvin;
-    r.shellPropertyEvaluations = p.shellEvaluations;
-    r.tubePropertyEvaluations = p.tubeEvaluations;
+    s.tapeTemperatureWall = p.temperatures.wallKelvin;
+    s.tapeTemperatureBulk = p.temperatures.tubeMeanKelvin;
 }
 
 // ---------------------------------------------------------------------------
@@ -69,15 +67,15 @@ void copyProperties(SolverState& s) {
 
 BundleInput bundleInput(const SolverState& s) {
     const DesignCase& dc = s.dc;
-    const RunResult& r = s.r;
+    const Solution& r = s.r;
     BundleInput in;
     in.NT = dc.NT;
     in.D0 = dc.D0;
     in.DI = dc.DI;
     in.TL = r.TL;
-    in.P = r.P;
+    in.P = s.geometry.P;
     in.B = doubleTubeGeometry(dc) ? r.TL : dc.B;  // the annulus runs the whole length
-    in.Fw = r.windowFraction;
+    in.Fw = s.geometry.windowFraction;
     in.lowFin = dc.lowFin;
     in.FT = dc.FT;
     in.FH = dc.FH;
@@ -90,17 +88,17 @@ BundleInput bundleInput(const SolverState& s) {
 
 BellInput bellInput(const SolverState& s) {
     const DesignCase& dc = s.dc;
-    const RunResult& r = s.r;
+    const Solution& r = s.r;
     BellInput in;
     in.NT = dc.NT;
     in.ND = s.bundle.ND;
     in.D0 = dc.D0;
-    in.P = r.P;
+    in.P = s.geometry.P;
     in.DS = s.bundle.DS;
     in.B = dc.B;
     in.TL = r.TL;
     in.cutLevel = dc.baffleCut;
-    in.Fw = r.windowFraction;
+    in.Fw = s.geometry.windowFraction;
     in.cutLineTubes = dc.cutLineTubes;
     in.cutEdgeAngle = dc.cutEdgeAngle;
     in.shellBaffleGap = dc.shellBaffleGap;
@@ -115,8 +113,8 @@ BellInput bellInput(const SolverState& s) {
     in.Res = s.bundle.Res;
     in.Cs = r.Cs;
     in.Prs = r.Prs;
-    in.bulkViscosity = r.wallViscosityBulk;
-    in.wallViscosity = r.wallViscosityWall;
+    in.bulkViscosity = s.wallViscosityBulk;
+    in.wallViscosity = s.wallViscosityWall;
     return in;
 }
 
@@ -127,7 +125,7 @@ ShellPhaseProperties shellPhaseProperties(const DesignCase& dc) {
 // Fluid mode 4: the shell side condenses or boils at T1.
 void shellPhaseChangeCoefficient(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     if (dc.phaseChange == kCondensation) {
         ShellCondensationInput in;
         in.props = shellPhaseProperties(dc);
@@ -184,14 +182,14 @@ void shellPhaseChangeCoefficient(SolverState& s) {
 // ---------------------------------------------------------------------------
 // Tube side.
 
-TubeTwoPhaseProperties tubePhaseProperties(const DesignCase& dc, const RunResult& r) {
+TubeTwoPhaseProperties tubePhaseProperties(const DesignCase& dc, const Solution& r) {
     // The tube values entered by hand are those of the vapour.
     return {dc.Ltv, r.Dt, dc.Dtlv, dc.Ctlv, dc.Vtl, dc.Ktl};
 }
 
 TubeFilm tubePhaseChangeFilm(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     TubeTwoPhaseFlow f;
     f.DI = dc.DI;
     f.NT = dc.NT;
@@ -213,7 +211,7 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
 
 TubeFilm sensibleTubeFilm(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     const bool gas = dc.tubePhase == TubePhase::Gas;
     const float Vr = tubeFlowForReynolds(gas, s.tubeOutletGiven(), s.tubeVolumeFlow,
                                          dc.Wt * kKgPerTon, r.Density);
@@ -231,7 +229,7 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         t.Vt = Vt;
         t.Kt = r.Kt;
         t.Prt = r.Prt;
-        t.temperatureRatio = r.tapeTemperatureWall / r.tapeTemperatureBulk;
+        t.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         s.tape = tapeFilm(t);
         return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut};
     }
@@ -270,7 +268,7 @@ float finiteOrHalt(SolverState& s, float v) {
 
 void evaluateProperties(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     StreamIterate it;
     it.Tsi = r.T1;
     it.Tso = s.shellOutletForProperties;
@@ -297,7 +295,7 @@ void evaluateProperties(SolverState& s) {
 
 void shellFilmCoefficient(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     s.bundle = bundleGeometry(bundleInput(s));
     checkShellReynolds(s.console, s.bundle.Res);
     if (!s.bundle.ok()) haltOnNonFinite(s.console, dc.unitCode);
@@ -335,7 +333,7 @@ void shellFilmCoefficient(SolverState& s) {
 
 void tubeFilmAndOverall(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     TubeFilm film = dc.fluidMode == kTubePhaseChange ? tubePhaseChangeFilm(s) : sensibleTubeFilm(s);
     if (!film.Xt) haltOnNonFinite(s.console, dc.unitCode);
     float Xt = *film.Xt;
@@ -371,7 +369,7 @@ void tubeFilmAndOverall(SolverState& s) {
 
 void pressureDrops(SolverState& s) {
     const DesignCase& dc = s.dc;
-    RunResult& r = s.r;
+    Solution& r = s.r;
     std::optional<float> dpt;
     if (s.tape) {
         TapeDropInputs in;
@@ -383,7 +381,7 @@ void pressureDrops(SolverState& s) {
         in.Ret = r.Ret;
         in.s = s.tape->s;
         in.coefficients = s.tape->coefficients;
-        in.temperatureRatio = r.tapeTemperatureWall / r.tapeTemperatureBulk;
+        in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
     } else {
         dpt = plainTubePressureDrop(PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
@@ -410,7 +408,7 @@ void pressureDrops(SolverState& s) {
         in.geometry = s.bell->geometry;
         in.Res = r.Res;
         in.lowFin = dc.lowFin;
-        in.P = r.P;
+        in.P = s.geometry.P;
         in.D0 = dc.D0;
         in.FH = dc.FH;
         in.B = dc.B;

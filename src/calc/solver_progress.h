@@ -1,85 +1,87 @@
-// What the thermal solver shows while it iterates: the progress rows it
-// rewrites at fixed positions on every pass of the efficiency loop, the
-// balance lines of the design cases, and the two halts of the solver.
+// How the thermal solver reports while it works: its passes, the balance
+// lines of the design cases, the screens it starts, and its iteration
+// limits. The console progress draws the progress screen and asks the user
+// at a limit, as the desktop and the replay show it; the null progress
+// draws nothing and answers a limit by a fixed policy, for batch runs and
+// sweeps.
 #pragma once
 
-#include <utility>
-#include <vector>
-
-#include "console/number_picture.h"
+#include "calc/limit_dialogs.h"
+#include "calc/progress_screen.h"
+#include "calc/progress_values.h"
+#include "console/null_console.h"
 #include "console/text_console.h"
 
 namespace hx {
 
-// The values of one progress screen (working units, ℃).
-struct ProgressValues {
-    int unitCode = 0;         // language of the fluid and wall lines
-    bool wetFlag = false;     // wet gas: the box has the Calc. Limit 3 row
-    bool gasTubeSide = false; // wet gas with a gas tube side: condensate lines
-    bool tapeUsed = false;
-    int fluidMode = 0;
-    float tubeInlet = 0.0f, tubeOutlet = 0.0f;    // T3, T4 (wet gas: the gas temperatures)
-    float shellInlet = 0.0f, shellOutlet = 0.0f;  // T1, T2
-    int calcLimit1 = 0, calcLimit3 = 0;
-    float condensate = 0.0f;   // kg/h
-    float normalDensity = 0.0f;  // kg/Nm3
-    float Q = 0.0f;            // kcal/h
-    float heatTransferIncreaseRatio = 0.0f;
-    float tubeFluidMean = 0.0f, shellFluidMean = 0.0f;  // ℃
-    float Ttav = 0.0f, Tsav = 0.0f, Twav = 0.0f;        // ℃
-    float TL = 0.0f, LT = 0.0f, NT = 0.0f;
-    float viscosityRatio = 0.0f;    // shell bulk over wall viscosity
-    float tapeTemperatureRatio = 0.0f;  // TZ/TB
+class SolverProgress {
+public:
+    virtual ~SolverProgress() = default;
+
+    // Where the solver's warnings, questions and halts are shown.
+    virtual TextConsole& console() = 0;
+
+    // After each pass of the efficiency loop.
+    virtual void pass(const ProgressValues& v) = 0;
+    // The balance loop of a design case: the guess of the outlet being
+    // found, its value from the heat balance, and K1.
+    virtual void tubeOutletBalance(float guess, float balance, float K1) = 0;
+    // The tube outlet given: the shell outlet from the tube heat against
+    // the one the properties were taken at.
+    virtual void shellOutletCheck(float T2X, float T2) = 0;
+    // The solver starts a new screen (the window is cleared).
+    virtual void newScreen() = 0;
+    // An iteration limit of loop `loop`: returns to go on with a loosened
+    // tolerance; giving up throws RunEnded.
+    virtual void atLimit(LimitLoop loop, int unitCode) = 0;
 };
 
-// Rows 5 to 22 of the progress screen (column 0), rewritten on every pass.
-// A row whose picture and values are those it already shows on the same
-// page is left as it stands: the solver rewrites the screen thousands of
-// times and most rows do not change from one pass to the next.
-class ProgressScreen {
+// The progress screen in the text window, with the limit dialogs.
+class ConsoleProgress final : public SolverProgress {
 public:
-    void show(TextConsole& console, const ProgressValues& v);
+    explicit ConsoleProgress(TextConsole& console) : console_(console) {}
+
+    TextConsole& console() override { return console_; }
+    void pass(const ProgressValues& v) override { screen_.show(console_, v); }
+    void tubeOutletBalance(float guess, float balance, float K1) override {
+        showTubeOutletBalance(console_, guess, balance, K1);
+    }
+    void shellOutletCheck(float T2X, float T2) override { showShellOutletCheck(console_, T2X, T2); }
+    void newScreen() override { console_.clear(); }
+    void atLimit(LimitLoop loop, int unitCode) override { askAtIterationLimit(console_, unitCode, loop); }
 
 private:
-    static constexpr int kRows = 23;
-    static constexpr int kMaxValues = 4;
-    struct Row {
-        const char* picture = nullptr;
-        float values[kMaxValues] = {};
-        int count = 0;
-    };
-    void at(TextConsole& c, int row, const char* text);
-    void at(TextConsole& c, int row, const char* picture, std::initializer_list<float> values);
-    void limitBox(TextConsole& c, const ProgressValues& v);
-    void fluidLines(TextConsole& c, const ProgressValues& v);
-    const CompiledPicture& compiled(const char* picture);
-    Row rows_[kRows];
-    long page_ = -1;
-    // The pictures of the rows, parsed at their first use.
-    std::vector<std::pair<const char*, CompiledPicture>> pictures_;
+    TextConsole& console_;
+    ProgressScreen screen_;
 };
 
-// The balance loop of a design case: the guess of the outlet being found,
-// its value from the heat balance and K1, at row 10 (row 11 for K1 with the
-// shell outlet guess).
-void showTubeOutletBalance(TextConsole& console, float guess, float balance, float K1);
-void showShellOutletBalance(TextConsole& console, float guess, float balance, float K1);
+// What a headless solve does at an iteration limit: go on with a loosened
+// tolerance at most `loosenTimes` times in all, then give up.
+struct LimitPolicy {
+    int loosenTimes = 0;
+};
 
-// The tube outlet given: the shell outlet from the tube heat T2X against the
-// T2 of the pass, rows 10 and 11.
-void showShellOutletCheck(TextConsole& console, float T2X, float T2);
+// Nothing shown; the messages and warnings of the correlations go to a
+// console that keeps no transcript, and every question there is answered
+// with an empty line.
+class NullProgress final : public SolverProgress {
+public:
+    explicit NullProgress(LimitPolicy policy = {}) : policy_(policy) {}
 
-// The mean temperature difference overflowed (above 1000 ℃): halt, RunEnded.
-[[noreturn]] void haltOnOverflow(TextConsole& console);
+    TextConsole& console() override { return console_; }
+    void pass(const ProgressValues&) override {}
+    void tubeOutletBalance(float, float, float) override {}
+    void shellOutletCheck(float, float) override {}
+    void newScreen() override { console_.clear(); }
+    void atLimit(LimitLoop loop, int unitCode) override;
 
-// The total pass count reached its limit: halt, RunEnded.
-[[noreturn]] void haltOnNoConvergence(TextConsole& console);
+    // How many times a limit was met and the tolerance loosened.
+    int loosened() const { return loosened_; }
 
-// A quantity the solver needs became infinite or not a number: one line in
-// the run's language, halt, RunEnded.
-[[noreturn]] void haltOnNonFinite(TextConsole& console, int unitCode);
-
-inline constexpr const char* kCalculationFailedJapanese = "    計算不能：入力条件を見直してください。";
-inline constexpr const char* kCalculationFailedEnglish = "    Calculation failed: check the input conditions.";
+private:
+    LimitPolicy policy_;
+    int loosened_ = 0;
+    NullConsole console_;
+};
 
 }  // namespace hx

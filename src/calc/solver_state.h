@@ -1,15 +1,18 @@
-// The working state of one thermal solve: the run's records, the property
-// state, the rates and flows of the current pass, the loop counters and
-// tolerances, and what the pressure drops reuse from the coefficient steps.
-// Private to the solver's files.
+// The working state of one thermal solve: the run inputs it reads, the
+// solution it iterates, the property state, the rates and flows of the
+// current pass, the loop counters, guesses and tolerances, and what the
+// pressure drops reuse from the coefficient steps. Private to the solver's
+// files; solve() hands out only the converged Solution.
 #pragma once
 
 #include <optional>
 
 #include "calc/annulus.h"
 #include "calc/bell_method.h"
-#include "calc/design_case.h"
 #include "calc/heat_balance.h"
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
+#include "calc/starting_solution.h"
 #include "calc/solver_progress.h"
 #include "calc/twisted_tape.h"
 #include "console/text_console.h"
@@ -18,11 +21,33 @@
 namespace hx {
 
 struct SolverState {
-    SolverState(DesignCase& d, RunResult& res, TextConsole& c) : dc(d), r(res), console(c) {}
+    SolverState(const RunInputs& inputs, SolverProgress& p)
+        : in(inputs),
+          dc(inputs.dc),
+          geometry(inputs.geometry),
+          progress(p),
+          console(p.console()),
+          r(startingSolution(inputs)) {}
 
-    DesignCase& dc;
-    RunResult& r;
-    TextConsole& console;
+    const RunInputs& in;
+    const DesignCase& dc;
+    const DerivedGeometry& geometry;
+    SolverProgress& progress;
+    TextConsole& console;  // warnings, questions and halts of the correlations
+
+    Solution r;  // the iterate; the converged solution once the loops end
+
+    // The iteration's own quantities, with their first values.
+    float K1 = 0.01f;                  // efficiency of the current pass
+    float efficiencyEstimate = 1e-05f; // the running efficiency estimate
+    float hix = 400.0f;                // tube-side coefficient of the previous pass, kcal/m2h℃
+    float tubeGasOutlet = 0.1f;            // tube gas outlet temperature, ℃
+    float tubeGasOutletRemembered = 0.1f;  // its value of the previous outer pass, ℃
+    float wallViscosityBulk = 0.003f;  // viscosities of the shell wall-viscosity ratio, m2/h
+    float wallViscosityWall = 0.003f;
+    float tapeTemperatureBulk = 373.0f;  // temperatures of the twisted-tape ratio, K
+    float tapeTemperatureWall = 373.0f;
+    int calcLimit1 = 0, calcLimit3 = 0;  // loop counters shown while converging
 
     LiquidPropertySettings settings;
     LiquidPropertyState props;
@@ -48,7 +73,6 @@ struct SolverState {
     float gasOutletTolerance = 0.05f;  // ℃
     float wideningFactor = 1.0f;
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
-    ProgressScreen progress;
 
     // What the pressure drops reuse.
     BundleGeometry bundle;

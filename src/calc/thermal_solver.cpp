@@ -4,11 +4,9 @@
 #include <cmath>
 
 #include "calc/heat_balance.h"
-#include "calc/limit_dialogs.h"
 #include "calc/mean_temperature.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "calc/solver_progress.h"
 #include "calc/solver_state.h"
 #include "calc/tube_side.h"
 #include "core/units.h"
@@ -36,7 +34,7 @@ bool shellSaturated(const DesignCase& dc) { return dc.fluidMode == kShellPhaseCh
 
 // Heat-capacity rates of the two streams at the current properties,
 // kcal/h℃: tube Wt·1000·Ct, shell Ws·1000·Cs (flows held in ton/h).
-CapacityRates streamRates(const DesignCase& dc, const RunResult& r) {
+CapacityRates streamRates(const DesignCase& dc, const Solution& r) {
     return capacityRates(heatCapacityRate(dc.Wt, r.Ct), heatCapacityRate(dc.Ws, r.Cs));
 }
 
@@ -49,7 +47,7 @@ struct OutletPair {
 // efficiency e: each changes by e·|T1 − T3|·Cmin/(its rate) towards the
 // other's inlet. A saturated side stays at its inlet temperature.
 OutletPair outletsAtEfficiency(const SolverState& s, float e) {
-    const RunResult& r = s.r;
+    const Solution& r = s.r;
     const float heat = e * std::fabs(r.T3 - r.T1) * s.rates.Cmin;
     const float sign = s.tubeHeated() ? 1.0f : -1.0f;
     OutletPair o{r.T1 - sign * heat / s.rates.shell, r.T3 + sign * heat / s.rates.tube};
@@ -62,7 +60,7 @@ OutletPair outletsAtEfficiency(const SolverState& s, float e) {
 // that defines it (the tube in fluid mode 4, else the shell) times its rate
 // over Cmin·|T3 − T1|.
 float efficiencyFromOutlets(const SolverState& s) {
-    const RunResult& r = s.r;
+    const Solution& r = s.r;
     const float span = std::fabs(r.T3 - r.T1);
     if (shellSaturated(s.dc)) return std::fabs(r.T3 - r.T4) / span * s.rates.tube / s.rates.Cmin;
     return std::fabs(r.T2 - r.T1) / span * s.rates.shell / s.rates.Cmin;
@@ -70,7 +68,7 @@ float efficiencyFromOutlets(const SolverState& s) {
 
 ProgressValues progressValues(const SolverState& s) {
     const DesignCase& dc = s.dc;
-    const RunResult& r = s.r;
+    const Solution& r = s.r;
     ProgressValues v;
     v.unitCode = dc.unitCode;
     v.wetFlag = dc.wetGas;
@@ -81,8 +79,8 @@ ProgressValues progressValues(const SolverState& s) {
     v.tubeOutlet = r.T4;
     v.shellInlet = r.T1;
     v.shellOutlet = r.T2;
-    v.calcLimit1 = r.calcLimit1;
-    v.calcLimit3 = r.calcLimit3;
+    v.calcLimit1 = s.calcLimit1;
+    v.calcLimit3 = s.calcLimit3;
     v.condensate = r.Condensate;
     v.normalDensity = r.Density;
     v.Q = r.Q;
@@ -96,15 +94,15 @@ ProgressValues progressValues(const SolverState& s) {
     v.LT = r.LT;
     v.NT = dc.NT;
     v.viscosityRatio = r.viscosityRatio;
-    v.tapeTemperatureRatio = r.tapeTemperatureWall / r.tapeTemperatureBulk;
+    v.tapeTemperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
     return v;
 }
 
 class ThermalSolver {
 public:
-    ThermalSolver(DesignCase& dc, RunResult& r, TextConsole& console) : s_(dc, r, console) {}
+    ThermalSolver(const RunInputs& in, SolverProgress& progress) : s_(in, progress) {}
 
-    void run() {
+    Solution run() {
         start();
         for (;;) {
             solvePass();
@@ -114,17 +112,18 @@ public:
             break;
         }
         finish();
+        return s_.r;
     }
 
 private:
     SolverState s_;
 
-    DesignCase& dc() { return s_.dc; }
-    RunResult& r() { return s_.r; }
+    const DesignCase& dc() const { return s_.dc; }
+    Solution& r() { return s_.r; }
 
     void start() {
-        DesignCase& d = dc();
-        RunResult& res = r();
+        const DesignCase& d = dc();
+        Solution& res = r();
         if (d.wetGas || d.tubeMethod == kGasCorrelation) {
             endRun(s_.console, isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
         }
@@ -166,7 +165,7 @@ private:
                 evaluateProperties(s_);
                 shellFilmCoefficient(s_);
                 if (dc().lengthGiven) {
-                    r().K1 = r().efficiencyEstimate;
+                    s_.K1 = s_.efficiencyEstimate;
                     efficiencyLoop();
                 } else {
                     designPass();
@@ -182,7 +181,7 @@ private:
     void flowsAndRates() {
         s_.tubeVolumeFlow = dc().Wt * units::kKgPerTon / r().Dt;
         s_.shellVolumeFlow = dc().Ws * units::kKgPerTon / r().Ds;
-        if (s_.tubeOutletGiven()) r().efficiencyEstimate = r().K1;
+        if (s_.tubeOutletGiven()) s_.efficiencyEstimate = s_.K1;
         s_.rates = streamRates(dc(), r());
     }
 
@@ -199,7 +198,7 @@ private:
 
     // 3. Length given: outlets estimated from the efficiency estimate.
     void ratingStartingTemperatures() {
-        const OutletPair o = outletsAtEfficiency(s_, r().efficiencyEstimate);
+        const OutletPair o = outletsAtEfficiency(s_, s_.efficiencyEstimate);
         s_.tubeOutletForProperties = o.T4;
         s_.shellOutletForProperties = o.T2;
     }
@@ -207,7 +206,7 @@ private:
     // 6 and 7.4 to 7.8 for a given outlet: the heat and the other outlet
     // from the balance, then the area and the length it needs.
     void designPass() {
-        RunResult& res = r();
+        Solution& res = r();
         const CapacityRates rates = streamRates(dc(), res);
         if (s_.tubeOutletGiven()) {
             const TubeOutletBalance b = balanceOfTubeOutlet(rates, res.T1, res.T3, res.T4);
@@ -230,22 +229,22 @@ private:
 
     // 7. The efficiency loop of the rating case (Calc. Limit 1).
     void efficiencyLoop() {
-        RunResult& res = r();
+        Solution& res = r();
         for (;;) {
-            s_.progress.show(s_.console, progressValues(s_));
+            s_.progress.pass(progressValues(s_));
             if (s_.totalPasses == kTotalPassLimit) haltOnNoConvergence(s_.console);
             ++s_.totalPasses;
-            const OutletPair o = outletsAtEfficiency(s_, res.K1);
+            const OutletPair o = outletsAtEfficiency(s_, s_.K1);
             res.T2 = o.T2;
             res.T4 = o.T4;
-            res.Q = res.K1 * s_.rates.Cmin * std::fabs(res.T1 - res.T3);
+            res.Q = s_.K1 * s_.rates.Cmin * std::fabs(res.T1 - res.T3);
             tubeFilmAndOverall(s_);
             meanTemperatureAndArea();
             res.LT = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));
-            ++res.calcLimit1;
-            if (res.calcLimit1 == kEfficiencyLoopLimit) {
-                askAtIterationLimit(s_.console, dc().unitCode, LimitLoop::Efficiency);
-                res.calcLimit1 = 0;
+            ++s_.calcLimit1;
+            if (s_.calcLimit1 == kEfficiencyLoopLimit) {
+                s_.progress.atLimit(LimitLoop::Efficiency, dc().unitCode);
+                s_.calcLimit1 = 0;
                 s_.wideningFactor *= kLoosenFactor;
             }
             if (res.TM > kOverflowTM) haltOnOverflow(s_.console);
@@ -256,15 +255,15 @@ private:
     // 7.9: the heat the given area passes at this KI and TM, as an
     // efficiency, against K1.
     bool efficiencySettled() {
-        RunResult& res = r();
+        Solution& res = r();
         const float K1a = finiteOrHalt(s_, efficiencyTheAreaReaches());
-        s_.toleranceMultiplier = std::max(s_.toleranceMultiplier, toleranceMultiplier(res.calcLimit1));
+        s_.toleranceMultiplier = std::max(s_.toleranceMultiplier, toleranceMultiplier(s_.calcLimit1));
         const float m = s_.toleranceMultiplier;
-        const float difference = std::fabs(res.K1 - K1a);
+        const float difference = std::fabs(s_.K1 - K1a);
         if (difference < kEfficiencyTolerance * m) return true;
         const bool crossed = s_.tubeHeated() ? res.T4 > res.T1 : res.T2 > res.T3;
         if (crossed && difference < kCrossedTolerance * m) return true;
-        res.K1 = (res.K1 + K1a) / 2.0f;
+        s_.K1 = (s_.K1 + K1a) / 2.0f;
         return false;
     }
 
@@ -277,7 +276,7 @@ private:
     // and ends in crossed outlets (a condensate hotter than its vapour) or
     // an overflow, so the saturated modes take the closed form.
     float efficiencyTheAreaReaches() {
-        const RunResult& res = r();
+        const Solution& res = r();
         const float area = res.TL * dc().DI * dc().NT * 3.14f;
         const bool tubeSat = tubeSaturated(dc());
         if (tubeSat || shellSaturated(dc())) {
@@ -291,8 +290,8 @@ private:
 
     // 7.7: effectiveness and mean temperature difference, then the areas.
     void meanTemperatureAndArea() {
-        DesignCase& d = dc();
-        RunResult& res = r();
+        const DesignCase& d = dc();
+        Solution& res = r();
         const CapacityRates rates = streamRates(d, res);
         // Counter-current streams of equal rates have no effectiveness
         // formula (R = 1); their rating takes the mean of the current outlets.
@@ -334,9 +333,9 @@ private:
     // 8. After convergence: the rates of the streams, the outside areas,
     // the condensate flows and the pressure drops.
     void afterConvergence() {
-        DesignCase& d = dc();
-        RunResult& res = r();
-        if (d.fluidMode == kSensible || d.fluidMode == kTubeWetGas) res.calcLimit1 = 0;
+        const DesignCase& d = dc();
+        Solution& res = r();
+        if (d.fluidMode == kSensible || d.fluidMode == kTubeWetGas) s_.calcLimit1 = 0;
         s_.rates = streamRates(d, res);
         const OutsideAreas areas = outsideAreas(res.At, d.DI, d.D0, s_.films.cs);
         res.As = areas.As;
@@ -360,17 +359,17 @@ private:
     // The stream compared is the one whose temperature changes with the
     // estimate: the shell when the tube side is saturated, else the tube.
     bool meanTemperatureSettled() {
-        DesignCase& d = dc();
-        RunResult& res = r();
+        const DesignCase& d = dc();
+        Solution& res = r();
         if (!d.lengthGiven || d.wetGas) return true;
         const float difference = tubeSaturated(d)
                                      ? s_.shellMeanAtProperties - (res.T1 + res.T2) / 2.0f
                                      : s_.tubeMeanAtProperties - (res.T3 + res.T4) / 2.0f;
         if (std::fabs(difference) < kMeanTemperatureTolerance) return true;
-        s_.console.clear();
-        res.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
-        res.efficiencyEstimate = (res.efficiencyEstimate + res.K1) / 2.0f;
-        res.efficiencyEstimate = (res.efficiencyEstimate + res.K1) / 2.0f;
+        s_.progress.newScreen();
+        s_.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
+        s_.efficiencyEstimate = (s_.efficiencyEstimate + s_.K1) / 2.0f;
+        s_.efficiencyEstimate = (s_.efficiencyEstimate + s_.K1) / 2.0f;
         return false;
     }
 
@@ -378,44 +377,44 @@ private:
     // the tube outlet guess must meet its balance value (and in fluid mode 4
     // the estimate its outlet).
     bool balanceSettled() {
-        DesignCase& d = dc();
-        RunResult& res = r();
-        res.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
+        const DesignCase& d = dc();
+        Solution& res = r();
+        s_.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
         if (!shellSaturated(d) && !s_.shellOutletGiven()) return true;
         const float guess = s_.shellOutletGiven() ? s_.tubeOutletGuess : s_.tubeOutletForProperties;
         if (std::fabs(guess - res.T4) < kBalanceTolerance) return true;
-        showTubeOutletBalance(s_.console, guess, res.T4, res.K1);
+        s_.progress.tubeOutletBalance(guess, res.T4, s_.K1);
         if (s_.shellOutletGiven()) {
             s_.tubeOutletGuess = (guess + res.T4) / 2.0f;
         } else {
-            res.efficiencyEstimate = (res.efficiencyEstimate + res.K1) / 2.0f;
+            s_.efficiencyEstimate = (s_.efficiencyEstimate + s_.K1) / 2.0f;
         }
         return false;
     }
 
     // 11. The outer restart loop: true to solve again from step 1.
     bool restartForGasOutlet() {
-        RunResult& res = r();
-        res.calcLimit1 = 0;
-        ++res.calcLimit3;
-        if (res.calcLimit3 == kOuterRestartLimit) {
+        Solution& res = r();
+        s_.calcLimit1 = 0;
+        ++s_.calcLimit3;
+        if (s_.calcLimit3 == kOuterRestartLimit) {
             // Continuing leaves the counter at the limit: the dialog does not come again.
-            askAtIterationLimit(s_.console, dc().unitCode, LimitLoop::OuterRestart);
-            res.calcLimit1 = 0;
+            s_.progress.atLimit(LimitLoop::OuterRestart, dc().unitCode);
+            s_.calcLimit1 = 0;
             s_.wideningFactor *= kLoosenFactor;
         }
         ++s_.gasRestarts;
         if (s_.gasRestarts == kGasOutletRestartLimit) {
-            askAtIterationLimit(s_.console, dc().unitCode, LimitLoop::GasOutlet);
+            s_.progress.atLimit(LimitLoop::GasOutlet, dc().unitCode);
             s_.gasRestarts = 0;
             s_.wideningFactor = 10.0f;
             s_.gasOutletTolerance *= s_.wideningFactor;
         }
-        if (std::fabs(res.tubeGasOutlet - res.tubeGasOutletRemembered) < s_.gasOutletTolerance) {
+        if (std::fabs(s_.tubeGasOutlet - s_.tubeGasOutletRemembered) < s_.gasOutletTolerance) {
             return false;
         }
-        res.tubeGasOutletRemembered = res.tubeGasOutlet;
-        res.hix = res.Xt;
+        s_.tubeGasOutletRemembered = s_.tubeGasOutlet;
+        s_.hix = res.Xt;
         res.tubeFluidMean = (res.T3 + res.T4) / 2.0f;
         return true;
     }
@@ -424,21 +423,21 @@ private:
     // taken at the shell outlet that the tube heat gives: while they differ
     // the mean of the two is tried. True when they agree.
     bool shellOutletAgreesWithTubeHeat() {
-        RunResult& res = r();
-        s_.console.clear();
+        Solution& res = r();
+        s_.progress.newScreen();
         if (!s_.tubeOutletGiven()) return true;
         const float tubeHeat = dc().Wt * units::kKgPerTon * res.Ct * std::fabs(res.T3 - res.T4);
         const float change = tubeHeat / (dc().Ws * units::kKgPerTon * res.Cs);
         res.T2X = finiteOrHalt(s_, s_.tubeHeated() ? res.T1 - change : res.T1 + change);
         const float atProperties = s_.shellOutletForProperties;
         if (std::fabs(res.T2X - atProperties) < kShellOutletTolerance) return true;
-        showShellOutletCheck(s_.console, res.T2X, atProperties);
+        s_.progress.shellOutletCheck(res.T2X, atProperties);
         s_.shellOutletForProperties = std::fabs(atProperties + res.T2X) / 2.0f;
         return false;
     }
 
     void finish() {
-        RunResult& res = r();
+        Solution& res = r();
         const std::optional<ThermalEfficiencies> e = thermalEfficiencies(res.T1, res.T2, res.T3, res.T4);
         res.Et = e ? e->Et : 0.0f;
         res.Es = e ? e->Es : 0.0f;
@@ -458,8 +457,8 @@ float toleranceMultiplier(int passes) {
     return 1.0f;
 }
 
-void runThermalSolver(DesignCase& dc, RunResult& r, TextConsole& console) {
-    ThermalSolver(dc, r, console).run();
+Solution solve(const RunInputs& in, SolverProgress& progress) {
+    return ThermalSolver(in, progress).run();
 }
 
 }  // namespace hx

@@ -5,15 +5,18 @@
 // asks the user at its iteration limits.
 #pragma once
 
-#include "calc/design_case.h"
-#include "console/text_console.h"
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
+#include "calc/solver_progress.h"
 
 namespace hx {
 
-// Solves the prepared case: on return `r` holds the converged solution in
-// the working units (and `dc.T2`/`dc.T4` are left as entered). A run that
-// cannot go on has printed its message and halted, and throws RunEnded.
-void runThermalSolver(DesignCase& dc, RunResult& r, TextConsole& console);
+// Solves the prepared case and returns the converged solution in the
+// working units. Passes, balance lines and iteration limits go to
+// `progress`; the warnings and questions of the correlations to its
+// console. A run that cannot go on has shown its message and halted there,
+// and throws RunEnded (carrying the message).
+Solution solve(const RunInputs& in, SolverProgress& progress);
 
 // Iteration limits.
 inline constexpr int kEfficiencyLoopLimit = 4501;  // Calc. Limit 1

@@ -21,7 +21,6 @@ constexpr const char* kArrow = "→";
 // A closed field of the temperature block: four blanks and a dash (reads as 0).
 constexpr const char* kClosed = "    ―";
 
-constexpr const char* kSolveForButtons[] = {"RADIO1", "RADIO2", "RADIO3"};
 constexpr const char* kCompositionButtons[] = {"RADIO4", "RADIO5", "RADIO6"};
 constexpr const char* kCompositionFields[] = {"EDIT87", "EDIT88", "EDIT89", "EDIT90"};
 // CO2, O2, H2O, N2 names, then their "（％）" labels.

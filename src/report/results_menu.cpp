@@ -8,6 +8,7 @@
 
 #include "report/presentation.h"
 #include "report/results_summary.h"
+#include "report/results_view.h"
 
 namespace hx {
 namespace {
@@ -105,10 +106,17 @@ void confirmClose(TextConsole& console, Presentation p) {
 
 }  // namespace
 
-void runResultsMenu(Session& session, const DesignCase& dc, RunResult& r) {
+void runResultsMenu(Session& session, const RunInputs& in, const Solution& solution) {
     TextConsole& console = session.console;
+    const DesignCase& dc = in.dc;
+    ResultsView view(solution);
     Presentation p = Presentation::EnglishEngineering;
-    showResultsSummary(p, dc, r, console);
+    // Every screen of a presentation starts with its entry steps.
+    const auto show = [&] {
+        view.enter(p, in);
+        showResultsSummary(p, in, view.shown(), console);
+    };
+    show();
 
     std::string lastKey;
     for (;;) {
@@ -121,17 +129,17 @@ void runResultsMenu(Session& session, const DesignCase& dc, RunResult& r) {
             // The print menu comes back to the active presentation; until it
             // exists the presentation is shown again. English SI clears first.
             if (p == Presentation::EnglishSI) console.clear();
-            showResultsSummary(p, dc, r, console);
+            show();
         } else if (key == "2") {
             p = otherUnits(p);
-            showResultsSummary(p, dc, r, console);
+            show();
         } else if (key == "3") {
             p = otherLanguage(p);
-            showResultsSummary(p, dc, r, console);
+            show();
         } else if (key == "5") {
             // Accepted whatever the wet-gas flag; the humidity table returns
             // to the active presentation.
-            showResultsSummary(p, dc, r, console);
+            show();
         } else if (key == "4") {
             // Restart: the caller performs the end-of-run reset (window
             // cleared, forms enabled, figure labels emptied).
@@ -145,7 +153,7 @@ void runResultsMenu(Session& session, const DesignCase& dc, RunResult& r) {
             // The heat-balance check table is shown on a clear window, then
             // the active presentation again.
             console.clear();
-            showResultsSummary(p, dc, r, console);
+            show();
         }
         // Any other key: the menu again.
     }

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "model/session.h"
-#include "calc/design_case.h"
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
 
 namespace hx {
 
 // Shows the first presentation (English, engineering units) and runs the
 // menu until the restart key; returns then, and the caller performs the
 // end-of-run reset. "0" answered with "y" throws ProgramExit.
-void runResultsMenu(Session& session, const DesignCase& dc, RunResult& r);
+void runResultsMenu(Session& session, const RunInputs& in, const Solution& solution);
 
 }  // namespace hx

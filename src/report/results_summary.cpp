@@ -13,56 +13,10 @@ namespace hx {
 
 namespace {
 
-// Outside area of plain tubes on the bare outside diameter, NT·TL·D0·3.14
-// (m2; TL and D0 in m). The summary uses 3.14, so the value can differ in
-// its last digits from the area the solver worked with.
-float bareOutsideArea(float NT, float TL, float D0) { return NT * TL * D0 * 3.14f; }
-
 // Finned outside area of low-fin tubes (m2): the bare area 3.14·D0·NT·TL
 // scaled by the finned surface over the root surface of one fin pitch.
 float finnedBundleArea(float NT, float TL, float D0, float FT, float FH, float FN) {
     return finnedOutsideArea(3.14f * D0 * NT * TL, finSurfaces(D0, FT, FH, FN));
-}
-
-// Mean tube-wall temperature (℃) weighting the shell and tube fluid mean
-// temperatures by the conductances Xs·As and Xt·At of the two films
-// (kcal/h℃). Absent weights leave the given wall temperature.
-float wallMeanTemperature(float Xs, float As, float shellMean, float Xt, float At,
-                          float tubeMean, float unchanged) {
-    const float conductance = Xs * As + Xt * At;
-    const float wall = (Xs * As * shellMean + Xt * At * tubeMean) / conductance;
-    return std::isfinite(wall) ? wall : unchanged;
-}
-
-// Thermal efficiency of a stream: its temperature change over the
-// difference of the two inlet temperatures (any consistent unit). Equal
-// inlets leave nothing to exchange; the efficiency is then shown as 0.
-float thermalEfficiency(float change, float inletDifference) {
-    const float spread = std::fabs(inletDifference);
-    if (spread == 0.0f) return 0.0f;
-    const float e = std::fabs(change) / spread;
-    return std::isfinite(e) ? e : 0.0f;
-}
-
-// The entry steps on the held values (engineering units), in their order.
-// Each either leaves a quantity unchanged under conversion (areas,
-// efficiencies) or is meant to stay in force for the later screens (the
-// saturation temperatures of a wet gas, its sensible heat QK).
-void applyEntrySteps(Presentation p, const DesignCase& dc, RunResult& r) {
-    if (!dc.lowFin) r.As = bareOutsideArea(dc.NT, r.TL, dc.D0);
-    if (isJapanese(p) && dewPointBasis(dc)) {
-        r.Twav = wallMeanTemperature(r.Xs, r.As, r.wetShellMean, r.Xt, r.At, r.tubeFluidMean, r.Twav);
-        r.Ttav = (r.Twav + (r.T3 + r.T4) / 2.0f) / 2.0f;
-    }
-    if (p != Presentation::EnglishEngineering && dc.wetGas) {
-        r.T3 = r.Tzi;
-        r.T4 = r.TZo;
-    }
-    // From the ℃ values also in SI: a difference in K is the same and the
-    // held efficiencies stay bit for bit what the other units show.
-    r.Et = thermalEfficiency(r.T3 - r.T4, r.T1 - r.T3);
-    r.Es = thermalEfficiency(r.T1 - r.T2, r.T1 - r.T3);
-    if (p == Presentation::EnglishEngineering && dc.wetGas) r.Q = r.QK;
 }
 
 struct CaseFlags {
@@ -103,7 +57,7 @@ using SummaryValues = std::array<float, kSummaryQuantityCount>;
 
 // The printed value of every quantity, from the results in the units of
 // the presentation.
-SummaryValues summaryValues(const DesignCase& dc, const RunResult& s, bool si) {
+SummaryValues summaryValues(const DesignCase& dc, const Solution& s, bool si) {
     SummaryValues v{};
     auto set = [&v](SummaryQuantity q, float value) { v[static_cast<int>(q)] = value; };
     using Q = SummaryQuantity;
@@ -150,7 +104,7 @@ SummaryValues summaryValues(const DesignCase& dc, const RunResult& s, bool si) {
     return v;
 }
 
-void printSummaryTable(Presentation p, const DesignCase& dc, const RunResult& shown,
+void printSummaryTable(Presentation p, const DesignCase& dc, const Solution& shown,
                        TextConsole& console) {
     const CaseFlags flags{dc.fluidMode, dc.phaseChange, dc.wetGas, dc.lowFin,
                           dc.tubePhase == TubePhase::Gas};
@@ -174,9 +128,9 @@ void printSummaryTable(Presentation p, const DesignCase& dc, const RunResult& sh
 
 }  // namespace
 
-RunResult convertedToSI(const RunResult& r) {
+Solution convertedToSI(const Solution& r) {
     using namespace units;
-    RunResult s = r;
+    Solution s = r;
     // m to mm.
     s.DS = r.DS * 1000.0f;
     s.TL = r.TL * 1000.0f;
@@ -222,15 +176,16 @@ RunResult convertedToSI(const RunResult& r) {
     return s;
 }
 
-void showResultsSummary(Presentation p, const DesignCase& dc, RunResult& r, TextConsole& console) {
-    applyEntrySteps(p, dc, r);
-    RunResult shown = isSI(p) ? convertedToSI(r) : r;
+void showResultsSummary(Presentation p, const RunInputs& in, const Solution& r,
+                        TextConsole& console) {
+    const DesignCase& dc = in.dc;
+    Solution shown = isSI(p) ? convertedToSI(r) : r;
     // The SI screens show the finned area from the tube geometry; it is
     // put on the shown copy only, so the held area is the same after any
     // sequence of screens.
     if (isSI(p) && dc.lowFin) shown.Asf = finnedBundleArea(dc.NT, r.TL, dc.D0, dc.FT, dc.FH, dc.FN);
     console.clear();
-    printRunHeader(p, dc, shown, console);
+    printRunHeader(p, in, shown, console);
     printSummaryTable(p, dc, shown, console);
 }
 

@@ -174,7 +174,7 @@ void printGasLine(Presentation p, const DesignCase& dc, TextConsole& console) {
                        {dc.CO2 * 100.0f, dc.N2 * 100.0f, dc.O2 * 100.0f, dc.H2O * 100.0f});
 }
 
-void printPropertyBlock(Presentation p, const RunResult& shown, TextConsole& console) {
+void printPropertyBlock(Presentation p, const Solution& shown, TextConsole& console) {
     const auto& lines = kPropertyBlock[presentationIndex(p)];
     console.print(lines[0]);
     console.printUsing(lines[1], {shown.Dt, shown.Ds});
@@ -189,8 +189,9 @@ bool dewPointBasis(const DesignCase& dc) {
     return dc.wetGas && dc.humidityBasis == kFromDewPoint;
 }
 
-void printRunHeader(Presentation p, const DesignCase& dc, const RunResult& shown,
+void printRunHeader(Presentation p, const RunInputs& in, const Solution& shown,
                     TextConsole& console) {
+    const DesignCase& dc = in.dc;
     for (int i = 0; i < kBlankLines[presentationIndex(p)]; ++i) console.print("");
     console.print(title(p, dc.exchangerType));
     if (p == Presentation::EnglishSI) console.print(joined({kEnglishModePrefix, modeSentence(p, dc)}));

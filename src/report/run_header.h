@@ -5,6 +5,8 @@
 #pragma once
 
 #include "calc/design_case.h"
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
 #include "console/text_console.h"
 #include "report/presentation.h"
 
@@ -17,7 +19,7 @@ bool dewPointBasis(const DesignCase& dc);
 
 // Prints the header lines. `shown` holds the values in the units of the
 // presentation (for SI the converted copy of the results).
-void printRunHeader(Presentation p, const DesignCase& dc, const RunResult& shown,
+void printRunHeader(Presentation p, const RunInputs& in, const Solution& shown,
                     TextConsole& console);
 
 }  // namespace hx

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/design_case.h"
+#include "calc/starting_solution.h"
 #include "calc/geometry.h"
 #include "core/option_codes.h"
 
@@ -54,8 +55,7 @@ TEST(DesignCase, RunDefaultsDependOnTheTubePhase) {
     gas.tubeMethod = kGasByHand;
     gas.shellMethod = kGasByHand;
     deriveFlags(gas);
-    RunResult r;
-    applyRunDefaults(gas, r);
+    const Solution r = startingSolution(RunInputs{gas, {}, {}});
     EXPECT_FLOAT_EQ(r.Dt, 1.0f);
     EXPECT_FLOAT_EQ(r.Ct, 0.24f);
     EXPECT_FLOAT_EQ(r.Density, 1.284f);
@@ -65,14 +65,12 @@ TEST(DesignCase, RunDefaultsDependOnTheTubePhase) {
     liquid.tubeMethod = kWaterCorrelation;
     liquid.shellMethod = kWaterCorrelation;
     deriveFlags(liquid);
-    RunResult l;
-    applyRunDefaults(liquid, l);
+    const Solution l = startingSolution(RunInputs{liquid, {}, {}});
     EXPECT_FLOAT_EQ(l.Dt, 1000.0f);
     EXPECT_FLOAT_EQ(l.Ct, 1.1f);
     EXPECT_FLOAT_EQ(l.Ds, 1000.0f);
     EXPECT_FLOAT_EQ(l.Xs, 200.0f);
     EXPECT_FLOAT_EQ(l.Xt, 50.0f);
-    EXPECT_FLOAT_EQ(l.K1, 0.01f);
 }
 
 }  // namespace

@@ -7,26 +7,50 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "program/demo.h"
 #include "model/session.h"
 #include "program/startup.h"
 #include "calc/calculation_driver.h"
+#include "calc/prepare.h"
+#include "calc/read_design_case.h"
+#include "calc/solver_progress.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "calc/solver_progress.h"
+#include "calc/progress_screen.h"
 #include "console/scripted_console.h"
 
 namespace hx {
 namespace {
 
+// The progress screen in the console, counting the screens the solver
+// starts (one per pass of its mean-temperature and outer loops, each with a
+// new evaluation of the properties).
+class CountingProgress final : public SolverProgress {
+public:
+    explicit CountingProgress(TextConsole& c) : inner_(c) {}
+    TextConsole& console() override { return inner_.console(); }
+    void pass(const ProgressValues& v) override { inner_.pass(v); }
+    void tubeOutletBalance(float g, float b, float k) override { inner_.tubeOutletBalance(g, b, k); }
+    void shellOutletCheck(float t2x, float t2) override { inner_.shellOutletCheck(t2x, t2); }
+    void newScreen() override {
+        ++screens;
+        inner_.newScreen();
+    }
+    void atLimit(LimitLoop loop, int unitCode) override { inner_.atLimit(loop, unitCode); }
+    int screens = 0;
+
+private:
+    ConsoleProgress inner_;
+};
+
 struct PreparedSample {
     ScriptedConsole console;
     ScriptedPlatform platform;
     Session session{console, platform};
-    DesignCase dc;
-    RunResult r;
+    RunInputs in;
 
     // The sample through the dialogs as a user enters it: English SI,
     // sensible heat, water by correlation on both sides, counter-current,
@@ -34,27 +58,34 @@ struct PreparedSample {
     PreparedSample() {
         startProgram(session);
         enterDemoCase(session);
-        prepareCalculation(session, dc, r);
+        in = prepare(readEnteredCase(session.forms), console);
     }
 };
 
 struct Solved {
-    DesignCase dc;
-    RunResult r;
+    RunInputs in;
+    Solution r;
+    int screens = 0;
 };
 
-Solved solve(PreparedSample& p, OutletGiven outlet, float outletTemperature) {
-    Solved s{p.dc, p.r};
-    s.dc.outletGiven = outlet;
-    s.dc.lengthGiven = outlet == OutletGiven::None;
-    if (outlet == OutletGiven::Shell) s.dc.T2 = outletTemperature;
-    if (outlet == OutletGiven::Tube) s.dc.T4 = outletTemperature;
-    runThermalSolver(s.dc, s.r, p.console);
+Solved solveWithConsole(const RunInputs& in, TextConsole& console) {
+    CountingProgress progress(console);
+    Solved s{in, solve(in, progress)};
+    s.screens = progress.screens;
     return s;
 }
 
-float tubeHeat(const Solved& s) { return s.dc.Wt * 1000.0f * s.r.Ct * std::fabs(s.r.T3 - s.r.T4); }
-float shellHeat(const Solved& s) { return s.dc.Ws * 1000.0f * s.r.Cs * std::fabs(s.r.T1 - s.r.T2); }
+Solved solveFor(PreparedSample& p, OutletGiven outlet, float outletTemperature) {
+    RunInputs in = p.in;
+    in.dc.outletGiven = outlet;
+    in.dc.lengthGiven = outlet == OutletGiven::None;
+    if (outlet == OutletGiven::Shell) in.dc.T2 = outletTemperature;
+    if (outlet == OutletGiven::Tube) in.dc.T4 = outletTemperature;
+    return solveWithConsole(in, p.console);
+}
+
+float tubeHeat(const Solved& s) { return s.in.dc.Wt * 1000.0f * s.r.Ct * std::fabs(s.r.T3 - s.r.T4); }
+float shellHeat(const Solved& s) { return s.in.dc.Ws * 1000.0f * s.r.Cs * std::fabs(s.r.T1 - s.r.T2); }
 
 bool transcriptHas(const ScriptedConsole& c, const std::string& text) {
     for (const auto& line : c.transcript())
@@ -73,20 +104,20 @@ TEST(ToleranceMultiplier, GrowsAfterEachPassThreshold) {
 // gives outlets at which both design cases must need 1 m again.
 TEST(ThermalSolver, SolveForChoicesCloseTheBalanceAndAgree) {
     PreparedSample p;
-    const Solved rating = solve(p, OutletGiven::None, 0.0f);
+    const Solved rating = solveFor(p, OutletGiven::None, 0.0f);
     EXPECT_FLOAT_EQ(rating.r.TL, 1.0f);
     EXPECT_NEAR(tubeHeat(rating) / shellHeat(rating), 1.0f, 1e-4f);
     EXPECT_GT(rating.r.T4, 60.0f);
     EXPECT_LT(rating.r.T4, 80.0f);
-    EXPECT_LT(rating.r.shellPropertyEvaluations, 50);
+    EXPECT_LT(rating.screens, 50);
 
-    const Solved shellDesign = solve(p, OutletGiven::Shell, rating.r.T2);
+    const Solved shellDesign = solveFor(p, OutletGiven::Shell, rating.r.T2);
     EXPECT_FLOAT_EQ(shellDesign.r.T2, rating.r.T2);
     EXPECT_NEAR(shellDesign.r.T4, rating.r.T4, 0.02f);
     EXPECT_NEAR(shellDesign.r.TL, 1.0f, 0.005f);
     EXPECT_NEAR(tubeHeat(shellDesign) / shellHeat(shellDesign), 1.0f, 1e-3f);
 
-    const Solved tubeDesign = solve(p, OutletGiven::Tube, rating.r.T4);
+    const Solved tubeDesign = solveFor(p, OutletGiven::Tube, rating.r.T4);
     EXPECT_FLOAT_EQ(tubeDesign.r.T4, rating.r.T4);
     EXPECT_NEAR(tubeDesign.r.T2, rating.r.T2, 0.01f);
     EXPECT_NEAR(tubeDesign.r.TL, 1.0f, 0.005f);
@@ -94,6 +125,23 @@ TEST(ThermalSolver, SolveForChoicesCloseTheBalanceAndAgree) {
     // The shell properties moved from T2 = T1 to the outlet the tube heat gives.
     EXPECT_TRUE(transcriptHas(p.console, " T2X="));
     EXPECT_NEAR(tubeDesign.r.shellFluidMean, (tubeDesign.r.T1 + tubeDesign.r.T2) / 2.0f, 0.001f);
+}
+
+// What the solver shows does not change what it finds: headless, through
+// the null progress, each solve-for choice of the sample gives the same
+// solution, bit for bit, as with the progress screen.
+TEST(ThermalSolver, HeadlessSolveMatchesTheConsolePath) {
+    PreparedSample p;
+    const Solved rating = solveFor(p, OutletGiven::None, 0.0f);
+    for (const auto& [outlet, temperature] : {std::pair{OutletGiven::None, 0.0f},
+                                              std::pair{OutletGiven::Shell, rating.r.T2},
+                                              std::pair{OutletGiven::Tube, rating.r.T4}}) {
+        const Solved shown = solveFor(p, outlet, temperature);
+        NullProgress none;
+        const Solution headless = solve(shown.in, none);
+        EXPECT_EQ(std::memcmp(&shown.r, &headless, sizeof(Solution)), 0)
+            << static_cast<int>(outlet);
+    }
 }
 
 // Every progress screen of a saturated side shows it at its inlet.
@@ -126,10 +174,11 @@ void condenseSteamInTubes(DesignCase& dc) {
 
 TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
     PreparedSample p;
-    DesignCase dc = p.dc;
-    RunResult r = p.r;
+    RunInputs in = p.in;
+    DesignCase& dc = in.dc;
+    ConsoleProgress progress(p.console);
     condenseSteamInTubes(dc);
-    runThermalSolver(dc, r, p.console);
+    const Solution r = solve(in, progress);
     expectSaturatedOnEveryPass(p.console, "【Tube 】T3=");
     EXPECT_FLOAT_EQ(r.T4, r.T3);
     EXPECT_NEAR(r.tubeCondensation * dc.Ltv / r.Q, 1.0f, 1e-5f);
@@ -142,12 +191,13 @@ TEST(ThermalSolver, TubePhaseChangeKeepsT4AtT3) {
 // is the area given, within the loop's tolerance.
 TEST(ThermalSolver, LongCondenserApproachesTheSaturationTemperature) {
     PreparedSample p;
-    DesignCase dc = p.dc;
-    RunResult r = p.r;
+    RunInputs in = p.in;
+    DesignCase& dc = in.dc;
+    ConsoleProgress progress(p.console);
     condenseSteamInTubes(dc);
     dc.Ws = 0.5f;
     dc.TL = 3.0f;
-    runThermalSolver(dc, r, p.console);
+    const Solution r = solve(in, progress);
     EXPECT_LT(r.T2, r.T3);
     const float area = dc.TL * dc.DI * dc.NT * 3.14f;
     const float waterRate = dc.Ws * 1000.0f * r.Cs;
@@ -160,8 +210,9 @@ TEST(ThermalSolver, LongCondenserApproachesTheSaturationTemperature) {
 // Shell side condensing steam at 120 ℃, tube water heated from 80 ℃.
 TEST(ThermalSolver, ShellPhaseChangeKeepsT2AtT1) {
     PreparedSample p;
-    DesignCase dc = p.dc;
-    RunResult r = p.r;
+    RunInputs in = p.in;
+    DesignCase& dc = in.dc;
+    ConsoleProgress progress(p.console);
     dc.fluidMode = kShellPhaseChange;
     dc.phaseChange = kCondensation;
     dc.shellMethod = kLiquidByHand;
@@ -171,7 +222,7 @@ TEST(ThermalSolver, ShellPhaseChangeKeepsT2AtT1) {
     dc.shellBulkViscosity = dc.shellWallViscosity = dc.Vs;
     dc.Lsv = 526.0f;
     dc.Dslv = 943.0f, dc.Cslv = 1.01f, dc.Vsl = 0.00083f, dc.Ksl = 0.59f;  // condensate
-    runThermalSolver(dc, r, p.console);
+    const Solution r = solve(in, progress);
     expectSaturatedOnEveryPass(p.console, "【Shell】T1=");
     EXPECT_FLOAT_EQ(r.T2, r.T1);
     EXPECT_GT(r.T4, dc.T3);
@@ -183,11 +234,12 @@ TEST(ThermalSolver, ShellPhaseChangeKeepsT2AtT1) {
 // the halt, never a table of nan.
 TEST(ThermalSolver, NonFiniteCoefficientEndsInAMessage) {
     PreparedSample p;
-    DesignCase dc = p.dc;
-    RunResult r = p.r;
+    RunInputs in = p.in;
+    DesignCase& dc = in.dc;
+    ConsoleProgress progress(p.console);
     dc.CM = 0.0f;
     p.console.queueAnswer("");
-    EXPECT_THROW(runThermalSolver(dc, r, p.console), RunEnded);
+    EXPECT_THROW(solve(in, progress), RunEnded);
     EXPECT_TRUE(transcriptHas(p.console, kCalculationFailedEnglish));
 }
 
@@ -202,11 +254,7 @@ int linesWith(const ScriptedConsole& c, const std::string& text) {
 // its limit. In a Japanese code "1" loosens and goes on, so the dialog comes
 // again 4501 passes later; another answer leads to the English dialog, where
 // "2" gives up.
-TEST(ThermalSolver, EfficiencyLoopLimitAsksAndGivesUp) {
-    PreparedSample p;
-    DesignCase dc = p.dc;
-    RunResult r = p.r;
-    dc.unitCode = kJapaneseEngineering;
+void makeBalancedAtNtu3(DesignCase& dc) {
     dc.TL = 15.27f;
     dc.tubeMethod = kLiquidByHand;
     dc.shellMethod = kLiquidByHand;
@@ -215,11 +263,37 @@ TEST(ThermalSolver, EfficiencyLoopLimitAsksAndGivesUp) {
     dc.Vt = dc.Vs = 0.002f;
     dc.Kt = dc.KS = 0.55f;
     dc.shellBulkViscosity = dc.shellWallViscosity = dc.Vs;
+}
+
+TEST(ThermalSolver, EfficiencyLoopLimitAsksAndGivesUp) {
+    PreparedSample p;
+    RunInputs in = p.in;
+    makeBalancedAtNtu3(in.dc);
+    in.dc.unitCode = kJapaneseEngineering;
+    ConsoleProgress progress(p.console);
     for (const char* answer : {"1", "x", "2"}) p.console.queueAnswer(answer);
-    EXPECT_THROW(runThermalSolver(dc, r, p.console), RunEnded);
+    EXPECT_THROW(solve(in, progress), RunEnded);
     EXPECT_EQ(linesWith(p.console, "      ﾙｰﾌﾟ制限(1)"), 2);
     EXPECT_EQ(linesWith(p.console, "      Roop restriction(5)"), 1);
     EXPECT_EQ(p.console.pendingAnswers(), 0u);
+}
+
+// Headless, the limit is answered by the policy: loosened the given number
+// of times, then given up with a message that names the loop.
+TEST(ThermalSolver, NullProgressAnswersTheLimitByItsPolicy) {
+    PreparedSample p;
+    RunInputs in = p.in;
+    makeBalancedAtNtu3(in.dc);
+    for (int loosen : {0, 1}) {
+        NullProgress progress(LimitPolicy{loosen});
+        try {
+            solve(in, progress);
+            ADD_FAILURE() << "the balanced case converged";
+        } catch (const RunEnded& e) {
+            EXPECT_EQ(std::string(e.what()), "iteration limit of loop 1 reached");
+        }
+        EXPECT_EQ(progress.loosened(), loosen);
+    }
 }
 
 // The three samples the program offers (plain tubes, low-fin tubes with the
@@ -261,14 +335,12 @@ TEST(ThermalSolver, EverySampleConvergesInEverySolveForChoice) {
             }
             session.click("FORM7", "BUTTON40");
             session.click("FORM8", "BUTTON45");
-            Solved s;
-            prepareCalculation(session, s.dc, s.r);
-            runThermalSolver(s.dc, s.r, console);
+            const Solved s = solveWithConsole(prepare(readEnteredCase(session.forms), console), console);
             const std::string what =
                 std::to_string(static_cast<int>(sample)) + " " + (choice.radio ? choice.radio : "TL");
-            EXPECT_EQ(s.dc.lowFin, sample == Sample::LowFin) << what;
+            EXPECT_EQ(s.in.dc.lowFin, sample == Sample::LowFin) << what;
             EXPECT_FALSE(transcriptHas(console, "NOT CONTINUATION")) << what;
-            EXPECT_LT(s.r.shellPropertyEvaluations, 100) << what;
+            EXPECT_LT(s.screens, 100) << what;
             EXPECT_NEAR(tubeHeat(s) / shellHeat(s), 1.0f, 1e-3f) << what;
             EXPECT_GT(s.r.TL, 0.0f) << what;
         }

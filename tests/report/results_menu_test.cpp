@@ -26,10 +26,9 @@ struct Rig {
     Rig() { buildInventory(session.forms); }
     std::vector<std::string> run(const std::vector<const char*>& keys, bool wetGas = false) {
         for (const char* k : keys) console.queueAnswer(k);
-        DesignCase dc;
-        RunResult r;
-        dc.wetGas = wetGas;
-        runResultsMenu(session, dc, r);
+        RunInputs in;
+        in.dc.wetGas = wetGas;
+        runResultsMenu(session, in, Solution{});
         return console.transcript();
     }
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/option_codes.h"
+#include "report/results_view.h"
 #include "console/scripted_console.h"
 
 namespace hx {
@@ -20,7 +21,7 @@ constexpr Presentation kJSI = Presentation::JapaneseSI;
 
 struct Case {
     DesignCase dc;
-    RunResult r;
+    Solution r;
 };
 
 // A converged sensible-heat water/water case, counter-current, plain tubes:
@@ -38,7 +39,7 @@ Case sensibleWater() {
     dc.NT = 100.0f;
     dc.D0 = 0.019f;
     dc.DI = 0.016f;
-    RunResult& r = c.r;
+    Solution& r = c.r;
     r.DS = 0.45f;
     r.TM = 20.0f;
     r.Q = 300000.0f;
@@ -100,9 +101,16 @@ Case wetGas() {
     return c;
 }
 
-std::vector<std::string> show(Presentation p, const DesignCase& dc, RunResult& r) {
+// Shows presentation p after its entry steps, as the results menu does, and
+// leaves in `r` the values the view holds afterwards (the solution the
+// next screen starts from).
+std::vector<std::string> show(Presentation p, const DesignCase& dc, Solution& r) {
     ScriptedConsole console;
-    showResultsSummary(p, dc, r, console);
+    const RunInputs in{dc, {}, {}};
+    ResultsView view(r);
+    view.enter(p, in);
+    r = view.shown();
+    showResultsSummary(p, in, r, console);
     std::vector<std::string> lines = console.transcript();
     EXPECT_EQ(lines.front(), ScriptedConsole::kClearMark);
     lines.erase(lines.begin());
@@ -301,12 +309,12 @@ TEST(ResultsSummary, SIRoundTripLeavesHeldValuesIdentical) {
     for (const auto& t : table) {
         Case c = sensibleWater();
         const auto first = show(t.engineering, c.dc, c.r);
-        const RunResult before = c.r;
+        const Solution before = c.r;
         show(t.si, c.dc, c.r);
-        EXPECT_EQ(std::memcmp(&before, &c.r, sizeof(RunResult)), 0);
+        EXPECT_EQ(std::memcmp(&before, &c.r, sizeof(Solution)), 0);
         const auto again = show(t.engineering, c.dc, c.r);
         EXPECT_EQ(first, again);
-        EXPECT_EQ(std::memcmp(&before, &c.r, sizeof(RunResult)), 0);
+        EXPECT_EQ(std::memcmp(&before, &c.r, sizeof(Solution)), 0);
     }
 }
 
@@ -387,7 +395,7 @@ TEST(ResultsSummary, EqualInletsGiveZeroEfficiencies) {
 // The SI conversion, factors of the working units: 1.163 W per kcal/h,
 // 3600 s per h, 0.098 MPa per kgf/cm2, 4.186 kJ per kcal, 273 K.
 TEST(ResultsSummary, ConvertedToSIUsesTheConversionTable) {
-    RunResult r;
+    Solution r;
     r.TL = 2.5f;
     r.Xs = 1000.0f;
     r.Wcon = 36.0f;
@@ -397,7 +405,7 @@ TEST(ResultsSummary, ConvertedToSIUsesTheConversionTable) {
     r.Vs = 0.0036f;
     r.TM = 12.0f;
     r.GWo = 360.0f;
-    const RunResult s = convertedToSI(r);
+    const Solution s = convertedToSI(r);
     const struct {
         float got, expected;
     } table[] = {{s.TL, 2500.0f}, {s.Xs, 1163.0f}, {s.Wcon, 0.01f}, {s.DPs, 0.196f},

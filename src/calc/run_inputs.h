@@ -1,0 +1,45 @@
+// The first two records of a run. The EnteredCase is what the forms say,
+// read once when the start button is pressed, as typed. prepare() turns it
+// into the RunInputs: the case in the working units, the geometry derived
+// from it, the humidity of a gas tube side and the answers given in the
+// console. Nothing writes the RunInputs after prepare() has made them; the
+// solver and every result screen read them as const.
+#pragma once
+
+#include <optional>
+
+#include "calc/design_case.h"
+
+namespace hx {
+
+// The fields of the forms as typed: lengths in mm, flows in ton/h (kg/h for
+// the double tube), and in the SI codes temperatures in K and the SI units
+// of the hand-entered properties.
+struct EnteredCase {
+    DesignCase values;
+};
+
+// Geometry derived from the entered bundle, m.
+struct DerivedGeometry {
+    float P = 0.0f;               // tube pitch: TP·D0, or TP·(D0 + 2·FH) for low-fin tubes
+    float finPitch = 0.0f;        // (25.4/FN)·0.001
+    float ND = 0.0f;              // tubes on the shell centre line
+    float DS = 0.0f;              // inside shell diameter (double tube: the outer tube's)
+    float wallThickness = 0.0f;   // (D0 − DI)/2
+    float windowFraction = 0.0f;  // baffle window as a fraction of the shell section
+};
+
+// The humidity set-up of a gas tube side.
+struct TubeGasHumidity {
+    float Xi = 0.0f;       // inlet absolute humidity, kg/kgda
+    float MAW = 0.0f;      // molar mass of water / that of the dry gas
+    float Density = 0.0f;  // normal density of the gas, kg/Nm3
+};
+
+struct RunInputs {
+    DesignCase dc;                            // working units, flags derived
+    DerivedGeometry geometry;
+    std::optional<TubeGasHumidity> humidity;  // a gas tube side only
+};
+
+}  // namespace hx
