@@ -243,7 +243,7 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
     p.Kt = r.Kt;
     p.Prt = r.Prt;
     p.correction = dc.tubeFactor;
-    return plainTubeFilm(p);
+    return s.plainFilm(p, plainTubeFilm);
 }
 
 FilmSetting filmSetting(const DesignCase& dc) {

@@ -10,10 +10,13 @@
 #include "calc/annulus.h"
 #include "calc/bell_method.h"
 #include "calc/heat_balance.h"
+#include "calc/last_call.h"
+#include "calc/mean_temperature.h"
 #include "calc/run_inputs.h"
 #include "calc/solution.h"
-#include "calc/starting_solution.h"
 #include "calc/solver_progress.h"
+#include "calc/starting_solution.h"
+#include "calc/tube_side.h"
 #include "calc/twisted_tape.h"
 #include "console/text_console.h"
 #include "props/liquid_properties.h"
@@ -73,6 +76,10 @@ struct SolverState {
     float gasOutletTolerance = 0.05f;  // ℃
     float wideningFactor = 1.0f;
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
+
+    // Pure steps whose inputs repeat from pass to pass of the efficiency loop.
+    LastCall<PlainTubeFlow, TubeFilm> plainFilm;
+    LastCall<RatingInputs, std::optional<RatingResult>> rating;
 
     // What the pressure drops reuse.
     BundleGeometry bundle;

@@ -306,7 +306,7 @@ private:
             in.arrangement = d.flowArrangement;
             in.T1 = res.T1;
             in.T3 = res.T3;
-            const std::optional<RatingResult> rating = ratingMeanTemperature(in);
+            const std::optional<RatingResult>& rating = s_.rating(in, ratingMeanTemperature);
             if (!rating) haltOnNonFinite(s_.console, d.unitCode);
             res.T2 = rating->T2;
             res.T4 = rating->T4;
