@@ -228,16 +228,16 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
     // pitch field holds (mm).
     if (doubleTube) {
         dc.NT = 1.0f;
-        g.DS = dc.TP * units::kMetresPerMm;
+        g.shellDiameter = dc.TP * units::kMetresPerMm;
         dc.annulusFactor = rawFinThickness;
-        checkDoubleTubeFit(dc.lowFin, dc.D0, dc.FH, g.DS, dc.unitCode, console);
+        checkDoubleTubeFit(dc.lowFin, dc.D0, dc.FH, g.shellDiameter, dc.unitCode, console);
     } else {
         dc.annulusFactor = 1.0f;
     }
 
     // 25. Tubes on the shell centre line.
     g.ND = tubesOnCentreLine(dc.NT);
-    if (!doubleTube) g.DS = shellDiameter(g.ND, g.P);
+    if (!doubleTube) g.shellDiameter = shellDiameter(g.ND, g.P);
     g.wallThickness = (dc.D0 - dc.DI) / 2.0f;
 
     // 26. Twisted tape: the correlations use the full-turn pitch, twice the

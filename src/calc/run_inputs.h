@@ -24,7 +24,7 @@ struct DerivedGeometry {
     float P = 0.0f;               // tube pitch: TP·D0, or TP·(D0 + 2·FH) for low-fin tubes
     float finPitch = 0.0f;        // (25.4/FN)·0.001
     float ND = 0.0f;              // tubes on the shell centre line
-    float DS = 0.0f;              // inside shell diameter (double tube: the outer tube's)
+    float shellDiameter = 0.0f;   // DS, inside shell diameter (double tube: the outer tube's)
     float wallThickness = 0.0f;   // (D0 − DI)/2
     float windowFraction = 0.0f;  // baffle window as a fraction of the shell section
 };

@@ -36,7 +36,7 @@ struct Solution {
 
     // Shell geometry of the solution's bundle.
     float ND = 0.0f;    // tubes on the shell centre line
-    float DS = 0.0f;    // inside shell diameter, m
+    float shellDiameter = 0.0f;  // DS, inside shell diameter, m
 
     // Temperatures, ℃.
     float T1 = 0.0f, T2 = 0.0f, T3 = 0.0f, T4 = 0.0f;  // solution's inlet and outlet temperatures

@@ -82,7 +82,7 @@ BundleInput bundleInput(const SolverState& s) {
     in.FN = dc.FN;
     in.VS = s.shellVolumeFlow;
     in.Vs = r.Vs;
-    if (doubleTubeGeometry(dc)) in.enteredDS = r.DS;
+    if (doubleTubeGeometry(dc)) in.enteredDS = r.shellDiameter;
     return in;
 }
 
@@ -299,7 +299,7 @@ void shellFilmCoefficient(SolverState& s) {
     s.bundle = bundleGeometry(bundleInput(s));
     checkShellReynolds(s.console, s.bundle.Res);
     if (!s.bundle.ok()) haltOnNonFinite(s.console, dc.unitCode);
-    r.DS = s.bundle.DS;
+    r.shellDiameter = s.bundle.DS;
     r.ND = s.bundle.ND;
     r.Res = s.bundle.Res;
     r.Us = s.bundle.Us;
@@ -392,7 +392,7 @@ void pressureDrops(SolverState& s) {
     ShellDrop shell;
     if (s.annulus) {
         AnnulusDropInput in;
-        in.DS = r.DS;
+        in.DS = r.shellDiameter;
         in.D0 = dc.D0;
         in.FH = dc.FH;
         in.lowFin = dc.lowFin;

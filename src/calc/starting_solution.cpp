@@ -43,7 +43,7 @@ Solution startingSolution(const RunInputs& in) {
     r.Xo = 0.001f;
     // The bundle as prepared.
     r.ND = in.geometry.ND;
-    r.DS = in.geometry.DS;
+    r.shellDiameter = in.geometry.shellDiameter;
     // A gas tube side: its humidity set-up replaces the default density.
     if (in.humidity) {
         r.Xi = in.humidity->Xi;

@@ -61,7 +61,7 @@ SummaryValues summaryValues(const DesignCase& dc, const Solution& s, bool si) {
     SummaryValues v{};
     auto set = [&v](SummaryQuantity q, float value) { v[static_cast<int>(q)] = value; };
     using Q = SummaryQuantity;
-    set(Q::DS, s.DS);
+    set(Q::DS, s.shellDiameter);
     set(Q::NT, dc.NT);
     set(Q::TM, s.TM);
     set(Q::Q, s.Q);
@@ -132,7 +132,7 @@ Solution convertedToSI(const Solution& r) {
     using namespace units;
     Solution s = r;
     // m to mm.
-    s.DS = r.DS * 1000.0f;
+    s.shellDiameter = r.shellDiameter * 1000.0f;
     s.TL = r.TL * 1000.0f;
     // kcal/h to W, kcal/m2h℃ to W/m2K, kcal/mh℃ to W/mK.
     s.Q = r.Q * kWattPerKcalH;

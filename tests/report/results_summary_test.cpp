@@ -40,7 +40,7 @@ Case sensibleWater() {
     dc.D0 = 0.019f;
     dc.DI = 0.016f;
     Solution& r = c.r;
-    r.DS = 0.45f;
+    r.shellDiameter = 0.45f;
     r.TM = 20.0f;
     r.Q = 300000.0f;
     r.TL = 3.0f;
