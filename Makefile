@@ -2,7 +2,7 @@
 # Both install whatever the build needs first (scripts/deps.sh).
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build run test test-sanitize clean
+.PHONY: deps configure build run test test-sanitize format-check clean
 
 deps:
 	@bash scripts/deps.sh
@@ -28,6 +28,10 @@ test-sanitize: deps
 	@cmake --preset asan-ubsan >/dev/null
 	@cmake --build --preset asan-ubsan -j $(JOBS)
 	@ctest --preset asan-ubsan -j $(JOBS)
+
+# The C++ sources against .clang-format.
+format-check: deps
+	@bash scripts/check_format.sh
 
 clean:
 	@rm -rf build build-asan build-release

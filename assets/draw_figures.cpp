@@ -31,12 +31,12 @@ constexpr Colour kShell{210, 225, 240};
 constexpr Colour kTube{150, 150, 150};
 constexpr Colour kBaffle{60, 90, 150};
 constexpr Colour kSheet{120, 120, 130};
-constexpr Colour kTubeFlow{200, 40, 40};   // tube-side stream
-constexpr Colour kShellFlow{30, 110, 200}; // shell-side stream
+constexpr Colour kTubeFlow{200, 40, 40};    // tube-side stream
+constexpr Colour kShellFlow{30, 110, 200};  // shell-side stream
 constexpr Colour kAnnulus{225, 240, 225};
 
 class Canvas {
-public:
+  public:
     Canvas(int w, int h) : w_(w), h_(h), px_(static_cast<std::size_t>(w * h), kWhite) {}
 
     void dot(int x, int y, Colour c) {
@@ -65,7 +65,8 @@ public:
         for (int y = -r; y <= r; ++y)
             for (int x = -r; x <= r; ++x) {
                 const int d = x * x + y * y;
-                if (solid ? d <= r * r : (d <= r * r && d > (r - 2) * (r - 2))) dot(cx + x, cy + y, c);
+                if (solid ? d <= r * r : (d <= r * r && d > (r - 2) * (r - 2)))
+                    dot(cx + x, cy + y, c);
             }
     }
     // An arrow from (x0,y0) to its head at (x1,y1).
@@ -78,7 +79,8 @@ public:
         for (int s = 0; s <= 12; ++s) {
             const float back = static_cast<float>(s);
             const float half = back * 0.5f;
-            const float bx = static_cast<float>(x1) - ux * back, by = static_cast<float>(y1) - uy * back;
+            const float bx = static_cast<float>(x1) - ux * back,
+                        by = static_cast<float>(y1) - uy * back;
             line(static_cast<int>(bx - uy * half), static_cast<int>(by + ux * half),
                  static_cast<int>(bx + uy * half), static_cast<int>(by - ux * half), c, 1);
         }
@@ -89,7 +91,9 @@ public:
         if (!out) return false;
         const int rowBytes = (w_ * 3 + 3) / 4 * 4;
         const std::uint32_t dataSize = static_cast<std::uint32_t>(rowBytes * h_);
-        auto put16 = [&](std::uint16_t v) { out.put(static_cast<char>(v & 0xff)).put(static_cast<char>(v >> 8)); };
+        auto put16 = [&](std::uint16_t v) {
+            out.put(static_cast<char>(v & 0xff)).put(static_cast<char>(v >> 8));
+        };
         auto put32 = [&](std::uint32_t v) {
             for (int i = 0; i < 4; ++i) out.put(static_cast<char>((v >> (8 * i)) & 0xff));
         };
@@ -121,7 +125,7 @@ public:
         return static_cast<bool>(out);
     }
 
-private:
+  private:
     int w_, h_;
     std::vector<Colour> px_;
 };
@@ -139,10 +143,10 @@ void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool a
     // Shell and heads.
     c.fill(sx0, sy0, sx1, sy1, kShell);
     c.box(sx0, sy0, sx1, sy1, kInk, 3);
-    c.box(x0 + 4, sy0 + 6, sx0, sy1 - 6, kInk, 3);       // channel head
+    c.box(x0 + 4, sy0 + 6, sx0, sy1 - 6, kInk, 3);                   // channel head
     c.line(x0 + 4, (sy0 + sy1) / 2, sx0, (sy0 + sy1) / 2, kInk, 2);  // pass partition
-    c.box(sx1, sy0 + 6, x1 - 4, sy1 - 6, kInk, 3);       // return head
-    c.fill(sx0 - 3, sy0 - 8, sx0 + 3, sy1 + 8, kSheet);  // tube sheets
+    c.box(sx1, sy0 + 6, x1 - 4, sy1 - 6, kInk, 3);                   // return head
+    c.fill(sx0 - 3, sy0 - 8, sx0 + 3, sy1 + 8, kSheet);              // tube sheets
     c.fill(sx1 - 3, sy0 - 8, sx1 + 3, sy1 + 8, kSheet);
     // Tube bundle.
     const int tubes = 8;
@@ -154,8 +158,10 @@ void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool a
     const int cut = (sy1 - sy0) / 4;
     for (int i = 1; i <= baffles; ++i) {
         const int x = sx0 + i * (sx1 - sx0) / (baffles + 1);
-        if (i % 2) c.fill(x - 2, sy0 + cut, x + 2, sy1, kBaffle);
-        else c.fill(x - 2, sy0, x + 2, sy1 - cut, kBaffle);
+        if (i % 2)
+            c.fill(x - 2, sy0 + cut, x + 2, sy1, kBaffle);
+        else
+            c.fill(x - 2, sy0, x + 2, sy1 - cut, kBaffle);
     }
     // Nozzles: tube in (channel, top) and out (channel, bottom); shell in
     // (top left) and out (bottom right).
@@ -166,10 +172,10 @@ void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool a
     c.box(si - nozzle / 2, y0 + h / 10, si + nozzle / 2, sy0, kInk, 2);
     c.box(so - nozzle / 2, sy1, so + nozzle / 2, y1 - h / 10, kInk, 2);
     if (arrows) {
-        c.arrow(tx, y0, tx, y0 + h / 10 + 8, kTubeFlow);        // tube inlet
-        c.arrow(tx, y1 - h / 10 - 8, tx, y1, kTubeFlow);        // tube outlet
-        c.arrow(si, y0, si, y0 + h / 10 + 8, kShellFlow);       // shell inlet
-        c.arrow(so, y1 - h / 10 - 8, so, y1, kShellFlow);       // shell outlet
+        c.arrow(tx, y0, tx, y0 + h / 10 + 8, kTubeFlow);   // tube inlet
+        c.arrow(tx, y1 - h / 10 - 8, tx, y1, kTubeFlow);   // tube outlet
+        c.arrow(si, y0, si, y0 + h / 10 + 8, kShellFlow);  // shell inlet
+        c.arrow(so, y1 - h / 10 - 8, so, y1, kShellFlow);  // shell outlet
     }
 }
 
@@ -181,9 +187,11 @@ void endSection(Canvas& c, int cx, int cy, int r) {
     const int pitch = r / 5;
     for (int y = -r; y <= r; y += pitch)
         for (int x = -r; x <= r; x += pitch)
-            if ((x * x + y * y) * 100 < (r - pitch / 2) * (r - pitch / 2) * 81) c.circle(cx + x, cy + y, pitch / 3, kTube, true);
+            if ((x * x + y * y) * 100 < (r - pitch / 2) * (r - pitch / 2) * 81)
+                c.circle(cx + x, cy + y, pitch / 3, kTube, true);
     const int cutY = cy - r * 45 / 100;  // baffle cut, 0.45 of the radius above the centre
-    const int half = static_cast<int>(std::sqrt(static_cast<float>(r * r - (cy - cutY) * (cy - cutY))));
+    const int half =
+        static_cast<int>(std::sqrt(static_cast<float>(r * r - (cy - cutY) * (cy - cutY))));
     c.line(cx - half, cutY, cx + half, cutY, kBaffle, 3);
 }
 

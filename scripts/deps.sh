@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++
   clang
+  clang-format
   cmake
   ninja-build
   make

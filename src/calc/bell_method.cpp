@@ -71,9 +71,7 @@ float colburnFactor(float Res) {
     return 0.35f * std::pow(Res, -0.39f);
 }
 
-float windowCoefficient(float Fw) {
-    return 0.962f * Fw - 0.0909f;
-}
+float windowCoefficient(float Fw) { return 0.962f * Fw - 0.0909f; }
 
 float cutLineTubeFraction(float alphaDeg) {
     // The cut chord at distance cos(α/2)·r from the tube centre: the same

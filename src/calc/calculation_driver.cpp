@@ -22,20 +22,19 @@ constexpr const char* kMain = "MAINFORM";
 // button, MAIN INPUT, the start button and the data fields of the geometry
 // column. The two flow fields EDIT75 and EDIT76 stay enabled.
 constexpr const char* kFrozenMain[] = {
-    "BUTTON24", "BUTTON25", "BUTTON29", "BUTTON4",  "BUTTON2",  "BUTTON22", "BUTTON28",
-    "BUTTON12", "BUTTON16", "BUTTON14", "BUTTON15", "BUTTON17", "BUTTON18", "BUTTON19",
-    "RADIO7",   "RADIO8",   "RADIO18",  "RADIO19",  "BUTTON6",  "BUTTON7",  "BUTTON30",
-    "BUTTON31", "BUTTON26", "BUTTON27", "BUTTON35", "BUTTON23", "BUTTON20", "BUTTON41",
-    "BUTTON1",  "EDIT22",   "EDIT28",   "EDIT2",    "EDIT1",    "EDIT3",    "EDIT25",
-    "EDIT4",    "EDIT5",    "EDIT16",   "EDIT6",    "EDIT15",   "EDIT73",   "EDIT17",
-    "EDIT18",   "EDIT53",   "EDIT19",   "EDIT45",   "EDIT29",   "EDIT46",   "EDIT47",
-    "EDIT48",   "EDIT49",   "EDIT50",   "EDIT51",   "EDIT52",
+    "BUTTON24", "BUTTON25", "BUTTON29", "BUTTON4",  "BUTTON2",  "BUTTON22", "BUTTON28", "BUTTON12",
+    "BUTTON16", "BUTTON14", "BUTTON15", "BUTTON17", "BUTTON18", "BUTTON19", "RADIO7",   "RADIO8",
+    "RADIO18",  "RADIO19",  "BUTTON6",  "BUTTON7",  "BUTTON30", "BUTTON31", "BUTTON26", "BUTTON27",
+    "BUTTON35", "BUTTON23", "BUTTON20", "BUTTON41", "BUTTON1",  "EDIT22",   "EDIT28",   "EDIT2",
+    "EDIT1",    "EDIT3",    "EDIT25",   "EDIT4",    "EDIT5",    "EDIT16",   "EDIT6",    "EDIT15",
+    "EDIT73",   "EDIT17",   "EDIT18",   "EDIT53",   "EDIT19",   "EDIT45",   "EDIT29",   "EDIT46",
+    "EDIT47",   "EDIT48",   "EDIT49",   "EDIT50",   "EDIT51",   "EDIT52",
 };
 
 // Main data form controls frozen during a run: the composition block. The
 // form is hidden for the run; MAIN INPUT lays these out again when it
 // reopens the form.
-constexpr const char* kFrozenData[] = {"EDIT87", "EDIT88", "EDIT89", "EDIT90", "EDIT113",
+constexpr const char* kFrozenData[] = {"EDIT87", "EDIT88", "EDIT89", "EDIT90",   "EDIT113",
                                        "RADIO4", "RADIO5", "RADIO6", "BUTTON37", "BUTTON38"};
 
 // Phase 1: hide the main data form, clear the window, disable the inputs,
@@ -54,7 +53,8 @@ void freezeForms(Session& s) {
 // saturation temperature.
 void checkPhaseChangeLimits(const DesignCase& dc, const Solution& r, TextConsole& console) {
     if (dc.fluidMode != kTubePhaseChange && dc.fluidMode != kShellPhaseChange) return;
-    const std::optional<WallLimit> limit = wallLimit(dc.fluidMode, dc.phaseChange, r.T1, r.T3, r.Twav);
+    const std::optional<WallLimit> limit =
+        wallLimit(dc.fluidMode, dc.phaseChange, r.T1, r.T3, r.Twav);
     if (limit) endRunAtWallLimit(console, *limit, dc.exchangerType);
 }
 
@@ -90,8 +90,10 @@ void endOfRunReset(Session& session) {
     const bool flowChoice = solveFor != kShellOutletGiven && solveFor != kTubeOutletGiven;
     f.setEnabled(kMain, "EDIT53", flowChoice);
     f.setEnabled(kMain, "BUTTON27", flowChoice);
-    if (fluidMode == kTubeWetGas || fluidMode == kTubePhaseChange || fluidMode == kShellPhaseChange) {
-        for (const char* c : {"EDIT53", "BUTTON27", "BUTTON30", "BUTTON31"}) f.setEnabled(kMain, c, false);
+    if (fluidMode == kTubeWetGas || fluidMode == kTubePhaseChange ||
+        fluidMode == kShellPhaseChange) {
+        for (const char* c : {"EDIT53", "BUTTON27", "BUTTON30", "BUTTON31"})
+            f.setEnabled(kMain, c, false);
     }
 }
 

@@ -16,8 +16,8 @@ constexpr std::string_view kBlanks19 = "                   ";
 constexpr ConsoleQuestion kCatalogue[] = {
     {QuestionId::WindowTubes, "     1◆ ﾊﾞｯﾌﾙ１枚の切欠内管本数（切欠線に非接触の管）", kBlanks46,
      AnswerKind::Number},
-    {QuestionId::WindowRows, "  　 2◆ ﾊﾞｯﾌﾙ１枚の切欠内管列数（切欠線に直角方向最大管列）", kBlanks46,
-     AnswerKind::Number},
+    {QuestionId::WindowRows, "  　 2◆ ﾊﾞｯﾌﾙ１枚の切欠内管列数（切欠線に直角方向最大管列）",
+     kBlanks46, AnswerKind::Number},
     {QuestionId::DewPointChoice, "　( 飽和温度が####.#(℃)、ｼｪﾙ入側温度に極めて近く顕熱条件です。 )",
      "  15選択･･･ <1> 再設定(顕熱計算)、 <2> 飽和湿り度の見直し", AnswerKind::Text},
     {QuestionId::PrandtlForce, "  /// { Pr<0.5 } Prandtl number out of range ///",

@@ -12,12 +12,12 @@
 namespace hx {
 
 enum class QuestionId {
-    WindowTubes,      // tubes in one baffle window (tubes-on-cut code 2)
-    WindowRows,       // tube rows in one baffle window (tubes-on-cut code 2)
-    DewPointChoice,   // saturation temperature of the wet gas too close to the shell inlet
-    PrandtlForce,     // twisted tape with a tube Prandtl number below 0.5
-    LimitJapanese,    // iteration-limit dialogs, Japanese wording
-    LimitEnglish,     // iteration-limit dialogs, English wording
+    WindowTubes,     // tubes in one baffle window (tubes-on-cut code 2)
+    WindowRows,      // tube rows in one baffle window (tubes-on-cut code 2)
+    DewPointChoice,  // saturation temperature of the wet gas too close to the shell inlet
+    PrandtlForce,    // twisted tape with a tube Prandtl number below 0.5
+    LimitJapanese,   // iteration-limit dialogs, Japanese wording
+    LimitEnglish,    // iteration-limit dialogs, English wording
 };
 
 enum class AnswerKind { Number, Text };

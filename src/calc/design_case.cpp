@@ -9,9 +9,10 @@ void deriveFlags(DesignCase& dc) {
                        ? TubePhase::Gas
                        : TubePhase::Liquid;
     dc.wetGas = dc.fluidMode == kTubeWetGas;
-    const bool phaseChangeMode = dc.fluidMode == kTubePhaseChange || dc.fluidMode == kShellPhaseChange;
+    const bool phaseChangeMode =
+        dc.fluidMode == kTubePhaseChange || dc.fluidMode == kShellPhaseChange;
     dc.lengthGiven = dc.solveFor == kLengthGiven || (phaseChangeMode && dc.TL > 0.0f);
-    dc.outletGiven = dc.solveFor == kShellOutletGiven ? OutletGiven::Shell
+    dc.outletGiven = dc.solveFor == kShellOutletGiven  ? OutletGiven::Shell
                      : dc.solveFor == kTubeOutletGiven ? OutletGiven::Tube
                                                        : OutletGiven::None;
     dc.bellMethod = dc.exchangerType != kDoubleTube;

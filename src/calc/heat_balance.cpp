@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/option_codes.h"
 #include "calc/tube_side.h"
+#include "core/option_codes.h"
 #include "core/units.h"
 
 namespace hx {
@@ -93,7 +93,9 @@ FinSurfaces finSurfaces(float D0, float FT, float FH, float FN) {
     return s;
 }
 
-float finnedOutsideArea(float bareArea, const FinSurfaces& s) { return bareArea * (s.Af + s.Ab) / s.Ar; }
+float finnedOutsideArea(float bareArea, const FinSurfaces& s) {
+    return bareArea * (s.Af + s.Ab) / s.Ar;
+}
 
 std::optional<LowFinResult> lowFinOverall(const EffectiveFilms& f, const TubeWall& w,
                                           const LowFinGeometry& fin, float Ai) {

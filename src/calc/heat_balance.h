@@ -18,7 +18,7 @@ struct CapacityRates {
     float shell = 0.0f;  // kcal/h℃
     float Cmin = 0.0f;
     float Cmax = 0.0f;
-    float R = 0.0f;      // Cmin/Cmax
+    float R = 0.0f;  // Cmin/Cmax
 };
 CapacityRates capacityRates(float tubeRate, float shellRate);
 
@@ -59,8 +59,8 @@ struct FilmSetting {
     int side = 1;            // hand entry: 1 tube, 2 shell, 3 both
     float enteredXt = 0.0f;  // as entered (W/m2K in the SI codes)
     float enteredXs = 0.0f;
-    float ct = 1.0f;         // tube correction factor of the formula setting
-    float cs = 1.0f;         // shell correction factor of the formula setting
+    float ct = 1.0f;  // tube correction factor of the formula setting
+    float cs = 1.0f;  // shell correction factor of the formula setting
     bool siUnits = false;
 };
 struct EffectiveFilms {
@@ -120,13 +120,13 @@ FinSurfaces finSurfaces(float D0, float FT, float FH, float FN);
 float finnedOutsideArea(float bareArea, const FinSurfaces& s);
 
 struct LowFinResult {
-    float EF = 0.0f;           // fin efficiency
-    float Ar = 0.0f;           // root (bare) area per fin pitch, m2
-    float Af = 0.0f;           // fin area per fin pitch, m2
-    float Ab = 0.0f;           // base area between fins per fin pitch, m2
-    float Ae = 0.0f;           // effective area Af·EF + Ab, m2
-    float Atf = 0.0f;          // finned surface per fin pitch Af + Ab, m2
-    float finnedArea = 0.0f;   // finned outside area of the bundle, m2
+    float EF = 0.0f;          // fin efficiency
+    float Ar = 0.0f;          // root (bare) area per fin pitch, m2
+    float Af = 0.0f;          // fin area per fin pitch, m2
+    float Ab = 0.0f;          // base area between fins per fin pitch, m2
+    float Ae = 0.0f;          // effective area Af·EF + Ab, m2
+    float Atf = 0.0f;         // finned surface per fin pitch Af + Ab, m2
+    float finnedArea = 0.0f;  // finned outside area of the bundle, m2
     OverallCoefficient overall;
 };
 

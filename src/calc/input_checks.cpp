@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "console/number_picture.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "console/number_picture.h"
 
 namespace hx {
 
@@ -33,7 +33,8 @@ constexpr Message kNoD0{"    ｛ 右表 ｝伝熱管外径未登録",
                         "    ｛ Right colums ｝set the Tube outside diameter"};
 constexpr Message kNoPN{"    ｛ 右表 ｝管内側流体ﾊﾟｽ数未登録",
                         "    ｛ Right colums ｝set the Tube side fluid pass number"};
-constexpr Message kNoFT{"    ｛ 右表 ｝ﾌｨﾝ肉厚が未登録", "    ｛ Right colums ｝set the Fin thicknes"};
+constexpr Message kNoFT{"    ｛ 右表 ｝ﾌｨﾝ肉厚が未登録",
+                        "    ｛ Right colums ｝set the Fin thicknes"};
 constexpr Message kNoFH{"    ｛ 右表 ｝ﾌｲﾝ高さが未登録", "    ｛ Right colums ｝set the Fin hight"};
 constexpr Message kNoFN{"    ｛ 右表 ｝ﾌｲﾝ間隔（山数/吋）未登録",
                         "    ｛ Right colums ｝set the Fin pitch"};
@@ -53,7 +54,8 @@ constexpr std::string_view kBadHeatTransferForm = "     伝熱形態の選択";
 constexpr std::string_view kCO2Over = "     CO2 over 100% range !";
 constexpr std::string_view kCO2O2Over = "     CO2+O2 over 100% range !";
 constexpr std::string_view kCO2O2H2OOver = "     CO2+O2+H2O over 100% range !";
-constexpr std::string_view kRuleLine = "  =============================================================";
+constexpr std::string_view kRuleLine =
+    "  =============================================================";
 
 void clearAndHalt(TextConsole& console, int emptyLines, std::string_view message) {
     console.clear();
@@ -62,7 +64,6 @@ void clearAndHalt(TextConsole& console, int emptyLines, std::string_view message
 }
 
 }  // namespace
-
 
 void checkPresence(const DesignCase& dc, TextConsole& console) {
     const auto failIf = [&](bool missing, const Message& m) {
@@ -87,11 +88,11 @@ bool decodePropertyMethods(DesignCase& dc, TextConsole& console) {
     bool known = false;
     if (dc.fluidMode != kTubeWetGas) {
         switch (dc.tubeMethod) {
-        case kLiquidByHand:
-        case kWaterCorrelation: dc.tubePhase = TubePhase::Liquid; break;
-        case kGasByHand:
-        case kGasCorrelation: dc.tubePhase = TubePhase::Gas; break;
-        default: endRun(console, {kBadTubeMethod});
+            case kLiquidByHand:
+            case kWaterCorrelation: dc.tubePhase = TubePhase::Liquid; break;
+            case kGasByHand:
+            case kGasCorrelation: dc.tubePhase = TubePhase::Gas; break;
+            default: endRun(console, {kBadTubeMethod});
         }
         known = true;
         if (dc.shellMethod < kLiquidByHand || dc.shellMethod > kWaterCorrelation) {
@@ -157,7 +158,8 @@ void checkDoubleTubeFit(bool lowFin, float D0, float FH, float DS, int unitCode,
         line = std::string(lowFin ? "   !!  (" : "    !! (") + mm + "＜DS)に設定して下さい。";
         if (!lowFin) line += "    DS=" + freeNumber(DS);
     } else {
-        line = std::string(lowFin ? "    !! DS must be set(" : "   !! DS must be set(") + mm + "＜DS)";
+        line =
+            std::string(lowFin ? "    !! DS must be set(" : "   !! DS must be set(") + mm + "＜DS)";
     }
     endRun(console, {line});
 }
@@ -165,7 +167,7 @@ void checkDoubleTubeFit(bool lowFin, float D0, float FH, float DS, int unitCode,
 void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
                            TextConsole& console) {
     const bool si = isSI(unitCode);
-    const float low = si ? 273.0f : 0.0f;     // K or ℃
+    const float low = si ? 273.0f : 0.0f;  // K or ℃
     const float high = si ? 440.0f : 160.0f;
     if (low < enteredT && enteredT < high) return;
     const std::string line = si ? "     set the temperature(K) 273<" + std::string(name) + "<440"
@@ -176,12 +178,12 @@ void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
 // ---------------------------------------------------------------------------
 
 namespace {
-constexpr float kMolarCO2 = 44.01f;     // kg/kmol
+constexpr float kMolarCO2 = 44.01f;  // kg/kmol
 constexpr float kMolarO2 = 31.999f;
 constexpr float kMolarN2 = 28.013f;
 constexpr float kMolarH2O = 18.0153f;
-constexpr float kMolarVolume = 22.4f;   // Nm3/kmol
-constexpr float kAirMAW = 0.622f;       // textbook molar mass ratio water/air
+constexpr float kMolarVolume = 22.4f;  // Nm3/kmol
+constexpr float kAirMAW = 0.622f;      // textbook molar mass ratio water/air
 }  // namespace
 
 HumidityResult humiditySetup(const TubeGas& gas, bool absoluteEntered, float X) {

@@ -16,7 +16,6 @@
 
 namespace hx {
 
-
 // Fields that must not be 0 (an empty field reads as 0), in the order they
 // are checked: fluid mode, tube and shell property methods, the flow
 // arrangement (sensible mode only), DI, D0, passes, for low-fin tubes the

@@ -9,7 +9,8 @@ namespace {
 
 constexpr const char* kJapaneseRule = "     cccccccccccccccccccccccccccccccccccccccccccccccccccc";
 constexpr const char* kJapaneseReason1 = "       温度効率が100%に極めて近い条件、又はその他の";
-constexpr const char* kJapaneseReason2 = "       条件で計算続行不可のため、以下の選択を行って下さい";
+constexpr const char* kJapaneseReason2 =
+    "       条件で計算続行不可のため、以下の選択を行って下さい";
 constexpr const char* kLoosenOneLine =
     "     <1> 計算精度変更(数回試し収束しない場は条件を見直しやり直して下さい)";
 constexpr const char* kLoosenTwoLines1 = "     <1> 計算精度変更(数回試し収束しない場は条件を見直し";

@@ -71,8 +71,8 @@ bool usesEffectivenessPath(bool lengthToBeFound, int fluidMode, bool wetFlag) {
     return !lengthToBeFound && fluidMode == kSensible && !wetFlag;
 }
 
-std::optional<MeanTemperature> directMeanTemperature(int arrangement, float T1, float T2,
-                                                     float T3, float T4) {
+std::optional<MeanTemperature> directMeanTemperature(int arrangement, float T1, float T2, float T3,
+                                                     float T4) {
     const EndDifferences d = endDifferences(arrangement, T1, T2, T3, T4);
     const std::optional<float> lm = logMeanDifference(d.dT1, d.dT2);
     if (!lm) return std::nullopt;

@@ -56,8 +56,8 @@ struct MeanTemperature {
 // Direct path: TM = ΔTlm·F with F = 1, from the current temperatures (the
 // caller fixes T4 = T3 or T2 = T1 on a saturated side, and puts the gas
 // inlet and outlet temperatures in place of T3, T4 for a wet gas).
-std::optional<MeanTemperature> directMeanTemperature(int arrangement, float T1, float T2,
-                                                     float T3, float T4);
+std::optional<MeanTemperature> directMeanTemperature(int arrangement, float T1, float T2, float T3,
+                                                     float T4);
 
 struct RatingInputs {
     float KI = 0.0f;             // kcal/m2h℃

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "console/text_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "console/text_console.h"
 
 namespace hx {
 
@@ -42,8 +42,7 @@ bool condensateExceedsFlow(float massFlowKgPerHour, float condensateKgPerHour) {
     return massFlowKgPerHour < condensateKgPerHour;
 }
 
-std::optional<WallLimit> wallLimit(int fluidMode, int phaseChange, float T1, float T3,
-                                   float Twav) {
+std::optional<WallLimit> wallLimit(int fluidMode, int phaseChange, float T1, float T3, float Twav) {
     if (fluidMode == kTubePhaseChange) {
         if (phaseChange == kCondensation && wallAbove(Twav, T3))
             return WallLimit::TubeCondensationShellFlowTooSmall;
@@ -63,11 +62,8 @@ std::array<std::string_view, 3> wallLimitMessage(WallLimit limit, int exchangerT
     std::string_view first = kTubeCondensationFirst;
     std::array<std::string_view, 2> rest = doubleTube ? kReduceLength : kReduceCountOrLength;
     switch (limit) {
-        case WallLimit::TubeCondensationShellFlowTooSmall:
-            break;
-        case WallLimit::ShellCondensationTubeFlowTooSmall:
-            first = kShellCondensationFirst;
-            break;
+        case WallLimit::TubeCondensationShellFlowTooSmall: break;
+        case WallLimit::ShellCondensationTubeFlowTooSmall: first = kShellCondensationFirst; break;
         case WallLimit::ShellEvaporationTubeFlowTooSmall:
             first = kShellEvaporationFirst;
             rest = doubleTube ? kIncreaseLength : kIncreaseCountOrLength;

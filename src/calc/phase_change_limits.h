@@ -34,8 +34,7 @@ enum class WallLimit {
 // equal to the saturation temperature passes; evaporation inside the tubes
 // is not checked. A wall temperature that is not finite (the film
 // conductances summed to zero) cannot pass and is reported as the limit.
-std::optional<WallLimit> wallLimit(int fluidMode, int phaseChange, float T1, float T3,
-                                   float Twav);
+std::optional<WallLimit> wallLimit(int fluidMode, int phaseChange, float T1, float T3, float Twav);
 
 // The three lines of the limit message for the exchanger type (1
 // shell-and-tube, 2 double tube).

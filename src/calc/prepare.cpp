@@ -15,22 +15,29 @@ namespace hx {
 
 namespace {
 
-constexpr std::string_view kBannerTitle = "      ++ SHELL AND TUBE HEAT EXCHANGER COMPUTER PROGRAM ++";
+constexpr std::string_view kBannerTitle =
+    "      ++ SHELL AND TUBE HEAT EXCHANGER COMPUTER PROGRAM ++";
 constexpr std::string_view kBannerRule1 = "         〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓";
 constexpr std::string_view kBannerRule2 = "　    　 〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓〓";
 constexpr std::string_view kEntryEnglish = "                       + MAIN DATA ENTRY +";
 constexpr std::string_view kEntryJapanese = "                      　+ 主要緒元入力 +    ";
 
-constexpr std::string_view kWetRule = "   =========================================================== ";
-constexpr std::string_view kWetNoteJapanese1 = "   !! 注) 本湿り計算は、以降入力する水分量の飽和温度を管側入";
+constexpr std::string_view kWetRule =
+    "   =========================================================== ";
+constexpr std::string_view kWetNoteJapanese1 =
+    "   !! 注) 本湿り計算は、以降入力する水分量の飽和温度を管側入";
 constexpr std::string_view kWetNoteJapanese2 = "          り側温度として計算します。";
-constexpr std::string_view kWetNoteEnglish = "   !! note) Tube side inlet temperature is depend by humidity ";
+constexpr std::string_view kWetNoteEnglish =
+    "   !! note) Tube side inlet temperature is depend by humidity ";
 
-constexpr std::string_view kTooDry = "  /// 高温側飽和水分量が低すぎます。顕熱計算で実行して下さい。///";
+constexpr std::string_view kTooDry =
+    "  /// 高温側飽和水分量が低すぎます。顕熱計算で実行して下さい。///";
 
 constexpr std::string_view kDryBlock = "                        Dry gas components";
-constexpr std::string_view kNitrogenBlock = "                    Wet gas components (H2O mixture with N2)  ";
-constexpr std::string_view kAverageBlock = "                     Wet gas components (Av.mixturte)  ";
+constexpr std::string_view kNitrogenBlock =
+    "                    Wet gas components (H2O mixture with N2)  ";
+constexpr std::string_view kAverageBlock =
+    "                     Wet gas components (Av.mixturte)  ";
 
 // Standard air, vol %.
 constexpr float kAirCO2 = 0.03f;
@@ -250,13 +257,15 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
 
     // 27. Shell inlet temperature.
     const bool si = isSI(dc.unitCode);
-    if (dc.shellMethod == kWaterCorrelation) checkWaterTemperature(dc.T1, dc.unitCode, "T1", console);
+    if (dc.shellMethod == kWaterCorrelation)
+        checkWaterTemperature(dc.T1, dc.unitCode, "T1", console);
     if (si) dc.T1 -= units::kKelvinOffset;
 
     // 28. Whether the length is given; tube inlet temperature (the wet gas
     // enters at its saturation temperature, found later).
     dc.lengthGiven = dc.fluidMode != kSensible || dc.solveFor == kLengthGiven;
-    if (dc.tubeMethod == kWaterCorrelation) checkWaterTemperature(dc.T3, dc.unitCode, "T3", console);
+    if (dc.tubeMethod == kWaterCorrelation)
+        checkWaterTemperature(dc.T3, dc.unitCode, "T3", console);
     if (si && !dc.wetGas) dc.T3 -= units::kKelvinOffset;
 
     // 29. The given length, or the given outlet temperature.

@@ -5,21 +5,13 @@
 
 namespace hx {
 
-float kilojouleToKcal(float kJ) {
-    return kJ / units::kKJPerKcal;
-}
+float kilojouleToKcal(float kJ) { return kJ / units::kKJPerKcal; }
 
-float condensateKilojouleToKcal(float kJ) {
-    return kJ / units::kKJPerKcalCondensate;
-}
+float condensateKilojouleToKcal(float kJ) { return kJ / units::kKJPerKcalCondensate; }
 
-float perSecondToPerHour(float m2PerSecond) {
-    return m2PerSecond * units::kSecondsPerHour;
-}
+float perSecondToPerHour(float m2PerSecond) { return m2PerSecond * units::kSecondsPerHour; }
 
-float wattToKcalPerHour(float wPerMK) {
-    return wPerMK / units::kWattPerKcalH;
-}
+float wattToKcalPerHour(float wPerMK) { return wPerMK / units::kWattPerKcalH; }
 
 PropertyGroup tubeGroup(int tubeMethod, int fluidMode) {
     if (tubeMethod == kGasByHand)
@@ -77,19 +69,14 @@ void convertGroup(DesignCase& dc, PropertyGroup group) {
             convertCondensate(dc.Ctlv, dc.Vtl, dc.Ktl);
             break;
         case PropertyGroup::TubeGas:
-        case PropertyGroup::TubeLiquid:
-            convertFluid(dc.Ct, dc.Vt, dc.Kt);
-            break;
+        case PropertyGroup::TubeLiquid: convertFluid(dc.Ct, dc.Vt, dc.Kt); break;
         case PropertyGroup::ShellVapourAndCondensate:
             dc.Lsv = kilojouleToKcal(dc.Lsv);
             convertFluid(dc.Cs, dc.Vs, dc.KS);
             convertCondensate(dc.Cslv, dc.Vsl, dc.Ksl);
             break;
-        case PropertyGroup::ShellFluid:
-            convertFluid(dc.Cs, dc.Vs, dc.KS);
-            break;
-        case PropertyGroup::None:
-            break;
+        case PropertyGroup::ShellFluid: convertFluid(dc.Cs, dc.Vs, dc.KS); break;
+        case PropertyGroup::None: break;
     }
 }
 

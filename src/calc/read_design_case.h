@@ -7,9 +7,9 @@
 
 #include <span>
 
-#include "model/form_store.h"
 #include "calc/design_case.h"
 #include "calc/run_inputs.h"
+#include "model/form_store.h"
 
 namespace hx {
 

@@ -37,7 +37,7 @@ struct TubeGasHumidity {
 };
 
 struct RunInputs {
-    DesignCase dc;                            // working units, flags derived
+    DesignCase dc;  // working units, flags derived
     DerivedGeometry geometry;
     std::optional<TubeGasHumidity> humidity;  // a gas tube side only
 };

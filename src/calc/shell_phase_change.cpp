@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/option_codes.h"
 #include "calc/step_check.h"
+#include "core/option_codes.h"
 #include "core/units.h"
 
 namespace hx {
@@ -47,9 +47,7 @@ ShellCondensationResult shellCondensation(const ShellCondensationInput& in) {
     return r;
 }
 
-float subcoolingFactor(float T1, float Tl) {
-    return std::exp(-0.027f * (T1 - Tl));
-}
+float subcoolingFactor(float T1, float Tl) { return std::exp(-0.027f * (T1 - Tl)); }
 
 float shellInletLiquidCelsius(float entered, int unitCode) {
     return isSI(unitCode) ? entered - units::kKelvinOffset : entered;

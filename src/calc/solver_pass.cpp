@@ -4,15 +4,15 @@
 // kcal/h, kcal/m2h℃, m2/h, kg/cm2).
 #include <cmath>
 
-#include "core/option_codes.h"
+#include "calc/progress_screen.h"
 #include "calc/shell_coefficient.h"
 #include "calc/shell_phase_change.h"
 #include "calc/shell_pressure_drop.h"
-#include "calc/progress_screen.h"
 #include "calc/solver_state.h"
 #include "calc/tube_phase_change.h"
 #include "calc/tube_pressure_drop.h"
 #include "calc/tube_side.h"
+#include "core/option_codes.h"
 #include "core/units.h"
 
 namespace hx {
@@ -108,7 +108,8 @@ BellInput bellInput(const SolverState& s) {
     in.FT = dc.FT;
     in.FH = dc.FH;
     in.FN = dc.FN;
-    if (dc.cutLineTubesCode == kCutLineTubes) in.enteredWindow = WindowTubes{dc.windowTubes, dc.windowRows};
+    if (dc.cutLineTubesCode == kCutLineTubes)
+        in.enteredWindow = WindowTubes{dc.windowTubes, dc.windowRows};
     in.shellFlow = dc.Ws * kKgPerTon;
     in.Res = s.bundle.Res;
     in.Cs = r.Cs;
@@ -280,7 +281,8 @@ void evaluateProperties(SolverState& s) {
     it.At = r.At;
     ShellLiquidProperties(it, s.settings, s.props, s.console);
     // With water on the tube side the shell evaluation went on with it.
-    if (dc.tubeMethod != kWaterCorrelation) TubeLiquidProperties(it, s.settings, s.props, s.console);
+    if (dc.tubeMethod != kWaterCorrelation)
+        TubeLiquidProperties(it, s.settings, s.props, s.console);
     copyProperties(s);
     s.tubeMeanAtProperties = r.tubeFluidMean;
     s.shellMeanAtProperties = r.shellFluidMean;
@@ -338,7 +340,8 @@ void tubeFilmAndOverall(SolverState& s) {
     if (!film.Xt) haltOnNonFinite(s.console, dc.unitCode);
     float Xt = *film.Xt;
     if (dc.fluidMode != kTubePhaseChange) {
-        const WetFilm wet = wetGasFilm(dc.wetGas, Xt, r.heatTransferIncreaseRatio, dc.filmThickness);
+        const WetFilm wet =
+            wetGasFilm(dc.wetGas, Xt, r.heatTransferIncreaseRatio, dc.filmThickness);
         if (!wet.Xt) haltOnNonFinite(s.console, dc.unitCode);
         Xt = *wet.Xt;
         r.heatTransferIncreaseRatio = wet.ratio;

@@ -15,7 +15,7 @@
 namespace hx {
 
 class SolverProgress {
-public:
+  public:
     virtual ~SolverProgress() = default;
 
     // Where the solver's warnings, questions and halts are shown.
@@ -38,7 +38,7 @@ public:
 
 // The progress screen in the text window, with the limit dialogs.
 class ConsoleProgress final : public SolverProgress {
-public:
+  public:
     explicit ConsoleProgress(TextConsole& console) : console_(console) {}
 
     TextConsole& console() override { return console_; }
@@ -48,9 +48,11 @@ public:
     }
     void shellOutletCheck(float T2X, float T2) override { showShellOutletCheck(console_, T2X, T2); }
     void newScreen() override { console_.clear(); }
-    void atLimit(LimitLoop loop, int unitCode) override { askAtIterationLimit(console_, unitCode, loop); }
+    void atLimit(LimitLoop loop, int unitCode) override {
+        askAtIterationLimit(console_, unitCode, loop);
+    }
 
-private:
+  private:
     TextConsole& console_;
     ProgressScreen screen_;
 };
@@ -65,7 +67,7 @@ struct LimitPolicy {
 // console that keeps no transcript, and every question there is answered
 // with an empty line.
 class NullProgress final : public SolverProgress {
-public:
+  public:
     explicit NullProgress(LimitPolicy policy = {}) : policy_(policy) {}
 
     TextConsole& console() override { return console_; }
@@ -78,7 +80,7 @@ public:
     // How many times a limit was met and the tolerance loosened.
     int loosened() const { return loosened_; }
 
-private:
+  private:
     LimitPolicy policy_;
     int loosened_ = 0;
     NullConsole console_;

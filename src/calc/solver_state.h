@@ -41,12 +41,12 @@ struct SolverState {
     Solution r;  // the iterate; the converged solution once the loops end
 
     // The iteration's own quantities, with their first values.
-    float K1 = 0.01f;                  // efficiency of the current pass
-    float efficiencyEstimate = 1e-05f; // the running efficiency estimate
-    float hix = 400.0f;                // tube-side coefficient of the previous pass, kcal/m2h℃
-    float tubeGasOutlet = 0.1f;            // tube gas outlet temperature, ℃
+    float K1 = 0.01f;                   // efficiency of the current pass
+    float efficiencyEstimate = 1e-05f;  // the running efficiency estimate
+    float hix = 400.0f;                 // tube-side coefficient of the previous pass, kcal/m2h℃
+    float tubeGasOutlet = 0.1f;         // tube gas outlet temperature, ℃
     float tubeGasOutletRemembered = 0.1f;  // its value of the previous outer pass, ℃
-    float wallViscosityBulk = 0.003f;  // viscosities of the shell wall-viscosity ratio, m2/h
+    float wallViscosityBulk = 0.003f;      // viscosities of the shell wall-viscosity ratio, m2/h
     float wallViscosityWall = 0.003f;
     float tapeTemperatureBulk = 373.0f;  // temperatures of the twisted-tape ratio, K
     float tapeTemperatureWall = 373.0f;

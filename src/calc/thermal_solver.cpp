@@ -5,10 +5,10 @@
 
 #include "calc/heat_balance.h"
 #include "calc/mean_temperature.h"
-#include "core/option_codes.h"
-#include "core/run_ended.h"
 #include "calc/solver_state.h"
 #include "calc/tube_side.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
 #include "core/units.h"
 
 namespace hx {
@@ -16,8 +16,8 @@ namespace hx {
 namespace {
 
 // Tolerances of the loops.
-constexpr float kEfficiencyTolerance = 0.0001f;  // |K1 − K1'| at m = 1
-constexpr float kCrossedTolerance = 0.1f;        // the same once the streams cross
+constexpr float kEfficiencyTolerance = 0.0001f;       // |K1 − K1'| at m = 1
+constexpr float kCrossedTolerance = 0.1f;             // the same once the streams cross
 constexpr float kMeanTemperatureTolerance = 0.0001f;  // ℃
 constexpr float kBalanceTolerance = 0.01f;            // ℃, outlet guess against its balance
 constexpr float kShellOutletTolerance = 0.001f;       // ℃, T2X against T2
@@ -99,7 +99,7 @@ ProgressValues progressValues(const SolverState& s) {
 }
 
 class ThermalSolver {
-public:
+  public:
     ThermalSolver(const RunInputs& in, SolverProgress& progress) : s_(in, progress) {}
 
     Solution run() {
@@ -115,7 +115,7 @@ public:
         return s_.r;
     }
 
-private:
+  private:
     SolverState s_;
 
     const DesignCase& dc() const { return s_.dc; }
@@ -125,7 +125,8 @@ private:
         const DesignCase& d = dc();
         Solution& res = r();
         if (d.wetGas || d.tubeMethod == kGasCorrelation) {
-            endRun(s_.console, isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
+            endRun(s_.console,
+                   isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
         }
         LiquidPropertySettings& st = s_.settings;
         st.unitCode = d.unitCode;
@@ -214,7 +215,8 @@ private:
             res.T2 = b.T2;
             res.Qx = b.Qx;
         } else {
-            const ShellOutletBalance b = balanceOfShellOutlet(rates, res.T1, res.T2, res.T3, res.Ct, res.Dt);
+            const ShellOutletBalance b =
+                balanceOfShellOutlet(rates, res.T1, res.T2, res.T3, res.Ct, res.Dt);
             res.Q = b.Q;
             res.T4 = b.T4;
         }
@@ -257,7 +259,8 @@ private:
     bool efficiencySettled() {
         Solution& res = r();
         const float K1a = finiteOrHalt(s_, efficiencyTheAreaReaches());
-        s_.toleranceMultiplier = std::max(s_.toleranceMultiplier, toleranceMultiplier(s_.calcLimit1));
+        s_.toleranceMultiplier =
+            std::max(s_.toleranceMultiplier, toleranceMultiplier(s_.calcLimit1));
         const float m = s_.toleranceMultiplier;
         const float difference = std::fabs(s_.K1 - K1a);
         if (difference < kEfficiencyTolerance * m) return true;
@@ -296,7 +299,8 @@ private:
         // Counter-current streams of equal rates have no effectiveness
         // formula (R = 1); their rating takes the mean of the current outlets.
         const bool equalRatesCounterFlow = d.flowArrangement != kParallelFlow && rates.R >= 1.0f;
-        if (usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas) && !equalRatesCounterFlow) {
+        if (usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas) &&
+            !equalRatesCounterFlow) {
             RatingInputs in;
             in.KI = res.KI;
             in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
@@ -438,10 +442,12 @@ private:
 
     void finish() {
         Solution& res = r();
-        const std::optional<ThermalEfficiencies> e = thermalEfficiencies(res.T1, res.T2, res.T3, res.T4);
+        const std::optional<ThermalEfficiencies> e =
+            thermalEfficiencies(res.T1, res.T2, res.T3, res.T4);
         res.Et = e ? e->Et : 0.0f;
         res.Es = e ? e->Es : 0.0f;
-        for (float v : {res.Q, res.KI, res.KO, res.TM, res.T2, res.T4, res.Xt, res.Xs, res.TL, res.At}) {
+        for (float v :
+             {res.Q, res.KI, res.KO, res.TM, res.T2, res.T4, res.Xt, res.Xs, res.TL, res.At}) {
             finiteOrHalt(s_, v);
         }
     }

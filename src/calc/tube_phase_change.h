@@ -49,8 +49,8 @@ float tubeNucleateBoiling(const TubeTwoPhaseProperties& p, float Kt, float Ps, f
 float tubeConvectiveBoiling(const TubeTwoPhaseProperties& p, float Kt, float DI, float Ret);
 
 struct TubeCondensation {
-    TubeFilm film;          // Xt, mean vapour Ret, mean velocity
-    float duty = 0.0f;      // condensing duty Ltv·Wcon, kcal/h (check table)
+    TubeFilm film;      // Xt, mean vapour Ret, mean velocity
+    float duty = 0.0f;  // condensing duty Ltv·Wcon, kcal/h (check table)
 };
 
 // Condensation inside the tubes: coefficient, vapour Reynolds number and

@@ -6,8 +6,8 @@ namespace hx {
 
 namespace {
 
-constexpr float kGravity = 9.8f;          // m/s²
-constexpr float kKgM2ToKgCm2 = 0.0001f;   // kg/m2 to kg/cm2
+constexpr float kGravity = 9.8f;         // m/s²
+constexpr float kKgM2ToKgCm2 = 0.0001f;  // kg/m2 to kg/cm2
 
 std::optional<float> finite(float value) {
     if (!std::isfinite(value)) return std::nullopt;
@@ -42,8 +42,8 @@ std::optional<float> plainTubePressureDrop(const PlainTubeDropInputs& in) {
 
 std::optional<float> tapePressureDrop(const TapeDropInputs& in) {
     if (!(in.Ret > 0.0f)) return std::nullopt;
-    const float f = tapeFriction(in.Ret, in.s, in.temperatureRatio,
-                                 tapeTransitionReynolds(in.coefficients));
+    const float f =
+        tapeFriction(in.Ret, in.s, in.temperatureRatio, tapeTransitionReynolds(in.coefficients));
     return finite(tubeFrictionDrop(in.PN, f, in.TL, in.De, in.Dt, in.Ut));
 }
 

@@ -27,11 +27,11 @@ float tapeTransitionReynolds(const TapeCoefficients& c);
 float tapeFriction(float Ret, float s, float temperatureRatio, float transitionReynolds);
 
 struct PlainTubeDropInputs {
-    float PN = 0.0f;       // passes
-    float TL = 0.0f;       // tube length, m
-    float DI = 0.0f;       // inside diameter, m
-    float Dt = 0.0f;       // density, kg/m3
-    float Ut = 0.0f;       // velocity, m/s
+    float PN = 0.0f;  // passes
+    float TL = 0.0f;  // tube length, m
+    float DI = 0.0f;  // inside diameter, m
+    float Dt = 0.0f;  // density, kg/m3
+    float Ut = 0.0f;  // velocity, m/s
     float Ret = 0.0f;
 };
 // DPt of plain tubes (kg/cm2); absent when not finite (Ret ≤ 0).
@@ -40,7 +40,7 @@ std::optional<float> plainTubePressureDrop(const PlainTubeDropInputs& in);
 struct TapeDropInputs {
     float PN = 0.0f;
     float TL = 0.0f;
-    float De = 0.0f;                // hydraulic diameter with the tape, m
+    float De = 0.0f;  // hydraulic diameter with the tape, m
     float Dt = 0.0f;
     float Ut = 0.0f;
     float Ret = 0.0f;

@@ -14,9 +14,9 @@ std::optional<float> finite(float value) {
     return value;
 }
 
-constexpr float kLaminarLimit = 2000.0f;     // Ret below it: laminar
-constexpr float kLowPrandtlLimit = 0.5f;     // Prt below it: liquid-metal formula
-constexpr float kHighPrandtlLimit = 200.0f;  // Prt above it: viscous-liquid formula
+constexpr float kLaminarLimit = 2000.0f;         // Ret below it: laminar
+constexpr float kLowPrandtlLimit = 0.5f;         // Prt below it: liquid-metal formula
+constexpr float kHighPrandtlLimit = 200.0f;      // Prt above it: viscous-liquid formula
 constexpr float kWaterFilmConductivity = 0.55f;  // kcal/mh℃
 constexpr float kThinnestFilm = 1e-09f;          // m
 

@@ -44,8 +44,8 @@ TapeFilm tapeFilm(const TapeFlow& f) {
     film.Ut = tubeVelocity(f.PN, f.Vr, f.DI, f.NT);
     film.s = tapeSwirlFraction(f.DI, f.pitch);
     film.coefficients = tapeCoefficients(tapeTwistParameter(film.s, f.DI));
-    const float Xt = (f.Kt / film.De) * tapeNusselt(film.Ret, f.Prt, f.temperatureRatio,
-                                                     film.coefficients);
+    const float Xt =
+        (f.Kt / film.De) * tapeNusselt(film.Ret, f.Prt, f.temperatureRatio, film.coefficients);
     if (std::isfinite(Xt)) film.Xt = Xt;
     return film;
 }

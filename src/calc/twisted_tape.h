@@ -58,9 +58,9 @@ struct TapeFlow {
 struct TapeFilm {
     std::optional<float> Xt;  // (Kt/De)·Nu, kcal/m2h℃; the tube correction factor is not applied
     float Ret = 0.0f;
-    float Ut = 0.0f;          // plain-tube velocity of the flow basis Vr, m/s
-    float De = 0.0f;          // hydraulic diameter, m
-    float s = 0.0f;           // swirl fraction
+    float Ut = 0.0f;  // plain-tube velocity of the flow basis Vr, m/s
+    float De = 0.0f;  // hydraulic diameter, m
+    float s = 0.0f;   // swirl fraction
     TapeCoefficients coefficients;
 };
 TapeFilm tapeFilm(const TapeFlow& flow);

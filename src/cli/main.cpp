@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "program/demo.h"
-#include "program/replay.h"
-#include "model/session.h"
-#include "program/startup.h"
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
+#include "model/session.h"
+#include "program/demo.h"
+#include "program/replay.h"
+#include "program/startup.h"
 #if HX_WITH_GUI
 #include "gui/gui_app.h"
 #endif

@@ -19,23 +19,23 @@ inline bool isJapanese(int unitCode) {
 enum ExchangerType : int { kShellAndTube = 1, kDoubleTube = 2 };
 
 enum FluidMode : int {
-    kSensible = 1,             // sensible heat on both sides
-    kTubeWetGas = 2,           // tube side wet gas (dehumidification)
-    kTubePhaseChange = 3,      // condensation or evaporation inside the tubes
-    kShellPhaseChange = 4,     // condensation or evaporation on the shell side
+    kSensible = 1,          // sensible heat on both sides
+    kTubeWetGas = 2,        // tube side wet gas (dehumidification)
+    kTubePhaseChange = 3,   // condensation or evaporation inside the tubes
+    kShellPhaseChange = 4,  // condensation or evaporation on the shell side
 };
 
 enum PropertyMethod : int {
     kLiquidByHand = 1,
     kGasByHand = 2,
     kWaterCorrelation = 3,
-    kGasCorrelation = 4,       // tube side only: gas mixture at 1 atm
+    kGasCorrelation = 4,  // tube side only: gas mixture at 1 atm
 };
 
 enum SolveFor : int {
-    kLengthGiven = 1,          // rating: outlet temperatures found
-    kShellOutletGiven = 2,     // design: T2 given, TL found
-    kTubeOutletGiven = 3,      // design: T4 given, TL found
+    kLengthGiven = 1,       // rating: outlet temperatures found
+    kShellOutletGiven = 2,  // design: T2 given, TL found
+    kTubeOutletGiven = 3,   // design: T4 given, TL found
 };
 
 enum FlowArrangement : int { kCounterCrossFlow = 1, kParallelFlow = 2 };

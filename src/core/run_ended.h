@@ -26,7 +26,8 @@ struct RunEnded : std::exception {
 
 // Prints the lines, halts, and throws RunEnded with them.
 [[noreturn]] void endRun(TextConsole& console, std::span<const std::string_view> lines);
-[[noreturn]] inline void endRun(TextConsole& console, std::initializer_list<std::string_view> lines) {
+[[noreturn]] inline void endRun(TextConsole& console,
+                                std::initializer_list<std::string_view> lines) {
     endRun(console, std::span<const std::string_view>(lines.begin(), lines.size()));
 }
 [[noreturn]] inline void endRun(TextConsole& console, std::string_view line) {

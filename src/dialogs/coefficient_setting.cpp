@@ -60,15 +60,9 @@ void RADIO10_ON(Session& session) {
     openManualFields(f, code(f, kForm, "EDIT118"));
 }
 
-void RADIO11_ON(Session& session) {
-    chooseSide(session, kManualTube);
-}
-void RADIO12_ON(Session& session) {
-    chooseSide(session, kManualShell);
-}
-void RADIO13_ON(Session& session) {
-    chooseSide(session, kManualBoth);
-}
+void RADIO11_ON(Session& session) { chooseSide(session, kManualTube); }
+void RADIO12_ON(Session& session) { chooseSide(session, kManualShell); }
+void RADIO13_ON(Session& session) { chooseSide(session, kManualBoth); }
 
 std::string_view coefficientCheckMessage(int setting, int side, float tubeCoefficient,
                                          float shellCoefficient) {

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "model/geometry_column.h"
 #include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"
+#include "model/geometry_column.h"
 
 namespace hx {
 
@@ -110,19 +110,11 @@ void BUTTON7_ON(Session& session, LowFinMemory& memory) {
     }
 }
 
-void BUTTON30_ON(Session& session) {
-    writeTape(session.forms, kTapeUsed);
-}
-void BUTTON31_ON(Session& session) {
-    writeTape(session.forms, kTapeNotUsed);
-}
+void BUTTON30_ON(Session& session) { writeTape(session.forms, kTapeUsed); }
+void BUTTON31_ON(Session& session) { writeTape(session.forms, kTapeNotUsed); }
 
-void BUTTON26_ON(Session& session) {
-    session.forms.setText(kMain, "EDIT53", "    1");
-}
-void BUTTON27_ON(Session& session) {
-    session.forms.setText(kMain, "EDIT53", "    2");
-}
+void BUTTON26_ON(Session& session) { session.forms.setText(kMain, "EDIT53", "    1"); }
+void BUTTON27_ON(Session& session) { session.forms.setText(kMain, "EDIT53", "    2"); }
 
 // TEXT225 is a blank cover as large as the weight panel, laid over it while
 // the weight estimate is off.

@@ -110,9 +110,7 @@ PanelState readState(const FormStore& f) {
     return s;
 }
 
-bool phaseChangeMode(int mode) {
-    return mode == kTubePhaseChange || mode == kShellPhaseChange;
-}
+bool phaseChangeMode(int mode) { return mode == kTubePhaseChange || mode == kShellPhaseChange; }
 
 // Inlet temperatures in ℃ for the engineering codes, in K (℃ + 273) for SI.
 const char* temperatureText(int unitCode, const char* celsius, const char* kelvin) {
@@ -310,20 +308,11 @@ void chooseFluidMode(Session& session, int mode) {
     f.setEnabled(kMain, "BUTTON25", mode != kTubeWetGas);
 
     switch (mode) {
-        case kSensible:
-            presetSensible(f, s);
-            break;
-        case kTubeWetGas:
-            presetWetGas(f, s);
-            break;
-        case kTubePhaseChange:
-            presetTubePhaseChange(f, s);
-            break;
-        case kShellPhaseChange:
-            presetShellPhaseChange(f, s);
-            break;
-        default:
-            break;
+        case kSensible: presetSensible(f, s); break;
+        case kTubeWetGas: presetWetGas(f, s); break;
+        case kTubePhaseChange: presetTubePhaseChange(f, s); break;
+        case kShellPhaseChange: presetShellPhaseChange(f, s); break;
+        default: break;
     }
 }
 
@@ -363,41 +352,31 @@ void prepareTubeGasMixture(FormStore& f, const PanelState& s) {
 // What the tube column shows for a method button in a fluid mode.
 PanelContent tubeContent(int button, int mode) {
     switch (button) {
-        case 12:
-            return PanelContent::Liquid;
+        case 12: return PanelContent::Liquid;
         case 16:
             if (mode == kTubePhaseChange) return PanelContent::SaturatedVapour;
             if (mode == kShellPhaseChange) return PanelContent::VapourRowsOnly;
             return PanelContent::Gas;
-        default:
-            return PanelContent::Correlation;
+        default: return PanelContent::Correlation;
     }
 }
 
 PanelHeading tubeHeading(int button, int mode) {
     switch (button) {
-        case 12:
-            return PanelHeading::Liquid;
-        case 14:
-            return PanelHeading::Water;
-        case 16:
-            return mode == kTubePhaseChange ? PanelHeading::Vapour : PanelHeading::Gas;
-        default:
-            return PanelHeading::Gas;
+        case 12: return PanelHeading::Liquid;
+        case 14: return PanelHeading::Water;
+        case 16: return mode == kTubePhaseChange ? PanelHeading::Vapour : PanelHeading::Gas;
+        default: return PanelHeading::Gas;
     }
 }
 
 const char* tubeCode(int button, int mode) {
     switch (button) {
-        case 12:
-            return "1";
+        case 12: return "1";
         // In the wet-gas mode a gas by hand is the wet gas at its pressure.
-        case 16:
-            return mode == kTubeWetGas ? "4" : "2";
-        case 14:
-            return "3";
-        default:
-            return "4";
+        case 16: return mode == kTubeWetGas ? "4" : "2";
+        case 14: return "3";
+        default: return "4";
     }
 }
 
@@ -464,8 +443,7 @@ bool tubeMethodOffered(int tubeButton, int fluidMode, int wetGasBasis) {
             if (wetGasBasis == 2) return tubeButton == 15;
             return tubeButton == 16 || tubeButton == 15;
         // Only the saturated vapour can be entered by hand.
-        case kTubePhaseChange:
-            return tubeButton == 16;
+        case kTubePhaseChange: return tubeButton == 16;
         default:
             return tubeButton == 12 || tubeButton == 16 || tubeButton == 14 || tubeButton == 15;
     }
@@ -516,18 +494,10 @@ void BUTTON24_ON(Session& session) {
     f.setEnabled(kData, "EDIT81", true);
 }
 
-void BUTTON4_ON(Session& session) {
-    chooseFluidMode(session, kSensible);
-}
-void BUTTON2_ON(Session& session) {
-    chooseFluidMode(session, kTubeWetGas);
-}
-void BUTTON22_ON(Session& session) {
-    chooseFluidMode(session, kTubePhaseChange);
-}
-void BUTTON28_ON(Session& session) {
-    chooseFluidMode(session, kShellPhaseChange);
-}
+void BUTTON4_ON(Session& session) { chooseFluidMode(session, kSensible); }
+void BUTTON2_ON(Session& session) { chooseFluidMode(session, kTubeWetGas); }
+void BUTTON22_ON(Session& session) { chooseFluidMode(session, kTubePhaseChange); }
+void BUTTON28_ON(Session& session) { chooseFluidMode(session, kShellPhaseChange); }
 
 void BUTTON25_ON(Session& session) {
     FormStore& f = session.forms;
@@ -541,18 +511,10 @@ void BUTTON25_ON(Session& session) {
     f.setText(kMain, "EDIT40", "0");
 }
 
-void BUTTON12_ON(Session& session) {
-    chooseTubeMethod(session, kTubeButtons[0]);
-}
-void BUTTON16_ON(Session& session) {
-    chooseTubeMethod(session, kTubeButtons[1]);
-}
-void BUTTON14_ON(Session& session) {
-    chooseTubeMethod(session, kTubeButtons[2]);
-}
-void BUTTON15_ON(Session& session) {
-    chooseTubeMethod(session, kTubeButtons[3]);
-}
+void BUTTON12_ON(Session& session) { chooseTubeMethod(session, kTubeButtons[0]); }
+void BUTTON16_ON(Session& session) { chooseTubeMethod(session, kTubeButtons[1]); }
+void BUTTON14_ON(Session& session) { chooseTubeMethod(session, kTubeButtons[2]); }
+void BUTTON15_ON(Session& session) { chooseTubeMethod(session, kTubeButtons[3]); }
 
 void BUTTON29_ON(Session& session) {
     FormStore& f = session.forms;
@@ -566,15 +528,9 @@ void BUTTON29_ON(Session& session) {
     f.setText(kMain, "EDIT41", "0");
 }
 
-void BUTTON17_ON(Session& session) {
-    chooseShellMethod(session, kShellButtons[0]);
-}
-void BUTTON18_ON(Session& session) {
-    chooseShellMethod(session, kShellButtons[1]);
-}
-void BUTTON19_ON(Session& session) {
-    chooseShellMethod(session, kShellButtons[2]);
-}
+void BUTTON17_ON(Session& session) { chooseShellMethod(session, kShellButtons[0]); }
+void BUTTON18_ON(Session& session) { chooseShellMethod(session, kShellButtons[1]); }
+void BUTTON19_ON(Session& session) { chooseShellMethod(session, kShellButtons[2]); }
 
 void registerFluidModeHandlers(DispatchTable& table) {
     table.add(kMain, "BUTTON24", BUTTON24_ON);

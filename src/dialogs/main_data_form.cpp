@@ -179,8 +179,7 @@ void enableByMode(FormStore& f, const MainInputCodes& c) {
         case kSensible:
             enable(f, kData, {"RADIO1", "RADIO2", "RADIO3", "RADIO6", "EDIT84", "EDIT85"}, true);
             break;
-        default:
-            break;
+        default: break;
     }
     // Without a gas mixture on the tube side the composition does not apply.
     if (c.tubeMethod == kLiquidByHand || c.tubeMethod == kGasByHand ||
@@ -264,8 +263,7 @@ void layoutTemperatureBlock(FormStore& f, const MainInputCodes& c) {
                 put(f, kData, "TEXT179", kArrow, true);
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -305,9 +303,7 @@ void layoutWaterUnit(FormStore& f, int waterUnit) {
     }
 }
 
-bool byHand(int method) {
-    return method == kLiquidByHand || method == kGasByHand;
-}
+bool byHand(int method) { return method == kLiquidByHand || method == kGasByHand; }
 
 }  // namespace
 
@@ -363,15 +359,9 @@ void chooseSolveFor(Session& session, int solveFor) {
 
 }  // namespace
 
-void RADIO1_ON(Session& session) {
-    chooseSolveFor(session, kLengthGiven);
-}
-void RADIO2_ON(Session& session) {
-    chooseSolveFor(session, kShellOutletGiven);
-}
-void RADIO3_ON(Session& session) {
-    chooseSolveFor(session, kTubeOutletGiven);
-}
+void RADIO1_ON(Session& session) { chooseSolveFor(session, kLengthGiven); }
+void RADIO2_ON(Session& session) { chooseSolveFor(session, kShellOutletGiven); }
+void RADIO3_ON(Session& session) { chooseSolveFor(session, kTubeOutletGiven); }
 
 void BUTTON39_ON(Session& session) {
     FormStore& f = session.forms;
@@ -432,8 +422,7 @@ MainDataVerdict checkMainData(const MainDataEntries& e) {
             if (bad) return {MainDataStage::Duty, kTemperatureMessage};
             break;
         }
-        default:
-            break;
+        default: break;
     }
     return {};
 }

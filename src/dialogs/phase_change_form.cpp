@@ -149,12 +149,8 @@ void layoutPhaseChange(FormStore& f, int fluidMode, int phaseChange, int unitCod
     put(f, kData, "EDIT83", "1000", true);
 }
 
-void RADIO14_ON(Session& session) {
-    choosePhase(session, kCondensation);
-}
-void RADIO15_ON(Session& session) {
-    choosePhase(session, kEvaporation);
-}
+void RADIO14_ON(Session& session) { choosePhase(session, kCondensation); }
+void RADIO15_ON(Session& session) { choosePhase(session, kEvaporation); }
 
 void BUTTON47_ON(Session& session) {
     FormStore& f = session.forms;

@@ -95,22 +95,17 @@ const char* labelFor(const LabelTexts& t, int unitCode) {
     return t.code1;
 }
 
-bool isTwoPhaseRow(int row) {
-    return row == kLatentRow || row >= kCondensateDensityRow;
-}
+bool isTwoPhaseRow(int row) { return row == kLatentRow || row >= kCondensateDensityRow; }
 
 const DefaultSet* defaultsOf(PanelSide side, PanelContent content) {
     switch (content) {
-        case PanelContent::Liquid:
-            return &kLiquid;
-        case PanelContent::Gas:
-            return &kGas;
+        case PanelContent::Liquid: return &kLiquid;
+        case PanelContent::Gas: return &kGas;
         case PanelContent::SaturatedVapour:
         case PanelContent::VapourRowsOnly:
             return side == PanelSide::Tube ? &kTubeVapour : &kShellVapour;
         case PanelContent::Correlation:
-        case PanelContent::NotApplicable:
-            return nullptr;
+        case PanelContent::NotApplicable: return nullptr;
     }
     return nullptr;
 }
@@ -152,15 +147,9 @@ void headPropertyColumn(FormStore& forms, PanelSide side, PanelHeading heading, 
         text = tube ? "Tube side physical prop." : "Shell side physical prop.";
     } else {
         switch (heading) {
-            case PanelHeading::Liquid:
-                text = tube ? "管内側液物性値" : "シェル側液物性値";
-                break;
-            case PanelHeading::Gas:
-                text = tube ? "管内側気体物性値" : "シェル側気体物性値";
-                break;
-            case PanelHeading::Water:
-                text = tube ? "管内側水物性値" : "シェル側水物性値";
-                break;
+            case PanelHeading::Liquid: text = tube ? "管内側液物性値" : "シェル側液物性値"; break;
+            case PanelHeading::Gas: text = tube ? "管内側気体物性値" : "シェル側気体物性値"; break;
+            case PanelHeading::Water: text = tube ? "管内側水物性値" : "シェル側水物性値"; break;
             case PanelHeading::Vapour:
                 text = tube ? "管内側蒸気物性値" : "シェル側蒸気物性値";
                 break;

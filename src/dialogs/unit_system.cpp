@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "model/inventory.h"
-#include "model/geometry_column.h"
 #include "core/option_codes.h"
+#include "model/geometry_column.h"
+#include "model/inventory.h"
 
 namespace hx {
 
@@ -161,15 +161,9 @@ void chooseUnitSystem(Session& session, int unitCode) {
     printGuidance(session.console, unitCode);
 }
 
-void BUTTON32_ON(Session& session) {
-    chooseUnitSystem(session, kEnglishSI);
-}
-void BUTTON33_ON(Session& session) {
-    chooseUnitSystem(session, kJapaneseEngineering);
-}
-void BUTTON34_ON(Session& session) {
-    chooseUnitSystem(session, kJapaneseSI);
-}
+void BUTTON32_ON(Session& session) { chooseUnitSystem(session, kEnglishSI); }
+void BUTTON33_ON(Session& session) { chooseUnitSystem(session, kJapaneseEngineering); }
+void BUTTON34_ON(Session& session) { chooseUnitSystem(session, kJapaneseSI); }
 
 void BUTTON43_ON(Session& session) {
     session.forms.hideForm("FORM6");

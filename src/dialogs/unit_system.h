@@ -7,8 +7,8 @@
 #include <span>
 #include <string_view>
 
-#include "model/session.h"
 #include "console/text_console.h"
+#include "model/session.h"
 
 namespace hx {
 

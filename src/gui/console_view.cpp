@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
-
 #include <algorithm>
 
 #include "console/display_width.h"
@@ -36,7 +35,8 @@ bool keyText(const QKeyEvent& event, std::string& key) {
 
 }  // namespace
 
-ConsoleView::ConsoleView(QWidget* parent) : QWidget(parent), scroll_(new QScrollBar(Qt::Vertical, this)) {
+ConsoleView::ConsoleView(QWidget* parent)
+    : QWidget(parent), scroll_(new QScrollBar(Qt::Vertical, this)) {
     font_ = QFont(QStringLiteral("IPAGothic"));
     font_.setPixelSize(15);
     font_.setStyleHint(QFont::Monospace);
@@ -59,7 +59,8 @@ ConsoleView::ConsoleView(QWidget* parent) : QWidget(parent), scroll_(new QScroll
 }
 
 QSize ConsoleView::sizeHint() const {
-    return {TextConsole::kWidth * cellW_ + 2 * kMargin + kScrollWidth, kVisibleRows * cellH_ + 2 * kMargin};
+    return {TextConsole::kWidth * cellW_ + 2 * kMargin + kScrollWidth,
+            kVisibleRows * cellH_ + 2 * kMargin};
 }
 
 void ConsoleView::setSource(const TextConsole* source) {
@@ -170,9 +171,12 @@ void ConsoleView::finishWait(std::string answer) {
 
 void ConsoleView::keyPressEvent(QKeyEvent* event) {
     if (wait_ == Wait::None) {
-        if (event->key() == Qt::Key_PageUp) scroll_->setValue(scroll_->value() - kVisibleRows);
-        else if (event->key() == Qt::Key_PageDown) scroll_->setValue(scroll_->value() + kVisibleRows);
-        else QWidget::keyPressEvent(event);
+        if (event->key() == Qt::Key_PageUp)
+            scroll_->setValue(scroll_->value() - kVisibleRows);
+        else if (event->key() == Qt::Key_PageDown)
+            scroll_->setValue(scroll_->value() + kVisibleRows);
+        else
+            QWidget::keyPressEvent(event);
         return;
     }
     std::string key;
@@ -187,7 +191,8 @@ void ConsoleView::keyPressEvent(QKeyEvent* event) {
         if (!chars.empty()) typed_.resize(typed_.size() - chars.back().size());
         update();
     } else if (keyText(*event, key) && key != "\x1b") {
-        if (cursorCol_ + displayWidth(typed_) + displayWidth(key) < TextConsole::kWidth) typed_ += key;
+        if (cursorCol_ + displayWidth(typed_) + displayWidth(key) < TextConsole::kWidth)
+            typed_ += key;
         update();
     }
 }

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -34,7 +33,7 @@ struct LayoutHint {
     // A grid of cells: a control name, "label:N" for the form's Nth unnamed
     // caption, "" for an empty cell.
     std::vector<std::vector<const char*>> table = {};
-    int pictureWidth = 0;             // empty frame of the picture
+    int pictureWidth = 0;  // empty frame of the picture
     int pictureHeight = 0;
 };
 
@@ -181,53 +180,54 @@ void FormWindow::build(QWidget* console) {
         QWidget* w = nullptr;
         const std::string name = spec.name;
         switch (kindFromName(spec.name)) {
-        case ControlKind::Edit: {
-            auto* edit = new QLineEdit;
-            edit->setFixedWidth(isCodeField(spec) ? 16 : 96);  // the code strip: 16 x 16
-            if (isCodeField(spec)) edit->setFixedHeight(16);
-            QObject::connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                if (!mirroring_) store_.setText(name_, name, text.toStdString());
-            });
-            w = edit;
-            break;
-        }
-        case ControlKind::Text: {
-            auto* label = new QLabel;
-            label->setTextFormat(Qt::PlainText);
-            w = label;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new QPushButton;
-            button->setAutoDefault(false);
-            QObject::connect(button, &QPushButton::clicked, this, [this, name] {
-                if (click_) click_(name_, name);
-            });
-            w = button;
-            break;
-        }
-        case ControlKind::Radio: {
-            auto* radio = new QRadioButton;
-            if (!radioGroup) radioGroup = new QButtonGroup(this);
-            radioGroup->addButton(radio);
-            QObject::connect(radio, &QRadioButton::clicked, this, [this, name] {
-                if (click_) click_(name_, name);
-            });
-            w = radio;
-            break;
-        }
-        case ControlKind::Group:
-            w = new QGroupBox;
-            break;
-        case ControlKind::Picture: {
-            auto* picture = new QLabel;
-            picture->setFrameShape(QFrame::Box);
-            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (hint.pictureWidth > 0) picture->setMinimumSize(hint.pictureWidth, hint.pictureHeight);
-            pictureRoles_[name] = spec.role;
-            w = picture;
-            break;
-        }
+            case ControlKind::Edit: {
+                auto* edit = new QLineEdit;
+                edit->setFixedWidth(isCodeField(spec) ? 16 : 96);  // the code strip: 16 x 16
+                if (isCodeField(spec)) edit->setFixedHeight(16);
+                QObject::connect(edit, &QLineEdit::textEdited, this,
+                                 [this, name](const QString& text) {
+                                     if (!mirroring_)
+                                         store_.setText(name_, name, text.toStdString());
+                                 });
+                w = edit;
+                break;
+            }
+            case ControlKind::Text: {
+                auto* label = new QLabel;
+                label->setTextFormat(Qt::PlainText);
+                w = label;
+                break;
+            }
+            case ControlKind::Button: {
+                auto* button = new QPushButton;
+                button->setAutoDefault(false);
+                QObject::connect(button, &QPushButton::clicked, this, [this, name] {
+                    if (click_) click_(name_, name);
+                });
+                w = button;
+                break;
+            }
+            case ControlKind::Radio: {
+                auto* radio = new QRadioButton;
+                if (!radioGroup) radioGroup = new QButtonGroup(this);
+                radioGroup->addButton(radio);
+                QObject::connect(radio, &QRadioButton::clicked, this, [this, name] {
+                    if (click_) click_(name_, name);
+                });
+                w = radio;
+                break;
+            }
+            case ControlKind::Group: w = new QGroupBox; break;
+            case ControlKind::Picture: {
+                auto* picture = new QLabel;
+                picture->setFrameShape(QFrame::Box);
+                picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                if (hint.pictureWidth > 0)
+                    picture->setMinimumSize(hint.pictureWidth, hint.pictureHeight);
+                pictureRoles_[name] = spec.role;
+                w = picture;
+                break;
+            }
         }
         w->setObjectName(QString::fromUtf8(spec.name));
         widgets_[name] = w;
@@ -310,9 +310,11 @@ void FormWindow::build(QWidget* console) {
                     const std::string_view cell = hint.table[r][c];
                     QWidget* w = nullptr;
                     if (cell.starts_with("label:")) {
-                        const auto index = static_cast<std::size_t>(std::stoi(std::string(cell.substr(6))));
+                        const auto index =
+                            static_cast<std::size_t>(std::stoi(std::string(cell.substr(6))));
                         if (index < spec_.labels.size()) w = makeLabel(&spec_.labels[index]);
-                    } else if (const ControlSpec* cellSpec = cell.empty() ? nullptr : findControlSpec(name_, cell)) {
+                    } else if (const ControlSpec* cellSpec =
+                                   cell.empty() ? nullptr : findControlSpec(name_, cell)) {
                         w = makeWidget(*cellSpec);
                     }
                     if (w) grid->addWidget(w, static_cast<int>(r), static_cast<int>(c));
@@ -355,8 +357,10 @@ void FormWindow::build(QWidget* console) {
             for (std::size_t i = 0; i < besideIt->second.size(); ++i) {
                 const LabelSpec* label = besideIt->second[i];
                 const bool unit = label->english && label->english[0] == '(';
-                if (i == 0 && !unit) addToRow(makeLabel(label), ControlKind::Text);
-                else after.push_back(label);
+                if (i == 0 && !unit)
+                    addToRow(makeLabel(label), ControlKind::Text);
+                else
+                    after.push_back(label);
             }
         }
         addToRow(makeWidget(spec), kind);
@@ -366,7 +370,8 @@ void FormWindow::build(QWidget* console) {
     if (!pendingHeadings.empty()) {
         openGroup = nullptr;
         newRow();
-        for (const LabelSpec* label : pendingHeadings) addToRow(makeLabel(label), ControlKind::Text);
+        for (const LabelSpec* label : pendingHeadings)
+            addToRow(makeLabel(label), ControlKind::Text);
     }
     rows.push_back(strip);
     for (QHBoxLayout* layout : rowLayouts) layout->addStretch(1);  // controls packed to the left
@@ -434,32 +439,30 @@ void FormWindow::applyText(const std::string& control) {
     if (!w || !store_.hasControl(name_, control)) return;
     const std::string& text = store_.text(name_, control);
     switch (kindFromName(control)) {
-    case ControlKind::Edit: {
-        auto* edit = static_cast<QLineEdit*>(w);
-        const QString value = QString::fromStdString(text);
-        if (edit->text() != value) edit->setText(value);
-        break;
-    }
-    case ControlKind::Text:
-        static_cast<QLabel*>(w)->setText(QString::fromStdString(text));
-        break;
-    case ControlKind::Button:
-        static_cast<QPushButton*>(w)->setText(literalCaption(text));
-        break;
-    case ControlKind::Radio:
-        static_cast<QRadioButton*>(w)->setText(literalCaption(text));
-        break;
-    case ControlKind::Group:
-        static_cast<QGroupBox*>(w)->setTitle(literalCaption(text));
-        break;
-    case ControlKind::Picture:
-        break;  // a picture shows its bitmap, not a text
+        case ControlKind::Edit: {
+            auto* edit = static_cast<QLineEdit*>(w);
+            const QString value = QString::fromStdString(text);
+            if (edit->text() != value) edit->setText(value);
+            break;
+        }
+        case ControlKind::Text:
+            static_cast<QLabel*>(w)->setText(QString::fromStdString(text));
+            break;
+        case ControlKind::Button:
+            static_cast<QPushButton*>(w)->setText(literalCaption(text));
+            break;
+        case ControlKind::Radio:
+            static_cast<QRadioButton*>(w)->setText(literalCaption(text));
+            break;
+        case ControlKind::Group: static_cast<QGroupBox*>(w)->setTitle(literalCaption(text)); break;
+        case ControlKind::Picture: break;  // a picture shows its bitmap, not a text
     }
 }
 
 void FormWindow::recaptionLabels() {
     const int code = unitCodeOf(store_);
-    for (auto& [label, widget] : labels_) widget->setText(QString::fromStdString(captionFor(*label, code)));
+    for (auto& [label, widget] : labels_)
+        widget->setText(QString::fromStdString(captionFor(*label, code)));
     const char* title = *spec_.title ? spec_.title : spec_.name;
     if (spec_.englishTitle && isEnglishCode(code)) title = spec_.englishTitle;
     setWindowTitle(QString::fromUtf8(title));
@@ -472,19 +475,19 @@ void FormWindow::apply(const FormChange& change) {
     }
     mirroring_ = true;
     switch (change.what) {
-    case FormChange::What::Text:
-        applyText(change.control);
-        if (name_ == "MAINFORM" && change.control == "EDIT74") recaptionLabels();
-        break;
-    case FormChange::What::Enabled:
-        if (QWidget* w = widget(change.control)) w->setEnabled(store_.enabled(name_, change.control));
-        break;
-    case FormChange::What::Visible:
-        if (QWidget* w = widget(change.control)) w->setVisible(store_.visible(name_, change.control));
-        break;
-    case FormChange::What::FormVisible:
-        setVisible(store_.formVisible(name_));
-        break;
+        case FormChange::What::Text:
+            applyText(change.control);
+            if (name_ == "MAINFORM" && change.control == "EDIT74") recaptionLabels();
+            break;
+        case FormChange::What::Enabled:
+            if (QWidget* w = widget(change.control))
+                w->setEnabled(store_.enabled(name_, change.control));
+            break;
+        case FormChange::What::Visible:
+            if (QWidget* w = widget(change.control))
+                w->setVisible(store_.visible(name_, change.control));
+            break;
+        case FormChange::What::FormVisible: setVisible(store_.formVisible(name_)); break;
     }
     mirroring_ = false;
 }

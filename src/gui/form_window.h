@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QWidget>
-
 #include <functional>
 #include <map>
 #include <string>
@@ -18,7 +17,7 @@
 namespace hx::gui {
 
 class FormWindow : public QWidget {
-public:
+  public:
     using ClickHandler = std::function<void(const std::string& form, const std::string& control)>;
     using CloseHandler = std::function<void(FormWindow& window)>;
 
@@ -40,10 +39,10 @@ public:
     // inventory role; nullptr when the form has none.
     QLabel* pictureFor(const std::string& fileName) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void build(QWidget* console);
     void fitSize();
     void applyText(const std::string& control);

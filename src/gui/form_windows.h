@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "model/form_store.h"
 #include "console/text_console.h"
 #include "gui/console_view.h"
 #include "gui/form_window.h"
+#include "model/form_store.h"
 
 namespace hx::gui {
 
 class FormWindows {
-public:
+  public:
     // Builds a window for every form of the inventory; the text window goes
     // on the main window.
     FormWindows(FormStore& store, ConsoleView* console);
@@ -37,7 +37,7 @@ public:
     // line in the text window. False when it could not be drawn.
     bool showBitmap(const std::string& fileName, TextConsole& notices);
 
-private:
+  private:
     FormStore& store_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     int subscription_ = 0;

@@ -3,18 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-
 #include <fstream>
 #include <iostream>
 #include <memory>
 
-#include "program/replay.h"
-#include "model/session.h"
-#include "program/startup.h"
 #include "console/scripted_console.h"
 #include "gui/form_windows.h"
 #include "gui/qt_console.h"
 #include "gui/qt_platform.h"
+#include "model/session.h"
+#include "program/replay.h"
+#include "program/startup.h"
 
 namespace hx::gui {
 
@@ -34,9 +33,10 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
     QCoreApplication::processEvents();
     for (const auto& w : windows.all()) {
         if (!w->isVisible()) continue;
-        const QString file = QDir(dir).filePath(QString::fromStdString(label + "-" + w->formName()) +
-                                                QStringLiteral(".png"));
-        if (!w->grab().save(file)) std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
+        const QString file = QDir(dir).filePath(
+            QString::fromStdString(label + "-" + w->formName()) + QStringLiteral(".png"));
+        if (!w->grab().save(file))
+            std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
     }
 }
 
@@ -97,7 +97,8 @@ int runDesktop(int argc, char** argv) {
     return QApplication::exec();
 }
 
-int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath, const std::string& dir) {
+int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
+                        const std::string& dir) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     useJapaneseFont(app);
@@ -124,7 +125,11 @@ int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath, co
     platform.setWindows(&windows);
     windows.showVisible();
 
-    ReplayEnvironment env{session, console, platform, std::cout, std::cerr,
+    ReplayEnvironment env{session,
+                          console,
+                          platform,
+                          std::cout,
+                          std::cerr,
                           [&](const std::string& label) { saveScreenshots(windows, consoleView, outDir, label); }};
     const int status = runReplay(script, scriptPath, env);
     consoleView.setSource(nullptr);

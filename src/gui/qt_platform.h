@@ -2,14 +2,14 @@
 // on their forms, and today's date.
 #pragma once
 
-#include "model/platform.h"
 #include "console/text_console.h"
 #include "gui/form_windows.h"
+#include "model/platform.h"
 
 namespace hx::gui {
 
 class QtPlatform : public Platform {
-public:
+  public:
     QtPlatform(TextConsole& console) : console_(console) {}
     void setWindows(FormWindows* windows) { windows_ = windows; }
 
@@ -17,7 +17,7 @@ public:
     bool loadBitmap(const std::string& fileName) override;
     std::string dateText() override;
 
-private:
+  private:
     TextConsole& console_;
     FormWindows* windows_ = nullptr;
 };
@@ -25,12 +25,12 @@ private:
 // The replay's scripted platform, drawing the bitmaps on the real windows so
 // that screenshots show them.
 class ScreenshotPlatform : public ScriptedPlatform {
-public:
+  public:
     ScreenshotPlatform(TextConsole& console) : console_(console) {}
     void setWindows(FormWindows* windows) { windows_ = windows; }
     bool loadBitmap(const std::string& fileName) override;
 
-private:
+  private:
     TextConsole& console_;
     FormWindows* windows_ = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include "core/lenient_number.h"
 
-
 namespace hx {
 
 ControlKind kindFromName(std::string_view name) {
@@ -40,8 +39,7 @@ std::pair<std::string, std::string> FormStore::resolve(std::string_view name) co
     if (auto dot = name.find('.'); dot != std::string_view::npos) {
         std::string formName(name.substr(0, dot));
         std::string control(name.substr(dot + 1));
-        if (!hasControl(formName, control))
-            throw UnknownControl("no control " + std::string(name));
+        if (!hasControl(formName, control)) throw UnknownControl("no control " + std::string(name));
         return {formName, control};
     }
     std::pair<std::string, std::string> found;

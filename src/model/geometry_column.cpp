@@ -46,9 +46,7 @@ constexpr const char* kDoubleTubeEnglish[] = {
 
 }  // namespace
 
-std::span<const char* const> geometryColumnFields() {
-    return kGeometryColumn;
-}
+std::span<const char* const> geometryColumnFields() { return kGeometryColumn; }
 
 void captionGeometry(FormStore& forms, int exchangerType, int unitCode) {
     const auto& doubleTube = isJapanese(unitCode) ? kDoubleTubeJapanese : kDoubleTubeEnglish;

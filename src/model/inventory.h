@@ -15,13 +15,13 @@
 namespace hx {
 
 struct ControlSpec {
-    const char* name;        // EDIT75, TEXT20, BUTTON1, RADIO7, GROUP6, PICTURE1
-    const char* resource;    // text or caption at launch
-    const char* english;     // caption for the English codes (nullptr: same as resource)
-    const char* japanese;    // caption for the Japanese codes (nullptr: same as resource)
-    bool enabled = true;     // at launch
-    bool visible = true;     // at launch
-    const char* role = "";   // what the field holds, with its unit, for the reader
+    const char* name;       // EDIT75, TEXT20, BUTTON1, RADIO7, GROUP6, PICTURE1
+    const char* resource;   // text or caption at launch
+    const char* english;    // caption for the English codes (nullptr: same as resource)
+    const char* japanese;   // caption for the Japanese codes (nullptr: same as resource)
+    bool enabled = true;    // at launch
+    bool visible = true;    // at launch
+    const char* role = "";  // what the field holds, with its unit, for the reader
     // The caption under code 4 (Japanese, engineering units) where its unit
     // differs from the SI caption of code 3 ("(kcal/mhc)" against "(W/mK)");
     // nullptr where code 4 shows the Japanese caption.
@@ -38,9 +38,9 @@ struct LabelSpec {
 };
 
 struct FormSpec {
-    const char* name;        // MAINFORM, FORM2 .. FORM10
-    const char* title;       // window title ("" where none is given)
-    int width = 0;           // pixels, 0 where no size is fixed
+    const char* name;   // MAINFORM, FORM2 .. FORM10
+    const char* title;  // window title ("" where none is given)
+    int width = 0;      // pixels, 0 where no size is fixed
     int height = 0;
     std::span<const ControlSpec> controls;
     std::span<const LabelSpec> labels = {};  // unnamed static captions, in reading order

@@ -41,14 +41,17 @@ constexpr ControlSpec kForm8[] = {
     captioned("RADIO10", "by manual input", "マニュアル指定"),
     disabled(captioned("RADIO11", "Selection of a tube side", "管内側熱伝達率設定")),
     disabled(captioned("RADIO12", "Selection of a shell side", "管外側熱伝達率設定")),
-    disabled(captioned("RADIO13", "Selection of the tube and shell side", "管内、管外側熱伝達率指定 ")),
+    disabled(
+        captioned("RADIO13", "Selection of the tube and shell side", "管内、管外側熱伝達率指定 ")),
     disabled(captioned("TEXT169", "Tube side heat transfer coefficient",
                        "                       管内側熱伝達率")),
-    disabled(field("EDIT115", "tube-side film coefficient by hand, kcal/m2h degC or W/m2K", "    ―")),
+    disabled(
+        field("EDIT115", "tube-side film coefficient by hand, kcal/m2h degC or W/m2K", "    ―")),
     disabled(captioned("TEXT171", "W/m2K", "W/m2K", "kcal/m2hC")),
     disabled(captioned("TEXT170", "Shell side heat transfer coefficient",
                        "                       管外側熱伝達率")),
-    disabled(field("EDIT116", "shell-side film coefficient by hand, kcal/m2h degC or W/m2K", "    ―")),
+    disabled(
+        field("EDIT116", "shell-side film coefficient by hand, kcal/m2h degC or W/m2K", "    ―")),
     disabled(captioned("TEXT172", "W/m2K", "W/m2K", "kcal/m2hC")),
     fixed("BUTTON45", "Ｏ Ｋ"),
     fixed("TEXT176", "", "message line of the manual-coefficient check"),

@@ -46,14 +46,16 @@ constexpr ControlSpec kMainForm[] = {
     field("EDIT76", "shell-side mass flow, ton/h (double tube: kg/h)"),
     captioned("TEXT21", " Shell side flowrate(ton/h)", " ｼｪﾙ側流量(ton/h)"),
     disabled(field("EDIT22", "H2O content unit of a wet gas: 1 percent, 2 kg/kg of dry gas")),
-    captioned("TEXT22", " H2O wet rate unit：【1】% ,【2】kg/kg", " 水分湿り単位：【1】% ,【2】kg/kg"),
+    captioned("TEXT22", " H2O wet rate unit：【1】% ,【2】kg/kg",
+              " 水分湿り単位：【1】% ,【2】kg/kg"),
     disabled(field("EDIT28", "condensate film thickness of a wet gas, mm")),
     captioned("TEXT27", " H2O cond. liquid film thickness(mm)", " 湿り凝縮液膜厚さ(mm)"),
     disabled(field("EDIT2", "tube outside diameter, mm (double tube: inner tube)")),
     captioned("TEXT1", " Tube outside diameter(mm)", " 伝熱管外径(mm)"),
     disabled(field("EDIT1", "tube inside diameter, mm (double tube: inner tube)")),
     captioned("TEXT2", " Tube inside diameter(mm)", " 伝熱管内径(mm)"),
-    disabled(field("EDIT3", "tube pitch over outside diameter, - (double tube: outer tube diameter, mm)")),
+    disabled(field("EDIT3",
+                   "tube pitch over outside diameter, - (double tube: outer tube diameter, mm)")),
     captioned("TEXT3", " Tube pitch(out side base)(-)", " 管ﾋﾟｯﾁ(管外径基準)(-)"),
     disabled(field("EDIT25", "tube surface code: 1 plain, 2 low fin")),
     disabled(captioned("BUTTON6", "【1】 Plane tube", "【1】 平滑管    ")),
@@ -80,7 +82,8 @@ constexpr ControlSpec kMainForm[] = {
     disabled(field("EDIT18", "shell-side fouling factor, m2K/W (code 4: m2h degC/kcal)")),
     captioned("TEXT18", " Shell side fouling factor(m2K/W)", " ｼｪﾙ側汚れ係数(m2K/W)",
               " ｼｪﾙ側汚れ係数(m2hc/kcal)"),
-    disabled(field("EDIT53", "flow arrangement: 1 counter-current cross flow, 2 parallel cross flow")),
+    disabled(
+        field("EDIT53", "flow arrangement: 1 counter-current cross flow, 2 parallel cross flow")),
     disabled(captioned("BUTTON26", "【1】 Cross flow ", "【1】  向流ｸﾛｽ")),
     disabled(captioned("BUTTON27", "【2】 Pararel flow", "【2】  平行流   ", "【2】  並流ｸﾛｽ")),
     disabled(field("EDIT19", "tube-side passes")),
@@ -88,13 +91,16 @@ constexpr ControlSpec kMainForm[] = {
     disabled(field("EDIT45", "baffle spacing, mm")),
     captioned("TEXT105", " Baffle space(mm)", " ﾊﾞｯﾌﾙ板(BP)間隔(mm)"),
     disabled(field("EDIT29", "tubes on the baffle cut line: 1 no, 2 yes")),
-    captioned("TEXT28", " Tubes on baffle cut line:【1】no【2】yes", " BP切欠線上の管【1】無,【2】有"),
-    disabled(field("EDIT46", "baffle cut level from the shell centre, fraction of the radius 0..0.6")),
+    captioned("TEXT28", " Tubes on baffle cut line:【1】no【2】yes",
+              " BP切欠線上の管【1】無,【2】有"),
+    disabled(
+        field("EDIT46", "baffle cut level from the shell centre, fraction of the radius 0..0.6")),
     captioned("TEXT8", " Buffle cat line level from center(～.6)", " BP切欠位置(ｼｪﾙ中心0～0.6)"),
     disabled(field("EDIT47", "tubes on the baffle cut line")),
     captioned("TEXT9", " Tube number on buffle cut line(-)", " BP切欠き線上の管数(-)"),
     disabled(field("EDIT48", "opening angle of the baffle edge seen from a tube centre, deg")),
-    captioned("TEXT11", " Angle at buffle edge/tube center(deg)", " 管中心からBP切欠ｴｯｼﾞ開口角度(deg)"),
+    captioned("TEXT11", " Angle at buffle edge/tube center(deg)",
+              " 管中心からBP切欠ｴｯｼﾞ開口角度(deg)"),
     disabled(field("EDIT49", "gap between shell inside and baffle diameters, mm")),
     captioned("TEXT13", " Gap at inside shell/buffle dia.(mm)", " ｼｪﾙ内径とBP外径間のｷﾞｬｯﾌﾟ(mm)"),
     disabled(field("EDIT50", "gap between shell inside and tube bundle, mm")),
@@ -131,19 +137,26 @@ constexpr ControlSpec kMainForm[] = {
     fixed("TEXT74", "", "figure marker while the result figure is shown"),
 
     // Hidden option codes, 16 x 16 pixels each in a strip at the right edge.
-    codeField("EDIT74", "unit and language: 1 English SI, 2 English engineering, 3 Japanese SI, "
-                        "4 Japanese engineering", "4"),
-    codeField("EDIT39", "fluid mode: 1 sensible, 2 tube wet gas, 3 tube phase change, "
-                        "4 shell phase change"),
-    codeField("EDIT40", "tube-side property method: 1 liquid by hand, 2 gas by hand, "
-                        "3 water correlation, 4 gas correlation"),
-    codeField("EDIT41", "shell-side property method: 1 liquid by hand, 2 gas by hand, "
-                        "3 water correlation"),
+    codeField("EDIT74",
+              "unit and language: 1 English SI, 2 English engineering, 3 Japanese SI, "
+              "4 Japanese engineering",
+              "4"),
+    codeField("EDIT39",
+              "fluid mode: 1 sensible, 2 tube wet gas, 3 tube phase change, "
+              "4 shell phase change"),
+    codeField("EDIT40",
+              "tube-side property method: 1 liquid by hand, 2 gas by hand, "
+              "3 water correlation, 4 gas correlation"),
+    codeField("EDIT41",
+              "shell-side property method: 1 liquid by hand, 2 gas by hand, "
+              "3 water correlation"),
     codeField("EDIT114", "exchanger type: 1 shell-and-tube, 2 double tube", "1"),
     codeField("EDIT77", "sample geometry loaded: 0 shell-and-tube or none, 1 double tube"),
     codeField("EDIT86", "solve-for choice: 1 tube length, 2 shell outlet, 3 tube outlet given"),
-    codeField("EDIT91", "gas composition: 4 all components, 5 standard air with H2O, "
-                        "6 standard air", "4"),
+    codeField("EDIT91",
+              "gas composition: 4 all components, 5 standard air with H2O, "
+              "6 standard air",
+              "4"),
     codeField("EDIT92", "composition adjustment: 1 CO2 and O2 fixed, 2 mixed with all", "2"),
     codeField("EDIT139", "weight calculation: 1 on, 2 off", "1"),
     codeField("EDIT79", "option-code field disabled at start-up"),

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "console/scripted_console.h"
 #include "model/platform.h"
 #include "program/startup.h"
-#include "console/scripted_console.h"
 
 namespace hx {
 

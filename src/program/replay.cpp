@@ -43,7 +43,8 @@ void requireUsable(const FormStore& forms, const std::string& form, const std::s
     if (!forms.enabled(form, control)) throw ScriptError(form + "." + control + " is disabled");
 }
 
-std::pair<std::string, std::string> resolveControl(const FormStore& forms, const std::string& name) {
+std::pair<std::string, std::string> resolveControl(const FormStore& forms,
+                                                   const std::string& name) {
     try {
         return forms.resolve(trimmed(name));
     } catch (const UnknownControl& e) {
@@ -69,7 +70,8 @@ void runCommand(const std::string& command, const std::string& rest, ReplayEnvir
     } else if (command == "set") {
         const auto blank = rest.find(' ');
         const std::string name = rest.substr(0, blank);
-        const std::string text = blank == std::string::npos ? std::string() : rest.substr(blank + 1);
+        const std::string text =
+            blank == std::string::npos ? std::string() : rest.substr(blank + 1);
         auto [form, control] = resolveControl(forms, name);
         if (forms.control(form, control).kind != ControlKind::Edit)
             throw ScriptError(form + "." + control + " is not a text field");
@@ -124,8 +126,8 @@ int runReplay(std::istream& script, const std::string& scriptName, ReplayEnviron
             env.err << scriptName << ":" << lineNo << ": " << e.what() << '\n';
             status = kReplayScriptError;
         } catch (const NoAnswer& e) {
-            env.err << scriptName << ":" << lineNo << ": waiting for an answer that was not queued: "
-                    << e.prompt() << '\n';
+            env.err << scriptName << ":" << lineNo
+                    << ": waiting for an answer that was not queued: " << e.prompt() << '\n';
             status = kReplayNoAnswer;
         } catch (const ProgramExit&) {
             break;  // the program ended from a menu; the rest of the script is not run

@@ -20,18 +20,18 @@
 #include <ostream>
 #include <string>
 
+#include "console/scripted_console.h"
 #include "model/platform.h"
 #include "model/session.h"
-#include "console/scripted_console.h"
 
 namespace hx {
 
 // Exit statuses of a replay.
 enum ReplayStatus : int {
     kReplayOk = 0,
-    kReplayScriptError = 2,     // unknown command or control, bad use of one, unreadable file
-    kReplayNoAnswer = 3,        // the program waited for an answer that was not queued
-    kReplayProgramError = 4,    // the program itself failed (an internal error)
+    kReplayScriptError = 2,   // unknown command or control, bad use of one, unreadable file
+    kReplayNoAnswer = 3,      // the program waited for an answer that was not queued
+    kReplayProgramError = 4,  // the program itself failed (an internal error)
 };
 
 struct ReplayEnvironment {

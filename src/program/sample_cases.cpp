@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "core/option_codes.h"
 #include "model/geometry_column.h"
 #include "model/inventory.h"
-#include "core/option_codes.h"
 
 namespace hx {
 
@@ -60,9 +60,7 @@ constexpr SampleField kSample[] = {
 };
 
 // Copper tubes: 395 W/mK, or 340 kcal/mh℃ in engineering units.
-const char* shellAndTubeConductivity(int unitCode) {
-    return isSI(unitCode) ? "   395" : "   340";
-}
+const char* shellAndTubeConductivity(int unitCode) { return isSI(unitCode) ? "   395" : "   340"; }
 
 void loadShellAndTube(Session& s, int unitCode, int fluidMode, int wetGasBasis) {
     FormStore& f = s.forms;

@@ -10,17 +10,18 @@
 //   main data checked  FORM7 OK, then FORM8 OK  the start button
 //   running            the start button         nothing
 // The start button is enabled only by MAIN INPUT and FORM8's OK.
+#include "program/startup.h"
+
 #include <span>
 
-#include "model/inventory.h"
-#include "model/geometry_column.h"
-#include "program/sample_cases.h"
-#include "program/startup.h"
 #include "calc/calculation_driver.h"
 #include "dialogs/fluid_mode.h"
 #include "dialogs/main_data_form.h"
 #include "dialogs/option_dialogs.h"
 #include "dialogs/unit_system.h"
+#include "model/geometry_column.h"
+#include "model/inventory.h"
+#include "program/sample_cases.h"
 #include "report/results_menu.h"
 
 namespace hx {

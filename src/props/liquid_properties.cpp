@@ -70,9 +70,7 @@ LiquidState manualState(const ManualLiquidValues& manual) {
     return s;
 }
 
-bool enteredByHand(int method) {
-    return method == kLiquidByHand || method == kGasByHand;
-}
+bool enteredByHand(int method) { return method == kLiquidByHand || method == kGasByHand; }
 
 }  // namespace
 

@@ -71,9 +71,7 @@ std::optional<float> evaluateFrom(std::span<const FitFrom> fits, float t, float 
 
 }  // namespace
 
-float waterReducedTemperature(float t) {
-    return (273.0f + t) / 100.0f;
-}
+float waterReducedTemperature(float t) { return (273.0f + t) / 100.0f; }
 
 float evaluatePolynomial(std::span<const float> coefficients, float x) {
     float sum = 0.0f;
@@ -85,9 +83,7 @@ float evaluatePolynomial(std::span<const float> coefficients, float x) {
     return sum;
 }
 
-float waterDensity(float t) {
-    return evaluatePolynomial(kDensity, waterReducedTemperature(t));
-}
+float waterDensity(float t) { return evaluatePolynomial(kDensity, waterReducedTemperature(t)); }
 
 std::optional<float> waterSpecificHeat(float t) {
     return evaluateFrom(kSpecificHeat, t, waterReducedTemperature(t));

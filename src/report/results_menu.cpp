@@ -23,13 +23,14 @@ struct MenuWording {
 };
 
 struct PresentationMenu {
-    MenuWording wetGas;    // the wet-gas calculation offers key 5
-    MenuWording dry;       // every other calculation
+    MenuWording wetGas;  // the wet-gas calculation offers key 5
+    MenuWording dry;     // every other calculation
     const char* closePrompt;
 };
 
 // Indexed by Presentation. Where a presentation has a single first line,
 // firstTime and later are the same text.
+// clang-format off: the two wordings of a first line side by side.
 constexpr PresentationMenu kMenus[] = {
     // English, engineering units
     {{" 【0】close,  【1】Print set,【2】SI Unit,【3】Japan",
@@ -51,8 +52,7 @@ constexpr PresentationMenu kMenus[] = {
     {{" 【0】計算終了, 【1】印刷選択, 【2】SI単位,【3】英文",
       " 【0】計算終了, 【1】印刷選択, 【2】SI単位,【3】英文",
       " 【4】再計算  , 【5】湿りﾃﾞｰﾀｰ,【6】精度ﾁｪｯｸ  No.ｷｰｲﾝ →"},
-     {" 【0】計算終了,【1】印刷選択,  【2】SI単位",
-      " 【0】計算終了,【1】印刷選択,  【2】SI単位",
+     {" 【0】計算終了,【1】印刷選択,  【2】SI単位", " 【0】計算終了,【1】印刷選択,  【2】SI単位",
       " 【3】英文,    【4】再計算,    【6】精度ﾁｪｯｸ!  No.ｷｰｲﾝ →"},
      "   close  y/n "},
     // Japanese, SI units
@@ -64,6 +64,7 @@ constexpr PresentationMenu kMenus[] = {
       " 【3】英文,    【4】再計算,   【6】精度ﾁｪｯｸ　 ｷｰｲﾝ →"},
      "   close   y/n ?"},
 };
+// clang-format on
 
 const PresentationMenu& menuOf(Presentation p) { return kMenus[static_cast<int>(p)]; }
 
@@ -76,8 +77,7 @@ const PresentationMenu& menuOf(Presentation p) { return kMenus[static_cast<int>(
 // every display after it, with the flag already set, prints the "later"
 // wording. So the choice follows the flag as it stood before this display,
 // not the number of menus of the current presentation.
-std::string readMenuKey(Session& session, Presentation p, bool wetGas,
-                        const std::string& lastKey) {
+std::string readMenuKey(Session& session, Presentation p, bool wetGas, const std::string& lastKey) {
     const MenuWording& w = wetGas ? menuOf(p).wetGas : menuOf(p).dry;
     bool firstTime = false;
     if (!session.figureShown) {

@@ -3,9 +3,9 @@
 // wet-gas data or the heat-balance check, or restarts for new input.
 #pragma once
 
-#include "model/session.h"
 #include "calc/run_inputs.h"
 #include "calc/solution.h"
+#include "model/session.h"
 
 namespace hx {
 

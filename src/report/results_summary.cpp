@@ -70,8 +70,8 @@ SummaryValues summaryValues(const DesignCase& dc, const Solution& s, bool si) {
     set(Q::KO, s.KO);
     // Tube flow: the kg/h value of the solution when there is one, else the
     // t/h value; shell flow from t/h (× 1000 kg per t). Per second in SI.
-    set(Q::Wt, s.tubeMassFlowKgH > 0.0f ? s.tubeMassFlowKgH
-                                         : units::kKgPerTon * s.tubeMassFlowTonH);
+    set(Q::Wt,
+        s.tubeMassFlowKgH > 0.0f ? s.tubeMassFlowKgH : units::kKgPerTon * s.tubeMassFlowTonH);
     set(Q::Ws, units::kKgPerTon * s.shellMassFlowTonH);
     set(Q::Tti, s.T3);
     set(Q::Tto, s.T4);

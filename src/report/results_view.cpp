@@ -16,8 +16,8 @@ float bareOutsideArea(float NT, float TL, float D0) { return NT * TL * D0 * 3.14
 // Mean tube-wall temperature (℃) weighting the shell and tube fluid mean
 // temperatures by the conductances Xs·As and Xt·At of the two films
 // (kcal/h℃). Absent weights leave the given wall temperature.
-float wallMeanTemperature(float Xs, float As, float shellMean, float Xt, float At,
-                          float tubeMean, float unchanged) {
+float wallMeanTemperature(float Xs, float As, float shellMean, float Xt, float At, float tubeMean,
+                          float unchanged) {
     const float conductance = Xs * As + Xt * At;
     const float wall = (Xs * As * shellMean + Xt * At * tubeMean) / conductance;
     return std::isfinite(wall) ? wall : unchanged;
@@ -44,7 +44,8 @@ void ResultsView::enter(Presentation p, const RunInputs& in) {
     Solution& r = shown_;
     if (!dc.lowFin) r.As = bareOutsideArea(dc.NT, r.TL, dc.D0);
     if (isJapanese(p) && dewPointBasis(dc)) {
-        r.Twav = wallMeanTemperature(r.Xs, r.As, r.wetShellMean, r.Xt, r.At, r.tubeFluidMean, r.Twav);
+        r.Twav =
+            wallMeanTemperature(r.Xs, r.As, r.wetShellMean, r.Xt, r.At, r.tubeFluidMean, r.Twav);
         r.Ttav = (r.Twav + (r.T3 + r.T4) / 2.0f) / 2.0f;
     }
     if (p != Presentation::EnglishEngineering && dc.wetGas) {

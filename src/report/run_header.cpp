@@ -28,10 +28,13 @@ int sentenceColumn(Presentation p) { return isJapanese(p) ? 2 : presentationInde
 // Blank lines above the title, by presentation.
 constexpr int kBlankLines[4] = {2, 3, 0, 3};
 
-constexpr Text kEnglishShellAndTubeTitle = "       【 SHELL AND TUBE HEAT EXCHANGER COMPUTER PROGRAM 】 ";
+constexpr Text kEnglishShellAndTubeTitle =
+    "       【 SHELL AND TUBE HEAT EXCHANGER COMPUTER PROGRAM 】 ";
 constexpr Text kEnglishDoubleTubeTitle = "       【 DOUBLE TUBE HEAT EXCHANGER COMPUTER PROGRAM 】";
-constexpr Text kJapaneseShellAndTubeTitle = "           【 シェル/チューブ型 熱交換器計算プログラム 】";
-constexpr Text kJapaneseEngineeringDoubleTubeTitle = "     　　  【 二重管式熱交換器計算プログラム 】   ";
+constexpr Text kJapaneseShellAndTubeTitle =
+    "           【 シェル/チューブ型 熱交換器計算プログラム 】";
+constexpr Text kJapaneseEngineeringDoubleTubeTitle =
+    "     　　  【 二重管式熱交換器計算プログラム 】   ";
 constexpr Text kJapaneseSIDoubleTubeTitle = "                 【 二重管式熱交換器計算プログラム 】";
 
 constexpr Text kEnglishModePrefix = " * ";
@@ -53,7 +56,8 @@ constexpr Text kTubeFluids[4][3] = {
     {"Liquid by manual set", "Liquid by manual set", "管内側液体(ﾏﾆｭｱﾙ)"},
     {"Gases by manual set", "Gases by manual set", "管内側気体(ﾏﾆｭｱﾙ)"},
     {"Water by corrilation function", "Water by function", "管内側水(相関式)"},
-    {"Gases by corrilation function(CO2,N2,O2,H2O)", "Gases by function(CO2,N2,O2,H2O)", "管内側気体(相関式)"},
+    {"Gases by corrilation function(CO2,N2,O2,H2O)", "Gases by function(CO2,N2,O2,H2O)",
+     "管内側気体(相関式)"},
 };
 constexpr Text kShellFluids[3][3] = {
     {"Liquid by manual set", "Liquid by manual set", "ｼｪﾙ側液体(ﾏﾆｭｱﾙ)"},
@@ -62,7 +66,8 @@ constexpr Text kShellFluids[3][3] = {
 };
 // Tube configuration: inside with and without twisted tape; outside bare
 // and low fin.
-constexpr Text kInsideWithTape[3] = {"<Inside>:with twist tape", "<Inside> :with twist tape", "ﾂｲｽﾄﾃｰﾌﾟ内蔵"};
+constexpr Text kInsideWithTape[3] = {"<Inside>:with twist tape", "<Inside> :with twist tape",
+                                     "ﾂｲｽﾄﾃｰﾌﾟ内蔵"};
 constexpr Text kInsideBare[3] = {"<Inside>:Bare tube", "<Inside>:bare tube  ", "平滑管"};
 constexpr Text kShellBare[3] = {"/<Shell>:Bare tube", "/<Shell>:Bare tube", "平滑管"};
 constexpr Text kShellLowFin[3] = {"/<Shell>:Low fin", "/<Shell>:Low fin ", "ﾛｰﾌｨﾝ管"};
@@ -73,8 +78,10 @@ struct EnglishLabels {
     Text configuration;
 };
 constexpr EnglishLabels kEnglishLabels[2] = {
-    {" * Inside fluid materi. --- ", " * Outside fluid materi.--- ", " * Tube configuration ----- "},
-    {" * Tube side fluid materi.--- ", " * Shell side fluid materi.-- ", " * Tube configuration--------"},
+    {" * Inside fluid materi. --- ", " * Outside fluid materi.--- ",
+     " * Tube configuration ----- "},
+    {" * Tube side fluid materi.--- ", " * Shell side fluid materi.-- ",
+     " * Tube configuration--------"},
 };
 constexpr Text kJapaneseFluidsLabel = " * 流体成分 ----- ";
 constexpr Text kJapaneseFluidsSeparator = " / ";
@@ -83,17 +90,37 @@ constexpr Text kJapaneseTubeSeparator = "/";
 constexpr Text kJapaneseInsideLabel = " 管内側：";
 
 // Gas composition (vol %: CO2, N2, O2, H2O), by presentation.
-constexpr Text kGasComposition[4] = {" * Inside gases comp.(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##", " * Gas components(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##", " * ガス成分(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##", " * ガス成分(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##"};
+constexpr Text kGasComposition[4] = {
+    " * Inside gases comp.(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##",
+    " * Gas components(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##",
+    " * ガス成分(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##",
+    " * ガス成分(vol%):CO2=##.##  N2=##.##  O2=##.##  H2O=##.##"};
 // Japanese engineering, dew-point humidity: the atmospheric dew point, ℃.
 constexpr Text kDewPointLine = " * 大気条件 ---- 大気露点温度 Ta=##.##";
 
 // Property block: heading, density (kg/m3), specific heat, kinematic
 // viscosity, conductivity; tube side then shell side on each line.
 constexpr Text kPropertyBlock[4][5] = {
-    {"                    【Tube side】 【Shell side】", " Dencity ----------- Dt=####.## ,  Ds=####.## (kg/m3)", " Specific heat ----- Ct=#.###   ,  Cs=#.###   (kcal/kgC) ", " Kinetic viscocity-- Vt=#.######,  Vs=#.######(m2/h) ", " Thermal conductiv.- Kt=#.###   ,  KS=#.###   (Kcal/mhC)  "},
-    {"                    【tube side】  【Shell side】", " Density ----------- Dt=####.##   , Ds=####.##   (kg/m3)", " Specific heat ----- Ct=#.###     , Cs=#.###     (kJ/kgK)", " Kinetic viscosity-- Vt=##.###^^^^, Vs=##.###^^^^(m2/s)", " Thermal conducti.-- Kt=#.###     , KS=#.###     (W/mK)"},
-    {"                 【管内側】　　【シェル側】", "   密度(実体温度)- Dt=####.##  , Ds=####.##  (kg/m3)", "   比熱　--------- Ct=#.###    , Cs=#.###    (kcal/kgC)", "   動粘性係数----- Vt=.######  , Vs=.######  (m2/h)", "   熱伝導率 ------ Kt=#.###    , KS=#.###    (kcal/mhC)"},
-    {"                  【管内側】　　 【シェル側】                            ", "   密度(実体温度） Dt=####.##   , Ds=####.##   (kg/m3) ", "   比熱  --------- Ct=#.###     , Cs=#.###     (kJ/kgK)", "   動粘性係数 ---- Vt=##.###^^^^, Vs=##.###^^^^(m2/s)  ", "   熱伝導率 ------ Kt=##.###    , Ks=##.###    (W/mK)  "},
+    {"                    【Tube side】 【Shell side】",
+     " Dencity ----------- Dt=####.## ,  Ds=####.## (kg/m3)",
+     " Specific heat ----- Ct=#.###   ,  Cs=#.###   (kcal/kgC) ",
+     " Kinetic viscocity-- Vt=#.######,  Vs=#.######(m2/h) ",
+     " Thermal conductiv.- Kt=#.###   ,  KS=#.###   (Kcal/mhC)  "},
+    {"                    【tube side】  【Shell side】",
+     " Density ----------- Dt=####.##   , Ds=####.##   (kg/m3)",
+     " Specific heat ----- Ct=#.###     , Cs=#.###     (kJ/kgK)",
+     " Kinetic viscosity-- Vt=##.###^^^^, Vs=##.###^^^^(m2/s)",
+     " Thermal conducti.-- Kt=#.###     , KS=#.###     (W/mK)"},
+    {"                 【管内側】　　【シェル側】",
+     "   密度(実体温度)- Dt=####.##  , Ds=####.##  (kg/m3)",
+     "   比熱　--------- Ct=#.###    , Cs=#.###    (kcal/kgC)",
+     "   動粘性係数----- Vt=.######  , Vs=.######  (m2/h)",
+     "   熱伝導率 ------ Kt=#.###    , KS=#.###    (kcal/mhC)"},
+    {"                  【管内側】　　 【シェル側】                            ",
+     "   密度(実体温度） Dt=####.##   , Ds=####.##   (kg/m3) ",
+     "   比熱  --------- Ct=#.###     , Cs=#.###     (kJ/kgK)",
+     "   動粘性係数 ---- Vt=##.###^^^^, Vs=##.###^^^^(m2/s)  ",
+     "   熱伝導率 ------ Kt=##.###    , Ks=##.###    (W/mK)  "},
 };
 
 Text title(Presentation p, int exchangerType) {
@@ -147,8 +174,8 @@ std::string joined(std::initializer_list<Text> parts) {
 
 void printFluidsAndTubes(Presentation p, const DesignCase& dc, TextConsole& console) {
     if (isJapanese(p)) {
-        console.print(joined({kJapaneseFluidsLabel, shellFluid(p, dc), kJapaneseFluidsSeparator,
-                              tubeFluid(p, dc)}));
+        console.print(joined(
+            {kJapaneseFluidsLabel, shellFluid(p, dc), kJapaneseFluidsSeparator, tubeFluid(p, dc)}));
         console.print(joined({kJapaneseShellTubeLabel, shellTube(p, dc), kJapaneseTubeSeparator,
                               kJapaneseInsideLabel, insideTube(p, dc)}));
         return;
@@ -185,16 +212,15 @@ void printPropertyBlock(Presentation p, const Solution& shown, TextConsole& cons
 
 }  // namespace
 
-bool dewPointBasis(const DesignCase& dc) {
-    return dc.wetGas && dc.humidityBasis == kFromDewPoint;
-}
+bool dewPointBasis(const DesignCase& dc) { return dc.wetGas && dc.humidityBasis == kFromDewPoint; }
 
 void printRunHeader(Presentation p, const RunInputs& in, const Solution& shown,
                     TextConsole& console) {
     const DesignCase& dc = in.dc;
     for (int i = 0; i < kBlankLines[presentationIndex(p)]; ++i) console.print("");
     console.print(title(p, dc.exchangerType));
-    if (p == Presentation::EnglishSI) console.print(joined({kEnglishModePrefix, modeSentence(p, dc)}));
+    if (p == Presentation::EnglishSI)
+        console.print(joined({kEnglishModePrefix, modeSentence(p, dc)}));
     if (isJapanese(p)) console.print(joined({kJapaneseModePrefix, modeSentence(p, dc)}));
     printFluidsAndTubes(p, dc, console);
     printGasLine(p, dc, console);

@@ -31,16 +31,43 @@ enum class RowWhen {
 
 // The quantity a field prints, in the units of the presentation.
 enum class SummaryQuantity {
-    DS, NT, TM, Q, TL, KI, KO, Wt, Ws,
-    Tti, Tto, Tsi, Tso, Tzi, TZo, Ttav, Tsav, Twav,
-    Et, Es, Ret, Res, Ut, Us, Xt, Xs,
+    DS,
+    NT,
+    TM,
+    Q,
+    TL,
+    KI,
+    KO,
+    Wt,
+    Ws,
+    Tti,
+    Tto,
+    Tsi,
+    Tso,
+    Tzi,
+    TZo,
+    Ttav,
+    Tsav,
+    Twav,
+    Et,
+    Es,
+    Ret,
+    Res,
+    Ut,
+    Us,
+    Xt,
+    Xs,
     Wcon,       // water drained from the wet gas
     TubeRate,   // tube side condensed or evaporated
     ShellRate,  // shell side condensed or evaporated
-    At, As, Asf, EF,
-    DPt, DPs,
-    DPtHead,    // tube-side pressure drop of a gas: mmAq (engineering) or Pa (SI)
-    None,       // no second field
+    At,
+    As,
+    Asf,
+    EF,
+    DPt,
+    DPs,
+    DPtHead,  // tube-side pressure drop of a gas: mmAq (engineering) or Pa (SI)
+    None,     // no second field
 };
 inline constexpr int kSummaryQuantityCount = static_cast<int>(SummaryQuantity::None);
 

@@ -2,6 +2,8 @@
 // message in both languages, the temperature order, the composition limits,
 // the double-tube fit, the console questions of a run and the end-of-run
 // reset after a halt.
+#include "calc/calculation_driver.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,10 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "console/scripted_console.h"
 #include "model/inventory.h"
 #include "model/session.h"
-#include "calc/calculation_driver.h"
-#include "console/scripted_console.h"
 #include "program/startup.h"
 
 namespace hx {
@@ -32,21 +33,25 @@ void setFields(FormStore& forms, const char* form, const Fields& fields) {
 // A complete shell-and-tube case in the Japanese engineering code: water on
 // both sides, tube outlet temperature given (T1 80, T3 20, T4 50 ℃).
 void fillCompleteCase(FormStore& forms) {
-    setFields(forms, "MAINFORM",
-              {{"EDIT74", "4"},  {"EDIT114", "1"}, {"EDIT77", "0"},    {"EDIT39", "1"},
-               {"EDIT40", "3"},  {"EDIT41", "3"},  {"EDIT86", "3"},    {"EDIT53", "    1"},
-               {"EDIT25", "    1"}, {"EDIT73", "    2"}, {"EDIT29", "    1"},
-               {"EDIT91", "4"},  {"EDIT92", "2"},  {"EDIT139", "1"},   {"EDIT75", "   10"},
-               {"EDIT76", "   10"}, {"EDIT2", "   27"}, {"EDIT1", "   25"},
-               {"EDIT3", "  1.25"}, {"EDIT4", "　 ━"}, {"EDIT5", "　 ━"}, {"EDIT6", "　 ━"},
-               {"EDIT16", "   ━"}, {"EDIT15", "   340"}, {"EDIT17", " 0.0005"},
-               {"EDIT18", " 0.0005"}, {"EDIT19", "    1"}, {"EDIT45", "   250"},
-               {"EDIT46", "   0.4"}, {"EDIT47", "    0"}, {"EDIT52", "    0"},
-               {"EDIT48", "    0"}, {"EDIT50", "   15"}, {"EDIT49", "   0.5"},
-               {"EDIT51", "   0.2"}});
+    setFields(
+        forms, "MAINFORM",
+        {{"EDIT74", "4"},       {"EDIT114", "1"},      {"EDIT77", "0"},     {"EDIT39", "1"},
+         {"EDIT40", "3"},       {"EDIT41", "3"},       {"EDIT86", "3"},     {"EDIT53", "    1"},
+         {"EDIT25", "    1"},   {"EDIT73", "    2"},   {"EDIT29", "    1"}, {"EDIT91", "4"},
+         {"EDIT92", "2"},       {"EDIT139", "1"},      {"EDIT75", "   10"}, {"EDIT76", "   10"},
+         {"EDIT2", "   27"},    {"EDIT1", "   25"},    {"EDIT3", "  1.25"}, {"EDIT4", "　 ━"},
+         {"EDIT5", "　 ━"},     {"EDIT6", "　 ━"},     {"EDIT16", "   ━"},  {"EDIT15", "   340"},
+         {"EDIT17", " 0.0005"}, {"EDIT18", " 0.0005"}, {"EDIT19", "    1"}, {"EDIT45", "   250"},
+         {"EDIT46", "   0.4"},  {"EDIT47", "    0"},   {"EDIT52", "    0"}, {"EDIT48", "    0"},
+         {"EDIT50", "   15"},   {"EDIT49", "   0.5"},  {"EDIT51", "   0.2"}});
     setFields(forms, "FORM7",
-              {{"EDIT80", "100"}, {"EDIT81", "80"}, {"EDIT82", "20"}, {"EDIT84", "50"},
-               {"EDIT85", "    ―"}, {"EDIT83", "    ―"}, {"EDIT122", "3"}});
+              {{"EDIT80", "100"},
+               {"EDIT81", "80"},
+               {"EDIT82", "20"},
+               {"EDIT84", "50"},
+               {"EDIT85", "    ―"},
+               {"EDIT83", "    ―"},
+               {"EDIT122", "3"}});
     setFields(forms, "FORM8", {{"EDIT117", "1"}, {"EDIT119", "1.0"}, {"EDIT120", "1.0"}});
 }
 
@@ -62,7 +67,7 @@ struct Rig {
 };
 
 class StartButtonTest : public ::testing::Test {
-protected:
+  protected:
     StartButtonTest() : session(rig.session), console(rig.console) {}
 
     void set(const char* form, const Fields& fields) { setFields(session.forms, form, fields); }
@@ -137,10 +142,10 @@ const PresenceCase kPresence[] = {
      "    ｛ Right colums ｝set the Tube outside diameter", false},
     {"MAINFORM", "EDIT19", "    ｛ 右表 ｝管内側流体ﾊﾟｽ数未登録",
      "    ｛ Right colums ｝set the Tube side fluid pass number", false},
-    {"MAINFORM", "EDIT4", "    ｛ 右表 ｝ﾌｨﾝ肉厚が未登録", "    ｛ Right colums ｝set the Fin thicknes",
-     true},
-    {"MAINFORM", "EDIT5", "    ｛ 右表 ｝ﾌｲﾝ高さが未登録", "    ｛ Right colums ｝set the Fin hight",
-     true},
+    {"MAINFORM", "EDIT4", "    ｛ 右表 ｝ﾌｨﾝ肉厚が未登録",
+     "    ｛ Right colums ｝set the Fin thicknes", true},
+    {"MAINFORM", "EDIT5", "    ｛ 右表 ｝ﾌｲﾝ高さが未登録",
+     "    ｛ Right colums ｝set the Fin hight", true},
     {"MAINFORM", "EDIT6", "    ｛ 右表 ｝ﾌｲﾝ間隔（山数/吋）未登録",
      "    ｛ Right colums ｝set the Fin pitch", true},
     {"MAINFORM", "EDIT73", "     ｛ 右表 ｝伝熱促進用管内捻りﾃｰﾌﾟの有無未登録",
@@ -160,9 +165,11 @@ TEST_F(StartButtonTest, EachPresenceCheckInBothLanguages) {
             f.setText(c.form, c.control, "");
             r.console.queueAnswer("");
             r.session.click("MAINFORM", "BUTTON1");
-            const std::string expected = trimmed(std::string(code[0] == '1' ? c.english : c.japanese));
+            const std::string expected =
+                trimmed(std::string(code[0] == '1' ? c.english : c.japanese));
             const auto& t = r.console.transcript();
-            EXPECT_NE(std::find(t.begin(), t.end(), expected), t.end()) << c.control << " code " << code;
+            EXPECT_NE(std::find(t.begin(), t.end(), expected), t.end())
+                << c.control << " code " << code;
             EXPECT_EQ(t.back(), ScriptedConsole::kClearMark);
         }
     }
@@ -213,8 +220,13 @@ TEST_F(StartButtonTest, CutLineTubesAskTheTwoWindowQuestions) {
 }
 
 TEST_F(StartButtonTest, DoubleTubeInnerTubeMustFit) {
-    set("MAINFORM", {{"EDIT114", "2"}, {"EDIT77", "1"}, {"EDIT2", "16"}, {"EDIT1", "14"},
-                     {"EDIT3", "16"}, {"EDIT75", "500"}, {"EDIT76", "500"}});
+    set("MAINFORM", {{"EDIT114", "2"},
+                     {"EDIT77", "1"},
+                     {"EDIT2", "16"},
+                     {"EDIT1", "14"},
+                     {"EDIT3", "16"},
+                     {"EDIT75", "500"},
+                     {"EDIT76", "500"}});
     set("FORM7", {{"EDIT80", "1"}});
     start({""});
     EXPECT_TRUE(printed("    !! (16＜DS)に設定して下さい。    DS=0.016"));
@@ -223,10 +235,15 @@ TEST_F(StartButtonTest, DoubleTubeInnerTubeMustFit) {
 // Wet gas at 1 atm with 1 % water: its saturation temperature (about 7 ℃)
 // is far below the shell inlet of 80 ℃.
 class WetGasTest : public StartButtonTest {
-protected:
+  protected:
     WetGasTest() {
-        set("MAINFORM", {{"EDIT39", "2"}, {"EDIT40", "4"}, {"EDIT91", "5"}, {"EDIT22", "1"},
-                         {"EDIT92", "1"}, {"EDIT28", "0.1"}, {"EDIT86", "1"}});
+        set("MAINFORM", {{"EDIT39", "2"},
+                         {"EDIT40", "4"},
+                         {"EDIT91", "5"},
+                         {"EDIT22", "1"},
+                         {"EDIT92", "1"},
+                         {"EDIT28", "0.1"},
+                         {"EDIT86", "1"}});
         set("FORM7", {{"EDIT82", " Sat.temp."}, {"EDIT83", "1000"}, {"EDIT89", "1"}});
         set("FORM10", {{"EDIT125", "2"}});
     }
@@ -243,9 +260,10 @@ TEST_F(WetGasTest, TooDryGasOffersResetOrReview) {
 TEST_F(WetGasTest, ReviewRepeatsTheEntryAfterTheBanner) {
     start({"2", "1"});
     const auto& t = console.transcript();
-    EXPECT_EQ(std::count(t.begin(), t.end(),
-                         trimmed("  /// 高温側飽和水分量が低すぎます。顕熱計算で実行して下さい。///")),
-              2);
+    EXPECT_EQ(
+        std::count(t.begin(), t.end(),
+                   trimmed("  /// 高温側飽和水分量が低すぎます。顕熱計算で実行して下さい。///")),
+        2);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
+#include "calc/design_case.h"
+
 #include <gtest/gtest.h>
 
-#include "calc/design_case.h"
-#include "calc/starting_solution.h"
 #include "calc/geometry.h"
+#include "calc/starting_solution.h"
 #include "core/option_codes.h"
 
 namespace hx {

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "program/demo.h"
-#include "model/session.h"
-#include "program/startup.h"
 #include "console/scripted_console.h"
+#include "model/session.h"
+#include "program/demo.h"
+#include "program/startup.h"
 
 namespace hx {
 namespace {
@@ -48,7 +48,8 @@ TEST(GarbageInput, EveryNumericFieldEndsInAMessageOrAResult) {
             for (int i = 0; i < 12; ++i) {
                 for (const char* answer : {"", "2", "4"}) console.queueAnswer(answer);
             }
-            const std::string what = std::string(field.form) + "." + field.name + " = \"" + garbage + "\"";
+            const std::string what =
+                std::string(field.form) + "." + field.name + " = \"" + garbage + "\"";
             EXPECT_NO_THROW(session.click("MAINFORM", "BUTTON1")) << what;
             EXPECT_TRUE(session.forms.enabled("MAINFORM", "BUTTON1")) << what;
             for (const std::string& line : console.transcript()) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calc/heat_balance.h"
+
+#include <gtest/gtest.h>
 
 namespace hx {
 namespace {
@@ -29,7 +29,8 @@ TEST(HeatBalance, ShellOutletGiven) {
         balanceOfShellOutlet(rates, 20.0f, 45.0f, 120.0f, 1.0f, 1000.0f);
     EXPECT_FLOAT_EQ(cooled.T4, 80.0f);
     // No shell temperature change: no heat, and no flow can carry it.
-    const ShellOutletBalance none = balanceOfShellOutlet(rates, 120.0f, 120.0f, 20.0f, 1.0f, 1000.0f);
+    const ShellOutletBalance none =
+        balanceOfShellOutlet(rates, 120.0f, 120.0f, 20.0f, 1.0f, 1000.0f);
     EXPECT_FALSE(none.tubeFlow.has_value());
 }
 

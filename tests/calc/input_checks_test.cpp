@@ -1,16 +1,17 @@
 // The input checks, the tube gas preparation, the reading of the fields and
 // the console questions, one function at a time.
+#include "calc/input_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 
-#include "model/inventory.h"
 #include "calc/console_questions.h"
-#include "calc/input_checks.h"
 #include "calc/read_design_case.h"
-#include "core/run_ended.h"
 #include "console/scripted_console.h"
+#include "core/run_ended.h"
+#include "model/inventory.h"
 
 namespace hx {
 namespace {
@@ -43,6 +44,7 @@ struct OrderCase {
 };
 
 // The outlet must lie strictly between the inlets T1 (shell) and T3 (tube).
+// clang-format off
 const OrderCase kOrderCases[] = {
     {1, 3, 80, 0, 20, 90, kOrder},   // tube heated above the shell inlet
     {1, 3, 80, 0, 20, 50, {}},
@@ -58,6 +60,7 @@ const OrderCase kOrderCases[] = {
     {1, 1, 50, 0, 50, 0, {}},        // length given: no order check
     {3, 3, 80, 0, 20, 90, {}},       // phase change: no order check
 };
+// clang-format on
 
 TEST(TemperatureOrder, OutletBetweenTheInlets) {
     for (const OrderCase& c : kOrderCases) {
@@ -84,8 +87,9 @@ const CompositionCase kCompositionCases[] = {
 
 TEST(CompositionLimits, FirstExceededSumHalts) {
     for (const CompositionCase& c : kCompositionCases) {
-        EXPECT_EQ(failure([&](TextConsole& con) { checkCompositionLimits(c.CO2, c.O2, c.H2O, con); }),
-                  c.expected)
+        EXPECT_EQ(
+            failure([&](TextConsole& con) { checkCompositionLimits(c.CO2, c.O2, c.H2O, con); }),
+            c.expected)
             << c.CO2 << " " << c.O2 << " " << c.H2O;
     }
 }
@@ -123,14 +127,15 @@ struct WaterCase {
 };
 
 const WaterCase kWaterCases[] = {
-    {0.0f, 4, true},    {0.1f, 4, false}, {159.9f, 4, false}, {160.0f, 4, true},
-    {273.0f, 3, true},  {274.0f, 1, false}, {439.0f, 3, false}, {440.0f, 1, true},
-    {80.0f, 1, true},   // a Celsius value typed in an SI code is below 273 K
+    {0.0f, 4, true},   {0.1f, 4, false},   {159.9f, 4, false}, {160.0f, 4, true},
+    {273.0f, 3, true}, {274.0f, 1, false}, {439.0f, 3, false}, {440.0f, 1, true},
+    {80.0f, 1, true},  // a Celsius value typed in an SI code is below 273 K
 };
 
 TEST(WaterTemperature, RangeTheMessageNames) {
     for (const WaterCase& c : kWaterCases) {
-        const auto f = failure([&](TextConsole& con) { checkWaterTemperature(c.T, c.unitCode, "T3", con); });
+        const auto f =
+            failure([&](TextConsole& con) { checkWaterTemperature(c.T, c.unitCode, "T3", con); });
         EXPECT_EQ(f.has_value(), c.fails) << c.T << " code " << c.unitCode;
     }
     EXPECT_EQ(failure([](TextConsole& con) { checkWaterTemperature(200.0f, 4, "T1", con); }),

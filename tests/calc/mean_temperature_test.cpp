@@ -1,8 +1,8 @@
+#include "calc/mean_temperature.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "calc/mean_temperature.h"
 
 namespace hx {
 namespace {
@@ -19,9 +19,9 @@ struct EffectivenessCase {
 // 1 − e^(−x) loses in single precision.
 TEST(Effectiveness, CounterAndParallelFlow) {
     const EffectivenessCase cases[] = {
-        {1, 2.0f, 0.5f, 0.77460033f},    {1, 0.5f, 0.2f, 0.38072093f},
-        {1, 2.0f, 0.999f, 0.66688889f},  {1, 2.0f, 0.9999f, 0.66668889f},
-        {1, 2.0f, 1.0f, 0.66668889f},    {1, 2.0f, 1.5f, 0.66668889f},
+        {1, 2.0f, 0.5f, 0.77460033f},     {1, 0.5f, 0.2f, 0.38072093f},
+        {1, 2.0f, 0.999f, 0.66688889f},   {1, 2.0f, 0.9999f, 0.66668889f},
+        {1, 2.0f, 1.0f, 0.66668889f},     {1, 2.0f, 1.5f, 0.66668889f},
         {1, 3.0f, 0.99999f, 0.75000281f}, {2, 2.0f, 0.5f, 0.63347529f},
         {2, 1.0f, 1.0f, 0.43233236f},
     };
@@ -46,8 +46,8 @@ TEST(LogMeanDifference, Values) {
         {40.0f, 20.0f, 28.853901f, 2e-5f},
         {20.0f, 40.0f, 28.853901f, 2e-5f},
         {30.0f, 10.0f, 18.204785f, 2e-5f},
-        {10.001f, 10.0f, 10.0005f, 2e-5f},   // nearly equal ends keep their digits
-        {12.5f, 12.5f, 12.5f, 0.0f},         // equal ends: the difference itself
+        {10.001f, 10.0f, 10.0005f, 2e-5f},  // nearly equal ends keep their digits
+        {12.5f, 12.5f, 12.5f, 0.0f},        // equal ends: the difference itself
     };
     for (const auto& c : cases) {
         const auto lm = logMeanDifference(c.dT1, c.dT2);

@@ -1,12 +1,13 @@
+#include "calc/phase_change_limits.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "calc/phase_change_limits.h"
-#include "core/run_ended.h"
 #include "console/scripted_console.h"
+#include "core/run_ended.h"
 
 namespace hx {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/option_codes.h"
 #include "console/scripted_console.h"
+#include "core/option_codes.h"
 
 namespace hx {
 namespace {

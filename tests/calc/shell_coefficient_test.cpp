@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "console/scripted_console.h"
 
 namespace hx {
 namespace {

@@ -10,17 +10,17 @@
 #include <cstring>
 #include <string>
 
-#include "program/demo.h"
-#include "model/session.h"
-#include "program/startup.h"
 #include "calc/calculation_driver.h"
 #include "calc/prepare.h"
+#include "calc/progress_screen.h"
 #include "calc/read_design_case.h"
 #include "calc/solver_progress.h"
+#include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "calc/progress_screen.h"
-#include "console/scripted_console.h"
+#include "model/session.h"
+#include "program/demo.h"
+#include "program/startup.h"
 
 namespace hx {
 namespace {
@@ -29,11 +29,13 @@ namespace {
 // starts (one per pass of its mean-temperature and outer loops, each with a
 // new evaluation of the properties).
 class CountingProgress final : public SolverProgress {
-public:
+  public:
     explicit CountingProgress(TextConsole& c) : inner_(c) {}
     TextConsole& console() override { return inner_.console(); }
     void pass(const ProgressValues& v) override { inner_.pass(v); }
-    void tubeOutletBalance(float g, float b, float k) override { inner_.tubeOutletBalance(g, b, k); }
+    void tubeOutletBalance(float g, float b, float k) override {
+        inner_.tubeOutletBalance(g, b, k);
+    }
     void shellOutletCheck(float t2x, float t2) override { inner_.shellOutletCheck(t2x, t2); }
     void newScreen() override {
         ++screens;
@@ -42,7 +44,7 @@ public:
     void atLimit(LimitLoop loop, int unitCode) override { inner_.atLimit(loop, unitCode); }
     int screens = 0;
 
-private:
+  private:
     ConsoleProgress inner_;
 };
 
@@ -84,8 +86,12 @@ Solved solveFor(PreparedSample& p, OutletGiven outlet, float outletTemperature) 
     return solveWithConsole(in, p.console);
 }
 
-float tubeHeat(const Solved& s) { return s.in.dc.Wt * 1000.0f * s.r.Ct * std::fabs(s.r.T3 - s.r.T4); }
-float shellHeat(const Solved& s) { return s.in.dc.Ws * 1000.0f * s.r.Cs * std::fabs(s.r.T1 - s.r.T2); }
+float tubeHeat(const Solved& s) {
+    return s.in.dc.Wt * 1000.0f * s.r.Ct * std::fabs(s.r.T3 - s.r.T4);
+}
+float shellHeat(const Solved& s) {
+    return s.in.dc.Ws * 1000.0f * s.r.Cs * std::fabs(s.r.T1 - s.r.T2);
+}
 
 bool transcriptHas(const ScriptedConsole& c, const std::string& text) {
     for (const auto& line : c.transcript())
@@ -94,9 +100,9 @@ bool transcriptHas(const ScriptedConsole& c, const std::string& text) {
 }
 
 TEST(ToleranceMultiplier, GrowsAfterEachPassThreshold) {
-    const std::pair<int, float> rows[] = {{0, 1.0f},    {100, 1.0f},   {101, 10.0f},  {500, 10.0f},
-                                          {501, 50.0f}, {700, 50.0f},  {701, 100.0f}, {1000, 100.0f},
-                                          {1001, 500.0f}, {4500, 500.0f}};
+    const std::pair<int, float> rows[] = {
+        {0, 1.0f},    {100, 1.0f},   {101, 10.0f},   {500, 10.0f},   {501, 50.0f},
+        {700, 50.0f}, {701, 100.0f}, {1000, 100.0f}, {1001, 500.0f}, {4500, 500.0f}};
     for (auto [passes, m] : rows) EXPECT_EQ(toleranceMultiplier(passes), m) << passes;
 }
 
@@ -133,9 +139,9 @@ TEST(ThermalSolver, SolveForChoicesCloseTheBalanceAndAgree) {
 TEST(ThermalSolver, HeadlessSolveMatchesTheConsolePath) {
     PreparedSample p;
     const Solved rating = solveFor(p, OutletGiven::None, 0.0f);
-    for (const auto& [outlet, temperature] : {std::pair{OutletGiven::None, 0.0f},
-                                              std::pair{OutletGiven::Shell, rating.r.T2},
-                                              std::pair{OutletGiven::Tube, rating.r.T4}}) {
+    for (const auto& [outlet, temperature] :
+         {std::pair{OutletGiven::None, 0.0f}, std::pair{OutletGiven::Shell, rating.r.T2},
+          std::pair{OutletGiven::Tube, rating.r.T4}}) {
         const Solved shown = solveFor(p, outlet, temperature);
         NullProgress none;
         const Solution headless = solve(shown.in, none);
@@ -310,9 +316,8 @@ struct SolveForRow {
 
 TEST(ThermalSolver, EverySampleConvergesInEverySolveForChoice) {
     // The data form opens with the length given (1000 mm).
-    const SolveForRow choices[] = {{nullptr, nullptr, nullptr},
-                                   {"RADIO2", "EDIT85", "300"},
-                                   {"RADIO3", "EDIT84", "343"}};
+    const SolveForRow choices[] = {
+        {nullptr, nullptr, nullptr}, {"RADIO2", "EDIT85", "300"}, {"RADIO3", "EDIT84", "343"}};
     for (Sample sample : {Sample::Plain, Sample::LowFin, Sample::DoubleTube}) {
         for (const SolveForRow& choice : choices) {
             ScriptedConsole console;
@@ -326,8 +331,8 @@ TEST(ThermalSolver, EverySampleConvergesInEverySolveForChoice) {
                 platform.queueYesNo(true);  // restore the sample fins
                 session.click("MAINFORM", "BUTTON7");
             }
-            for (const char* c : {"BUTTON24", "BUTTON4", "BUTTON25", "BUTTON14", "BUTTON29", "BUTTON19",
-                                  "BUTTON41", "BUTTON26"})
+            for (const char* c : {"BUTTON24", "BUTTON4", "BUTTON25", "BUTTON14", "BUTTON29",
+                                  "BUTTON19", "BUTTON41", "BUTTON26"})
                 session.click("MAINFORM", c);
             if (choice.radio) {
                 session.click("FORM7", choice.radio);
@@ -335,9 +340,10 @@ TEST(ThermalSolver, EverySampleConvergesInEverySolveForChoice) {
             }
             session.click("FORM7", "BUTTON40");
             session.click("FORM8", "BUTTON45");
-            const Solved s = solveWithConsole(prepare(readEnteredCase(session.forms), console), console);
-            const std::string what =
-                std::to_string(static_cast<int>(sample)) + " " + (choice.radio ? choice.radio : "TL");
+            const Solved s =
+                solveWithConsole(prepare(readEnteredCase(session.forms), console), console);
+            const std::string what = std::to_string(static_cast<int>(sample)) + " " +
+                                     (choice.radio ? choice.radio : "TL");
             EXPECT_EQ(s.in.dc.lowFin, sample == Sample::LowFin) << what;
             EXPECT_FALSE(transcriptHas(console, "NOT CONTINUATION")) << what;
             EXPECT_LT(s.screens, 100) << what;

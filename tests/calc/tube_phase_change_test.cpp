@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calc/tube_phase_change.h"
+
+#include <gtest/gtest.h>
 
 namespace hx {
 namespace {
@@ -71,8 +71,8 @@ TEST(TubeEvaporation, NucleateAndConvectiveParts) {
 }
 
 TEST(TubeEvaporation, NegativeReynoldsIsReportedNotPropagated) {
-    const TubeFilm film = tubeEvaporation(steam(), flow(1.0f, 50.0f, 100.0f, 110.0f), 1.033f,
-                                          0.006f);
+    const TubeFilm film =
+        tubeEvaporation(steam(), flow(1.0f, 50.0f, 100.0f, 110.0f), 1.033f, 0.006f);
     EXPECT_LT(film.Ret, 0.0f);
     EXPECT_FALSE(film.Xt.has_value());
 }

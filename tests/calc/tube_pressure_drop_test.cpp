@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calc/tube_pressure_drop.h"
+
+#include <gtest/gtest.h>
 
 namespace hx {
 namespace {

@@ -1,8 +1,8 @@
+#include "calc/tube_side.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "calc/tube_side.h"
 
 namespace hx {
 namespace {

@@ -1,9 +1,10 @@
+#include "calc/twisted_tape.h"
+
 #include <gtest/gtest.h>
 
-#include "core/run_ended.h"
 #include "calc/tube_pressure_drop.h"
-#include "calc/twisted_tape.h"
 #include "console/scripted_console.h"
+#include "core/run_ended.h"
 
 namespace hx {
 namespace {
@@ -58,8 +59,8 @@ TEST(TwistedTape, FrictionBranchesAtTheTransitionReynolds) {
     struct Row {
         float Ret, expectedDrop;
     };
-    const Row rows[] = {{2795.876f, 0.02483759f}, {2795.317f, 0.03654156f},
-                        {4409.171f, 0.02267471f}};
+    const Row rows[] = {
+        {2795.876f, 0.02483759f}, {2795.317f, 0.03654156f}, {4409.171f, 0.02267471f}};
     for (const Row& r : rows) {
         TapeDropInputs in;
         in.PN = 2.0f;

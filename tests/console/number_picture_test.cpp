@@ -5,11 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
-
-#include <cmath>
-#include <limits>
 #include <vector>
 
 namespace hx {
@@ -42,12 +40,12 @@ TEST(NumberPicture, FieldsAndRestarts) {
         {".####", {0.5f}, ".5000"},
         {"##.##", {0.5f}, " 0.50"},
         {"###.", {12.4f}, " 12."},
-        {"##", {-12.0f}, "%-12"},       // the minus needs a position too
-        {".##", {1.5f}, "%1.5"},        // no integer position at all
+        {"##", {-12.0f}, "%-12"},  // the minus needs a position too
+        {".##", {1.5f}, "%1.5"},   // no integer position at all
         {".##", {-0.5f}, "%-0.5"},
-        {"#.##", {-0.5f}, "-.50"},      // the sign takes the only position: no zero
+        {"#.##", {-0.5f}, "-.50"},  // the sign takes the only position: no zero
         {"##.##", {-0.5f}, "-0.50"},
-        {"#.##", {-0.001f}, "0.00"},    // rounds to zero: no minus
+        {"#.##", {-0.001f}, "0.00"},  // rounds to zero: no minus
         {"A=## B=##;", {1, 2, 3}, "A= 1 B= 2;A= 3 B="},
         {"A=#.##, B=#.##", {1, 2}, "A=1.00, B=2.00"},
         {"N=###, M=###", {1, 2}, "N=  1, M=  2"},
@@ -58,10 +56,10 @@ TEST(NumberPicture, FieldsAndRestarts) {
 TEST(NumberPicture, RoundsHalfAwayOnExactValue) {
     checkAll({
         {"#.##", {0.125f, -0.125f}, "0.13-.13"},
-        {"#.##", {9.996f}, "%9.996"},   // 10.00 needs two integer positions
+        {"#.##", {9.996f}, "%9.996"},  // 10.00 needs two integer positions
         {"##.##", {9.996f}, "10.00"},
-        {"#.##", {2.675f}, "2.67"},     // 2.67499995...
-        {"#.##", {0.005f}, "0.00"},     // 0.00499999988...
+        {"#.##", {2.675f}, "2.67"},  // 2.67499995...
+        {"#.##", {0.005f}, "0.00"},  // 0.00499999988...
         {"#", {0.5f, 2.5f}, "13"},
         {"##", {-2.5f}, "-3"},
         {"(*) ##.#", {1.25f}, "(*)  1.3"},
@@ -85,7 +83,8 @@ TEST(NumberPicture, FixedFieldsMatchTheExactValue) {
             char buf[64];
             std::snprintf(buf, sizeof buf, "%.*f", decimals, static_cast<double>(v));
             std::string expected = buf;
-            if (expected.rfind("-0", 0) == 0 && expected.find_first_not_of("-0.") == std::string::npos)
+            if (expected.rfind("-0", 0) == 0 &&
+                expected.find_first_not_of("-0.") == std::string::npos)
                 expected.erase(0, 1);  // a value that rounds to zero has no sign
             std::string printed = formatUsing(pictures[places], {v});
             printed.erase(0, printed.find_first_not_of(' '));
@@ -139,7 +138,7 @@ TEST(NumberPicture, SignModes) {
         {"##.#+", {3.5f, -3.5f}, " 3.5+ 3.5-"},
         {"##.#-", {3.5f, -3.5f}, " 3.5  3.5-"},
         {"##-", {-12.0f}, "12-"},
-        {"+ ##", {5.0f}, "+  5"},       // '+' not followed by a field is text
+        {"+ ##", {5.0f}, "+  5"},  // '+' not followed by a field is text
     });
 }
 
@@ -209,12 +208,22 @@ TEST(NumberPicture, FreeNumber) {
         float value;
         const char* expected;
     } cases[] = {
-        {0.03f, "0.03"},       {79.02f, "79.02"},      {1234.5f, "1234.5"},
-        {-3.5f, "-3.5"},       {100000.0f, "100000"},  {0.0f, "0"},
-        {-0.0f, "0"},          {0.1f, "0.1"},          {0.0001f, "0.0001"},
-        {1.5e-5f, "1.5E-05"},  {1e7f, "1E+07"},        {9999999.0f, "9999999"},
+        {0.03f, "0.03"},
+        {79.02f, "79.02"},
+        {1234.5f, "1234.5"},
+        {-3.5f, "-3.5"},
+        {100000.0f, "100000"},
+        {0.0f, "0"},
+        {-0.0f, "0"},
+        {0.1f, "0.1"},
+        {0.0001f, "0.0001"},
+        {1.5e-5f, "1.5E-05"},
+        {1e7f, "1E+07"},
+        {9999999.0f, "9999999"},
         {12345678.0f, "1.234568E+07"},  // needs 8 digits: fall back to 7
-        {1.0f / 3.0f, "0.3333333"},     {kNan, "nan"}, {kInf, "inf"},
+        {1.0f / 3.0f, "0.3333333"},
+        {kNan, "nan"},
+        {kInf, "inf"},
         {-kInf, "-inf"},
     };
     for (const auto& c : cases) EXPECT_EQ(freeNumber(c.value), c.expected) << c.expected;

@@ -117,9 +117,9 @@ TEST(TextConsole, HaltPrintsTheNoticeOnLinesOfTheirOwnAndWaitsForAKey) {
     con.print("    ｛ 右表 ｝伝熱管内径未登録", LineEnd::Keep);
     con.queueAnswer("");
     con.halt();
-    EXPECT_EQ(con.transcript(), (std::vector<std::string>{"    ｛ 右表 ｝伝熱管内径未登録",
-                                                          "中断しました",
-                                                          "任意のキーを押してください"}));
+    EXPECT_EQ(con.transcript(),
+              (std::vector<std::string>{"    ｛ 右表 ｝伝熱管内径未登録", "中断しました",
+                                        "任意のキーを押してください"}));
     EXPECT_EQ(con.pendingAnswers(), 0u);
     EXPECT_THROW(con.halt(), NoAnswer);  // no key queued: never hangs
 }

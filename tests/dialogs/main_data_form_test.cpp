@@ -7,9 +7,9 @@
 
 #include <string>
 
+#include "console/scripted_console.h"
 #include "model/platform.h"
 #include "model/session.h"
-#include "console/scripted_console.h"
 #include "program/startup.h"
 
 namespace hx {

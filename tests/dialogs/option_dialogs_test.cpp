@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "console/scripted_console.h"
 #include "model/platform.h"
 #include "model/session.h"
-#include "console/scripted_console.h"
 #include "program/startup.h"
 
 namespace hx {

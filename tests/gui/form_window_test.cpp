@@ -1,17 +1,17 @@
 // Every form built from the inventory, bound both ways to the form model.
 #include "gui/form_window.h"
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include "model/inventory.h"
 #include "gui/form_windows.h"
 #include "gui_test_support.h"
+#include "model/inventory.h"
 
 namespace hx::gui {
 namespace {
@@ -47,7 +47,8 @@ TEST(FormWindows, EveryControlWithItsCaptionForCodes1And4) {
         expectEveryControlMirrored(program);
         // The geometry labels follow the language and, for code 4, the unit.
         for (const char* label : {"TEXT20", "TEXT21", "TEXT1", "TEXT16", "TEXT17", "TEXT10"})
-            EXPECT_EQ(shownText(program.widget("MAINFORM", label)), captionFor("MAINFORM", label, code))
+            EXPECT_EQ(shownText(program.widget("MAINFORM", label)),
+                      captionFor("MAINFORM", label, code))
                 << label;
     }
 }
@@ -69,8 +70,8 @@ TEST(FormWindows, SizesOfTheFormsThatHaveOne) {
         int width, height;
     };
     // The window sizes of the forms that have a fixed size.
-    const Case cases[] = {{"MAINFORM", 856, 795}, {"FORM2", 780, 510}, {"FORM9", 378, 169},
-                          {"FORM10", 360, 200}};
+    const Case cases[] = {
+        {"MAINFORM", 856, 795}, {"FORM2", 780, 510}, {"FORM9", 378, 169}, {"FORM10", 360, 200}};
     for (const Case& c : cases) {
         const FormWindow* w = program.windows->window(c.form);
         ASSERT_NE(w, nullptr) << c.form;
@@ -86,7 +87,8 @@ TEST(FormWindows, ModelChangesReachTheWidgets) {
     f.setEnabled("FORM7", "EDIT80", false);
     EXPECT_FALSE(program.widget("FORM7", "EDIT80")->isEnabled());
     f.setVisible("MAINFORM", "TEXT225", true);
-    EXPECT_TRUE(program.widget("MAINFORM", "TEXT225")->isVisibleTo(program.windows->window("MAINFORM")));
+    EXPECT_TRUE(
+        program.widget("MAINFORM", "TEXT225")->isVisibleTo(program.windows->window("MAINFORM")));
     program.windows->showVisible();
     EXPECT_TRUE(program.windows->window("FORM6")->isVisible());
     f.hideForm("FORM6");

@@ -1,9 +1,9 @@
 // The front-end tests run on Qt's offscreen platform, with one application
 // object for the whole program.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFont>
-
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

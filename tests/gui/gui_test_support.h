@@ -6,15 +6,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-
 #include <memory>
 #include <string>
 
-#include "model/session.h"
-#include "program/startup.h"
 #include "console/scripted_console.h"
 #include "gui/console_view.h"
 #include "gui/form_windows.h"
+#include "model/session.h"
+#include "program/startup.h"
 
 namespace hx::gui::testing {
 

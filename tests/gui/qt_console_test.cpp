@@ -2,13 +2,12 @@
 // halt, and the repaint throttle under a solver's progress rewrites.
 #include "gui/qt_console.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <memory>
 

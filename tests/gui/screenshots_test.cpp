@@ -1,11 +1,10 @@
 // `hxcalc --replay FILE --screenshots DIR` through start-up, a unit button,
 // OPEN and the fluid-mode row: every visible form saved, at its size, not blank.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -26,9 +25,10 @@ int distinctColours(const QImage& image, int enough) {
 TEST(Screenshots, ReplayThroughStartUpSavesEveryVisibleForm) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
-    const std::string command = "QT_QPA_PLATFORM=offscreen " HX_BINARY_DIR "/hxcalc --replay " HX_TEST_DATA
-                                "/gui/startup.hxs --screenshots " +
-                                out.path().toStdString() + " > " + out.path().toStdString() + "/transcript.txt";
+    const std::string command = "QT_QPA_PLATFORM=offscreen " HX_BINARY_DIR
+                                "/hxcalc --replay " HX_TEST_DATA "/gui/startup.hxs --screenshots " +
+                                out.path().toStdString() + " > " + out.path().toStdString() +
+                                "/transcript.txt";
     ASSERT_EQ(std::system(command.c_str()), 0);
 
     struct Shot {
@@ -36,9 +36,10 @@ TEST(Screenshots, ReplayThroughStartUpSavesEveryVisibleForm) {
         int width, height;  // 0: any size
     };
     // MAINFORM is 856 x 795; FORM6 has no fixed size.
-    const Shot shots[] = {{"launch-MAINFORM.png", 856, 795}, {"launch-FORM6.png", 0, 0},
-                          {"english-MAINFORM.png", 856, 795}, {"english-FORM6.png", 0, 0},
-                          {"sample-MAINFORM.png", 856, 795}, {"fluid-mode-MAINFORM.png", 856, 795}};
+    const Shot shots[] = {
+        {"launch-MAINFORM.png", 856, 795},  {"launch-FORM6.png", 0, 0},
+        {"english-MAINFORM.png", 856, 795}, {"english-FORM6.png", 0, 0},
+        {"sample-MAINFORM.png", 856, 795},  {"fluid-mode-MAINFORM.png", 856, 795}};
     for (const Shot& shot : shots) {
         SCOPED_TRACE(shot.file);
         QImage image(QDir(out.path()).filePath(QString::fromUtf8(shot.file)));

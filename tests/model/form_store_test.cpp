@@ -1,7 +1,8 @@
+#include "model/form_store.h"
+
 #include <gtest/gtest.h>
 
 #include "core/lenient_number.h"
-#include "model/form_store.h"
 
 namespace hx {
 namespace {
@@ -19,13 +20,13 @@ TEST(ReadNumber, LenientNumericPrefix) {
         {".5", 0.5f},
         {"1e3", 1000.0f},
         {"2.5E-2x", 0.025f},
-        {"7e", 7.0f},        // an exponent without digits is not part of the number
+        {"7e", 7.0f},  // an exponent without digits is not part of the number
         {"4 5", 4.0f},
         {"", 0.0f},
         {"-", 0.0f},
         {".", 0.0f},
         {"━", 0.0f},
-        {"　 ━", 0.0f},      // full-width blank is not a leading blank
+        {"　 ━", 0.0f},  // full-width blank is not a leading blank
         {"―", 0.0f},
         {"－", 0.0f},
         {"correlation", 0.0f},
@@ -36,7 +37,7 @@ TEST(ReadNumber, LenientNumericPrefix) {
 }
 
 class FormStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         forms.addForm("MAINFORM", true);
         forms.addForm("FORM4");
@@ -58,7 +59,8 @@ TEST_F(FormStoreTest, NamesAreUniquePerFormOnly) {
 
 TEST_F(FormStoreTest, ChangesAreNotifiedOnceAndOnlyWhenSomethingChanges) {
     std::vector<std::string> seen;
-    const int h = forms.subscribe([&](const FormChange& c) { seen.push_back(c.form + "." + c.control); });
+    const int h =
+        forms.subscribe([&](const FormChange& c) { seen.push_back(c.form + "." + c.control); });
     forms.setText("MAINFORM", "EDIT75", "3");
     forms.setText("MAINFORM", "EDIT75", "3");
     forms.setEnabled("FORM4", "EDIT44", false);

@@ -1,11 +1,11 @@
+#include "model/inventory.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
-
-#include "model/inventory.h"
 
 namespace hx {
 namespace {
@@ -170,7 +170,7 @@ TEST(Inventory, CodeFourCaptions) {
 }
 
 TEST(Inventory, ResourceTextWhereNoCaptionApplies) {
-    EXPECT_EQ(captionFor("MAINFORM", "EDIT74", 1), "4");   // a field keeps its text
+    EXPECT_EQ(captionFor("MAINFORM", "EDIT74", 1), "4");                  // a field keeps its text
     EXPECT_EQ(captionFor("FORM7", "TEXT127", 0), "シェル入側温度（℃）");  // no code chosen
     EXPECT_EQ(captionFor("FORM7", "TEXT127", 5), "シェル入側温度（℃）");
     EXPECT_EQ(captionFor("MAINFORM", "RADIO8", 1), " 二重管");  // no English caption

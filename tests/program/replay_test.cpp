@@ -1,8 +1,8 @@
+#include "program/replay.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "program/replay.h"
 
 namespace hx {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 // A small form model of its own, so the replay is tested apart from the
 // program's inventory.
 class ReplayTest : public ::testing::Test {
-protected:
+  protected:
     ReplayTest() : session(console, platform) {
         session.forms.addForm("MAINFORM", true);
         session.forms.addForm("FORM6", false);
@@ -39,16 +39,16 @@ protected:
 };
 
 TEST_F(ReplayTest, ClickSetAnswerAndShow) {
-    const int status = run(
-        "# a comment\n"
-        "\n"
-        "set EDIT1   12.5 \n"
-        "answer Y\n"
-        "click BUTTON1\n"
-        "show MAINFORM.EDIT1\n"
-        "show BUTTON2\n"
-        "show FORM6\n"
-        "show screen\n");
+    const int status =
+        run("# a comment\n"
+            "\n"
+            "set EDIT1   12.5 \n"
+            "answer Y\n"
+            "click BUTTON1\n"
+            "show MAINFORM.EDIT1\n"
+            "show BUTTON2\n"
+            "show FORM6\n"
+            "show screen\n");
     EXPECT_EQ(status, kReplayOk) << err.str();
     EXPECT_EQ(out.str(),
               "Y/N ? Y\n"

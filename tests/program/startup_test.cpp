@@ -1,18 +1,19 @@
 // Launch, the unit-system form and the two sample cases. Expected texts are
 // the ones the forms must show, copied from the requirements' tables.
+#include "program/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/platform.h"
-#include "model/geometry_column.h"
-#include "program/sample_cases.h"
-#include "model/session.h"
-#include "program/startup.h"
 #include "console/display_width.h"
 #include "console/scripted_console.h"
 #include "dialogs/unit_system.h"
+#include "model/geometry_column.h"
+#include "model/platform.h"
+#include "model/session.h"
+#include "program/sample_cases.h"
 
 namespace hx {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/run_ended.h"
 #include "console/scripted_console.h"
+#include "core/run_ended.h"
 
 namespace hx {
 namespace {

@@ -1,14 +1,15 @@
 // The results menu: close question, unit and language keys, wet-gas wording,
 // the figure hint of the first menu of a program run, restart.
+#include "report/results_menu.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "console/scripted_console.h"
 #include "model/inventory.h"
 #include "model/session.h"
-#include "console/scripted_console.h"
-#include "report/results_menu.h"
 
 namespace hx {
 namespace {
@@ -53,7 +54,8 @@ TEST(ResultsMenu, KeySequences) {
          {kEE + "0", "   close  y/n ?Y", "   close  y/n ?", "   close  y/n ?n", kEE + "4"}},
         {{"2", "2", "4"}, {kEE + "2", kES + "2", kEE + "4"}},
         {{"3", "2", "3", "4"}, {kEE + "3", kJE + "2", kJS + "3", kES + "4"}},
-        {{"3", "2", "0", "n", "4"}, {kEE + "3", kJE + "2", kJS + "0", "   close   y/n ?n", kJS + "4"}},
+        {{"3", "2", "0", "n", "4"},
+         {kEE + "3", kJE + "2", kJS + "0", "   close   y/n ?n", kJS + "4"}},
         {{" 2", "P", "6", "1", "5", "4"},
          {kEE + " 2", kEE + "P", kEE + "6", kEE + "1", kEE + "5", kEE + "4"}},
     };
@@ -75,7 +77,7 @@ TEST(ResultsMenu, FigureHintOnlyAtFirstMenuOfProgramRun) {
     // The lines after the summary: "first time" wording, then the later one.
     const std::vector<std::string> menus = {
         "  【0】close,    【1】Print set,【2】SI Unit,【3】Japan", kEE + "x", "",
-        "  【0】close,    【1】Print set,【2】SI Unit,【3】Japa", kEE + "4", ""};
+        "  【0】close,    【1】Print set,【2】SI Unit,【3】Japa",  kEE + "4", ""};
     const auto lines = rig.run({"x", "4"});
     ASSERT_GE(lines.size(), menus.size());
     EXPECT_EQ(std::vector<std::string>(lines.end() - 6, lines.end()), menus);

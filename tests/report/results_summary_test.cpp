@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "report/results_view.h"
-#include "console/scripted_console.h"
 
 namespace hx {
 namespace {
@@ -150,37 +150,38 @@ void expectLines(const Case& base, const std::vector<ExpectedLine>& table) {
 // = 4.186 kJ/kgK, Kt 0.52·1.163 = 0.605 W/mK, Wt 30 t/h = 30000 kg/h =
 // 8.3333 kg/s; Et = 10/60, Es = 15/60; As = 100·3·0.019·3.14 = 17.898 m2.
 TEST(ResultsSummary, SensibleWaterLinesOfEachPresentation) {
-    expectLines(sensibleWater(), {
-        {kEE, "       【 SHELL AND TUBE HEAT EXCHANGER COMPUTER PROGRAM 】 "},
-        {kEE, " Dencity ----------- Dt= 995.00 ,  Ds= 980.00 (kg/m3)"},
-        {kEE, "│INSIDE SHELL DIAMATER │   m      │       DS=0.450           │"},
-        {kEE, "│EXCHANGED AS HEAT     │ kcal/h   │       Q = 300000         │"},
-        {kEE, "│FLUID FLOWRATE        │ kg/h     │Wt= 30000.0 │Ws= 20000.0 │"},
-        {kEE, "│INLET TEMPERATURE     │  ﾟC      │Tti= 20.00  │Tsi= 80.00  │"},
-        {kEE, "│THERMAL EFFICIENCY    │    -     │Et=0.1667   │Es=0.2500   │"},
-        {kEE, "│TUBE AREA      　　　 │   m2     │At=  15.00  │As=  17.90  │"},
-        {kEE, "│PRESS.LOS             │ kg/cm2   │DPt= 0.12000│DPs= 0.05000│"},
-        {kESI, " * Sensible heat calculation of both side fluid"},
-        {kESI, " Specific heat ----- Ct=4.186     , Cs=4.186     (kJ/kgK)"},
-        {kESI, "  │DIAMATER OF INSIDE SHELL│  mm  │       DS= 450.0          │"},
-        {kESI, "  │EXCHANGED AS HEAT       │  W   │       Q = 348900         │"},
-        {kESI, "  │FLUID FLOWRATE          │ kg/s │Wt=  8.3333 │Ws=  5.5556 │"},
-        {kESI, "  │INLET TEMPERATURE       │  K   │Tti=293.00  │Tsi=353.00  │"},
-        {kESI, "  │PRESS.LOS               │ MPa  │DPt=  0.0118│DPs=  0.0049│"},
-        {kJE, "           【 シェル/チューブ型 熱交換器計算プログラム 】"},
-        {kJE, " * 流体成分 ----- ｼｪﾙ側水(相関式) / 管内側水(相関式)"},
-        {kJE, "   動粘性係数----- Vt=.002900  , Vs=.001600  (m2/h)"},
-        {kJE, "  │シェル内径　　　│    m     │         DS=0.450             │"},
-        {kJE, "  │交換熱量　　　　│ kcal/h   │         Q = 300000           │"},
-        {kJE, "  │熱交換器入側温度│   ﾟC     │Tti= 20.00    │Tsi= 80.00    │"},
-        {kJE, "  │ﾚｲﾉﾙｽﾞ数(av.)   │     -    │Ret=   15000  │Res=    8000  │"},
-        {kJSI, " * 伝熱形態------ 顕熱計算(両流体)"},
-        {kJSI, "   熱伝導率 ------ Kt= 0.605    , Ks= 0.663    (W/mK)  "},
-        {kJSI, "  │シェル内径　　　　│    mm    │       DS= 450.0          │"},
-        {kJSI, "  │交換熱量          │    W     │       Q = 348900         │"},
-        {kJSI, "  │熱交換器入側温度  │    K     │Tti=293.00  │Tsi=353.00  │"},
-        {kJSI, "  │熱伝達率          │  W/m2K   │Xt=3489.0   │Xs= 2907.5  │"},
-    });
+    expectLines(sensibleWater(),
+                {
+                    {kEE, "       【 SHELL AND TUBE HEAT EXCHANGER COMPUTER PROGRAM 】 "},
+                    {kEE, " Dencity ----------- Dt= 995.00 ,  Ds= 980.00 (kg/m3)"},
+                    {kEE, "│INSIDE SHELL DIAMATER │   m      │       DS=0.450           │"},
+                    {kEE, "│EXCHANGED AS HEAT     │ kcal/h   │       Q = 300000         │"},
+                    {kEE, "│FLUID FLOWRATE        │ kg/h     │Wt= 30000.0 │Ws= 20000.0 │"},
+                    {kEE, "│INLET TEMPERATURE     │  ﾟC      │Tti= 20.00  │Tsi= 80.00  │"},
+                    {kEE, "│THERMAL EFFICIENCY    │    -     │Et=0.1667   │Es=0.2500   │"},
+                    {kEE, "│TUBE AREA      　　　 │   m2     │At=  15.00  │As=  17.90  │"},
+                    {kEE, "│PRESS.LOS             │ kg/cm2   │DPt= 0.12000│DPs= 0.05000│"},
+                    {kESI, " * Sensible heat calculation of both side fluid"},
+                    {kESI, " Specific heat ----- Ct=4.186     , Cs=4.186     (kJ/kgK)"},
+                    {kESI, "  │DIAMATER OF INSIDE SHELL│  mm  │       DS= 450.0          │"},
+                    {kESI, "  │EXCHANGED AS HEAT       │  W   │       Q = 348900         │"},
+                    {kESI, "  │FLUID FLOWRATE          │ kg/s │Wt=  8.3333 │Ws=  5.5556 │"},
+                    {kESI, "  │INLET TEMPERATURE       │  K   │Tti=293.00  │Tsi=353.00  │"},
+                    {kESI, "  │PRESS.LOS               │ MPa  │DPt=  0.0118│DPs=  0.0049│"},
+                    {kJE, "           【 シェル/チューブ型 熱交換器計算プログラム 】"},
+                    {kJE, " * 流体成分 ----- ｼｪﾙ側水(相関式) / 管内側水(相関式)"},
+                    {kJE, "   動粘性係数----- Vt=.002900  , Vs=.001600  (m2/h)"},
+                    {kJE, "  │シェル内径　　　│    m     │         DS=0.450             │"},
+                    {kJE, "  │交換熱量　　　　│ kcal/h   │         Q = 300000           │"},
+                    {kJE, "  │熱交換器入側温度│   ﾟC     │Tti= 20.00    │Tsi= 80.00    │"},
+                    {kJE, "  │ﾚｲﾉﾙｽﾞ数(av.)   │     -    │Ret=   15000  │Res=    8000  │"},
+                    {kJSI, " * 伝熱形態------ 顕熱計算(両流体)"},
+                    {kJSI, "   熱伝導率 ------ Kt= 0.605    , Ks= 0.663    (W/mK)  "},
+                    {kJSI, "  │シェル内径　　　　│    mm    │       DS= 450.0          │"},
+                    {kJSI, "  │交換熱量          │    W     │       Q = 348900         │"},
+                    {kJSI, "  │熱交換器入側温度  │    K     │Tti=293.00  │Tsi=353.00  │"},
+                    {kJSI, "  │熱伝達率          │  W/m2K   │Xt=3489.0   │Xs= 2907.5  │"},
+                });
 }
 
 // Blank lines above the title: two, three, none, three.
@@ -219,19 +220,20 @@ TEST(ResultsSummary, TubePhaseChangeRows) {
     base.dc.phaseChange = kCondensation;
     base.r.tubeCondensation = 123.4f;
     expectLines(base, {
-        {kEE, "│REYNOLS NO. (av.)     │    -     │     -      │Res=  8000  │"},
-        {kEE, "│THERMAL EFFICIENCY    │    -     │     -      │Es=0.2500   │"},
-        {kEE, "│WEIGHT OF CONDENSATE  │   kg/h   │Wt=  123.4  │     -      │"},
-        {kESI, "  │CONDENSATION RATE       │ kg/s │Wt=  0.0343 │     －     │"},
-        {kJE, "  │温度効率　　　  │          │      －      │Es=0.2500     │"},
-        {kJSI, "  │管内側凝縮量　 　 │  kg/s    │Wt= 0.034   │    －      │"},
-    });
+                          {kEE, "│REYNOLS NO. (av.)     │    -     │     -      │Res=  8000  │"},
+                          {kEE, "│THERMAL EFFICIENCY    │    -     │     -      │Es=0.2500   │"},
+                          {kEE, "│WEIGHT OF CONDENSATE  │   kg/h   │Wt=  123.4  │     -      │"},
+                          {kESI, "  │CONDENSATION RATE       │ kg/s │Wt=  0.0343 │     －     │"},
+                          {kJE, "  │温度効率　　　  │          │      －      │Es=0.2500     │"},
+                          {kJSI, "  │管内側凝縮量　 　 │  kg/s    │Wt= 0.034   │    －      │"},
+                      });
     Case evaporation = base;
     evaporation.dc.phaseChange = kEvaporation;
-    expectLines(evaporation, {
-        {kEE, "│WEIGHT OF CONDENSATE  │   kg/h   │Wt=  123.4  │     -      │"},
-        {kJE, "  │管内側蒸発量    │   kg/h   │Wt=  123.4    │     －       │"},
-    });
+    expectLines(evaporation,
+                {
+                    {kEE, "│WEIGHT OF CONDENSATE  │   kg/h   │Wt=  123.4  │     -      │"},
+                    {kJE, "  │管内側蒸発量    │   kg/h   │Wt=  123.4    │     －       │"},
+                });
     // Another direction code: the English engineering screen keeps its
     // row, the others print none.
     Case neither = base;
@@ -250,12 +252,12 @@ TEST(ResultsSummary, ShellPhaseChangeRows) {
     base.dc.phaseChange = kEvaporation;
     base.r.shellCondensation = 456.7f;
     expectLines(base, {
-        {kEE, "│REYNOLS NO. (av.)     │    -     │Ret= 15000  │     -      │"},
-        {kEE, "│WEIGHT OF CONDENSATE  │   kg/h   │     -      │Ws=  456.7  │"},
-        {kESI, "  │EVAPORATION RATE        │ kg/s │     －     │Ws=  0.1269 │"},
-        {kJE, "  │温度効率　　　  │          │Et=0.1667     │　　　－      │"},
-        {kJSI, "  │ｼｪﾙ側蒸発量　　　 │  kg/s    │     －     │Ws= 0.127   │"},
-    });
+                          {kEE, "│REYNOLS NO. (av.)     │    -     │Ret= 15000  │     -      │"},
+                          {kEE, "│WEIGHT OF CONDENSATE  │   kg/h   │     -      │Ws=  456.7  │"},
+                          {kESI, "  │EVAPORATION RATE        │ kg/s │     －     │Ws=  0.1269 │"},
+                          {kJE, "  │温度効率　　　  │          │Et=0.1667     │　　　－      │"},
+                          {kJSI, "  │ｼｪﾙ側蒸発量　　　 │  kg/s    │     －     │Ws= 0.127   │"},
+                      });
 }
 
 // Low-fin tubes: 0.3 mm fins 1.5 mm high, 19 per inch. SI finned area by
@@ -270,12 +272,12 @@ TEST(ResultsSummary, LowFinRowsShowFinnedArea) {
     base.r.Asf = 50.0f;
     base.r.EF = 0.85f;
     expectLines(base, {
-        {kEE, "│TUBE AREA             │   m2     │At=  15.00  │Asf=  50.00 │"},
-        {kEE, "│ (Fin efficiency)     │    -     │            │EF=0.85     │"},
-        {kESI, "  │INSIDE TUBE AREA        │  m2  │At=  15.00  │Asf=  39.09 │"},
-        {kJE, "  │ (ﾌｲﾝ効率)   　 │    -     │     －       │EF=0.85       │"},
-        {kJSI, "  │伝熱面積          │    m2    │At=  15.00  │Asf=  39.09 │"},
-    });
+                          {kEE, "│TUBE AREA             │   m2     │At=  15.00  │Asf=  50.00 │"},
+                          {kEE, "│ (Fin efficiency)     │    -     │            │EF=0.85     │"},
+                          {kESI, "  │INSIDE TUBE AREA        │  m2  │At=  15.00  │Asf=  39.09 │"},
+                          {kJE, "  │ (ﾌｲﾝ効率)   　 │    -     │     －       │EF=0.85       │"},
+                          {kJSI, "  │伝熱面積          │    m2    │At=  15.00  │Asf=  39.09 │"},
+                      });
     Case c = base;
     const auto lines = show(kEE, c.dc, c.r);
     EXPECT_EQ(countContaining(lines, "As="), 0);
@@ -292,11 +294,11 @@ TEST(ResultsSummary, GasTubeSidePressureDropInHeadUnits) {
     base.dc.tubePhase = TubePhase::Gas;
     base.r.DPt = 0.0123f;
     expectLines(base, {
-        {kEE, "│PRESS.LOS            │mmAq,kg/cm2│DPt=   123.0│DPs= 0.05000│"},
-        {kESI, "  │PRESS.LOS               │Pa,MPa│DPt=  1205.4│DPs=  0.0049│"},
-        {kJE, "  │圧力損失        │mmAq,kg/cm2│DPt=   123.0 │DPs= 0.05000  │"},
-        {kJSI, "  │圧力損失          │  Pa,  MPa│DPt=  1205.4│DPs=  0.0049│"},
-    });
+                          {kEE, "│PRESS.LOS            │mmAq,kg/cm2│DPt=   123.0│DPs= 0.05000│"},
+                          {kESI, "  │PRESS.LOS               │Pa,MPa│DPt=  1205.4│DPs=  0.0049│"},
+                          {kJE, "  │圧力損失        │mmAq,kg/cm2│DPt=   123.0 │DPs= 0.05000  │"},
+                          {kJSI, "  │圧力損失          │  Pa,  MPa│DPt=  1205.4│DPs=  0.0049│"},
+                      });
 }
 
 // Switching to SI and back prints the same screen and leaves every held
@@ -348,7 +350,8 @@ TEST(ResultsSummary, WetGasEnglishEngineeringFirst) {
     EXPECT_TRUE(contains(lines, "│EXCHANGED AS HEAT     │ kcal/h   │       Q =   5000         │"));
     EXPECT_TRUE(contains(lines, "│THERMAL EFFICIENCY    │    -     │Et=0.5500   │Es=0.2000   │"));
     EXPECT_TRUE(contains(lines, "│WEIGHT OF CONDENSATE  │   kg/h   │Wt=   12.5  │     -      │"));
-    EXPECT_TRUE(contains(lines, " * Inside gases comp.(vol%):CO2=10.00  N2=70.00  O2= 5.00  H2O=15.00"));
+    EXPECT_TRUE(
+        contains(lines, " * Inside gases comp.(vol%):CO2=10.00  N2=70.00  O2= 5.00  H2O=15.00"));
 }
 
 // Dew-point humidity basis, Japanese: Twav from the conductances, As = 10·2·
@@ -408,9 +411,8 @@ TEST(ResultsSummary, ConvertedToSIUsesTheConversionTable) {
     const Solution s = convertedToSI(r);
     const struct {
         float got, expected;
-    } table[] = {{s.TL, 2500.0f}, {s.Xs, 1163.0f}, {s.Wcon, 0.01f}, {s.DPs, 0.196f},
-                 {s.Cs, 2.093f},  {s.Tzi, 300.0f}, {s.Vs, 1e-6f},   {s.TM, 12.0f},
-                 {s.GWo, 360.0f}};
+    } table[] = {{s.TL, 2500.0f}, {s.Xs, 1163.0f}, {s.Wcon, 0.01f}, {s.DPs, 0.196f}, {s.Cs, 2.093f},
+                 {s.Tzi, 300.0f}, {s.Vs, 1e-6f},   {s.TM, 12.0f},   {s.GWo, 360.0f}};
     for (const auto& t : table) EXPECT_NEAR(t.got, t.expected, 1e-5f * std::max(1.0f, t.expected));
 }
 
