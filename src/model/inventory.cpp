@@ -12,7 +12,7 @@ std::span<const FormSpec> formInventory() {
     static const std::array<FormSpec, 9> forms = {{
         {"MAINFORM", "", 856, 795, mainFormControls(), mainFormLabels()},
         {"FORM2", "", 780, 510, form2Controls()},
-        {"FORM3", "", 0, 0, form3Controls()},
+        {"FORM3", "", 0, 0, form3Controls(), form3Labels()},
         {"FORM4", "計算結果一覧表", 0, 0, form4Controls(), form4Labels(),
          "Table of calclation datas"},
         {"FORM6", "単位系選択", 0, 0, form6Controls()},

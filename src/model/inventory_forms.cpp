@@ -13,9 +13,39 @@ constexpr ControlSpec kForm2[] = {
     fixed("BUTTON3", "Prt", "print button of the figure window"),
 };
 
-// Flow figure: the schematic with the nozzle temperatures and flows.
+// Flow figure: the schematic with the nozzle temperatures and flows. Each
+// row of values names its quantity as the drawing does, then the value
+// and its unit (℃ or K, kg/h or kg/s), all set by the results.
 constexpr ControlSpec kForm3[] = {
     fixed("PICTURE3", "", "flow figure, bitmap file vornfig1.bmp"),
+    fixed("TEXT400", "", "Tsi, shell inlet temperature"),
+    fixed("TEXT420", "", "unit of Tsi"),
+    fixed("TEXT401", "", "Tso, shell outlet temperature"),
+    fixed("TEXT421", "", "unit of Tso"),
+    fixed("TEXT402", "", "Tti, tube inlet temperature (wet gas: Tzi)"),
+    fixed("TEXT422", "", "unit of Tti"),
+    fixed("TEXT403", "", "Tto, tube outlet temperature (wet gas: TZo)"),
+    fixed("TEXT423", "", "unit of Tto"),
+    fixed("TEXT404", "", "tube-side inlet flow"),
+    fixed("TEXT424", "", "unit of the tube inlet flow"),
+    fixed("TEXT405", "", "tube-side outlet flow (wet gas: GWo)"),
+    fixed("TEXT425", "", "unit of the tube outlet flow"),
+    fixed("TEXT406", "", "shell-side inlet flow (wet gas only)"),
+    fixed("TEXT426", "", "unit of the shell inlet flow"),
+    fixed("TEXT407", "", "shell-side outlet flow (wet gas only)"),
+    fixed("TEXT427", "", "unit of the shell outlet flow"),
+    fixed("TEXT430", "", "caption of the tube drain (wet gas only)"),
+    fixed("TEXT408", "", "tube drain Wcon (wet gas only)"),
+    fixed("TEXT431", "", "caption of the H2O content of the gas (wet gas only)"),
+    fixed("TEXT409", "", "H2O content at the inlet, vol %"),
+    fixed("TEXT419", "", "H2O content at the outlet, vol %"),
+};
+
+// The quantity names beside the values, as the flow figure writes them.
+constexpr LabelSpec kForm3Labels[] = {
+    {"TEXT400", "Tsi", nullptr},   {"TEXT401", "Tso", nullptr},    {"TEXT402", "Tti", nullptr},
+    {"TEXT403", "Tto", nullptr},   {"TEXT404", "Wt in", nullptr},  {"TEXT405", "Wt out", nullptr},
+    {"TEXT406", "Ws in", nullptr}, {"TEXT407", "Ws out", nullptr},
 };
 
 // Unit system and language; OK stays disabled until a unit button is pressed.
@@ -81,6 +111,7 @@ constexpr ControlSpec kForm10[] = {
 
 std::span<const ControlSpec> form2Controls() { return kForm2; }
 std::span<const ControlSpec> form3Controls() { return kForm3; }
+std::span<const LabelSpec> form3Labels() { return kForm3Labels; }
 std::span<const ControlSpec> form6Controls() { return kForm6; }
 std::span<const ControlSpec> form8Controls() { return kForm8; }
 std::span<const ControlSpec> form9Controls() { return kForm9; }

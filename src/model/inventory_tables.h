@@ -62,6 +62,7 @@ std::span<const ControlSpec> form7Controls();
 std::span<const LabelSpec> form7Labels();
 std::span<const ControlSpec> form2Controls();
 std::span<const ControlSpec> form3Controls();
+std::span<const LabelSpec> form3Labels();
 std::span<const ControlSpec> form4Controls();
 std::span<const LabelSpec> form4Labels();
 std::span<const ControlSpec> form6Controls();

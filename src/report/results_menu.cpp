@@ -4,11 +4,16 @@
 // the restart key "4".
 #include "report/results_menu.h"
 
+#include <optional>
 #include <string>
 
+#include "calc/weight_estimate.h"
+#include "report/flow_figure.h"
 #include "report/presentation.h"
+#include "report/result_form.h"
 #include "report/results_summary.h"
 #include "report/results_view.h"
+#include "report/weight_table.h"
 
 namespace hx {
 namespace {
@@ -104,6 +109,35 @@ void confirmClose(TextConsole& console, Presentation p) {
     }
 }
 
+// The weight estimate of a run with the weight option on (EDIT139 = 1),
+// written into the weight table of the result form once.
+std::optional<WeightEstimate> weightEstimate(FormStore& forms, const RunInputs& in,
+                                             const Solution& solution) {
+    if (in.dc.weightCalculation != 1) return std::nullopt;
+    const WeightEstimate w = estimateWeight(in, solution);
+    fillWeightTable(forms, w);
+    return w;
+}
+
+// Fills the result form and, in modes 1 and 2, the flow figure for
+// presentation p, and shows them with their drawings.
+void showResultForms(Session& session, Presentation p, const RunInputs& in, const Solution& shown) {
+    fillResultForm(session.forms, p, in, shown);
+    showResultForm(session.forms, session.platform, in.dc);
+    if (!hasFlowFigure(in.dc)) return;
+    fillFlowFigure(session.forms, p, in, shown);
+    showFlowFigure(session.forms, session.platform);
+}
+
+bool resultFormsShown(const FormStore& forms) {
+    return forms.formVisible("FORM4") || forms.formVisible("FORM3");
+}
+
+void hideResultForms(FormStore& forms) {
+    forms.hideForm("FORM4");
+    forms.hideForm("FORM3");
+}
+
 }  // namespace
 
 void runResultsMenu(Session& session, const RunInputs& in, const Solution& solution) {
@@ -111,10 +145,14 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
     const DesignCase& dc = in.dc;
     ResultsView view(solution);
     Presentation p = Presentation::EnglishEngineering;
-    // Every screen of a presentation starts with its entry steps.
+    const std::optional<WeightEstimate> weight = weightEstimate(session.forms, in, solution);
+    // Every screen of a presentation starts with its entry steps; the
+    // result forms follow the summary in the same language and units.
     const auto show = [&] {
         view.enter(p, in);
         showResultsSummary(p, in, view.shown(), console);
+        showResultForms(session, p, in, view.shown());
+        if (weight && !weight->sound) console.print(weightFailedLine(p));
     };
     show();
 
@@ -145,10 +183,14 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
             // cleared, forms enabled, figure labels emptied).
             return;
         } else if (key == "P" || key == "p") {
-            // Marks the figure as shown and refills the performance form and
-            // the flow figure, then comes back to the menu rather than
-            // leaving the loop with no way back.
+            // Marks the figure as shown and closes the result forms, or
+            // refills and shows them when they are closed; then back to
+            // the menu rather than leaving the loop with no way back.
             session.figureShown = true;
+            if (resultFormsShown(session.forms))
+                hideResultForms(session.forms);
+            else
+                showResultForms(session, p, in, view.shown());
         } else if (key == "6") {
             // The heat-balance check table is shown on a clear window, then
             // the active presentation again.

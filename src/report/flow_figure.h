@@ -1,0 +1,27 @@
+// The flow figure FORM3 of a sensible or wet-gas run: beside the drawing
+// of the exchanger the nozzle temperatures Tsi, Tso, Tti, Tto and the tube
+// flows, and for a wet gas the shell flows, the tube drain and the water
+// vapour content of the gas at inlet and outlet, in the language and units
+// of a presentation.
+#pragma once
+
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
+#include "model/form_store.h"
+#include "model/platform.h"
+#include "report/presentation.h"
+
+namespace hx {
+
+// Whether the run has a flow figure: fluid modes 1 and 2 (the phase-change
+// modes leave it as it was).
+bool hasFlowFigure(const DesignCase& dc);
+
+// Writes the labels of FORM3 from the values a presentation shows
+// (engineering units, as the ResultsView holds them).
+void fillFlowFigure(FormStore& forms, Presentation p, const RunInputs& in, const Solution& shown);
+
+// Shows FORM3 with "vornfig1.bmp". False when the drawing could not be read.
+bool showFlowFigure(FormStore& forms, Platform& platform);
+
+}  // namespace hx
