@@ -3,8 +3,8 @@
 // is needed and none is queued it throws NoAnswer, so a script never hangs.
 #pragma once
 
+#include <cstdint>
 #include <deque>
-#include <set>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,8 +14,11 @@
 namespace hx {
 
 class ScriptedConsole : public TextConsole {
-public:
+  public:
     static constexpr const char* kClearMark = "---- clear ----";
+
+    // A solve alone writes a hundred lines or so: room for them from the start.
+    ScriptedConsole() { transcript_.reserve(256); }
 
     // Queues one answer: a typed line for input(), a key for waitKey()/halt()
     // (the empty string is Enter).
@@ -36,7 +39,7 @@ public:
     // transcript: the end of a script shows what the user would see.
     void flushOpenLine();
 
-protected:
+  protected:
     void lineCompleted(int row) override;
     void aboutToClear() override { flushScreenUpdates(); }
     void cleared() override;
@@ -44,16 +47,20 @@ protected:
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
 
-private:
+  private:
     void record(std::string line);
     void flushScreenUpdates();
     std::string nextAnswer(const std::string& prompt);
+    // The last line recorded other than a clear mark, or "".
+    const std::string& lastLine() const;
 
     std::deque<std::string> answers_;
     std::vector<std::string> transcript_;
-    std::string lastLine_;
-    bool positioned_ = false;                   // a locate() since the last clear
-    std::set<int> screenUpdates_;               // rows rewritten since the last flush
+    std::size_t lastLine_ = kNoLine;  // index in transcript_
+    static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+    bool positioned_ = false;  // a locate() since the last clear
+    // The rows rewritten since the last flush, one bit a row.
+    std::vector<std::uint64_t> screenUpdates_;
     std::ostream* echo_ = nullptr;
 };
 

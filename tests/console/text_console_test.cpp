@@ -94,6 +94,25 @@ TEST(TextConsole, PagePastManyRowsKeepsGrowing) {
     EXPECT_EQ(con.transcript().back(), ScriptedConsole::kClearMark);
 }
 
+TEST(TextConsole, RowsRewrittenAfterALocateEnterTheTranscriptInRowOrder) {
+    ScriptedConsole con;
+    con.locate(130, 0);  // past the first 64 rows
+    con.print("far");
+    con.locate(3, 0);
+    con.print("near");
+    con.locate(130, 0);
+    con.print("far again");  // rewritten: recorded once, as it stands
+    con.locate(64, 0);
+    con.print("middle");
+    con.clear();
+    const std::vector<std::string> t = con.transcript();
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[0], "near");
+    EXPECT_EQ(t[1], "middle");
+    EXPECT_EQ(t[2], "far again");
+    EXPECT_EQ(t[3], ScriptedConsole::kClearMark);
+}
+
 TEST(TextConsole, InputShowsPromptAndAnswerOnOneLine) {
     ScriptedConsole con;
     con.queueAnswer("Y");
