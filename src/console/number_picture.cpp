@@ -5,8 +5,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iterator>
+#include <mutex>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "console/display_width.h"
@@ -161,6 +164,7 @@ struct ParsedPicture {
         std::string after;  // literal text up to the next field or the end
     };
     std::vector<Slot> slots;
+    std::size_t pictureSize = 0;  // bytes of the picture: about those of a line through it
 };
 
 using Chars = std::vector<std::string_view>;
@@ -286,6 +290,7 @@ ParsedPicture parsePicture(std::string_view picture) {
     }
     flushLiteral();
     if (parsed.slots.empty()) throw PictureError(std::string(picture));
+    parsed.pictureSize = picture.size();
     return parsed;
 }
 
@@ -297,70 +302,90 @@ void appendTrailingSign(std::string& out, const Field& f, bool negative) {
     if (f.sign == SignMode::TrailingMinus) out += negative ? '-' : ' ';
 }
 
-// |value| rounded half away from zero to `places` decimals, as the exact
-// route would give it, without its 120-digit conversion: a float is m·2^e
-// with m below 2^24, and 10^places = 5^places·2^places with 5^places below
-// 2^29 for up to 12 places, so |value|·10^places is exact in a double's 53
-// bits, and so are its floor and fraction. Absent outside that range.
-std::optional<Decimal> fastRounded(float value, int places) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,  1e6,
-                                         1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
-    if (places < 0 || places > 12) return std::nullopt;
-    const double scaled = std::fabs(static_cast<double>(value)) * kPowers[places];
-    if (!(scaled < 9007199254740992.0)) return std::nullopt;  // 2^53
-    double whole = std::floor(scaled);
-    if (scaled - whole >= 0.5) whole += 1.0;
-    Decimal d;
-    if (whole == 0.0) return d;
-    char buf[24];
-    const auto end = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned long long>(whole)).ptr;
-    d.digits.assign(buf, end);
-    d.point = static_cast<int>(d.digits.size()) - places;
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    return d;
-}
-
-std::string formatFixed(float value, const Field& f) {
-    Decimal d;
-    if (const std::optional<Decimal> fast = fastRounded(value, f.fracPositions)) {
-        d = *fast;
-    } else {
-        d = exactDecimal(value);
-        d = roundTo(d, d.point + f.fracPositions);
-    }
+// Writes the fixed form of a value through field `f` from its rounded
+// digits: those before the point (none below 1) and the field's decimals;
+// `zero` tells that the value rounded to zero.
+void appendFixedDigits(std::string& out, float value, const Field& f, std::string_view intDigits,
+                       std::string_view decimals, bool zero) {
     // A value that rounds to zero is printed without a minus sign.
-    const bool negative = value < 0.0f && !d.digits.empty();
-
-    std::string intDigits;
-    for (int i = 0; i < d.point; ++i) intDigits += digitAt(d, i);
+    const bool negative = value < 0.0f && !zero;
     const int digitCount = static_cast<int>(intDigits.size());
-
     const bool signInField =
         f.sign == SignMode::LeadingPlus || (f.sign == SignMode::Default && negative);
     const int separators = f.thousands && digitCount > 0 ? (digitCount - 1) / 3 : 0;
     const int needed = digitCount + (signInField ? 1 : 0) + (f.currency ? 1 : 0) + separators;
-    if (needed > f.intPositions) return "%" + freeNumber(value);
-
+    if (needed > f.intPositions) {
+        out += '%';
+        out += freeNumber(value);
+        return;
+    }
     // Below 1: a single zero before the point when the field has a position
     // before it left over by the sign and currency, so the field keeps its
     // width and columns of numbers stay aligned ("#.##" prints -0.5 as "-.50").
     const bool leadingZero = digitCount == 0 && f.intPositions > needed;
     const int used = needed + (leadingZero ? 1 : 0);
-    std::string out(static_cast<std::size_t>(std::max(0, f.intPositions - used)),
-                    f.asteriskFill ? '*' : ' ');
-    if (signInField) out += negative ? '-' : '+';
-    if (f.currency) out += '\\';
+    // The field takes exactly its positions, and a trailing sign: written
+    // whole, then appended.
+    const std::size_t width =
+        static_cast<std::size_t>(f.intPositions) + (f.hasPoint ? 1 + decimals.size() : 0) + 1;
+    char local[64];
+    std::string wide;  // for a field too wide for `local`
+    if (width > sizeof local) wide.resize(width);
+    char* const begin = width > sizeof local ? wide.data() : local;
+    char* p = std::fill_n(begin, f.intPositions - used, f.asteriskFill ? '*' : ' ');
+    if (signInField) *p++ = negative ? '-' : '+';
+    if (f.currency) *p++ = '\\';
     for (int i = 0; i < digitCount; ++i) {
-        if (separators > 0 && i > 0 && (digitCount - i) % 3 == 0) out += ',';
-        out += intDigits[static_cast<std::size_t>(i)];
+        if (separators > 0 && i > 0 && (digitCount - i) % 3 == 0) *p++ = ',';
+        *p++ = intDigits[static_cast<std::size_t>(i)];
     }
-    if (leadingZero) out += '0';
+    if (leadingZero) *p++ = '0';
     if (f.hasPoint) {
-        out += '.';
-        for (int k = 0; k < f.fracPositions; ++k) out += digitAt(d, d.point + k);
+        *p++ = '.';
+        p = std::copy(decimals.begin(), decimals.end(), p);
     }
-    appendTrailingSign(out, f, negative);
-    return out;
+    if (f.sign == SignMode::TrailingPlus) *p++ = negative ? '-' : '+';
+    if (f.sign == SignMode::TrailingMinus) *p++ = negative ? '-' : ' ';
+    out.append(begin, p);
+}
+
+// The fixed form through the exact decimal value, for any number of decimals.
+void appendFixedExactly(std::string& out, float value, const Field& f) {
+    Decimal d = exactDecimal(value);
+    d = roundTo(d, d.point + f.fracPositions);
+    std::string intDigits;
+    for (int i = 0; i < d.point; ++i) intDigits += digitAt(d, i);
+    std::string decimals;
+    for (int k = 0; k < f.fracPositions; ++k) decimals += digitAt(d, d.point + k);
+    appendFixedDigits(out, value, f, intDigits, decimals, d.digits.empty());
+}
+
+// The fixed form of `value` through field `f`, rounded half away from zero
+// on its exact value. Up to 12 decimals this needs no 120-digit conversion:
+// a float is m·2^e with m below 2^24, and 10^places = 5^places·2^places with
+// 5^places below 2^29, so |value|·10^places below 2^53 is exact in a
+// double, and so are its whole part and fraction.
+void appendFixed(std::string& out, float value, const Field& f) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                         1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    const int places = f.fracPositions;
+    if (places > 12) return appendFixedExactly(out, value, f);
+    const double scaled = std::fabs(static_cast<double>(value)) * kPowers[places];
+    if (!(scaled < 9007199254740992.0)) return appendFixedExactly(out, value, f);  // 2^53
+    // Below 2^53 the conversion to an integer is the exact floor.
+    auto whole = static_cast<unsigned long long>(scaled);
+    if (scaled - static_cast<double>(whole) >= 0.5) ++whole;
+    // The digits of the rounded integer, the last `places` of them the
+    // decimals, with zeros put before them for a value below 0.1.
+    char buf[32];
+    char* const first = buf + 12;
+    char* const last = whole == 0 ? first : std::to_chars(first, buf + sizeof buf, whole).ptr;
+    char* const decimals = last - places;
+    if (decimals < first) std::fill(decimals, first, '0');
+    const std::string_view intDigits(first,
+                                     static_cast<std::size_t>(std::max(first, decimals) - first));
+    appendFixedDigits(out, value, f, intDigits,
+                      std::string_view(decimals, static_cast<std::size_t>(places)), whole == 0);
 }
 
 std::string formatExponent(float value, const Field& f) {
@@ -369,8 +394,7 @@ std::string formatExponent(float value, const Field& f) {
         f.sign == SignMode::LeadingPlus || (f.sign == SignMode::Default && negative);
     // Mantissa digits before the point: every integer position that the sign
     // and the currency sign leave free. Separators are not printed here.
-    const int mantInt =
-        std::max(0, f.intPositions - (signInField ? 1 : 0) - (f.currency ? 1 : 0));
+    const int mantInt = std::max(0, f.intPositions - (signInField ? 1 : 0) - (f.currency ? 1 : 0));
     const int significant = mantInt + f.fracPositions;
     if (significant == 0) return "%" + freeNumber(value);
 
@@ -405,25 +429,28 @@ std::string formatExponent(float value, const Field& f) {
     return tooLong ? "%" + out : out;
 }
 
-std::string formatField(float value, const Field& f) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0.0f ? "-inf" : "inf";
-    return f.exponentDigits > 0 ? formatExponent(value, f) : formatFixed(value, f);
+void appendField(std::string& out, float value, const Field& f) {
+    if (std::isnan(value)) {
+        out += "nan";
+    } else if (std::isinf(value)) {
+        out += value < 0.0f ? "-inf" : "inf";
+    } else if (f.exponentDigits > 0) {
+        out += formatExponent(value, f);
+    } else {
+        appendFixed(out, value, f);
+    }
 }
-
-}  // namespace
-
-namespace {
 
 std::string formatParsed(const ParsedPicture& parsed, std::span<const float> values) {
     // With no numbers at all only the text before the first field is printed.
     if (values.empty()) return parsed.leading;
     std::string out;
+    out.reserve(parsed.pictureSize + 8);
     const std::size_t fieldCount = parsed.slots.size();
     for (std::size_t i = 0; i < values.size(); ++i) {
         const auto& slot = parsed.slots[i % fieldCount];
         if (i % fieldCount == 0) out += parsed.leading;
-        out += formatField(values[i], slot.field);
+        appendField(out, values[i], slot.field);
         out += slot.after;
     }
     return out;
@@ -432,21 +459,58 @@ std::string formatParsed(const ParsedPicture& parsed, std::span<const float> val
 }  // namespace
 
 std::string formatUsing(std::string_view picture, std::span<const float> values) {
-    return formatParsed(parsePicture(picture), values);
+    return CompiledPicture(picture).format(values);
 }
 
 struct CompiledPicture::Parsed {
     ParsedPicture picture;
 };
 
-CompiledPicture::CompiledPicture(std::string_view picture)
-    : parsed_(std::make_unique<Parsed>(Parsed{parsePicture(picture)})) {}
+CompiledPicture::CompiledPicture(std::string_view picture) : parsed_(parsedOnce(picture)) {}
+// The parsed pictures, shared by the whole program: it prints through a
+// fixed set of pictures, so each is parsed once. A caller that makes up
+// pictures as it goes fills the cache only up to its bound; past it the
+// pictures are parsed each time. A picture in error is never kept.
+std::shared_ptr<const CompiledPicture::Parsed> CompiledPicture::parsedOnce(
+    std::string_view picture) {
+    constexpr std::size_t kMaxPictures = 1024;
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    static std::mutex mutex;
+    static std::unordered_map<std::string, std::shared_ptr<const Parsed>, TextHash, std::equal_to<>>
+        cache;
+    {
+        const std::lock_guard lock(mutex);
+        if (const auto it = cache.find(picture); it != cache.end()) return it->second;
+    }
+    auto parsed = std::make_shared<const Parsed>(Parsed{parsePicture(picture)});
+    const std::lock_guard lock(mutex);
+    if (cache.size() < kMaxPictures) cache.emplace(picture, parsed);
+    return parsed;
+}
+
 CompiledPicture::~CompiledPicture() = default;
 CompiledPicture::CompiledPicture(CompiledPicture&&) noexcept = default;
 CompiledPicture& CompiledPicture::operator=(CompiledPicture&&) noexcept = default;
 
 std::string CompiledPicture::format(std::span<const float> values) const {
     return formatParsed(parsed_->picture, values);
+}
+
+std::size_t CompiledPicture::fieldCount() const { return parsed_->picture.slots.size(); }
+
+std::string_view CompiledPicture::leading() const { return parsed_->picture.leading; }
+
+std::string_view CompiledPicture::after(std::size_t field) const {
+    return parsed_->picture.slots[field].after;
+}
+
+void CompiledPicture::appendField(std::string& out, std::size_t field, float value) const {
+    hx::appendField(out, value, parsed_->picture.slots[field].field);
 }
 
 std::string formatUsing(std::string_view picture, std::initializer_list<float> values) {

@@ -20,7 +20,7 @@ namespace hx {
 // A picture without a numeric field (or one whose field starts with a
 // character that cannot start a field) is a programming error of the caller.
 class PictureError : public std::logic_error {
-public:
+  public:
     explicit PictureError(const std::string& picture);
 };
 
@@ -32,17 +32,32 @@ std::string formatUsing(std::string_view picture, std::initializer_list<float> v
 
 // A picture parsed once, for a caller that prints through it many times
 // (the solver's progress rows). format() gives what formatUsing gives.
+// Parsed pictures are kept for the whole program (thread-safely), so making
+// one for a picture already seen costs a look-up, not a parse.
 class CompiledPicture {
-public:
+  public:
     explicit CompiledPicture(std::string_view picture);  // throws PictureError
     ~CompiledPicture();
     CompiledPicture(CompiledPicture&&) noexcept;
     CompiledPicture& operator=(CompiledPicture&&) noexcept;
     std::string format(std::span<const float> values) const;
 
-private:
+    // The parts that format() puts together, for a caller that lays out the
+    // literal text once: the text before the first field, then for each
+    // value its field's number and the text after that field; the text
+    // before the first field comes again each time the picture restarts.
+    std::size_t fieldCount() const;
+    std::string_view leading() const;
+    std::string_view after(std::size_t field) const;
+    // Appends `value` as field `field` prints it (printable ASCII only).
+    void appendField(std::string& out, std::size_t field, float value) const;
+
+  private:
     struct Parsed;
-    std::unique_ptr<Parsed> parsed_;
+    // The parsed form of `picture`, shared with every other CompiledPicture
+    // of the same text in the program.
+    static std::shared_ptr<const Parsed> parsedOnce(std::string_view picture);
+    std::shared_ptr<const Parsed> parsed_;
 };
 
 // The free number form: the shortest text of up to 7 significant digits, with

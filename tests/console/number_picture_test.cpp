@@ -96,6 +96,41 @@ TEST(NumberPicture, FixedFieldsMatchTheExactValue) {
     EXPECT_EQ(formatUsing("###", {-2.5f}), " -3");
 }
 
+// More decimals than the quick route serves (12) come from the exact value.
+TEST(NumberPicture, ManyDecimalsFromTheExactValue) {
+    std::mt19937 gen(4242);
+    std::uniform_real_distribution<float> value(-3.0f, 3.0f);
+    for (int i = 0; i < 2000; ++i) {
+        const float v = value(gen);
+        char exact[64];
+        std::snprintf(exact, sizeof exact, "%.30f", static_cast<double>(std::fabs(v)));
+        const std::string rest = std::string(exact).substr(std::string(exact).find('.') + 15);
+        if (rest.find_first_not_of('0', 1) == std::string::npos && rest[0] == '5') continue;
+        char buf[64];  // the library rounds exact halves to even, the picture away
+        std::snprintf(buf, sizeof buf, "%.14f", static_cast<double>(v));
+        std::string printed = formatUsing("###.##############", {v});
+        printed.erase(0, printed.find_first_not_of(' '));
+        ASSERT_EQ(printed, buf) << v;
+    }
+}
+
+// A compiled picture is parsed once for the program and shared by text, not
+// by address: a buffer holding another picture is parsed anew.
+TEST(NumberPicture, PicturesAreSharedByTheirText) {
+    std::string picture = "A=##.#";
+    picture.reserve(32);
+    const CompiledPicture first(picture);
+    picture = "B=#.##";
+    EXPECT_EQ(CompiledPicture(picture).format(std::vector<float>{1.5f}), "B=1.50");
+    EXPECT_EQ(first.format(std::vector<float>{1.5f}), "A= 1.5");
+    EXPECT_EQ(formatUsing(picture, {2.0f}), "B=2.00");
+    EXPECT_EQ(first.fieldCount(), 1u);
+    EXPECT_EQ(first.leading(), "A=");
+    std::string field;
+    first.appendField(field, 0, -2.25f);
+    EXPECT_EQ(field, "-2.3");
+}
+
 // The free number form reads back within its 7 digits at every magnitude,
 // subnormals included, and the exponent form agrees with the C library.
 TEST(NumberPicture, ExactDigitsAtEveryMagnitude) {
