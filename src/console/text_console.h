@@ -8,11 +8,14 @@
 // printed; a front end shows its last rows and scrolls back over the rest.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace hx {
@@ -24,17 +27,17 @@ enum class LineEnd { End, Keep };
 // Raised by a console that cannot get an answer at all (a script that ran
 // out of answers, or standard input at its end). It carries the prompt.
 class NoAnswer : public std::runtime_error {
-public:
+  public:
     explicit NoAnswer(const std::string& prompt)
         : std::runtime_error("no answer for prompt: " + prompt), prompt_(prompt) {}
     const std::string& prompt() const { return prompt_; }
 
-private:
+  private:
     std::string prompt_;
 };
 
 class TextConsole {
-public:
+  public:
     static constexpr int kWidth = 100;  // columns; the reports fit in 80
 
     virtual ~TextConsole() = default;
@@ -46,6 +49,11 @@ public:
                     LineEnd end = LineEnd::End);
     void printUsing(std::string_view picture, std::initializer_list<float> values,
                     LineEnd end = LineEnd::End);
+    // Prints `text` as print does, for text printed over and over unchanged
+    // (the fixed rows of a screen): like a picture's literal text, it is
+    // laid out in cells once for the program, and printing it again copies
+    // them.
+    void printRepeated(std::string_view text, LineEnd end = LineEnd::End);
 
     // Prints the prompt on the current line, reads one typed line and ends
     // the line. The answer is also left on the screen after the prompt.
@@ -64,7 +72,7 @@ public:
     long pageCount() const { return pageCount_; }
     int column() const { return col_; }
 
-protected:
+  protected:
     // Implementations receive every completed line (its row, whose text
     // rowTextAt gives) and every clear, and supply the answers.
     virtual void lineCompleted(int row) = 0;
@@ -84,31 +92,90 @@ protected:
     std::string rowTextAt(int row) const;
     bool lineOpen() const { return lineOpen_; }
 
-private:
+  private:
     // One column of the page: a UTF-8 character of up to four bytes, or
-    // nothing for the right half of a wide character.
+    // nothing for the right half of a wide character (the cell to the left
+    // of an empty cell always holds a wide character, and only there). The
+    // bytes are packed from the lowest in one word with their count above
+    // them, so that a cell is tested and written whole; the word is kept
+    // exclusive-or a blank's, so that a blank cell is all zero bits and a
+    // value-initialized row is blank.
     struct Cell {
-        char bytes[4] = {' ', 0, 0, 0};
-        unsigned char size = 1;
-        bool empty() const { return size == 0; }
-        bool narrow() const { return size == 1; }
-        bool blank() const { return size == 1 && bytes[0] == ' '; }
-        std::string_view glyph() const { return {bytes, size}; }
-        void set(std::string_view ch) {
-            size = static_cast<unsigned char>(ch.size() < 4 ? ch.size() : 4);
-            for (unsigned char i = 0; i < size; ++i) bytes[i] = ch[i];
-        }
-        void clear() { size = 0; }
-    };
-    using Row = std::vector<Cell>;
+        static constexpr std::uint64_t kOneByte = std::uint64_t{1} << 32;
+        static constexpr std::uint64_t kBlankCode = kOneByte | ' ';
+        std::uint64_t bits;
 
-    void putChar(std::string_view ch);
+        static Cell of(std::string_view ch);
+        static Cell ascii(unsigned char byte) { return {(kOneByte | byte) ^ kBlankCode}; }
+        static Cell blank() { return {0}; }
+        static Cell rightHalf() { return {kBlankCode}; }  // no bytes
+        bool empty() const { return bits == kBlankCode; }
+        bool isBlank() const { return bits == 0; }
+        // One ASCII byte: a character of one column that no neighbour depends on.
+        bool isAscii() const { return (bits & ~std::uint64_t{0x7F}) == 0; }
+        std::uint64_t code() const { return bits ^ kBlankCode; }
+    };
+    static_assert(std::is_trivial_v<Cell>, "rows are blanked by zeroing and copied whole");
+    // A row of the page: no cells until something is first written on it,
+    // then kWidth; the cells from `used` on were not written since the row
+    // joined the page and are blank.
+    struct Row {
+        std::vector<Cell> cells;
+        std::size_t used = 0;
+        // The row's text, known without reading its cells while nothing but
+        // one laid-out line from its first column was written on it.
+        std::string text;
+        bool textKnown = true;
+    };
+
+    std::size_t putRun(std::string_view text, std::size_t pos);
+    static std::size_t putAscii(const char* text, std::size_t count, Cell* cells,
+                                std::size_t written);
+    void putTab();
+    static void unpairNeighbours(Cell* cells, int col, int width);
+    // Text laid out in cells once for the whole program: a picture's
+    // literal text around its fields, or a text printed as it is.
+    struct Layout;
+    enum class LayoutKind { Text, Picture };
+    static const Layout* layoutOf(std::string_view text, LayoutKind kind);
+    struct RecentLayout;
+    RecentLayout* recentLayoutOf(std::string_view text, LayoutKind kind);
+    bool putLaidOut(RecentLayout& recent, std::span<const float> values);
+    static bool updateLine(RecentLayout& recent, std::span<const float> values);
+    static void composeLine(RecentLayout& recent, std::span<const float> values);
+    void putCells(const Cell* cells, std::size_t width, std::string_view text);
     void endLine();
     void endLineWithoutMoving();
     Row& rowAt(int r);
+    void extendPage(std::size_t rows);
     static std::string rowText(const Row& row);
 
+    // The rows of the page are the first rowCount_; the rest keep their
+    // storage from earlier pages, so a cleared page is written again
+    // without allocating.
     std::vector<Row> page_;
+    std::size_t rowCount_ = 0;
+    // The layouts printed lately, by the address of their text, with the
+    // last line printed through each: a screen prints the same few texts
+    // and pictures over and over, most of their numbers unchanged.
+    struct RecentLayout {
+        struct Number {
+            std::uint32_t bits = 0;  // of the value
+            bool known = false;
+            std::string text;
+            std::size_t column = 0;  // where the text starts in `line`
+            std::size_t offset = 0;  // and in `lineText`
+        };
+        const char* text = nullptr;
+        const Layout* layout = nullptr;
+        std::vector<Number> numbers;  // the last of each field
+        std::vector<Cell> line;
+        std::string lineText;
+        std::size_t lineValues = 0;  // how many values `line` shows
+    };
+    std::array<RecentLayout, 32> recentLayouts_{};
+    std::size_t recentCount_ = 0;  // layouts ever kept there, the oldest replaced first
+    std::size_t recentNext_ = 0;   // where the next one looked for likely is
     int row_ = 0;
     long pageCount_ = 0;
     int col_ = 0;

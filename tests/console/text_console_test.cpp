@@ -113,6 +113,16 @@ TEST(TextConsole, RowsRewrittenAfterALocateEnterTheTranscriptInRowOrder) {
     EXPECT_EQ(t[3], ScriptedConsole::kClearMark);
 }
 
+TEST(TextConsole, AClearedPageStartsBlankOnRowsKeptFromTheLastOne) {
+    ScriptedConsole con;
+    con.print("中断しました and more");
+    con.print("second");
+    con.clear();
+    con.locate(0, 4);
+    con.print("x");
+    EXPECT_EQ(con.screen(), (std::vector<std::string>{"    x"}));
+}
+
 TEST(TextConsole, InputShowsPromptAndAnswerOnOneLine) {
     ScriptedConsole con;
     con.queueAnswer("Y");
