@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "console/number_picture.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "console/number_picture.h"
 
 namespace hx {
 
@@ -68,17 +68,10 @@ void ProgressScreen::at(TextConsole& c, int row, const char* picture,
     std::copy(values.begin(), values.end(), shown.values);
     c.locate(row, 0);
     if (count == 0) {
-        c.print(picture);
+        c.printRepeated(picture);
     } else {
-        c.print(compiled(picture).format(std::span<const float>(values.begin(), values.size())));
+        c.printUsing(picture, values);
     }
-}
-
-const CompiledPicture& ProgressScreen::compiled(const char* picture) {
-    for (const auto& [text, parsed] : pictures_)
-        if (text == picture) return parsed;
-    pictures_.emplace_back(picture, CompiledPicture(picture));
-    return pictures_.back().second;
 }
 
 void ProgressScreen::limitBox(TextConsole& c, const ProgressValues& v) {
@@ -156,13 +149,9 @@ void showShellOutletCheck(TextConsole& c, float T2X, float T2) {
     c.printUsing(" T2 =###.#", {T2});
 }
 
-void haltOnOverflow(TextConsole& c) {
-    endRun(c, "  オーバーフロー");
-}
+void haltOnOverflow(TextConsole& c) { endRun(c, "  オーバーフロー"); }
 
-void haltOnNoConvergence(TextConsole& c) {
-    endRun(c, "    収束不可　リセットします。");
-}
+void haltOnNoConvergence(TextConsole& c) { endRun(c, "    収束不可　リセットします。"); }
 
 void haltOnNonFinite(TextConsole& c, int unitCode) {
     endRun(c, isJapanese(unitCode) ? kCalculationFailedJapanese : kCalculationFailedEnglish);

@@ -3,11 +3,10 @@
 // balance lines of the design cases, and the two halts of the solver.
 #pragma once
 
-#include <utility>
-#include <vector>
+#include <initializer_list>
 
-#include "console/number_picture.h"
 #include "calc/progress_values.h"
+#include "console/number_picture.h"
 #include "console/text_console.h"
 
 namespace hx {
@@ -17,10 +16,10 @@ namespace hx {
 // page is left as it stands: the solver rewrites the screen thousands of
 // times and most rows do not change from one pass to the next.
 class ProgressScreen {
-public:
+  public:
     void show(TextConsole& console, const ProgressValues& v);
 
-private:
+  private:
     static constexpr int kRows = 23;
     static constexpr int kMaxValues = 4;
     struct Row {
@@ -32,11 +31,8 @@ private:
     void at(TextConsole& c, int row, const char* picture, std::initializer_list<float> values);
     void limitBox(TextConsole& c, const ProgressValues& v);
     void fluidLines(TextConsole& c, const ProgressValues& v);
-    const CompiledPicture& compiled(const char* picture);
     Row rows_[kRows];
     long page_ = -1;
-    // The pictures of the rows, parsed at their first use.
-    std::vector<std::pair<const char*, CompiledPicture>> pictures_;
 };
 
 // The balance loop of a design case: the guess of the outlet being found,
@@ -59,7 +55,9 @@ void showShellOutletCheck(TextConsole& console, float T2X, float T2);
 // the run's language, halt, RunEnded.
 [[noreturn]] void haltOnNonFinite(TextConsole& console, int unitCode);
 
-inline constexpr const char* kCalculationFailedJapanese = "    計算不能：入力条件を見直してください。";
-inline constexpr const char* kCalculationFailedEnglish = "    Calculation failed: check the input conditions.";
+inline constexpr const char* kCalculationFailedJapanese =
+    "    計算不能：入力条件を見直してください。";
+inline constexpr const char* kCalculationFailedEnglish =
+    "    Calculation failed: check the input conditions.";
 
 }  // namespace hx
