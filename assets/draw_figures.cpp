@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -130,11 +131,80 @@ class Canvas {
     std::vector<Colour> px_;
 };
 
+// A 5 × 7 pixel font with the few characters the labels need: the quantity
+// names the program prints (DS, TL, B, Tsi, Tso, Tti, Tto, Wt, Ws), "cut",
+// "in" and "out". Rows top down, the leftmost pixel in bit 4.
+struct Glyph {
+    char ch;
+    std::uint8_t rows[7];
+};
+
+constexpr Glyph kFont[] = {
+    {'B', {0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E}},
+    {'D', {0x1C, 0x12, 0x11, 0x11, 0x11, 0x12, 0x1C}},
+    {'L', {0x10, 0x10, 0x10, 0x10, 0x10, 0x10, 0x1F}},
+    {'S', {0x0F, 0x10, 0x10, 0x0E, 0x01, 0x01, 0x1E}},
+    {'T', {0x1F, 0x04, 0x04, 0x04, 0x04, 0x04, 0x04}},
+    {'W', {0x11, 0x11, 0x11, 0x15, 0x15, 0x15, 0x0A}},
+    {'c', {0x00, 0x00, 0x0E, 0x10, 0x10, 0x11, 0x0E}},
+    {'i', {0x04, 0x00, 0x0C, 0x04, 0x04, 0x04, 0x0E}},
+    {'n', {0x00, 0x00, 0x16, 0x19, 0x11, 0x11, 0x11}},
+    {'o', {0x00, 0x00, 0x0E, 0x11, 0x11, 0x11, 0x0E}},
+    {'s', {0x00, 0x00, 0x0E, 0x10, 0x0E, 0x01, 0x1E}},
+    {'t', {0x08, 0x08, 0x1C, 0x08, 0x08, 0x09, 0x06}},
+    {'u', {0x00, 0x00, 0x11, 0x11, 0x11, 0x13, 0x0D}},
+};
+
+const Glyph* glyphOf(char ch) {
+    for (const Glyph& g : kFont)
+        if (g.ch == ch) return &g;
+    return nullptr;  // a blank
+}
+
+// Width in pixels of a label at a scale: 6 columns a character.
+int textWidth(const std::string& text, int scale) {
+    return static_cast<int>(text.size()) * 6 * scale - scale;
+}
+
+// A label with its top left at (x, y) on a white ground, so that it reads
+// over tubes and shading.
+void text(Canvas& c, int x, int y, const std::string& label, Colour ink, int scale = 1) {
+    c.fill(x - 1, y - 1, x + textWidth(label, scale), y + 7 * scale, kWhite);
+    for (std::size_t i = 0; i < label.size(); ++i) {
+        const Glyph* g = glyphOf(label[i]);
+        if (!g) continue;
+        const int gx = x + static_cast<int>(i) * 6 * scale;
+        for (int row = 0; row < 7; ++row)
+            for (int col = 0; col < 5; ++col)
+                if (g->rows[row] & (0x10 >> col))
+                    c.fill(gx + col * scale, y + row * scale, gx + col * scale + scale - 1,
+                           y + row * scale + scale - 1, ink);
+    }
+}
+
+// A dimension line between two points with short end marks across it and
+// its label at the middle.
+void dimension(Canvas& c, int x0, int y0, int x1, int y1, const std::string& label) {
+    c.line(x0, y0, x1, y1, kInk, 1);
+    const bool horizontal = y0 == y1;
+    for (auto [x, y] : {std::pair{x0, y0}, std::pair{x1, y1}}) {
+        if (horizontal)
+            c.line(x, y - 4, x, y + 4, kInk, 1);
+        else
+            c.line(x - 4, y, x + 4, y, kInk, 1);
+    }
+    const int w = textWidth(label, 1);
+    text(c, (x0 + x1) / 2 - w / 2, (y0 + y1) / 2 - 3, label, kInk);
+}
+
 // Side section of a two-pass shell-and-tube exchanger inside the box
 // (x0,y0)-(x1,y1): channel head on the left with the tube nozzles, return
 // head on the right, shell nozzles top left and bottom right. With `arrows`
-// the four streams are drawn as arrows at the nozzles.
-void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool arrows) {
+// the four streams are drawn as arrows at the nozzles, with `flows` the
+// flow names beside the nozzle temperatures, with `dimensions` the tube
+// length, shell diameter, baffle spacing and cut (right of x1: leave room).
+void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool arrows, bool flows,
+                  bool dimensions) {
     const int h = y1 - y0;
     const int head = (x1 - x0) / 9;
     const int sx0 = x0 + head, sx1 = x1 - head / 2;  // shell between the tube sheets
@@ -177,6 +247,27 @@ void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool a
         c.arrow(si, y0, si, y0 + h / 10 + 8, kShellFlow);  // shell inlet
         c.arrow(so, y1 - h / 10 - 8, so, y1, kShellFlow);  // shell outlet
     }
+    // The nozzle temperatures by the names the summary and the forms use.
+    const int right = nozzle / 2 + 4;
+    text(c, tx + right, y0 + h / 10 - 2, "Tti", kTubeFlow);
+    text(c, tx + right, y1 - h / 10 - 6, "Tto", kTubeFlow);
+    text(c, si + right, y0 + h / 10 - 2, "Tsi", kShellFlow);
+    text(c, so - right - textWidth("Tso", 1), y1 - h / 10 - 6, "Tso", kShellFlow);
+    if (flows) {
+        text(c, tx + right, y0 + h / 10 + 8, "Wt in", kTubeFlow);
+        text(c, tx + right, y1 - h / 10 - 16, "Wt out", kTubeFlow);
+        text(c, si + right, y0 + h / 10 + 8, "Ws in", kShellFlow);
+        text(c, so - right - textWidth("Ws out", 1), y1 - h / 10 - 16, "Ws out", kShellFlow);
+    }
+    if (!dimensions) return;
+    // Tube length between the tube sheets, under the nozzles; inside shell
+    // diameter beside the return head; baffle spacing B between the first
+    // two baffles and the cut of the first baffle, open at the top.
+    dimension(c, sx0, y1 - 3, sx1, y1 - 3, "TL");
+    dimension(c, x1 + 8, sy0, x1 + 8, sy1, "DS");
+    const int b1 = sx0 + (sx1 - sx0) / (baffles + 1), b2 = sx0 + 2 * (sx1 - sx0) / (baffles + 1);
+    dimension(c, b1, (sy0 + sy1) / 2, b2, (sy0 + sy1) / 2, "B");
+    text(c, b1 + 5, sy0 + 3, "cut", kBaffle);
 }
 
 // End section: shell circle, tube layout on a square pitch, and the baffle
@@ -214,6 +305,14 @@ void doubleTube(Canvas& c, int x0, int y0, int x1, int y1) {
     c.arrow(x0 + 60, y1 - h / 10 - 8, x0 + 60, y1, kShellFlow);
     c.arrow(x0 - 20 + 4, cy, x0 + 40, cy, kTubeFlow);
     c.arrow(x1 - 40, cy, x1 - 4, cy, kTubeFlow);
+    // Nozzle temperatures; the outer tube's inside diameter stands as DS
+    // and the length between the annulus ends as TL.
+    text(c, x0 + 6, cy - inner - 12, "Tti", kTubeFlow);
+    text(c, x1 - 6 - textWidth("Tto", 1), cy - inner - 12, "Tto", kTubeFlow);
+    text(c, x1 - 60 + n + 4, y0 + h / 10, "Tsi", kShellFlow);
+    text(c, x0 + 60 + n + 4, y1 - h / 10 - 8, "Tso", kShellFlow);
+    dimension(c, x0 + 30, y1 - 4, x1 - 30, y1 - 4, "TL");
+    dimension(c, x0 + 130, cy - outer, x0 + 130, cy + outer, "DS");
 }
 
 }  // namespace
@@ -227,12 +326,12 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     Canvas drawing(760, 460);  // fits the 780 x 510 figure window
-    shellAndTube(drawing, 20, 40, 520, 420, 5, true);
+    shellAndTube(drawing, 20, 40, 500, 420, 5, true, false, true);
     endSection(drawing, 640, 230, 100);
     ok = drawing.save(dir + "熱交詳細図.bmp") && ok;
 
     Canvas result(360, 200);
-    shellAndTube(result, 10, 10, 350, 190, 4, false);
+    shellAndTube(result, 10, 10, 320, 190, 4, false, false, true);
     ok = result.save(dir + "vorn2-4J.bmp") && ok;
 
     Canvas annulus(360, 200);
@@ -240,7 +339,7 @@ int main(int argc, char** argv) {
     ok = annulus.save(dir + "vorn2-4JD.bmp") && ok;
 
     Canvas flow(480, 300);
-    shellAndTube(flow, 60, 10, 420, 290, 4, true);
+    shellAndTube(flow, 60, 10, 420, 290, 4, true, true, false);
     ok = flow.save(dir + "vornfig1.bmp") && ok;
 
     if (!ok) {
