@@ -114,6 +114,7 @@ TextConsole::RecentLayout* TextConsole::recentLayoutOf(std::string_view text, La
     recent.numbers.assign(layout->after.size(), {});
     recent.line.clear();
     recent.line.reserve(kWidth);
+    recent.lineText.reserve(2 * kWidth);
     return &recent;
 }
 
