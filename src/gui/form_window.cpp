@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <set>
@@ -477,7 +478,9 @@ void FormWindow::fitSize() {
         // layouts do not yet hear of it: drop their cached sizes.
         for (QWidget* child : content_->findChildren<QWidget*>()) child->updateGeometry();
         for (QLayout* layout : content_->findChildren<QLayout*>()) layout->invalidate();
-        const QSize want = content_->sizeHint() + QSize(24, 8);
+        QSize want = content_->sizeHint() + QSize(24, 8);
+        // A form taller than the screen scrolls: leave room for the bar.
+        if (want.height() > 740) want.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         resize(std::min(want.width(), 1000), std::min(want.height(), 740));
     }
 }
