@@ -37,7 +37,7 @@ constexpr Colour kShellFlow{30, 110, 200};  // shell-side stream
 constexpr Colour kAnnulus{225, 240, 225};
 
 class Canvas {
-  public:
+public:
     Canvas(int w, int h) : w_(w), h_(h), px_(static_cast<std::size_t>(w * h), kWhite) {}
 
     void dot(int x, int y, Colour c) {
@@ -126,7 +126,7 @@ class Canvas {
         return static_cast<bool>(out);
     }
 
-  private:
+private:
     int w_, h_;
     std::vector<Colour> px_;
 };

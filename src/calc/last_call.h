@@ -15,7 +15,7 @@ class LastCall {
     static_assert(std::is_trivially_copyable_v<In>);
     static_assert(sizeof(In) % sizeof(float) == 0, "an input record with padding");
 
-  public:
+public:
     template <typename Function>
     const Out& operator()(const In& in, Function function) {
         if (!valid_ || std::memcmp(&in, &in_, sizeof(In)) != 0) {
@@ -26,7 +26,7 @@ class LastCall {
         return out_;
     }
 
-  private:
+private:
     In in_{};
     Out out_{};
     bool valid_ = false;

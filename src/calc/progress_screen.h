@@ -16,10 +16,10 @@ namespace hx {
 // page is left as it stands: the solver rewrites the screen thousands of
 // times and most rows do not change from one pass to the next.
 class ProgressScreen {
-  public:
+public:
     void show(TextConsole& console, const ProgressValues& v);
 
-  private:
+private:
     static constexpr int kRows = 23;
     static constexpr int kMaxValues = 4;
     struct Row {

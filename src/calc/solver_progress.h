@@ -15,7 +15,7 @@
 namespace hx {
 
 class SolverProgress {
-  public:
+public:
     virtual ~SolverProgress() = default;
 
     // Where the solver's warnings, questions and halts are shown.
@@ -38,7 +38,7 @@ class SolverProgress {
 
 // The progress screen in the text window, with the limit dialogs.
 class ConsoleProgress final : public SolverProgress {
-  public:
+public:
     explicit ConsoleProgress(TextConsole& console) : console_(console) {}
 
     TextConsole& console() override { return console_; }
@@ -52,7 +52,7 @@ class ConsoleProgress final : public SolverProgress {
         askAtIterationLimit(console_, unitCode, loop);
     }
 
-  private:
+private:
     TextConsole& console_;
     ProgressScreen screen_;
 };
@@ -67,7 +67,7 @@ struct LimitPolicy {
 // console that keeps no transcript, and every question there is answered
 // with an empty line.
 class NullProgress final : public SolverProgress {
-  public:
+public:
     explicit NullProgress(LimitPolicy policy = {}) : policy_(policy) {}
 
     TextConsole& console() override { return console_; }
@@ -80,7 +80,7 @@ class NullProgress final : public SolverProgress {
     // How many times a limit was met and the tolerance loosened.
     int loosened() const { return loosened_; }
 
-  private:
+private:
     LimitPolicy policy_;
     int loosened_ = 0;
     NullConsole console_;

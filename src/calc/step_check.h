@@ -9,7 +9,7 @@
 namespace hx {
 
 class StepCheck {
-  public:
+public:
     // num/den for a denominator that is positive by its physical meaning
     // (an area, a diameter, a viscosity, a tube count).
     float divide(float num, float den, const char* step) {
@@ -39,7 +39,7 @@ class StepCheck {
     // The name of the first failed step, or nullptr.
     const char* fault() const { return fault_; }
 
-  private:
+private:
     void fail(const char* step) {
         if (fault_ == nullptr) fault_ = step;
     }

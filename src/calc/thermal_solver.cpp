@@ -99,7 +99,7 @@ ProgressValues progressValues(const SolverState& s) {
 }
 
 class ThermalSolver {
-  public:
+public:
     ThermalSolver(const RunInputs& in, SolverProgress& progress) : s_(in, progress) {}
 
     Solution run() {
@@ -115,7 +115,7 @@ class ThermalSolver {
         return s_.r;
     }
 
-  private:
+private:
     SolverState s_;
 
     const DesignCase& dc() const { return s_.dc; }

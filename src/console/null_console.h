@@ -10,7 +10,7 @@
 namespace hx {
 
 class NullConsole final : public TextConsole {
-  protected:
+protected:
     void lineCompleted(int) override {}
     void cleared() override {}
     std::string readLine(const std::string&) override { return {}; }

@@ -20,7 +20,7 @@ namespace hx {
 // A picture without a numeric field (or one whose field starts with a
 // character that cannot start a field) is a programming error of the caller.
 class PictureError : public std::logic_error {
-  public:
+public:
     explicit PictureError(const std::string& picture);
 };
 
@@ -35,7 +35,7 @@ std::string formatUsing(std::string_view picture, std::initializer_list<float> v
 // Parsed pictures are kept for the whole program (thread-safely), so making
 // one for a picture already seen costs a look-up, not a parse.
 class CompiledPicture {
-  public:
+public:
     explicit CompiledPicture(std::string_view picture);  // throws PictureError
     ~CompiledPicture();
     CompiledPicture(CompiledPicture&&) noexcept;
@@ -52,7 +52,7 @@ class CompiledPicture {
     // Appends `value` as field `field` prints it (printable ASCII only).
     void appendField(std::string& out, std::size_t field, float value) const;
 
-  private:
+private:
     struct Parsed;
     // The parsed form of `picture`, shared with every other CompiledPicture
     // of the same text in the program.

@@ -14,7 +14,7 @@
 namespace hx {
 
 class ScriptedConsole : public TextConsole {
-  public:
+public:
     static constexpr const char* kClearMark = "---- clear ----";
 
     // A solve alone writes a hundred lines or so: room for them from the start.
@@ -39,7 +39,7 @@ class ScriptedConsole : public TextConsole {
     // transcript: the end of a script shows what the user would see.
     void flushOpenLine();
 
-  protected:
+protected:
     void lineCompleted(int row) override;
     void aboutToClear() override { flushScreenUpdates(); }
     void cleared() override;
@@ -47,7 +47,7 @@ class ScriptedConsole : public TextConsole {
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
 
-  private:
+private:
     void record(std::string line);
     void flushScreenUpdates();
     std::string nextAnswer(const std::string& prompt);

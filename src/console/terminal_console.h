@@ -11,16 +11,16 @@
 namespace hx {
 
 class TerminalConsole : public TextConsole {
-  public:
+public:
     TerminalConsole(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
 
-  protected:
+protected:
     void lineCompleted(int row) override;
     void cleared() override;
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
 
-  private:
+private:
     std::istream& in_;
     std::ostream& out_;
     bool answerEchoed_ = false;  // the terminal already shows the typed line

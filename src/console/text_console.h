@@ -27,17 +27,17 @@ enum class LineEnd { End, Keep };
 // Raised by a console that cannot get an answer at all (a script that ran
 // out of answers, or standard input at its end). It carries the prompt.
 class NoAnswer : public std::runtime_error {
-  public:
+public:
     explicit NoAnswer(const std::string& prompt)
         : std::runtime_error("no answer for prompt: " + prompt), prompt_(prompt) {}
     const std::string& prompt() const { return prompt_; }
 
-  private:
+private:
     std::string prompt_;
 };
 
 class TextConsole {
-  public:
+public:
     static constexpr int kWidth = 100;  // columns; the reports fit in 80
 
     virtual ~TextConsole() = default;
@@ -72,7 +72,7 @@ class TextConsole {
     long pageCount() const { return pageCount_; }
     int column() const { return col_; }
 
-  protected:
+protected:
     // Implementations receive every completed line (its row, whose text
     // rowTextAt gives) and every clear, and supply the answers.
     virtual void lineCompleted(int row) = 0;
@@ -92,7 +92,7 @@ class TextConsole {
     std::string rowTextAt(int row) const;
     bool lineOpen() const { return lineOpen_; }
 
-  private:
+private:
     // One column of the page: a UTF-8 character of up to four bytes, or
     // nothing for the right half of a wide character (the cell to the left
     // of an empty cell always holds a wide character, and only there). The

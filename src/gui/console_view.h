@@ -20,7 +20,7 @@
 namespace hx::gui {
 
 class ConsoleView : public QWidget {
-  public:
+public:
     static constexpr int kVisibleRows = 24;
     static constexpr int kMinRepaintMs = 16;  // about 60 repaints a second
 
@@ -46,13 +46,13 @@ class ConsoleView : public QWidget {
     QSize cellSize() const { return {cellW_, cellH_}; }
     QSize sizeHint() const override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void snapshot();
     int lastRow() const;  // rows the page spans, the cursor row included
     void updateScrollRange();

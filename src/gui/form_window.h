@@ -17,7 +17,7 @@
 namespace hx::gui {
 
 class FormWindow : public QWidget {
-  public:
+public:
     using ClickHandler = std::function<void(const std::string& form, const std::string& control)>;
     using CloseHandler = std::function<void(FormWindow& window)>;
 
@@ -39,10 +39,10 @@ class FormWindow : public QWidget {
     // inventory role; nullptr when the form has none.
     QLabel* pictureFor(const std::string& fileName) const;
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void build(QWidget* console);
     void fitSize();
     void applyText(const std::string& control);

@@ -15,7 +15,7 @@
 namespace hx::gui {
 
 class FormWindows {
-  public:
+public:
     // Builds a window for every form of the inventory; the text window goes
     // on the main window.
     FormWindows(FormStore& store, ConsoleView* console);
@@ -37,7 +37,7 @@ class FormWindows {
     // line in the text window. False when it could not be drawn.
     bool showBitmap(const std::string& fileName, TextConsole& notices);
 
-  private:
+private:
     FormStore& store_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     int subscription_ = 0;

@@ -11,7 +11,7 @@
 namespace hx::gui {
 
 class QtConsole : public TextConsole {
-  public:
+public:
     explicit QtConsole(ConsoleView& view);
     ~QtConsole() override;
 
@@ -20,14 +20,14 @@ class QtConsole : public TextConsole {
     void abortWait();
     bool waiting() const { return loop_ != nullptr; }
 
-  protected:
+protected:
     void lineCompleted(int) override {}
     void cleared() override {}
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
     void pageChanged() override { view_.pageChanged(); }
 
-  private:
+private:
     std::string await(ConsoleView::Wait what);
 
     ConsoleView& view_;

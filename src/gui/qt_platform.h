@@ -9,7 +9,7 @@
 namespace hx::gui {
 
 class QtPlatform : public Platform {
-  public:
+public:
     QtPlatform(TextConsole& console) : console_(console) {}
     void setWindows(FormWindows* windows) { windows_ = windows; }
 
@@ -17,7 +17,7 @@ class QtPlatform : public Platform {
     bool loadBitmap(const std::string& fileName) override;
     std::string dateText() override;
 
-  private:
+private:
     TextConsole& console_;
     FormWindows* windows_ = nullptr;
 };
@@ -25,12 +25,12 @@ class QtPlatform : public Platform {
 // The replay's scripted platform, drawing the bitmaps on the real windows so
 // that screenshots show them.
 class ScreenshotPlatform : public ScriptedPlatform {
-  public:
+public:
     ScreenshotPlatform(TextConsole& console) : console_(console) {}
     void setWindows(FormWindows* windows) { windows_ = windows; }
     bool loadBitmap(const std::string& fileName) override;
 
-  private:
+private:
     TextConsole& console_;
     FormWindows* windows_ = nullptr;
 };

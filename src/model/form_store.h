@@ -27,7 +27,7 @@ ControlKind kindFromName(std::string_view name);
 // A name that is not in the form model: a programming error (or, in a
 // replay script, a mistyped control), reported with the name.
 class UnknownControl : public std::logic_error {
-  public:
+public:
     explicit UnknownControl(const std::string& what) : std::logic_error(what) {}
 };
 
@@ -47,7 +47,7 @@ struct FormChange {
 };
 
 class FormStore {
-  public:
+public:
     using Listener = std::function<void(const FormChange&)>;
 
     void addForm(const std::string& form, bool visible = false);
@@ -84,7 +84,7 @@ class FormStore {
     int subscribe(Listener listener);
     void unsubscribe(int handle);
 
-  private:
+private:
     struct Form {
         bool visible = false;
         std::vector<std::string> order;

@@ -10,7 +10,7 @@
 namespace hx {
 
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
 
     // A Yes/No message box; true for Yes.
@@ -27,7 +27,7 @@ class Platform {
 // A platform whose Yes/No answers come from a queue. With none queued it
 // throws NoAnswer naming the question, so a script never hangs.
 class ScriptedPlatform : public Platform {
-  public:
+public:
     void queueYesNo(bool yes) { answers_.push_back(yes); }
     std::size_t pendingAnswers() const { return answers_.size(); }
 
@@ -41,7 +41,7 @@ class ScriptedPlatform : public Platform {
     bool loadBitmap(const std::string& fileName) override;
     std::string dateText() override { return date_; }
 
-  private:
+private:
     std::deque<bool> answers_;
     std::vector<std::string> missing_;
     std::vector<std::string> loaded_;

@@ -18,7 +18,7 @@ namespace hx {
 // Thrown when the user closes the program from a menu; caught at the top,
 // which finishes the print job first.
 class ProgramExit : public std::exception {
-  public:
+public:
     const char* what() const noexcept override { return "program exit"; }
 };
 
@@ -27,13 +27,13 @@ using Handler = std::function<void(Session&)>;
 
 // Click handlers by form and control.
 class DispatchTable {
-  public:
+public:
     void add(const std::string& form, const std::string& control, Handler handler);
     bool has(const std::string& form, const std::string& control) const;
     // Runs the handler of a control; a control without one does nothing.
     void dispatch(Session& session, const std::string& form, const std::string& control) const;
 
-  private:
+private:
     std::map<std::pair<std::string, std::string>, Handler> handlers_;
 };
 

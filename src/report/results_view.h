@@ -14,7 +14,7 @@
 namespace hx {
 
 class ResultsView {
-  public:
+public:
     explicit ResultsView(const Solution& solution) : shown_(solution) {}
 
     // The entry steps of presentation p, applied before it is shown.
@@ -23,7 +23,7 @@ class ResultsView {
     // The values to show, in the working (engineering) units.
     const Solution& shown() const { return shown_; }
 
-  private:
+private:
     Solution shown_;
 };
 

@@ -67,7 +67,7 @@ struct Rig {
 };
 
 class StartButtonTest : public ::testing::Test {
-  protected:
+protected:
     StartButtonTest() : session(rig.session), console(rig.console) {}
 
     void set(const char* form, const Fields& fields) { setFields(session.forms, form, fields); }
@@ -235,7 +235,7 @@ TEST_F(StartButtonTest, DoubleTubeInnerTubeMustFit) {
 // Wet gas at 1 atm with 1 % water: its saturation temperature (about 7 ℃)
 // is far below the shell inlet of 80 ℃.
 class WetGasTest : public StartButtonTest {
-  protected:
+protected:
     WetGasTest() {
         set("MAINFORM", {{"EDIT39", "2"},
                          {"EDIT40", "4"},

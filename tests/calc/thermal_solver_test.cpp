@@ -29,7 +29,7 @@ namespace {
 // starts (one per pass of its mean-temperature and outer loops, each with a
 // new evaluation of the properties).
 class CountingProgress final : public SolverProgress {
-  public:
+public:
     explicit CountingProgress(TextConsole& c) : inner_(c) {}
     TextConsole& console() override { return inner_.console(); }
     void pass(const ProgressValues& v) override { inner_.pass(v); }
@@ -44,7 +44,7 @@ class CountingProgress final : public SolverProgress {
     void atLimit(LimitLoop loop, int unitCode) override { inner_.atLimit(loop, unitCode); }
     int screens = 0;
 
-  private:
+private:
     ConsoleProgress inner_;
 };
 

@@ -16,7 +16,7 @@ namespace hx {
 namespace {
 
 class FluidModeTest : public ::testing::Test {
-  protected:
+protected:
     FluidModeTest() : session(console, platform) { startProgram(session); }
 
     // Unit button, fluid-mode row open.

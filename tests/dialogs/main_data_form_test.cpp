@@ -85,7 +85,7 @@ TEST(MainDataChecks, StopAtTheFirstFailureWithItsMessage) {
 }
 
 class MainDataFormTest : public ::testing::Test {
-  protected:
+protected:
     MainDataFormTest() : session(console, platform) { startProgram(session); }
 
     FormStore& f() { return session.forms; }

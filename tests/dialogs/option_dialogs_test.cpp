@@ -23,7 +23,7 @@ constexpr const char* kShellMessage = " illegal setting of shell side value";
 
 // A scripted platform that also records every Yes/No question it is asked.
 class RecordingPlatform : public ScriptedPlatform {
-  public:
+public:
     bool askYesNo(const std::string& title, const std::string& question) override {
         asked.push_back(title + "|" + question);
         return ScriptedPlatform::askYesNo(title, question);
@@ -57,7 +57,7 @@ TEST(CoefficientCheck, ManualSidesMustBeFilled) {
 }
 
 class OptionDialogsTest : public ::testing::Test {
-  protected:
+protected:
     OptionDialogsTest() : session(console, platform) { startProgram(session); }
 
     FormStore& f() { return session.forms; }

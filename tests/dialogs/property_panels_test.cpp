@@ -13,7 +13,7 @@ namespace hx {
 namespace {
 
 class PropertyPanelsTest : public ::testing::Test {
-  protected:
+protected:
     PropertyPanelsTest() { buildInventory(forms); }
     const std::string& text(const char* field) { return forms.text("FORM7", field); }
     bool enabled(const char* field) { return forms.enabled("FORM7", field); }

@@ -37,7 +37,7 @@ TEST(ReadNumber, LenientNumericPrefix) {
 }
 
 class FormStoreTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         forms.addForm("MAINFORM", true);
         forms.addForm("FORM4");

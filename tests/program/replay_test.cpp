@@ -10,7 +10,7 @@ namespace {
 // A small form model of its own, so the replay is tested apart from the
 // program's inventory.
 class ReplayTest : public ::testing::Test {
-  protected:
+protected:
     ReplayTest() : session(console, platform) {
         session.forms.addForm("MAINFORM", true);
         session.forms.addForm("FORM6", false);

@@ -21,7 +21,7 @@ namespace {
 const std::string kDash = "\u3000 ━";  // "does not apply"
 
 class StartupTest : public ::testing::Test {
-  protected:
+protected:
     StartupTest() : session(console, platform) { startProgram(session); }
 
     const std::string& text(const char* control, const char* form = "MAINFORM") {
