@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "calc/heat_balance.h"
 #include "console/number_picture.h"
 #include "core/option_codes.h"
 #include "core/units.h"
@@ -67,13 +66,6 @@ FormUnits unitsOf(Presentation p) {
     return {"℃", flow, "      mmAq", "  kcal/h  ", " kcal/m2h℃"};
 }
 
-// Finned outside area of low-fin tubes (m2) from the tube geometry, as the
-// SI summary shows it: the bare area 3.14·D0·NT·TL times the finned over
-// the root surface of one fin pitch.
-float finnedArea(const DesignCase& dc, float TL) {
-    return finnedOutsideArea(3.14f * dc.D0 * dc.NT * TL, finSurfaces(dc.D0, dc.FT, dc.FH, dc.FN));
-}
-
 void setText(FormStore& forms, const char* control, const std::string& text) {
     forms.setText(kForm, control, text);
 }
@@ -131,8 +123,7 @@ void fillCaptions(FormStore& forms, Presentation p, const DesignCase& dc) {
 ResultFormValues resultFormValues(Presentation p, const RunInputs& in, const Solution& shown) {
     const DesignCase& dc = in.dc;
     const bool si = isSI(p);
-    Solution s = si ? convertedToSI(shown) : shown;
-    if (si && dc.lowFin) s.Asf = finnedArea(dc, shown.TL);
+    const Solution s = inUnitsOf(p, in, shown);
     ResultFormValues v;
     // A wet gas shows its saturation temperatures at the tube nozzles.
     v.tubeIn = dc.wetGas ? s.Tzi : s.T3;

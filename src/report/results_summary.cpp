@@ -176,17 +176,23 @@ Solution convertedToSI(const Solution& r) {
     return s;
 }
 
-void showResultsSummary(Presentation p, const RunInputs& in, const Solution& r,
-                        TextConsole& console) {
+Solution inUnitsOf(Presentation p, const RunInputs& in, const Solution& r) {
+    if (!isSI(p)) return r;
     const DesignCase& dc = in.dc;
-    Solution shown = isSI(p) ? convertedToSI(r) : r;
+    Solution shown = convertedToSI(r);
     // The SI screens show the finned area from the tube geometry; it is
     // put on the shown copy only, so the held area is the same after any
     // sequence of screens.
-    if (isSI(p) && dc.lowFin) shown.Asf = finnedBundleArea(dc.NT, r.TL, dc.D0, dc.FT, dc.FH, dc.FN);
+    if (dc.lowFin) shown.Asf = finnedBundleArea(dc.NT, r.TL, dc.D0, dc.FT, dc.FH, dc.FN);
+    return shown;
+}
+
+void showResultsSummary(Presentation p, const RunInputs& in, const Solution& r,
+                        TextConsole& console) {
+    const Solution shown = inUnitsOf(p, in, r);
     console.clear();
     printRunHeader(p, in, shown, console);
-    printSummaryTable(p, dc, shown, console);
+    printSummaryTable(p, in.dc, shown, console);
 }
 
 }  // namespace hx

@@ -25,4 +25,9 @@ void showResultsSummary(Presentation p, const RunInputs& in, const Solution& sho
 // prints it so, the Japanese SI one divides it by 3600 itself.
 Solution convertedToSI(const Solution& r);
 
+// The values a presentation shows, in its units: the engineering values as
+// they are, or for SI the converted copy with the finned area of low-fin
+// tubes taken from the tube geometry.
+Solution inUnitsOf(Presentation p, const RunInputs& in, const Solution& r);
+
 }  // namespace hx
