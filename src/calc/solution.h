@@ -78,6 +78,7 @@ struct Solution {
     // Wet gas (filled by the humid-gas balance; 0 otherwise).
     float Tzi = 0.0f, TZo = 0.0f;  // saturation temperature at the tube inlet and outlet, ℃
     float QK = 0.0f;               // shell-side sensible heat of the wet-gas balance, kcal/h
+    float QG = 0.0f;               // heat from the enthalpy drop of the wet gas, kcal/h
     float GWo = 0.0f;              // outlet wet-gas mass flow, kg/h
     float wetShellMean = 0.0f;     // shell mean temperature held by the wet-gas balance, ℃
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/weight_estimate.h"
+#include "report/check_table.h"
 #include "report/flow_figure.h"
 #include "report/presentation.h"
 #include "report/result_form.h"
@@ -193,8 +194,10 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
                 showResultForms(session, p, in, view.shown());
         } else if (key == "6") {
             // The heat-balance check table is shown on a clear window, then
-            // the active presentation again.
+            // the active presentation again. Its base heat for a wet gas is
+            // QK, which the view has held as Q since the first summary.
             console.clear();
+            showCheckTable(in, view.shown(), console);
             show();
         }
         // Any other key: the menu again.
