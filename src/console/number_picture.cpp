@@ -394,8 +394,13 @@ std::string formatExponent(float value, const Field& f) {
         f.sign == SignMode::LeadingPlus || (f.sign == SignMode::Default && negative);
     // Mantissa digits before the point: every integer position that the sign
     // and the currency sign leave free. Separators are not printed here.
-    const int mantInt = std::max(0, f.intPositions - (signInField ? 1 : 0) - (f.currency ? 1 : 0));
-    const int significant = mantInt + f.fracPositions;
+    const int spareInt = f.intPositions - (signInField ? 1 : 0) - (f.currency ? 1 : 0);
+    const int mantInt = std::max(0, spareInt);
+    // With no position before the point left for the sign, the sign takes
+    // the first mantissa position after it, so that the field keeps its
+    // width as the fixed form does; with no digit left the field overflows.
+    const int fracDigits = f.fracPositions + std::min(0, spareInt);
+    const int significant = mantInt + std::max(0, fracDigits);
     if (significant == 0) return "%" + freeNumber(value);
 
     const Decimal d = roundTo(exactDecimal(value), significant);
@@ -415,7 +420,7 @@ std::string formatExponent(float value, const Field& f) {
     out += intPart;
     if (f.hasPoint) {
         out += '.';
-        for (int k = 0; k < f.fracPositions; ++k) out += digitAt(d, mantInt + k);
+        for (int k = 0; k < fracDigits; ++k) out += digitAt(d, mantInt + k);
     }
 
     std::string expDigits = std::to_string(std::abs(exponent));

@@ -201,6 +201,26 @@ TEST(NumberPicture, ExponentForm) {
         {"+#.#^^^^", {250.0f}, "+2.5E+02"},
         {"#.#^^^^-", {-250.0f}, "2.5E+02-"},
     });
+}
+
+// With no position before the point, a negative mantissa gives its first
+// position after the point to the sign: the field keeps its width, as
+// "#.##" prints -0.5 as "-.50". With no digit left it overflows.
+TEST(NumberPicture, ExponentFormWithoutIntegerPositionKeepsWidth) {
+    checkAll({
+        {".##^^^^", {0.5f}, ".50E+00"},
+        {".##^^^^", {-0.5f}, "-.5E+00"},
+        {".###^^^^", {-1234.5f}, "-.12E+04"},
+        {".##^^^^", {-0.0f}, ".00E+00"},
+        {"\\.##^^^^", {-0.5f}, "-\\.5E+00"},
+        {"\\.#^^^^", {0.5f}, "\\.5E+00"},
+        {"\\.#^^^^", {-0.5f}, "%-0.5"},
+        {".##^^^^-", {-0.5f}, ".50E+00-"},
+        {"+.##^^^^", {-0.5f}, "-.50E+00"},
+    });
+    for (const float v : {0.25f, -0.25f, 7.5e12f, -7.5e12f, -3e-20f}) {
+        EXPECT_EQ(formatUsing(".###^^^^", {v}).size(), 8u) << v;
+    }
     // 3e-38 has its first digit at 10^-38; with 70 mantissa digits before the
     // point the exponent is -38 - 69 = -107, too long for two digits (marked
     // with '%') but not for three.
