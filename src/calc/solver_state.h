@@ -68,6 +68,11 @@ struct SolverState {
     float shellMeanAtProperties = 0.0f;
     // Shell outlet given: the guess of the tube outlet being found, ℃.
     float tubeOutletGuess = 0.0f;
+    // Rating: the efficiency estimates the last two passes of the
+    // mean-temperature loop started from (a two-cycle repeats them).
+    float estimateOnePassBefore = -1.0f;
+    float estimateTwoPassesBefore = -1.0f;
+    bool fromMeanOfTwoCycle = false;  // the pass from the mean of a two-cycle
 
     // Counters and tolerances of the loops.
     int totalPasses = 0;

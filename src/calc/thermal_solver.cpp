@@ -21,6 +21,7 @@ constexpr float kCrossedTolerance = 0.1f;             // the same once the strea
 constexpr float kMeanTemperatureTolerance = 0.0001f;  // ℃
 constexpr float kBalanceTolerance = 0.01f;            // ℃, outlet guess against its balance
 constexpr float kShellOutletTolerance = 0.001f;       // ℃, T2X against T2
+constexpr float kTwoCycleRepeat = 0.001f;             // of the swing, a repeated estimate
 constexpr float kOverflowTM = 1000.0f;                // ℃
 constexpr float kLoosenFactor = 1.003f;               // widening per continued limit dialog
 
@@ -370,10 +371,29 @@ private:
                                      ? s_.shellMeanAtProperties - (res.T1 + res.T2) / 2.0f
                                      : s_.tubeMeanAtProperties - (res.T3 + res.T4) / 2.0f;
         if (std::fabs(difference) < kMeanTemperatureTolerance) return true;
+        if (s_.fromMeanOfTwoCycle) {
+            s_.fromMeanOfTwoCycle = false;
+            return true;
+        }
         s_.progress.newScreen();
+        const float estimate = s_.efficiencyEstimate;
         s_.K1 = finiteOrHalt(s_, efficiencyFromOutlets(s_));
         s_.efficiencyEstimate = (s_.efficiencyEstimate + s_.K1) / 2.0f;
         s_.efficiencyEstimate = (s_.efficiencyEstimate + s_.K1) / 2.0f;
+        // A two-cycle: the pass started where the pass two before did, to
+        // within a thousandth of the swing between the two, and the
+        // estimate goes back and forth, for ever (the efficiency loop
+        // settles K1 only to its tolerance). The loop goes on from the mean
+        // of the two and ends with that pass: the mean lies within the swing.
+        const float swing = estimate - s_.estimateOnePassBefore;
+        const float previousSwing = s_.estimateOnePassBefore - s_.estimateTwoPassesBefore;
+        if (swing * previousSwing < 0.0f && std::fabs(estimate - s_.estimateTwoPassesBefore) <=
+                                                kTwoCycleRepeat * std::fabs(swing)) {
+            s_.efficiencyEstimate = (estimate + s_.estimateOnePassBefore) / 2.0f;
+            s_.fromMeanOfTwoCycle = true;
+        }
+        s_.estimateTwoPassesBefore = s_.estimateOnePassBefore;
+        s_.estimateOnePassBefore = estimate;
         return false;
     }
 
