@@ -3,9 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "calc/read_design_case.h"
 #include "console/number_picture.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
+#include "core/units.h"
 
 namespace hx {
 
@@ -57,6 +59,115 @@ constexpr std::string_view kCO2O2H2OOver = "     CO2+O2+H2O over 100% range !";
 constexpr std::string_view kRuleLine =
     "  =============================================================";
 
+// Entries out of their physical range, each naming its field as the
+// field's caption does.
+constexpr Message kBadWt{"    ｛ 右表 ｝管内側流量の設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Tube side flowrate"};
+constexpr Message kBadWs{"    ｛ 右表 ｝ｼｪﾙ側流量の設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Shell side flowrate"};
+constexpr Message kBadD0{"    ｛ 右表 ｝伝熱管外径の設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Tube outside diameter"};
+constexpr Message kBadDI{"    ｛ 右表 ｝伝熱管内径の設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Tube inside diameter"};
+constexpr Message kDIOverD0{
+    "    ｛ 右表 ｝伝熱管内径は伝熱管外径より小さく設定して下さい",
+    "    ｛ Right colums ｝set the Tube inside diameter below the Tube outside diameter"};
+constexpr Message kBadTP{"    ｛ 右表 ｝管ﾋﾟｯﾁ(管外径基準)は１より大きく設定して下さい",
+                         "    ｛ Right colums ｝set the Tube pitch(out side base) over 1"};
+constexpr Message kBadPN{
+    "    ｛ 右表 ｝管内側パス数は１以上の整数を設定して下さい",
+    "    ｛ Right colums ｝set the Tube side fluid pass number as a whole number of 1 or more"};
+constexpr Message kBadFT{"    ｛ 右表 ｝ﾌｨﾝ肉厚の設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Fin thickness"};
+constexpr Message kBadFH{"    ｛ 右表 ｝ﾌｨﾝ高さの設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Fin hight"};
+constexpr Message kBadFN{"    ｛ 右表 ｝ﾌｨﾝ枚数の設定値が不正です",
+                         "    ｛ Right colums ｝Illegal setting of Fin number"};
+constexpr Message kBadB{"    ｛ 右表 ｝ﾊﾞｯﾌﾙ板(BP)間隔の設定値が不正です",
+                        "    ｛ Right colums ｝Illegal setting of Baffle space"};
+constexpr Message kBadNT{"    伝熱管本数は１以上の整数を設定して下さい",
+                         "    set the Number of tubes as a whole number of 1 or more"};
+constexpr Message kBadT1{"    シェル入側温度が絶対零度以下です",
+                         "    Shell side inlet Temp. is below absolute zero"};
+constexpr Message kBadT3{"    管内入側温度が絶対零度以下です",
+                         "    Tube side inlet Temp. is below absolute zero"};
+// The tube length check of the main data form, in its one wording.
+constexpr std::string_view kBadTL = "  Illegal tube length setting";
+constexpr Message kCO2Under{"     CO2 0%未満は設定できません !", "     CO2 under 0% range !"};
+constexpr Message kO2Under{"     O2 0%未満は設定できません !", "     O2 under 0% range !"};
+constexpr Message kH2OUnder{"     H2O 0%未満は設定できません !", "     H2O under 0% range !"};
+// Any other entry that reads beyond the float range.
+constexpr Message kNotFinite{"    入力値が数値の範囲を超えています",
+                             "    An entered value is beyond the number range"};
+
+// Hand-entered properties: latent heat, density, specific heat, kinematic
+// viscosity, conductivity, then those of the condensate.
+struct PropertyRow {
+    float DesignCase::*tube;
+    float DesignCase::*shell;
+    Message tubeMessage;
+    Message shellMessage;
+};
+constexpr PropertyRow kLatentHeat{
+    &DesignCase::Ltv,
+    &DesignCase::Lsv,
+    {"    管内側物性値 飽和蒸気凝縮潜熱の設定値が不正です",
+     "    Illegal setting of Tube side physical prop. Sat.Latent heat"},
+    {"    シェル側物性値 飽和蒸気凝縮潜熱の設定値が不正です",
+     "    Illegal setting of Shell side physical prop. Sat.Latent heat"}};
+constexpr PropertyRow kSinglePhaseProperties[] = {
+    {&DesignCase::Dt,
+     &DesignCase::Ds,
+     {"    管内側物性値 密度の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Density"},
+     {"    シェル側物性値 密度の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Density"}},
+    {&DesignCase::Ct,
+     &DesignCase::Cs,
+     {"    管内側物性値 比熱の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Specific heat"},
+     {"    シェル側物性値 比熱の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Specific heat"}},
+    {&DesignCase::Vt,
+     &DesignCase::Vs,
+     {"    管内側物性値 動粘性係数の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Kinetic viscocity"},
+     {"    シェル側物性値 動粘性係数の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Kinetic viscocity"}},
+    {&DesignCase::Kt,
+     &DesignCase::KS,
+     {"    管内側物性値 熱伝導率の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Thermal conductivity"},
+     {"    シェル側物性値 熱伝導率の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Thermal conductivity"}},
+};
+constexpr PropertyRow kCondensateProperties[] = {
+    {&DesignCase::Dtlv,
+     &DesignCase::Dslv,
+     {"    管内側物性値 凝縮液密度の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Condensate density"},
+     {"    シェル側物性値 凝縮液密度の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Condensate density"}},
+    {&DesignCase::Ctlv,
+     &DesignCase::Cslv,
+     {"    管内側物性値 凝縮液比熱の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Cond.Specific heat"},
+     {"    シェル側物性値 凝縮液比熱の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Cond.Specific heat"}},
+    {&DesignCase::Vtl,
+     &DesignCase::Vsl,
+     {"    管内側物性値 凝縮液動粘性係数の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Cond.kinetic visc."},
+     {"    シェル側物性値 凝縮液動粘性係数の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Cond.kinetic visc."}},
+    {&DesignCase::Ktl,
+     &DesignCase::Ksl,
+     {"    管内側物性値 凝縮液熱伝導率の設定値が不正です",
+      "    Illegal setting of Tube side physical prop. Cond.thermal conduc."},
+     {"    シェル側物性値 凝縮液熱伝導率の設定値が不正です",
+      "    Illegal setting of Shell side physical prop. Cond.thermal conduc."}},
+};
+
 void clearAndHalt(TextConsole& console, int emptyLines, std::string_view message) {
     console.clear();
     for (int i = 0; i < emptyLines; ++i) console.print("");
@@ -82,6 +193,81 @@ void checkPresence(const DesignCase& dc, TextConsole& console) {
         failIf(dc.FN == 0.0f, kNoFN);
     }
     failIf(dc.twistedTape == 0, kNoTape);
+}
+
+void checkEnteredValues(const DesignCase& dc, bool doubleTube, TextConsole& console) {
+    const auto failIf = [&](bool bad, const Message& m) {
+        if (bad) endRun(console, {m.in(dc.unitCode)});
+    };
+    // Strictly positive and finite; written so that a NaN fails too.
+    const auto positive = [](float v) { return v > 0.0f && std::isfinite(v); };
+    const auto wholeCount = [](float v) {
+        return v >= 1.0f && std::isfinite(v) && v == std::floor(v);
+    };
+    failIf(!positive(dc.Wt), kBadWt);
+    failIf(!positive(dc.Ws), kBadWs);
+    failIf(!positive(dc.D0), kBadD0);
+    failIf(!positive(dc.DI), kBadDI);
+    failIf(!(dc.DI < dc.D0), kDIOverD0);
+    if (doubleTube) {
+        // The pitch field holds the outer tube's diameter (mm); the fit of
+        // the inner tube is checked once the surface is known.
+        failIf(!positive(dc.TP), kBadTP);
+    } else {
+        failIf(!(dc.TP > 1.0f && std::isfinite(dc.TP)), kBadTP);
+        failIf(!positive(dc.B), kBadB);
+        failIf(!wholeCount(dc.NT), kBadNT);
+    }
+    failIf(!wholeCount(dc.PN), kBadPN);
+    if (dc.tubeSurface == kLowFinTube) {
+        failIf(!positive(dc.FT), kBadFT);
+        failIf(!positive(dc.FH), kBadFH);
+        failIf(!positive(dc.FN), kBadFN);
+    }
+
+    // Temperatures as entered: K for the SI codes, ℃ otherwise. The wet gas
+    // enters the tubes at a temperature found from its humidity.
+    const float absoluteZero = isSI(dc.unitCode) ? 0.0f : -units::kKelvinOffset;
+    const auto aboveZero = [&](float t) { return t > absoluteZero && std::isfinite(t); };
+    failIf(!aboveZero(dc.T1), kBadT1);
+    if (dc.fluidMode != kTubeWetGas) failIf(!aboveZero(dc.T3), kBadT3);
+
+    // The length, when it is given.
+    const bool lengthGiven = dc.fluidMode != kSensible || dc.solveFor == kLengthGiven;
+    if (lengthGiven && !positive(dc.TL)) endRun(console, {kBadTL});
+
+    // Hand-entered properties of a side entered by hand or changing phase.
+    const bool tubeByHand = dc.tubeMethod == kLiquidByHand || dc.tubeMethod == kGasByHand;
+    const bool shellByHand = dc.shellMethod == kLiquidByHand || dc.shellMethod == kGasByHand;
+    const bool tubeTwoPhase = dc.fluidMode == kTubePhaseChange;
+    const bool shellTwoPhase = dc.fluidMode == kShellPhaseChange;
+    for (const PropertyRow& row : kSinglePhaseProperties) {
+        if (tubeByHand || tubeTwoPhase) failIf(!positive(dc.*row.tube), row.tubeMessage);
+        if (shellByHand || shellTwoPhase) failIf(!positive(dc.*row.shell), row.shellMessage);
+    }
+    if (tubeTwoPhase) failIf(!positive(dc.*kLatentHeat.tube), kLatentHeat.tubeMessage);
+    if (shellTwoPhase) failIf(!positive(dc.*kLatentHeat.shell), kLatentHeat.shellMessage);
+    for (const PropertyRow& row : kCondensateProperties) {
+        if (tubeTwoPhase) failIf(!positive(dc.*row.tube), row.tubeMessage);
+        if (shellTwoPhase) failIf(!positive(dc.*row.shell), row.shellMessage);
+    }
+
+    // Gas components as entered (their sums are checked with the balance).
+    const bool tubeGasByCorrelation = dc.tubeMethod == kGasCorrelation;
+    if (tubeGasByCorrelation && dc.gasComposition == kAllComponents) {
+        failIf(!(dc.CO2 >= 0.0f), kCO2Under);
+        failIf(!(dc.O2 >= 0.0f), kO2Under);
+    }
+    if (tubeGasByCorrelation && dc.gasComposition != kStandardAir) {
+        const float water = dc.waterContentUnit == kKgPerKgDryGas ? dc.waterContent : dc.H2O;
+        failIf(!(water >= 0.0f), kH2OUnder);
+    }
+
+    // Every other entry: finite.
+    for (const CaseField& f : designCaseFields()) {
+        if (f.quantity) failIf(!std::isfinite(dc.*f.quantity), kNotFinite);
+        if (f.weight) failIf(!std::isfinite(dc.weight.*f.weight), kNotFinite);
+    }
 }
 
 bool decodePropertyMethods(DesignCase& dc, TextConsole& console) {

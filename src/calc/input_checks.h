@@ -23,6 +23,17 @@ namespace hx {
 // are those entered (mm), before any conversion.
 void checkPresence(const DesignCase& dc, TextConsole& console);
 
+// Every numeric entry as typed (mm, ton/h, K or ℃), after the presence
+// checks: each quantity finite (a text beyond the float range reads as
+// infinite); flows, diameters, the tube length when given, hand-entered
+// properties of a side entered by hand or changing phase, and the fin data
+// of low-fin tubes strictly positive; the pitch ratio above 1 and the baffle
+// spacing positive for a shell-and-tube exchanger; passes and tube count
+// whole numbers of at least 1; the inlet temperatures above absolute zero;
+// the inside diameter below the outside one; entered gas components and an
+// absolute humidity not negative. Every mode; the first failure halts.
+void checkEnteredValues(const DesignCase& dc, bool doubleTube, TextConsole& console);
+
 // Decodes the property methods into the tube fluid phase. Outside the
 // wet-gas mode a tube method other than 1..4 or a shell method other than
 // 1..3 halts; in the wet-gas mode only method 4 gives a phase (gas) and

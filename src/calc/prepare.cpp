@@ -168,6 +168,7 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
 
     // 3-4. Presence of the codes and dimensions that cannot be 0.
     checkPresence(dc, console);
+    checkEnteredValues(dc, doubleTube, console);
 
     // 6. Property methods and the tube fluid phase.
     const bool tubePhaseKnown = decodePropertyMethods(dc, console);

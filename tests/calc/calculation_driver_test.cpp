@@ -178,7 +178,17 @@ TEST_F(StartButtonTest, EachPresenceCheckInBothLanguages) {
 TEST_F(StartButtonTest, PhaseChangeModeSkipsFlowArrangementAndOrderChecks) {
     // Mode 3 with no flow arrangement and an outlet outside the inlets.
     set("MAINFORM", {{"EDIT39", "3"}, {"EDIT53", ""}, {"EDIT40", "1"}});
-    set("FORM7", {{"EDIT84", "90"}, {"EDIT83", "1000"}});
+    set("FORM7", {{"EDIT84", "90"},
+                  {"EDIT83", "1000"},
+                  {"EDIT93", "2200"},
+                  {"EDIT94", "0.6"},
+                  {"EDIT95", "2"},
+                  {"EDIT96", "2e-5"},
+                  {"EDIT97", "0.025"},
+                  {"EDIT98", "958"},
+                  {"EDIT99", "4.2"},
+                  {"EDIT100", "3e-7"},
+                  {"EDIT101", "0.68"}});
     start({"", "4"});
     // The checks before the banner passed.
     EXPECT_TRUE(printed("                      　+ 主要緒元入力 +    "));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -160,6 +161,167 @@ TEST(PresenceChecks, FirstMissingFieldIsReported) {
     dc.tubeSurface = 1;  // plain: the fin fields may stay empty
     dc.twistedTape = 2;
     EXPECT_EQ(failure([&](TextConsole& con) { checkPresence(dc, con); }), std::nullopt);
+}
+
+// A complete shell-and-tube case as typed (English SI: K, mm, ton/h), water
+// on both sides by correlation, length given.
+DesignCase enteredCase() {
+    DesignCase dc;
+    dc.unitCode = 1;
+    dc.fluidMode = 1;
+    dc.tubeMethod = 3;
+    dc.shellMethod = 3;
+    dc.solveFor = 1;
+    dc.tubeSurface = 1;
+    dc.Wt = 10;
+    dc.Ws = 10;
+    dc.DI = 25;
+    dc.D0 = 27;
+    dc.TP = 1.25f;
+    dc.B = 250;
+    dc.PN = 2;
+    dc.NT = 100;
+    dc.T1 = 353;
+    dc.T3 = 293;
+    dc.TL = 3000;
+    return dc;
+}
+
+std::optional<std::string> enteredValuesFailure(const DesignCase& dc, bool doubleTube = false) {
+    return failure([&](TextConsole& con) { checkEnteredValues(dc, doubleTube, con); });
+}
+
+struct EntryCase {
+    const char* what;
+    void (*change)(DesignCase&);
+    bool doubleTube;
+    std::optional<std::string> expected;
+};
+
+const std::string kTubeFlow = "    ｛ Right colums ｝Illegal setting of Tube side flowrate";
+const std::string kInside = "    ｛ Right colums ｝Illegal setting of Tube inside diameter";
+const std::string kLength = "  Illegal tube length setting";
+const std::string kTubeCount = "    set the Number of tubes as a whole number of 1 or more";
+const std::string kPasses =
+    "    ｛ Right colums ｝set the Tube side fluid pass number as a whole number of 1 or more";
+const std::string kTubeDensity = "    Illegal setting of Tube side physical prop. Density";
+const std::string kShellLatent = "    Illegal setting of Shell side physical prop. Sat.Latent heat";
+const std::string kTubeInlet = "    Tube side inlet Temp. is below absolute zero";
+const std::string kBeyond = "    An entered value is beyond the number range";
+
+const float kInf = std::numeric_limits<float>::infinity();
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// Each entry out of its range in turn; the first failing check is reported.
+const EntryCase kEntryCases[] = {
+    {"complete", [](DesignCase&) {}, false, std::nullopt},
+    {"negative flow", [](DesignCase& d) { d.Wt = -1; }, false, kTubeFlow},
+    {"infinite flow (1e39 typed)", [](DesignCase& d) { d.Wt = kInf; }, false, kTubeFlow},
+    {"NaN flow", [](DesignCase& d) { d.Wt = kNaN; }, false, kTubeFlow},
+    {"tiny flow is still a flow", [](DesignCase& d) { d.Ws = 1e-30f; }, false, std::nullopt},
+    {"shell flow 0", [](DesignCase& d) { d.Ws = 0; }, false,
+     "    ｛ Right colums ｝Illegal setting of Shell side flowrate"},
+    {"negative inside diameter", [](DesignCase& d) { d.DI = -1; }, true, kInside},
+    {"infinite outside diameter", [](DesignCase& d) { d.D0 = kInf; }, false,
+     "    ｛ Right colums ｝Illegal setting of Tube outside diameter"},
+    {"inside equal to outside", [](DesignCase& d) { d.DI = 27; }, false,
+     "    ｛ Right colums ｝set the Tube inside diameter below the Tube outside diameter"},
+    {"pitch ratio 1", [](DesignCase& d) { d.TP = 1; }, false,
+     "    ｛ Right colums ｝set the Tube pitch(out side base) over 1"},
+    {"double tube: the pitch field is a diameter", [](DesignCase& d) { d.TP = 1; }, true,
+     std::nullopt},
+    {"baffle spacing 0", [](DesignCase& d) { d.B = 0; }, false,
+     "    ｛ Right colums ｝Illegal setting of Baffle space"},
+    {"double tube: no baffles, one tube", [](DesignCase& d) { d.B = 0, d.NT = 0; }, true,
+     std::nullopt},
+    {"tube count 0.0001", [](DesignCase& d) { d.NT = 0.0001f; }, false, kTubeCount},
+    {"tube count 10.5", [](DesignCase& d) { d.NT = 10.5f; }, false, kTubeCount},
+    {"passes 1.5", [](DesignCase& d) { d.PN = 1.5f; }, false, kPasses},
+    {"low fin without fin height", [](DesignCase& d) { d.tubeSurface = 2, d.FT = 0.3f, d.FN = 19; },
+     false, "    ｛ Right colums ｝Illegal setting of Fin hight"},
+    {"SI temperature 0 K", [](DesignCase& d) { d.T3 = 0; }, false, kTubeInlet},
+    {"SI temperature -1 K", [](DesignCase& d) { d.T1 = -1; }, false,
+     "    Shell side inlet Temp. is below absolute zero"},
+    {"engineering -272 C is above absolute zero",
+     [](DesignCase& d) { d.unitCode = 2, d.T1 = 80, d.T3 = -272; }, false, std::nullopt},
+    {"engineering -273 C", [](DesignCase& d) { d.unitCode = 2, d.T1 = 80, d.T3 = -273; }, false,
+     kTubeInlet},
+    {"wet gas: tube inlet follows from the humidity",
+     [](DesignCase& d) { d.fluidMode = 2, d.tubeMethod = 4, d.T3 = 0; }, false, std::nullopt},
+    {"length -1 in mode 3", [](DesignCase& d) { d.fluidMode = 3, d.tubeMethod = 3, d.TL = -1; },
+     false, kLength},
+    {"length 1e39", [](DesignCase& d) { d.TL = kInf; }, false, kLength},
+    {"length not read when an outlet is given", [](DesignCase& d) { d.solveFor = 3, d.TL = 0; },
+     false, std::nullopt},
+    {"tube liquid by hand without density",
+     [](DesignCase& d) { d.tubeMethod = 1, d.Ct = 1, d.Vt = 1e-6f, d.Kt = 0.5f; }, false,
+     kTubeDensity},
+    {"tube condensing: vapour density emptied",
+     [](DesignCase& d) {
+         d.fluidMode = 3;
+         d.Ltv = 2200, d.Ct = 2, d.Vt = 2e-5f, d.Kt = 0.02f;
+         d.Dtlv = 958, d.Ctlv = 4.2f, d.Vtl = 3e-7f, d.Ktl = 0.68f;
+     },
+     false, kTubeDensity},
+    {"shell condensing without latent heat",
+     [](DesignCase& d) {
+         d.fluidMode = 4;
+         d.Ds = 0.6f, d.Cs = 2, d.Vs = 2e-5f, d.KS = 0.02f;
+         d.Dslv = 958, d.Cslv = 4.2f, d.Vsl = 3e-7f, d.Ksl = 0.68f;
+     },
+     false, kShellLatent},
+    {"condensate conductivity infinite",
+     [](DesignCase& d) {
+         d.fluidMode = 4, d.Lsv = 2200;
+         d.Ds = 0.6f, d.Cs = 2, d.Vs = 2e-5f, d.KS = 0.02f;
+         d.Dslv = 958, d.Cslv = 4.2f, d.Vsl = 3e-7f, d.Ksl = kInf;
+     },
+     false, "    Illegal setting of Shell side physical prop. Cond.thermal conduc."},
+    {"water by correlation: hand fields unused", [](DesignCase& d) { d.Dt = 0, d.Ds = -5; }, false,
+     std::nullopt},
+    {"negative O2", [](DesignCase& d) { d.tubeMethod = 4, d.gasComposition = 4, d.O2 = -1; }, false,
+     "     O2 under 0% range !"},
+    {"negative absolute humidity",
+     [](DesignCase& d) {
+         d.tubeMethod = 4, d.gasComposition = 5, d.waterContentUnit = 2, d.waterContent = -0.01f;
+     },
+     false, "     H2O under 0% range !"},
+    {"negative H2O of dry standard air is not read",
+     [](DesignCase& d) { d.tubeMethod = 4, d.gasComposition = 6, d.H2O = -1; }, false,
+     std::nullopt},
+    {"any other field beyond the float range", [](DesignCase& d) { d.Fs = kInf; }, false, kBeyond},
+    {"weight panel too", [](DesignCase& d) { d.weight.otherWeight = -kInf; }, false, kBeyond},
+};
+
+TEST(EnteredValues, EachEntryWithinItsRange) {
+    for (const EntryCase& c : kEntryCases) {
+        DesignCase dc = enteredCase();
+        c.change(dc);
+        EXPECT_EQ(enteredValuesFailure(dc, c.doubleTube), c.expected) << c.what;
+    }
+}
+
+TEST(EnteredValues, JapaneseWordings) {
+    DesignCase dc = enteredCase();
+    dc.unitCode = 3;
+    dc.DI = 30;
+    EXPECT_EQ(enteredValuesFailure(dc),
+              "    ｛ 右表 ｝伝熱管内径は伝熱管外径より小さく設定して下さい");
+    dc = enteredCase();
+    dc.unitCode = 4;
+    dc.T1 = 80;
+    dc.T3 = 20;
+    dc.NT = 0.5f;
+    EXPECT_EQ(enteredValuesFailure(dc), "    伝熱管本数は１以上の整数を設定して下さい");
+    dc.NT = 100;
+    dc.fluidMode = 3;
+    EXPECT_EQ(enteredValuesFailure(dc), "    管内側物性値 密度の設定値が不正です");
+    dc = enteredCase();
+    dc.unitCode = 4;
+    dc.T1 = 80;
+    dc.T3 = 20;
+    dc.TL = 0;
+    EXPECT_EQ(enteredValuesFailure(dc), kLength);  // one wording for every code
 }
 
 TEST(PropertyMethods, DecodedIntoTheTubePhase) {
