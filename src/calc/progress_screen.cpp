@@ -23,6 +23,11 @@ constexpr const char* kNormalDensity = "   N.Density=#.###(kg/Nm3)";
 constexpr const char* kHeat = "   Q=######.#(kcal/h) ";
 constexpr const char* kIncreaseRatio = "   H.tr.increased ratio=##.#(-)";
 
+// Blanks enough to clear a row from any column to its end.
+constexpr char kBlanks[TextConsole::kWidth + 1] =
+    "                                                                                              "
+    "      ";
+
 struct FluidLines {
     const char* ruleTop;
     const char* fluidMeans;
@@ -68,10 +73,15 @@ void ProgressScreen::at(TextConsole& c, int row, const char* picture,
     std::copy(values.begin(), values.end(), shown.values);
     c.locate(row, 0);
     if (count == 0) {
-        c.printRepeated(picture);
+        c.printRepeated(picture, LineEnd::Keep);
     } else {
-        c.printUsing(picture, values);
+        c.printUsing(picture, values, LineEnd::Keep);
     }
+    // The rest of the row is cleared: a shorter line leaves nothing of the
+    // one it replaces, nor of the banner the screen was drawn over.
+    c.printRepeated(std::string_view(kBlanks).substr(
+        0,
+        static_cast<std::size_t>(TextConsole::kWidth - std::min(c.column(), TextConsole::kWidth))));
 }
 
 void ProgressScreen::limitBox(TextConsole& c, const ProgressValues& v) {
@@ -102,7 +112,8 @@ void ProgressScreen::fluidLines(TextConsole& c, const ProgressValues& v) {
         if (t.tapeRatios != nullptr) {
             at(c, row++, t.tapeRatios, {v.viscosityRatio, v.tapeTemperatureRatio});
         }
-    } else if (v.fluidMode == kSensible || v.fluidMode == kTubeWetGas) {
+    } else if (!japanese || v.fluidMode == kSensible || v.fluidMode == kTubeWetGas) {
+        // Only the Japanese screen limits the viscosity line to fluid modes 1 and 2.
         at(c, row++, t.viscosity, {v.viscosityRatio});
     }
     at(c, row, t.ruleBottom);
