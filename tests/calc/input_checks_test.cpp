@@ -207,7 +207,6 @@ const std::string kPasses =
 const std::string kTubeDensity = "    Illegal setting of Tube side physical prop. Density";
 const std::string kShellLatent = "    Illegal setting of Shell side physical prop. Sat.Latent heat";
 const std::string kTubeInlet = "    Tube side inlet Temp. is below absolute zero";
-const std::string kBeyond = "    An entered value is beyond the number range";
 
 const float kInf = std::numeric_limits<float>::infinity();
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
@@ -289,8 +288,12 @@ const EntryCase kEntryCases[] = {
     {"negative H2O of dry standard air is not read",
      [](DesignCase& d) { d.tubeMethod = 4, d.gasComposition = 6, d.H2O = -1; }, false,
      std::nullopt},
-    {"any other field beyond the float range", [](DesignCase& d) { d.Fs = kInf; }, false, kBeyond},
-    {"weight panel too", [](DesignCase& d) { d.weight.otherWeight = -kInf; }, false, kBeyond},
+    {"any other field beyond the float range", [](DesignCase& d) { d.Fs = kInf; }, false,
+     "    Shell side fouling factor is beyond the number range"},
+    {"weight panel too", [](DesignCase& d) { d.weight.otherWeight = -kInf; }, false,
+     "    Other weight is beyond the number range"},
+    {"plain tube: fin fields only finite", [](DesignCase& d) { d.FH = -kInf; }, false,
+     "    Fin hight is beyond the number range"},
 };
 
 TEST(EnteredValues, EachEntryWithinItsRange) {
@@ -298,6 +301,24 @@ TEST(EnteredValues, EachEntryWithinItsRange) {
         DesignCase dc = enteredCase();
         c.change(dc);
         EXPECT_EQ(enteredValuesFailure(dc, c.doubleTube), c.expected) << c.what;
+    }
+}
+
+// Every field read for a run, typed as 1e39, is refused with a message
+// naming it (a field without one would throw a logic error instead).
+TEST(EnteredValues, EveryFieldBeyondTheFloatRangeIsNamed) {
+    for (const CaseField& f : designCaseFields()) {
+        if (f.code) continue;
+        for (const int unitCode : {1, 4}) {
+            DesignCase dc = enteredCase();
+            dc.unitCode = unitCode;
+            if (unitCode == 4) dc.T1 = 80, dc.T3 = 20;
+            if (f.quantity) dc.*f.quantity = kInf;
+            if (f.weight) dc.weight.*f.weight = kInf;
+            const std::optional<std::string> message = enteredValuesFailure(dc);
+            ASSERT_TRUE(message.has_value()) << f.control;
+            EXPECT_EQ(message->find("inf"), std::string::npos) << *message;
+        }
     }
 }
 
@@ -322,6 +343,9 @@ TEST(EnteredValues, JapaneseWordings) {
     dc.T3 = 20;
     dc.TL = 0;
     EXPECT_EQ(enteredValuesFailure(dc), kLength);  // one wording for every code
+    dc.TL = 3000;
+    dc.Fs = kInf;
+    EXPECT_EQ(enteredValuesFailure(dc), "    ｼｪﾙ側汚れ係数の値が数値の範囲を超えています");
 }
 
 TEST(PropertyMethods, DecodedIntoTheTubePhase) {
