@@ -1,6 +1,8 @@
 #include "calc/mean_temperature.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/option_codes.h"
 
@@ -13,6 +15,16 @@ float oneMinusExpNeg(float x) { return -std::expm1(-x); }
 
 constexpr float kNearlyEqualRates = 0.9999f;
 constexpr float kHighestEffectiveness = 0.9999f;
+// Resolution of an end difference, in units of the last place of the
+// larger inlet temperature.
+constexpr float kResolutionUlps = 64.0f;
+
+// Whether the end difference d is within a few dozen units in the last
+// place of the inlet temperatures it was formed from.
+bool belowResolution(float d, float T1, float T3) {
+    const float scale = std::max({std::fabs(T1), std::fabs(T3), 1.0f});
+    return d < kResolutionUlps * std::numeric_limits<float>::epsilon() * scale;
+}
 
 }  // namespace
 
@@ -85,22 +97,33 @@ std::optional<RatingResult> ratingMeanTemperature(const RatingInputs& in) {
     RatingResult out;
     const float NTU = in.KI * in.Ai / r.Cmin;
     if (!std::isfinite(NTU) || NTU < 0.0f) return std::nullopt;
+    const bool parallel = in.arrangement == kParallelFlow;
+    const float exact =
+        parallel ? parallelFlowEffectiveness(NTU, r.R) : counterFlowEffectiveness(NTU, r.R);
     out.eps = effectiveness(in.arrangement, NTU, r.R);
     const Outlets o = outletsFromEffectiveness(r, out.eps, in.T1, in.T3);
+    out.T4 = o.T4;
+    out.Q = r.tube * std::fabs(in.T3 - o.T4);
 
     // The rating end differences: counter-current T1 − T4 and T2 − T3,
     // parallel T1 − T3 and T2 − T4.
-    const bool parallel = in.arrangement == kParallelFlow;
     const float dT1 = parallel ? std::fabs(in.T1 - in.T3) : std::fabs(in.T1 - o.T4);
     const float dT2 = parallel ? std::fabs(o.T2 - o.T4) : std::fabs(o.T2 - in.T3);
-    const std::optional<float> lm = logMeanDifference(dT1, dT2);
-    if (!lm) return std::nullopt;
+    std::optional<float> lm;
+    if (!(exact < 1.0f) || belowResolution(std::min(dT1, dT2), in.T1, in.T3)) {
+        // The effectiveness capped, or an end difference lost in the
+        // rounding of the outlets: their logarithmic mean means nothing.
+        // The difference the effectiveness implies keeps At = Ai.
+        lm = out.Q / (in.KI * in.Ai);
+        if (!std::isfinite(*lm) || !(*lm > 0.0f)) return std::nullopt;
+    } else {
+        lm = logMeanDifference(dT1, dT2);
+        if (!lm) return std::nullopt;
+    }
 
     const float F = in.KI * in.previousAt * *lm / (in.shellRateForF * std::fabs(o.T2 - in.T1));
     if (!std::isfinite(F)) return std::nullopt;
     out.mean = {*lm, F};
-    out.T4 = o.T4;
-    out.Q = r.tube * std::fabs(in.T3 - o.T4);
     out.T2 = in.T1 >= in.T3 ? in.T1 - out.Q / r.shell : in.T1 + out.Q / r.shell;
     if (!std::isfinite(out.T2)) return std::nullopt;
     return out;
