@@ -112,6 +112,12 @@ public:
             if (!shellOutletAgreesWithTubeHeat()) continue;
             break;
         }
+        if (dc().lengthGiven && crossed()) {
+            // A rating whose outlets cross is no exchanger: the efficiency
+            // limit dialog, as for an efficiency that approaches 1.
+            s_.progress.atLimit(LimitLoop::Efficiency, dc().unitCode);
+            s_.wideningFactor *= kLoosenFactor;
+        }
         finish();
         return s_.r;
     }
@@ -458,6 +464,19 @@ private:
         s_.progress.shellOutletCheck(res.T2X, atProperties);
         s_.shellOutletForProperties = std::fabs(atProperties + res.T2X) / 2.0f;
         return false;
+    }
+
+    // Whether the outlets cross: the tube outlet beyond the shell inlet or
+    // the shell outlet beyond the tube inlet, either efficiency above 1.
+    bool crossed() {
+        const Solution& res = r();
+        const bool tubeHeated = res.T3 < res.T1;
+        if (tubeHeated ? res.T4 > res.T1 || res.T2 < res.T3 : res.T4 < res.T1 || res.T2 > res.T3) {
+            return true;
+        }
+        const std::optional<ThermalEfficiencies> e =
+            thermalEfficiencies(res.T1, res.T2, res.T3, res.T4);
+        return e && (e->Et > 1.0f || e->Es > 1.0f);
     }
 
     void finish() {
