@@ -5,6 +5,7 @@
 #include "calc/phase_change_limits.h"
 #include "calc/prepare.h"
 #include "calc/read_design_case.h"
+#include "calc/solution_checks.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
 #include "core/option_codes.h"
@@ -67,6 +68,7 @@ void BUTTON1_ON(Session& session, const ResultsStage& results) {
         ConsoleProgress progress(session.console);
         const Solution solution = solve(inputs, progress);
         checkPhaseChangeLimits(inputs.dc, solution, session.console);
+        checkSensibleSolution(inputs.dc, solution, session.console);
         if (results) results(session, inputs, solution);
     } catch (const RunEnded&) {
         // The step that ended the run has shown its message and halted.

@@ -1,0 +1,57 @@
+#include "calc/solution_checks.h"
+
+#include "core/option_codes.h"
+#include "core/run_ended.h"
+
+namespace hx {
+
+namespace {
+
+constexpr float kLaminarReynolds = 1500.0f;
+
+// The messages are the same in the Japanese and English codes.
+constexpr std::string_view kIllegalSetting =
+    "    illegal setting of outlet temperature or flowrate";
+constexpr std::string_view kIllegalSeting = "    illegal seting of outlet temperature or flowrate";
+
+constexpr std::string_view kLaminarWarning[] = {
+    "                           WARNING",
+    "              Shell side fluid is Laminar flow !!",
+    "         need to increase the shell side fluid flow rate",
+};
+
+}  // namespace
+
+std::optional<std::string_view> unreachableOutletMessage(OutletGiven given, float T1, float T2,
+                                                         float T3, float T4) {
+    const bool tubeHot = T3 > T1;
+    if (given == OutletGiven::Shell) {
+        if (tubeHot && T2 >= T3) return kIllegalSetting;
+        if (!tubeHot && T3 >= T2) return kIllegalSeting;
+    } else if (given == OutletGiven::Tube) {
+        if ((tubeHot && T4 <= T1) || (!tubeHot && T1 <= T4)) return kIllegalSetting;
+    }
+    return std::nullopt;
+}
+
+bool laminarShellFlow(float Res) { return Res < kLaminarReynolds; }
+
+void checkSensibleSolution(const DesignCase& dc, const Solution& r, TextConsole& console) {
+    if (dc.fluidMode != kSensible && dc.fluidMode != kTubeWetGas) return;
+    const std::optional<std::string_view> message =
+        unreachableOutletMessage(dc.outletGiven, r.T1, r.T2, r.T3, r.T4);
+    if (message) {
+        console.clear();
+        for (int i = 0; i < 4; ++i) console.print("");
+        endRun(console, *message);
+    }
+    if (laminarShellFlow(r.Res)) {
+        console.clear();
+        for (int i = 0; i < 8; ++i) console.print("");
+        for (std::string_view line : kLaminarWarning) console.print(line);
+        console.halt();
+        console.clear();
+    }
+}
+
+}  // namespace hx

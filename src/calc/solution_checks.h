@@ -1,0 +1,30 @@
+// The checks of a converged sensible-heat solution (fluid modes 1 and 2)
+// before its results are reported: an outlet temperature given that the
+// streams cannot reach ends the run with its message, and laminar flow on
+// the shell side is warned of before the run goes on.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "calc/design_case.h"
+#include "calc/solution.h"
+#include "console/text_console.h"
+
+namespace hx {
+
+// The message for an outlet temperature given that the streams cannot
+// reach (℃: T1, T2 shell inlet and outlet, T3, T4 tube inlet and outlet);
+// none when it can be reached or no outlet is given.
+std::optional<std::string_view> unreachableOutletMessage(OutletGiven given, float T1, float T2,
+                                                         float T3, float T4);
+
+// Shell-side flow below the Reynolds number 1500 is laminar.
+bool laminarShellFlow(float Res);
+
+// Fluid modes 1 and 2: the outlet check (clear, four empty lines, the
+// message, halt, RunEnded), then the laminar warning (clear, eight empty
+// lines, the warning, halt, clear) and the run goes on. Other modes pass.
+void checkSensibleSolution(const DesignCase& dc, const Solution& r, TextConsole& console);
+
+}  // namespace hx
