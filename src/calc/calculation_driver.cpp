@@ -67,6 +67,7 @@ void BUTTON1_ON(Session& session, const ResultsStage& results) {
         const RunInputs inputs = prepare(readEnteredCase(session.forms), session.console);
         ConsoleProgress progress(session.console);
         const Solution solution = solve(inputs, progress);
+        checkTemperatureOrder(inputs.dc, solution, session.console);
         checkPhaseChangeLimits(inputs.dc, solution, session.console);
         checkSensibleSolution(inputs.dc, solution, session.console);
         if (results) results(session, inputs, solution);

@@ -1,5 +1,6 @@
 #include "calc/solution_checks.h"
 
+#include "calc/phase_change_limits.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 
@@ -52,6 +53,23 @@ void checkSensibleSolution(const DesignCase& dc, const Solution& r, TextConsole&
         console.halt();
         console.clear();
     }
+}
+
+bool temperatureOrderHolds(float T1, float T2, float T3, float T4) {
+    if (T3 > T1) return !(T4 < T1 || T2 > T3);
+    return !(T4 > T1 || T3 > T2);
+}
+
+void checkTemperatureOrder(const DesignCase& dc, const Solution& r, TextConsole& console) {
+    const bool checked = (dc.fluidMode == kTubePhaseChange && dc.phaseChange == kCondensation) ||
+                         dc.fluidMode == kShellPhaseChange;
+    if (!checked || temperatureOrderHolds(r.T1, r.T2, r.T3, r.T4)) return;
+    // The message is that of the shell-side condensation limit: the tube
+    // flow too small, the area to be found at the condensation limit.
+    const std::array<std::string_view, 3> message =
+        wallLimitMessage(WallLimit::ShellCondensationTubeFlowTooSmall, dc.exchangerType);
+    for (int i = 0; i < 9; ++i) console.print("");
+    endRun(console, {message[0], message[1], message[2]});
 }
 
 }  // namespace hx

@@ -1,7 +1,8 @@
-// The checks of a converged sensible-heat solution (fluid modes 1 and 2)
-// before its results are reported: an outlet temperature given that the
-// streams cannot reach ends the run with its message, and laminar flow on
-// the shell side is warned of before the run goes on.
+// The checks of a converged solution before its results are reported. In
+// fluid modes 1 and 2 an outlet temperature given that the streams cannot
+// reach ends the run with its message, and laminar flow on the shell side
+// is warned of before the run goes on. In the phase-change modes the two
+// streams must keep their temperature order.
 #pragma once
 
 #include <optional>
@@ -26,5 +27,16 @@ bool laminarShellFlow(float Res);
 // message, halt, RunEnded), then the laminar warning (clear, eight empty
 // lines, the warning, halt, clear) and the run goes on. Other modes pass.
 void checkSensibleSolution(const DesignCase& dc, const Solution& r, TextConsole& console);
+
+// Whether the outlets keep their order (℃; equality passes): with the tube
+// side hot (T3 > T1) the tube outlet not below the shell inlet and the
+// shell outlet not above the tube inlet; with it cold the tube outlet not
+// above the shell inlet and the tube inlet not above the shell outlet.
+bool temperatureOrderHolds(float T1, float T2, float T3, float T4);
+
+// Fluid mode 3 with condensation and fluid mode 4: when the order does not
+// hold, nine empty lines, the condensation-limit message of the exchanger
+// type, halt, RunEnded. Other cases pass.
+void checkTemperatureOrder(const DesignCase& dc, const Solution& r, TextConsole& console);
 
 }  // namespace hx

@@ -1,7 +1,9 @@
-// The checks of a sensible-heat solution: the outlet given that the
-// streams cannot reach ends the run with its message after four empty
-// lines, and a shell-side Reynolds number below 1500 shows the laminar
-// warning and lets the run go on.
+// The checks of a converged solution: in the sensible modes the outlet
+// given that the streams cannot reach ends the run with its message after
+// four empty lines, and a shell-side Reynolds number below 1500 shows the
+// laminar warning and lets the run go on; in the phase-change modes
+// outlets out of their temperature order end the run with the
+// condensation-limit message of the exchanger type.
 #include "calc/solution_checks.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +111,68 @@ TEST(SolutionChecks, NoWarningAt1500NorInPhaseChangeModes) {
     condensing.fluidMode = kTubePhaseChange;
     checkSensibleSolution(condensing, solutionAt(80.0f, 20.0f, 20.0f, 20.0f, 100.0f), console);
     EXPECT_TRUE(console.transcript().empty());
+}
+
+TEST(SolutionTemperatureOrder, TubeSideHot) {
+    EXPECT_TRUE(temperatureOrderHolds(20.0f, 80.0f, 80.0f, 20.0f));  // equality passes
+    EXPECT_FALSE(temperatureOrderHolds(20.0f, 50.0f, 80.0f, 19.9f));
+    EXPECT_FALSE(temperatureOrderHolds(20.0f, 80.1f, 80.0f, 60.0f));
+}
+
+TEST(SolutionTemperatureOrder, TubeSideCold) {
+    EXPECT_TRUE(temperatureOrderHolds(100.0f, 30.0f, 30.0f, 100.0f));  // equality passes
+    EXPECT_FALSE(temperatureOrderHolds(100.0f, 60.0f, 30.0f, 100.1f));
+    EXPECT_FALSE(temperatureOrderHolds(100.0f, 29.9f, 30.0f, 60.0f));
+    // Equal inlets count as a cold tube side.
+    EXPECT_TRUE(temperatureOrderHolds(50.0f, 50.0f, 50.0f, 50.0f));
+}
+
+DesignCase phaseChangeCase(int fluidMode, int phaseChange, int exchangerType) {
+    DesignCase dc;
+    dc.fluidMode = fluidMode;
+    dc.phaseChange = phaseChange;
+    dc.exchangerType = exchangerType;
+    return dc;
+}
+
+// Tube side hot, the shell outlet above the tube inlet.
+const Solution kCrossed = solutionAt(20.0f, 100.5f, 100.0f, 100.0f, 5000.0f);
+
+std::vector<std::string> orderMessage(const DesignCase& dc) {
+    ScriptedConsole console;
+    console.queueAnswer("");
+    try {
+        checkTemperatureOrder(dc, kCrossed, console);
+    } catch (const RunEnded&) {
+        return console.screen();
+    }
+    return {};
+}
+
+TEST(SolutionTemperatureOrder, ShellAndTubeMessageAfterNineEmptyLines) {
+    const std::vector<std::string> screen =
+        orderMessage(phaseChangeCase(kTubePhaseChange, kCondensation, kShellAndTube));
+    ASSERT_GE(screen.size(), 12u);
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(screen[i], "") << i;
+    EXPECT_EQ(screen[9], " ★ 管内側流量が過少のため伝熱管壁温度が高すぎ凝縮限界です。！！");
+    EXPECT_EQ(screen[10], "    → 凝縮限界での伝熱面積を求めるため、MAIN INPUT 画面の伝熱管本数");
+    EXPECT_EQ(screen[11], "　　　 又は管長さを減らしてください。");
+}
+
+TEST(SolutionTemperatureOrder, DoubleTubeAsksForAShorterTube) {
+    const std::vector<std::string> screen =
+        orderMessage(phaseChangeCase(kShellPhaseChange, kEvaporation, kDoubleTube));
+    ASSERT_GE(screen.size(), 12u);
+    EXPECT_EQ(screen[10], "    → 凝縮限界での伝熱面積を求めるため、MAIN INPUT 画面の伝熱管長さを");
+    EXPECT_EQ(screen[11], "　　　 減らしてください。");
+}
+
+TEST(SolutionTemperatureOrder, CheckedOnlyInCondensingTubesAndOnTheShellSide) {
+    EXPECT_FALSE(
+        orderMessage(phaseChangeCase(kShellPhaseChange, kCondensation, kShellAndTube)).empty());
+    EXPECT_TRUE(
+        orderMessage(phaseChangeCase(kTubePhaseChange, kEvaporation, kShellAndTube)).empty());
+    EXPECT_TRUE(orderMessage(phaseChangeCase(kSensible, 0, kShellAndTube)).empty());
 }
 
 }  // namespace
