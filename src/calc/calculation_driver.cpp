@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "calc/phase_change_limits.h"
+#include "calc/area_adjustment.h"
 #include "calc/prepare.h"
 #include "calc/read_design_case.h"
 #include "calc/solution_checks.h"
@@ -50,27 +50,25 @@ void freezeForms(Session& s) {
     f.setText(kMain, "BUTTON1", isJapanese(unitCode) ? " 計算開始" : " START");
 }
 
-// The wall of a phase-change run must stay on the right side of the
-// saturation temperature.
-void checkPhaseChangeLimits(const DesignCase& dc, const Solution& r, TextConsole& console) {
-    if (dc.fluidMode != kTubePhaseChange && dc.fluidMode != kShellPhaseChange) return;
-    const std::optional<WallLimit> limit =
-        wallLimit(dc.fluidMode, dc.phaseChange, r.T1, r.T3, r.Twav);
-    if (limit) endRunAtWallLimit(console, *limit, dc.exchangerType);
-}
-
 }  // namespace
 
 void BUTTON1_ON(Session& session, const ResultsStage& results) {
     freezeForms(session);
     try {
-        const RunInputs inputs = prepare(readEnteredCase(session.forms), session.console);
+        // The inputs change only by an automatic area adjustment, which
+        // solves again.
+        RunInputs inputs = prepare(readEnteredCase(session.forms), session.console);
         ConsoleProgress progress(session.console);
-        const Solution solution = solve(inputs, progress);
-        checkTemperatureOrder(inputs.dc, solution, session.console);
-        checkPhaseChangeLimits(inputs.dc, solution, session.console);
-        checkSensibleSolution(inputs.dc, solution, session.console);
-        if (results) results(session, inputs, solution);
+        AreaAdjustment adjustment;
+        for (;;) {
+            const Solution solution = solve(inputs, progress);
+            if (checkPhaseChangeSolution(inputs, solution, session.console, adjustment) ==
+                AdjustOutcome::Restart)
+                continue;
+            checkSensibleSolution(inputs.dc, solution, session.console);
+            if (results) results(session, inputs, solution);
+            break;
+        }
     } catch (const RunEnded&) {
         // The step that ended the run has shown its message and halted.
     }

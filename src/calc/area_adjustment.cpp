@@ -1,0 +1,108 @@
+#include "calc/area_adjustment.h"
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+#include "calc/geometry.h"
+#include "calc/phase_change_limits.h"
+#include "calc/solution_checks.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
+#include "core/units.h"
+
+namespace hx {
+
+namespace {
+
+// The question is asked in Japanese in every unit code.
+constexpr std::string_view kShellAndTubeQuestion[] = {
+    "  108★ 入り側蒸気全量の凝縮に必要な伝熱面積が過剰です。",
+    "    　　　 1) 伝熱管の長さを減らす（自動）",
+    "           2) 伝熱管の本数を減らす（自動）",
+};
+constexpr std::string_view kShellAndTubePrompt = "                                         ";  // 41
+constexpr std::string_view kDoubleTubeQuestion[] = {
+    " ★ 入り側蒸気全量の凝縮に必要な伝熱面積が過剰です。",
+    "    　 1) 伝熱管の長さを減らす（自動）",
+    "    　 2) 中止　　　",
+};
+constexpr std::string_view kDoubleTubePrompt = "    　                      　";
+
+float shrinkFactor(int fluidMode) { return fluidMode == kShellPhaseChange ? 0.1f : 0.01f; }
+
+// Asks until the answer is "1" or "2".
+std::string askExcessArea(TextConsole& console, int exchangerType) {
+    const bool doubleTube = exchangerType == kDoubleTube;
+    for (;;) {
+        console.clear();
+        for (int i = 0; i < 4; ++i) console.print("");
+        for (std::string_view line : doubleTube ? kDoubleTubeQuestion : kShellAndTubeQuestion)
+            console.print(line);
+        std::string answer = console.input(doubleTube ? kDoubleTubePrompt : kShellAndTubePrompt);
+        if (answer == "1" || answer == "2") return answer;
+    }
+}
+
+}  // namespace
+
+AdjustOutcome adjustShellAndTube(float& Z, float F, float C, int fluidMode) {
+    if (C - F > F / 50.0f) {
+        Z = Z * (1.0f - shrinkFactor(fluidMode));
+        return AdjustOutcome::Restart;
+    }
+    if (F < 100.0f) return AdjustOutcome::Done;
+    const float step = Z * 0.01f * ((C + F) / 2.0f) / F;
+    if (F >= C) {
+        if (F - C > F / 100.0f) {
+            Z = Z + step;
+            return AdjustOutcome::Restart;
+        }
+        return AdjustOutcome::Done;
+    }
+    Z = C - F > F / 100.0f ? Z - step : Z * (1.0f - 0.001f);
+    return AdjustOutcome::Restart;
+}
+
+AdjustOutcome adjustDoubleTube(float& TL, float F, float C, int fluidMode) {
+    if (C - F > F / 30.0f) {
+        TL = TL * (1.0f - shrinkFactor(fluidMode));
+        return AdjustOutcome::Restart;
+    }
+    if (F < C) {
+        TL = TL * (1.0f - 0.01f);
+        return AdjustOutcome::Restart;
+    }
+    return AdjustOutcome::Done;
+}
+
+AdjustOutcome checkPhaseChangeSolution(RunInputs& in, const Solution& r, TextConsole& console,
+                                       AreaAdjustment& adjustment) {
+    DesignCase& dc = in.dc;
+    const bool tubeSide = dc.fluidMode == kTubePhaseChange;
+    if (!tubeSide && dc.fluidMode != kShellPhaseChange) return AdjustOutcome::Done;
+    const float F = (tubeSide ? dc.Wt : dc.Ws) * units::kKgPerTon;
+    const float C = tubeSide ? r.Wcon : r.shellCondensation;
+    // The length adjusts a rating only: a length to be found is the solver's.
+    if (condensateExceedsFlow(F, C) && dc.lengthGiven && !adjustment.autoAdjust) {
+        adjustment.choice = askExcessArea(console, dc.exchangerType);
+        if (dc.exchangerType == kDoubleTube && adjustment.choice == "2") throw RunEnded();
+        adjustment.autoAdjust = true;
+        console.clear();
+    } else if (!condensateExceedsFlow(F, C) || !dc.lengthGiven) {
+        checkTemperatureOrder(dc, r, console);
+        const std::optional<WallLimit> limit =
+            wallLimit(dc.fluidMode, dc.phaseChange, r.T1, r.T3, r.Twav);
+        if (limit) endRunAtWallLimit(console, *limit, dc.exchangerType);
+    }
+    if (!adjustment.autoAdjust) return AdjustOutcome::Done;
+    if (dc.exchangerType == kDoubleTube) return adjustDoubleTube(dc.TL, F, C, dc.fluidMode);
+    if (adjustment.choice == "2") {
+        const AdjustOutcome outcome = adjustShellAndTube(dc.NT, F, C, dc.fluidMode);
+        in.geometry.ND = tubesOnCentreLine(dc.NT);
+        return outcome;
+    }
+    return adjustShellAndTube(dc.TL, F, C, dc.fluidMode);
+}
+
+}  // namespace hx
