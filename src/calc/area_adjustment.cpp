@@ -76,11 +76,12 @@ AdjustOutcome adjustDoubleTube(float& TL, float F, float C, int fluidMode) {
     return AdjustOutcome::Done;
 }
 
-AdjustOutcome checkPhaseChangeSolution(RunInputs& in, const Solution& r, TextConsole& console,
-                                       AreaAdjustment& adjustment) {
-    DesignCase& dc = in.dc;
+std::optional<RunInputs> checkPhaseChangeSolution(const RunInputs& in, const Solution& r,
+                                                  TextConsole& console,
+                                                  AreaAdjustment& adjustment) {
+    const DesignCase& dc = in.dc;
     const bool tubeSide = dc.fluidMode == kTubePhaseChange;
-    if (!tubeSide && dc.fluidMode != kShellPhaseChange) return AdjustOutcome::Done;
+    if (!tubeSide && dc.fluidMode != kShellPhaseChange) return std::nullopt;
     const float F = (tubeSide ? dc.Wt : dc.Ws) * units::kKgPerTon;
     const float C = tubeSide ? r.Wcon : r.shellCondensation;
     // The length adjusts a rating only: a length to be found is the solver's.
@@ -95,14 +96,22 @@ AdjustOutcome checkPhaseChangeSolution(RunInputs& in, const Solution& r, TextCon
             wallLimit(dc.fluidMode, dc.phaseChange, r.T1, r.T3, r.Twav);
         if (limit) endRunAtWallLimit(console, *limit, dc.exchangerType);
     }
-    if (!adjustment.autoAdjust) return AdjustOutcome::Done;
-    if (dc.exchangerType == kDoubleTube) return adjustDoubleTube(dc.TL, F, C, dc.fluidMode);
-    if (adjustment.choice == "2") {
-        const AdjustOutcome outcome = adjustShellAndTube(dc.NT, F, C, dc.fluidMode);
-        in.geometry.ND = tubesOnCentreLine(dc.NT);
-        return outcome;
+    if (!adjustment.autoAdjust) return std::nullopt;
+    // The adjusted exchanger is a new set of inputs; those of the solution
+    // just checked stay as they were.
+    RunInputs next = in;
+    DesignCase& adjusted = next.dc;
+    AdjustOutcome outcome = AdjustOutcome::Done;
+    if (adjusted.exchangerType == kDoubleTube) {
+        outcome = adjustDoubleTube(adjusted.TL, F, C, adjusted.fluidMode);
+    } else if (adjustment.choice == "2") {
+        outcome = adjustShellAndTube(adjusted.NT, F, C, adjusted.fluidMode);
+        next.geometry.ND = tubesOnCentreLine(adjusted.NT);
+    } else {
+        outcome = adjustShellAndTube(adjusted.TL, F, C, adjusted.fluidMode);
     }
-    return adjustShellAndTube(dc.TL, F, C, dc.fluidMode);
+    if (outcome == AdjustOutcome::Done) return std::nullopt;
+    return next;
 }
 
 }  // namespace hx

@@ -6,6 +6,7 @@
 // Otherwise the temperature order and the wall limits are checked.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calc/run_inputs.h"
@@ -35,12 +36,13 @@ AdjustOutcome adjustShellAndTube(float& Z, float F, float C, int fluidMode);
 // TL·(1 − c); F < C: TL·0.99; otherwise done.
 AdjustOutcome adjustDoubleTube(float& TL, float F, float C, int fluidMode);
 
-// Fluid modes 3 and 4 (other modes: Done). The excess-area question when
-// the condensate exceeds the flow and no answer was given yet, then the
-// adjustment of `in` when an answer was given (Restart: solve again);
-// otherwise the temperature order and the wall limits, which end the run
-// when they fail. The double-tube answer "2" ends the run.
-AdjustOutcome checkPhaseChangeSolution(RunInputs& in, const Solution& r, TextConsole& console,
-                                       AreaAdjustment& adjustment);
+// Fluid modes 3 and 4 (other modes: nothing). The excess-area question when
+// the condensate exceeds the flow and no answer was given yet, then, once
+// an answer was given, the inputs of the adjusted exchanger to solve again
+// (none when the adjustment is done); otherwise the temperature order and
+// the wall limits, which end the run when they fail. The double-tube answer
+// "2" ends the run.
+std::optional<RunInputs> checkPhaseChangeSolution(const RunInputs& in, const Solution& r,
+                                                  TextConsole& console, AreaAdjustment& adjustment);
 
 }  // namespace hx

@@ -55,16 +55,18 @@ void freezeForms(Session& s) {
 void BUTTON1_ON(Session& session, const ResultsStage& results) {
     freezeForms(session);
     try {
-        // The inputs change only by an automatic area adjustment, which
-        // solves again.
+        // An automatic area adjustment gives the inputs of a smaller
+        // exchanger, solved again.
         RunInputs inputs = prepare(readEnteredCase(session.forms), session.console);
         ConsoleProgress progress(session.console);
         AreaAdjustment adjustment;
         for (;;) {
             const Solution solution = solve(inputs, progress);
-            if (checkPhaseChangeSolution(inputs, solution, session.console, adjustment) ==
-                AdjustOutcome::Restart)
+            if (std::optional<RunInputs> adjusted =
+                    checkPhaseChangeSolution(inputs, solution, session.console, adjustment)) {
+                inputs = std::move(*adjusted);
                 continue;
+            }
             checkSensibleSolution(inputs.dc, solution, session.console);
             if (results) results(session, inputs, solution);
             break;

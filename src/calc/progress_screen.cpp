@@ -78,10 +78,12 @@ void ProgressScreen::at(TextConsole& c, int row, const char* picture,
         c.printUsing(picture, values, LineEnd::Keep);
     }
     // The rest of the row is cleared: a shorter line leaves nothing of the
-    // one it replaces, nor of the banner the screen was drawn over.
-    c.printRepeated(std::string_view(kBlanks).substr(
-        0,
-        static_cast<std::size_t>(TextConsole::kWidth - std::min(c.column(), TextConsole::kWidth))));
+    // one it replaces, nor of the banner the screen was drawn over. Only
+    // the columns the row held beyond the new line need blanks.
+    const int end = std::min(c.column(), TextConsole::kWidth);
+    const int stale = std::max(0, shown.width - end);
+    c.printRepeated(std::string_view(kBlanks).substr(0, static_cast<std::size_t>(stale)));
+    shown.width = end;
 }
 
 void ProgressScreen::limitBox(TextConsole& c, const ProgressValues& v) {

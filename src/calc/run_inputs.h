@@ -2,9 +2,9 @@
 // read once when the start button is pressed, as typed. prepare() turns it
 // into the RunInputs: the case in the working units, the geometry derived
 // from it, the humidity of a gas tube side and the answers given in the
-// console. After prepare() has made them only the automatic area
-// adjustment of a phase-change rating writes them (the tube length or count,
-// between two solves); the solver and every result screen read them as const.
+// console. Nothing writes the RunInputs after prepare() has made them: the
+// automatic area adjustment of a phase-change rating makes new ones for the
+// next solve; the solver and every result screen read them as const.
 #pragma once
 
 #include <optional>

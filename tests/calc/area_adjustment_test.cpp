@@ -97,20 +97,21 @@ int linesWith(const ScriptedConsole& c, const std::string& text) {
 }
 
 TEST(ExcessArea, ShellAndTubeAsksAgainUntilOneOrTwo) {
-    RunInputs in = excessCase(kShellAndTube);
+    const RunInputs in = excessCase(kShellAndTube);
     ScriptedConsole console;
     for (const char* a : {"3", "", "2"}) console.queueAnswer(a);
     AreaAdjustment adjustment;
-    EXPECT_EQ(checkPhaseChangeSolution(in, condensing(150.0f), console, adjustment),
-              AdjustOutcome::Restart);
+    const std::optional<RunInputs> next =
+        checkPhaseChangeSolution(in, condensing(150.0f), console, adjustment);
+    ASSERT_TRUE(next);
     EXPECT_EQ(linesWith(console, "  108★ 入り側蒸気全量の凝縮に必要な伝熱面積が過剰です。"), 3);
     EXPECT_TRUE(adjustment.autoAdjust);
     EXPECT_EQ(adjustment.choice, "2");
-    EXPECT_FLOAT_EQ(in.dc.NT, 99.0f);  // the count, by 1 % in fluid mode 3
-    EXPECT_EQ(in.dc.TL, 1.0f);
+    EXPECT_FLOAT_EQ(next->dc.NT, 99.0f);  // the count, by 1 % in fluid mode 3
+    EXPECT_EQ(next->dc.TL, 1.0f);
+    EXPECT_EQ(in.dc.NT, 100.0f);  // the inputs that were solved stay as they were
     // Asked once per run: the next solution is adjusted without a question.
-    EXPECT_EQ(checkPhaseChangeSolution(in, condensing(150.0f), console, adjustment),
-              AdjustOutcome::Restart);
+    EXPECT_TRUE(checkPhaseChangeSolution(*next, condensing(150.0f), console, adjustment));
     EXPECT_EQ(linesWith(console, "  108★ 入り側蒸気全量の凝縮に必要な伝熱面積が過剰です。"), 3);
 }
 
@@ -128,8 +129,7 @@ TEST(ExcessArea, NoQuestionWhileTheCondensateIsBelowTheFlow) {
     RunInputs in = excessCase(kShellAndTube);
     ScriptedConsole console;
     AreaAdjustment adjustment;
-    EXPECT_EQ(checkPhaseChangeSolution(in, condensing(90.0f), console, adjustment),
-              AdjustOutcome::Done);
+    EXPECT_FALSE(checkPhaseChangeSolution(in, condensing(90.0f), console, adjustment));
     EXPECT_TRUE(console.transcript().empty());
 }
 

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "calc/solver_progress.h"
 #include "console/scripted_console.h"
 #include "core/option_codes.h"
 
@@ -59,11 +60,19 @@ TEST(ProgressScreen, ShorterRowLeavesNothingOfTheLongerOne) {
     const std::string shortRow = c.screen()[20];
     EXPECT_LT(shortRow.size(), longRow.size());
     EXPECT_EQ(shortRow, " 【 Av.wall temp. =   0.00℃　 TL=1.000  LT=4.947  NT= 100  】");
-    // Text another step wrote further along a row goes when the row changes.
-    c.locate(10, 10);
-    c.print("      TGX/TG4=55.5/55.6           K1=.25");
+}
+
+// The balance line of a design case, written into row 10 of the screen,
+// goes when the row is drawn again.
+TEST(ProgressScreen, BalanceLineGoesWhenItsRowChanges) {
+    ScriptedConsole c;
+    ConsoleProgress progress(c);
+    ProgressValues v = englishValues(kSensible);
+    progress.pass(v);
+    progress.tubeOutletBalance(55.5f, 55.6f, 0.25f);
+    EXPECT_NE(c.screen()[10].find("TGX/TG4="), std::string::npos);
     v.calcLimit1 = 7;
-    screen.show(c, v);
+    progress.pass(v);
     EXPECT_EQ(c.screen()[10], " │ Calc. Limit 1(   7/1000) │");
 }
 
