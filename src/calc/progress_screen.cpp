@@ -71,19 +71,21 @@ void ProgressScreen::at(TextConsole& c, int row, const char* picture,
     shown.picture = picture;
     shown.count = count;
     std::copy(values.begin(), values.end(), shown.values);
+    // A shorter line leaves nothing of the one it replaces, nor of what
+    // else the row held (the banner the screen was drawn over, a balance
+    // line): the columns written beyond the new line are blanked.
+    const int held = c.writtenColumns(row);
     c.locate(row, 0);
     if (count == 0) {
-        c.printRepeated(picture, LineEnd::Keep);
+        c.printRepeated(picture);
     } else {
-        c.printUsing(picture, values, LineEnd::Keep);
+        c.printUsing(picture, values);
     }
-    // The rest of the row is cleared: a shorter line leaves nothing of the
-    // one it replaces, nor of the banner the screen was drawn over. Only
-    // the columns the row held beyond the new line need blanks.
-    const int end = std::min(c.column(), TextConsole::kWidth);
-    const int stale = std::max(0, shown.width - end);
-    c.printRepeated(std::string_view(kBlanks).substr(0, static_cast<std::size_t>(stale)));
-    shown.width = end;
+    const int end = std::min(c.lastLineEnd(), TextConsole::kWidth);
+    if (held > end) {
+        c.locate(row, end);
+        c.printRepeated(std::string_view(kBlanks).substr(0, static_cast<std::size_t>(held - end)));
+    }
 }
 
 void ProgressScreen::limitBox(TextConsole& c, const ProgressValues& v) {

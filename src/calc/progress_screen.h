@@ -19,10 +19,6 @@ class ProgressScreen {
 public:
     void show(TextConsole& console, const ProgressValues& v);
 
-    // Something else was written into a row of the screen (the balance
-    // lines): its next redraw clears it to the end.
-    void overwritten(int row) { rows_[row].width = TextConsole::kWidth; }
-
 private:
     static constexpr int kRows = 23;
     static constexpr int kMaxValues = 4;
@@ -30,7 +26,6 @@ private:
         const char* picture = nullptr;
         float values[kMaxValues] = {};
         int count = 0;
-        int width = TextConsole::kWidth;  // columns it holds; the whole row when unknown
     };
     void at(TextConsole& c, int row, const char* text);
     void at(TextConsole& c, int row, const char* picture, std::initializer_list<float> values);

@@ -45,13 +45,8 @@ public:
     void pass(const ProgressValues& v) override { screen_.show(console_, v); }
     void tubeOutletBalance(float guess, float balance, float K1) override {
         showTubeOutletBalance(console_, guess, balance, K1);
-        screen_.overwritten(10);
     }
-    void shellOutletCheck(float T2X, float T2) override {
-        showShellOutletCheck(console_, T2X, T2);
-        screen_.overwritten(10);
-        screen_.overwritten(11);
-    }
+    void shellOutletCheck(float T2X, float T2) override { showShellOutletCheck(console_, T2X, T2); }
     void newScreen() override { console_.clear(); }
     void atLimit(LimitLoop loop, int unitCode) override {
         askAtIterationLimit(console_, unitCode, loop);

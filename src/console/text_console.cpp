@@ -180,6 +180,11 @@ std::string TextConsole::rowTextAt(int row) const {
     return rowText(page_[static_cast<std::size_t>(row)]);
 }
 
+int TextConsole::writtenColumns(int r) const {
+    if (r < 0 || static_cast<std::size_t>(r) >= rowCount_) return 0;
+    return static_cast<int>(page_[static_cast<std::size_t>(r)].used);
+}
+
 TextConsole::Row& TextConsole::rowAt(int r) {
     const auto index = static_cast<std::size_t>(r);
     if (index >= rowCount_) extendPage(index + 1);
@@ -208,6 +213,7 @@ void TextConsole::endLineWithoutMoving() {
 }
 
 void TextConsole::endLine() {
+    lastLineEnd_ = col_;
     rowAt(row_);
     endLineWithoutMoving();
     row_ = std::min(row_ + 1, kMaxRow);

@@ -71,6 +71,11 @@ public:
     // How many times the window was cleared: a page's identity.
     long pageCount() const { return pageCount_; }
     int column() const { return col_; }
+    // How many columns of a row of the page were written since the row
+    // joined the page; the cells from there on are blank.
+    int writtenColumns(int row) const;
+    // The column at which the last completed line ended.
+    int lastLineEnd() const { return lastLineEnd_; }
 
 protected:
     // Implementations receive every completed line (its row, whose text
@@ -180,6 +185,7 @@ private:
     long pageCount_ = 0;
     int col_ = 0;
     bool lineOpen_ = false;  // something was printed on the row and the line not yet ended
+    int lastLineEnd_ = 0;
 };
 
 // The interruption notice shown by halt().
