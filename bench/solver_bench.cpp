@@ -12,32 +12,19 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/prepare.h"
-#include "calc/read_design_case.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
 #include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "model/platform.h"
 #include "program/demo.h"
-#include "program/startup.h"
 
 namespace {
 
-// The example as the forms hold it after the demo's input path.
-hx::EnteredCase enteredExample() {
-    hx::ScriptedConsole console;
-    hx::ScriptedPlatform platform;
-    hx::Session session(console, platform);
-    hx::startProgram(session);
-    hx::enterDemoCase(session);
-    return hx::readEnteredCase(session.forms);
-}
-
 hx::RunInputs preparedExample() {
     hx::NullConsole console;
-    return hx::prepare(enteredExample(), console);
+    return hx::prepare(hx::demoEnteredCase(), console);
 }
 
 // Equal hand-entered liquids at equal flows (R = 1) in 15.27 m tubes: the
@@ -84,7 +71,7 @@ BENCHMARK(BM_SolveHeadless)->Unit(benchmark::kMicrosecond);
 // message would count as run; the counter `solved` says how many converged
 // (all of them).
 void BM_Sweep1000(benchmark::State& state) {
-    const hx::EnteredCase example = enteredExample();
+    const hx::EnteredCase example = hx::demoEnteredCase();
     int solved = 0;
     for (auto _ : state) {
         solved = 0;

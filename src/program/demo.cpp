@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calc/read_design_case.h"
 #include "console/scripted_console.h"
 #include "model/platform.h"
 #include "program/startup.h"
@@ -18,6 +19,15 @@ void enterDemoCase(Session& session) {
     }
     session.click("FORM7", "BUTTON40");
     session.click("FORM8", "BUTTON45");
+}
+
+EnteredCase demoEnteredCase() {
+    ScriptedConsole console;
+    ScriptedPlatform platform;
+    Session session(console, platform);
+    startProgram(session);
+    enterDemoCase(session);
+    return readEnteredCase(session.forms);
 }
 
 int runDemo(std::ostream& out) {

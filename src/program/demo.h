@@ -5,6 +5,7 @@
 
 #include <ostream>
 
+#include "calc/run_inputs.h"
 #include "model/session.h"
 
 namespace hx {
@@ -12,6 +13,10 @@ namespace hx {
 // Enters the example through the dialogs as a user would, up to the point
 // where the start button is enabled.
 void enterDemoCase(Session& session);
+
+// The example as the forms hold it then, read as a run reads it: the start
+// of headless runs, sweeps and benchmarks.
+EnteredCase demoEnteredCase();
 
 // `hxcalc --demo`: solves the example and prints its results summary in
 // English engineering and then English SI units. Returns the exit status.

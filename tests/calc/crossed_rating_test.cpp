@@ -9,34 +9,22 @@
 #include <string>
 
 #include "calc/prepare.h"
-#include "calc/read_design_case.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
 #include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "model/session.h"
 #include "program/demo.h"
-#include "program/startup.h"
 
 namespace hx {
 namespace {
-
-EnteredCase enteredSample() {
-    ScriptedConsole console;
-    ScriptedPlatform platform;
-    Session session(console, platform);
-    startProgram(session);
-    enterDemoCase(session);
-    return readEnteredCase(session.forms);
-}
 
 // Equal hand-entered liquids at equal flows (R = 1): in tubes of 15.3 to
 // 16 m the efficiency iteration settled on crossed outlets (Et up to 1.04).
 RunInputs balancedCase(float length) {
     NullConsole console;
-    RunInputs in = prepare(enteredSample(), console);
+    RunInputs in = prepare(demoEnteredCase(), console);
     DesignCase& dc = in.dc;
     dc.TL = length;
     dc.tubeMethod = kLiquidByHand;
@@ -100,7 +88,7 @@ TEST(CrossedRating, CrossedSolutionAsksTheEfficiencyLimitQuestion) {
 }
 
 TEST(CrossedRating, GridOfFlowsLengthsAndArrangementsIsSound) {
-    const EnteredCase sample = enteredSample();
+    const EnteredCase sample = demoEnteredCase();
     int solved = 0;
     for (int arrangement : {kCounterCrossFlow, kParallelFlow}) {
         for (float length : {500.0f, 1000.0f, 4000.0f, 15000.0f, 40000.0f}) {

@@ -9,27 +9,14 @@
 #include <string>
 
 #include "calc/prepare.h"
-#include "calc/read_design_case.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
-#include "console/scripted_console.h"
 #include "core/run_ended.h"
-#include "model/session.h"
 #include "program/demo.h"
-#include "program/startup.h"
 
 namespace hx {
 namespace {
-
-EnteredCase enteredSample() {
-    ScriptedConsole console;
-    ScriptedPlatform platform;
-    Session session(console, platform);
-    startProgram(session);
-    enterDemoCase(session);
-    return readEnteredCase(session.forms);
-}
 
 // The flows entered, t/h.
 struct Flows {
@@ -63,7 +50,7 @@ void expectBalanced(const Solution& s, Flows f) {
 // each converges and its outlets lie within the swing of the flip, close to
 // the outlets at which the properties were taken.
 TEST(FlowSweep, OscillatingCasesConverge) {
-    const EnteredCase sample = enteredSample();
+    const EnteredCase sample = demoEnteredCase();
     for (Flows f :
          {Flows{8.5f, 5.8f}, Flows{9.75f, 6.6f}, Flows{13.78f, 9.22f}, Flows{20.24f, 13.4f}}) {
         Solution s;
@@ -74,7 +61,7 @@ TEST(FlowSweep, OscillatingCasesConverge) {
 }
 
 TEST(FlowSweep, EveryCaseOfTheSweepConverges) {
-    const EnteredCase sample = enteredSample();
+    const EnteredCase sample = demoEnteredCase();
     int failed = 0;
     std::string first;
     for (int i = 0; i < 100; ++i) {

@@ -9,15 +9,11 @@
 
 #include "calc/mean_temperature.h"
 #include "calc/prepare.h"
-#include "calc/read_design_case.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
-#include "console/scripted_console.h"
 #include "core/option_codes.h"
-#include "model/session.h"
 #include "program/demo.h"
-#include "program/startup.h"
 
 namespace hx {
 namespace {
@@ -25,12 +21,7 @@ namespace {
 // The sample with the tube length (mm), the shell flow (t/h) and the flow
 // arrangement given, solved headless.
 Solution solveSample(float lengthMm, float shellFlow, int arrangement) {
-    ScriptedConsole c;
-    ScriptedPlatform p;
-    Session session(c, p);
-    startProgram(session);
-    enterDemoCase(session);
-    EnteredCase entered = readEnteredCase(session.forms);
+    EnteredCase entered = demoEnteredCase();
     entered.values.TL = lengthMm;
     entered.values.Ws = shellFlow;
     entered.values.flowArrangement = arrangement;
@@ -88,13 +79,8 @@ TEST(HighNtu, ParallelEndDifferenceLostInRoundingStillSolves) {
 
 TEST(HighNtu, LongerTubesGiveASmallerMeanDifferenceWithinHalfAPercent) {
     const DesignCase dc = [] {
-        ScriptedConsole c;
-        ScriptedPlatform p;
-        Session session(c, p);
-        startProgram(session);
-        enterDemoCase(session);
         NullConsole console;
-        return prepare(readEnteredCase(session.forms), console).dc;
+        return prepare(demoEnteredCase(), console).dc;
     }();
     float previousTM = 0.0f;
     for (float length : {20000.0f, 40000.0f}) {
