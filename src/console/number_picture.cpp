@@ -434,11 +434,19 @@ std::string formatExponent(float value, const Field& f) {
     return tooLong ? "%" + out : out;
 }
 
+// The columns a field takes for a number that fits it.
+int fieldWidth(const Field& f) {
+    const bool trailingSign = f.sign == SignMode::TrailingPlus || f.sign == SignMode::TrailingMinus;
+    return f.intPositions + (f.hasPoint ? 1 + f.fracPositions : 0) +
+           (f.exponentDigits > 0 ? 2 + f.exponentDigits : 0) + (trailingSign ? 1 : 0);
+}
+
 void appendField(std::string& out, float value, const Field& f) {
-    if (std::isnan(value)) {
-        out += "nan";
-    } else if (std::isinf(value)) {
-        out += value < 0.0f ? "-inf" : "inf";
+    if (!std::isfinite(value)) {
+        // No number to show: the overflow mark and the field filled with
+        // stars, so that a screen or report never shows "inf" or "nan".
+        out += '%';
+        out.append(static_cast<std::size_t>(std::max(1, fieldWidth(f))), '*');
     } else if (f.exponentDigits > 0) {
         out += formatExponent(value, f);
     } else {
@@ -523,8 +531,7 @@ std::string formatUsing(std::string_view picture, std::initializer_list<float> v
 }
 
 std::string freeNumber(float value) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0.0f ? "-inf" : "inf";
+    if (!std::isfinite(value)) return "*";  // no number: one star, never "inf" or "nan"
     const bool negative = value < 0.0f;
     const Decimal exact = exactDecimal(value);
     for (int digits = 1; digits < 7; ++digits) {
