@@ -29,6 +29,27 @@ constexpr std::string_view kDoubleTubeQuestion[] = {
 };
 constexpr std::string_view kDoubleTubePrompt = "    　                      　";
 
+// The smallest exchanger the adjustment makes: one tube, 10 mm long (m).
+// A flow so small that it needs less has no sound design here.
+constexpr float kFewestTubes = 1.0f;
+constexpr float kShortestTube = 0.01f;
+
+constexpr std::string_view kTooSmallEnglish[] = {
+    "    The flow is too small for this exchanger: the automatic area adjustment",
+    "    would need fewer than one tube or tubes shorter than 10 mm. Check the flow rate.",
+};
+constexpr std::string_view kTooSmallJapanese[] = {
+    "    流量に対し伝熱面積が過大です。自動調整では伝熱管が１本未満、",
+    "    または長さ10mm未満になります。流量を確認してください。",
+};
+
+void endRunBelowSmallestExchanger(TextConsole& console, int unitCode) {
+    const auto& lines = isJapanese(unitCode) ? kTooSmallJapanese : kTooSmallEnglish;
+    console.clear();
+    for (int i = 0; i < 9; ++i) console.print("");
+    endRun(console, lines);
+}
+
 float shrinkFactor(int fluidMode) { return fluidMode == kShellPhaseChange ? 0.1f : 0.01f; }
 
 // Asks until the answer is "1" or "2".
@@ -111,6 +132,8 @@ std::optional<RunInputs> checkPhaseChangeSolution(const RunInputs& in, const Sol
         outcome = adjustShellAndTube(adjusted.TL, F, C, adjusted.fluidMode);
     }
     if (outcome == AdjustOutcome::Done) return std::nullopt;
+    if (adjusted.NT < kFewestTubes || adjusted.TL < kShortestTube)
+        endRunBelowSmallestExchanger(console, adjusted.unitCode);
     return next;
 }
 

@@ -5,6 +5,7 @@
 #include "calc/area_adjustment.h"
 #include "calc/prepare.h"
 #include "calc/read_design_case.h"
+#include "calc/reportable_solution.h"
 #include "calc/solution_checks.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
@@ -67,7 +68,9 @@ void BUTTON1_ON(Session& session, const ResultsStage& results) {
                 inputs = std::move(*adjusted);
                 continue;
             }
+            checkShellAreas(inputs.dc, solution, session.console);
             checkSensibleSolution(inputs.dc, solution, session.console);
+            checkReportable(inputs, solution, session.console);
             if (results) results(session, inputs, solution);
             break;
         }

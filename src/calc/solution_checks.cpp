@@ -21,16 +21,27 @@ constexpr std::string_view kLaminarWarning[] = {
     "         need to increase the shell side fluid flow rate",
 };
 
+// A negative Reynolds number means more condensed than flowed in: the same
+// message in every unit code.
+constexpr std::string_view kAreaTooLargeForShellCondensate =
+    " ★ 凝縮量に対し伝熱面積が過大！ MAIN INPUT 画面の伝熱管面積を減らしてください。";
+constexpr std::string_view kAreaTooLargeForTubeCondensate =
+    "  ★ 凝縮量に対し伝熱面積が過大！ MAIN INPUT 画面の伝熱管面積を減らしてください。!!";
+
 }  // namespace
 
 std::optional<std::string_view> unreachableOutletMessage(OutletGiven given, float T1, float T2,
                                                          float T3, float T4) {
     const bool tubeHot = T3 > T1;
+    // The outlet given must lie between the two inlets, and so must the
+    // other outlet that the heat balance gives for the flows entered: a
+    // flow too small for the duty drives it past the other stream's inlet.
     if (given == OutletGiven::Shell) {
-        if (tubeHot && T2 >= T3) return kIllegalSetting;
-        if (!tubeHot && T3 >= T2) return kIllegalSeting;
+        if (tubeHot && (T2 >= T3 || T4 < T1)) return kIllegalSetting;
+        if (!tubeHot && (T3 >= T2 || T4 > T1)) return kIllegalSeting;
     } else if (given == OutletGiven::Tube) {
         if ((tubeHot && T4 <= T1) || (!tubeHot && T1 <= T4)) return kIllegalSetting;
+        if ((tubeHot && T2 > T3) || (!tubeHot && T2 < T3)) return kIllegalSetting;
     }
     return std::nullopt;
 }
@@ -52,6 +63,17 @@ void checkSensibleSolution(const DesignCase& dc, const Solution& r, TextConsole&
         for (std::string_view line : kLaminarWarning) console.print(line);
         console.halt();
         console.clear();
+    }
+}
+
+void checkShellAreas(const DesignCase& dc, const Solution& r, TextConsole& console) {
+    if (dc.fluidMode != kTubePhaseChange && r.Res < 0.0f) {
+        for (int i = 0; i < 9; ++i) console.print("");
+        endRun(console, kAreaTooLargeForShellCondensate);
+    }
+    if (r.Ret < 0.0f) {
+        for (int i = 0; i < 9; ++i) console.print("");
+        endRun(console, kAreaTooLargeForTubeCondensate);
     }
 }
 

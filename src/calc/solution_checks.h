@@ -15,8 +15,9 @@
 namespace hx {
 
 // The message for an outlet temperature given that the streams cannot
-// reach (℃: T1, T2 shell inlet and outlet, T3, T4 tube inlet and outlet);
-// none when it can be reached or no outlet is given.
+// reach, or whose balance puts the other outlet past the other stream's
+// inlet (℃: T1, T2 shell inlet and outlet, T3, T4 tube inlet and outlet);
+// none when both outlets lie between the inlets or no outlet is given.
 std::optional<std::string_view> unreachableOutletMessage(OutletGiven given, float T1, float T2,
                                                          float T3, float T4);
 
@@ -27,6 +28,11 @@ bool laminarShellFlow(float Res);
 // message, halt, RunEnded), then the laminar warning (clear, eight empty
 // lines, the warning, halt, clear) and the run goes on. Other modes pass.
 void checkSensibleSolution(const DesignCase& dc, const Solution& r, TextConsole& console);
+
+// A negative Reynolds number (more condensed than flowed in) on the shell
+// side outside fluid mode 3, then on the tube side in every mode: nine
+// empty lines, the area-too-large message, halt, RunEnded.
+void checkShellAreas(const DesignCase& dc, const Solution& r, TextConsole& console);
 
 // Whether the outlets keep their order (℃; equality passes): with the tube
 // side hot (T3 > T1) the tube outlet not below the shell inlet and the

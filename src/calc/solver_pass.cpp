@@ -123,6 +123,13 @@ ShellPhaseProperties shellPhaseProperties(const DesignCase& dc) {
     return {dc.Lsv, dc.Ds, dc.Dslv, dc.Cslv, dc.Vsl, dc.Ksl};
 }
 
+// The shell-side flow area of the phase-change correlations, m2: the mean
+// flow area of the bundle, or the open area of the annulus of a double tube
+// (the bundle geometry has no baffles to take a mean over there).
+float shellPhaseChangeFlowArea(const SolverState& s) {
+    return s.annulus ? s.annulus->Sa : s.bundle.S;
+}
+
 // Fluid mode 4: the shell side condenses or boils at T1.
 void shellPhaseChangeCoefficient(SolverState& s) {
     const DesignCase& dc = s.dc;
@@ -135,7 +142,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         in.T1 = r.T1;
         in.Twav = r.Twav;
         in.VS = s.shellVolumeFlow;
-        in.S = s.bundle.S;
+        in.S = shellPhaseChangeFlowArea(s);
         in.nuV = r.Vs;
         in.condensate = r.shellCondensation;
         const ShellCondensationResult c = shellCondensation(in);
@@ -170,7 +177,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
     in.At = r.At;
     in.tubeMean = r.tubeFluidMean;
     in.VS = s.shellVolumeFlow;
-    in.S = s.bundle.S;
+    in.S = shellPhaseChangeFlowArea(s);
     const ShellEvaporationResult e = shellEvaporation(in);
     if (!e.ok()) haltOnNonFinite(s.console, dc.unitCode);
     r.Twav = e.Twav;

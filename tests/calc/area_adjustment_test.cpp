@@ -134,8 +134,8 @@ TEST(ExcessArea, NoQuestionWhileTheCondensateIsBelowTheFlow) {
 }
 
 // The steam condensers of the sample (Japanese engineering code, vapour and
-// liquid by hand, 1000 mm tubes) with 100 kg/h of steam: in the tubes
-// (fluid mode 3) or on the shell side (fluid mode 4).
+// liquid by hand, 1000 mm tubes) with 100 kg/h of steam, or the flow given:
+// in the tubes (fluid mode 3) or on the shell side (fluid mode 4).
 struct SteamRun {
     ScriptedConsole console;
     ScriptedPlatform platform;
@@ -143,10 +143,12 @@ struct SteamRun {
     std::optional<RunInputs> in;
     std::optional<Solution> r;
 
-    explicit SteamRun(const char* answer, int fluidMode = kTubePhaseChange) {
+    explicit SteamRun(const char* answer, int fluidMode = kTubePhaseChange,
+                      const char* steamFlow = "0.1", bool doubleTube = false) {
         const bool tubes = fluidMode == kTubePhaseChange;
         startProgram(session);
         session.click("FORM6", "BUTTON33");
+        if (doubleTube) session.click("MAINFORM", "RADIO8");
         for (const char* c :
              {"BUTTON35", "BUTTON24", tubes ? "BUTTON22" : "BUTTON28", "BUTTON25",
               tubes ? "BUTTON16" : "BUTTON12", "BUTTON29", tubes ? "BUTTON17" : "BUTTON18"})
@@ -156,8 +158,9 @@ struct SteamRun {
         session.click("MAINFORM", "BUTTON41");
         session.click("FORM7", "BUTTON40");
         session.click("FORM8", "BUTTON45");
-        session.forms.setText("MAINFORM", tubes ? "EDIT75" : "EDIT76", "0.1");
+        session.forms.setText("MAINFORM", tubes ? "EDIT75" : "EDIT76", steamFlow);
         console.queueAnswer(answer);
+        console.queueAnswer("");  // the key that acknowledges a message that ends the run
         BUTTON1_ON(session, [this](Session&, const RunInputs& i, const Solution& s) {
             in = i;
             r = s;
@@ -194,6 +197,32 @@ TEST(ExcessArea, ShellSideCondenserShrinksItsTubesToTheCondensationLimit) {
                   answer[0] == '1' ? 1.0f : 100.0f)
             << answer;
     }
+}
+
+TEST(ExcessArea, FlowTooSmallForOneShortTubeEndsWithAMessage) {
+    // 0.1 kg/h of steam would need the 100 one-metre tubes shrunk below
+    // a millimetre, or below one tube.
+    for (const char* answer : {"1", "2"}) {
+        SteamRun run(answer, kShellPhaseChange, "0.0001");
+        EXPECT_FALSE(run.r) << answer;
+        EXPECT_EQ(linesWith(run.console,
+                            "    流量に対し伝熱面積が過大です。自動調整では伝熱管が１本未満、"),
+                  1)
+            << answer;
+    }
+}
+
+TEST(ShellCondensation, DoubleTubeVelocityIsThatOfTheAnnulus) {
+    // The vapour flows through the annulus between the outer pipe and the
+    // inner tube; the mean velocity is that of the mean vapour flow there.
+    SteamRun run("", kShellPhaseChange, "500", true);
+    ASSERT_TRUE(run.r);
+    const Solution& r = *run.r;
+    const DesignCase& dc = run.in->dc;
+    ASSERT_EQ(dc.exchangerType, kDoubleTube);
+    const float Sa = 3.14f * (r.shellDiameter * r.shellDiameter - dc.D0 * dc.D0) / 4.0f;
+    const float meanVapour = r.shellVolumeFlow * dc.Ds - r.shellCondensation / 2.0f;  // kg/h
+    EXPECT_NEAR(r.Us, meanVapour / Sa / dc.Ds / 3600.0f, 1e-3f * r.Us);
 }
 
 }  // namespace

@@ -29,21 +29,35 @@ std::string messageOf(OutletGiven given, float T1, float T2, float T3, float T4)
 
 TEST(SolutionChecks, ShellOutletGivenBeyondTheTubeInlet) {
     // Tube side hot (T3 > T1): the shell outlet may not reach the tube inlet.
-    EXPECT_EQ(messageOf(OutletGiven::Shell, 20.0f, 80.0f, 80.0f, 0.0f), kSetting);
-    EXPECT_EQ(messageOf(OutletGiven::Shell, 20.0f, 79.9f, 80.0f, 0.0f), "");
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 20.0f, 80.0f, 80.0f, 50.0f), kSetting);
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 20.0f, 79.9f, 80.0f, 50.0f), "");
     // Tube side cold: a shell outlet equal to the tube inlet is illegal, with
     // the message's own spelling.
-    EXPECT_EQ(messageOf(OutletGiven::Shell, 80.0f, 20.0f, 20.0f, 0.0f), kSeting);
-    EXPECT_EQ(messageOf(OutletGiven::Shell, 80.0f, 20.1f, 20.0f, 0.0f), "");
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 80.0f, 20.0f, 20.0f, 50.0f), kSeting);
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 80.0f, 20.1f, 20.0f, 50.0f), "");
     // Equal inlets count as a cold tube side.
-    EXPECT_EQ(messageOf(OutletGiven::Shell, 50.0f, 40.0f, 50.0f, 0.0f), kSeting);
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 50.0f, 40.0f, 50.0f, 50.0f), kSeting);
 }
 
 TEST(SolutionChecks, TubeOutletGivenBeyondTheShellInlet) {
-    EXPECT_EQ(messageOf(OutletGiven::Tube, 20.0f, 0.0f, 80.0f, 20.0f), kSetting);
-    EXPECT_EQ(messageOf(OutletGiven::Tube, 20.0f, 0.0f, 80.0f, 20.1f), "");
-    EXPECT_EQ(messageOf(OutletGiven::Tube, 80.0f, 0.0f, 20.0f, 80.0f), kSetting);
-    EXPECT_EQ(messageOf(OutletGiven::Tube, 80.0f, 0.0f, 20.0f, 79.9f), "");
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 20.0f, 50.0f, 80.0f, 20.0f), kSetting);
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 20.0f, 50.0f, 80.0f, 20.1f), "");
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 80.0f, 50.0f, 20.0f, 80.0f), kSetting);
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 80.0f, 50.0f, 20.0f, 79.9f), "");
+}
+
+TEST(SolutionChecks, BalancedOutletPastTheOtherInlet) {
+    // The outlet given is fine, but the flow of the other stream is too
+    // small for the duty: its outlet from the balance passes the inlet of
+    // the stream giving the heat (1 t/h of shell water heated to 120 ℃ by
+    // tube water entering at 80 ℃).
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 20.0f, 120.04f, 80.0f, 70.0f), kSetting);
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 20.0f, 80.0f, 80.0f, 70.0f), "");
+    EXPECT_EQ(messageOf(OutletGiven::Tube, 80.0f, 10.0f, 20.0f, 30.0f), kSetting);
+    // Shell outlet given, tube water cooled below the shell inlet.
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 20.0f, 27.0f, 80.0f, 10.15f), kSetting);
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 20.0f, 27.0f, 80.0f, 20.0f), "");
+    EXPECT_EQ(messageOf(OutletGiven::Shell, 80.0f, 30.0f, 20.0f, 85.0f), kSeting);
 }
 
 TEST(SolutionChecks, LengthGivenHasNoOutletCheck) {

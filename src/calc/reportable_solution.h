@@ -1,0 +1,21 @@
+// The last guard before a solution is reported: every quantity the reports
+// print is a finite number, and none is physically impossible (a negative
+// length, area, flow, velocity, pressure drop or duty, fewer than one tube,
+// a sensible-heat efficiency above 1). The checks of the fluid modes catch
+// the causes they know with their own messages first; whatever gets past
+// them ends in the calculation-failed message rather than on a report.
+#pragma once
+
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
+#include "console/text_console.h"
+
+namespace hx {
+
+// Whether the solution of these inputs may be reported.
+bool solutionIsReportable(const RunInputs& in, const Solution& r);
+
+// Ends the run with the calculation-failed message when it may not.
+void checkReportable(const RunInputs& in, const Solution& r, TextConsole& console);
+
+}  // namespace hx
