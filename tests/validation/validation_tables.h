@@ -37,10 +37,10 @@ inline constexpr WaterRow kWaterLimits{0.0, 0.9, 0.2, 3.0, 1.5};
 
 struct ShellFormRow {
     double R = 0.0, NTU = 0.0;
-    double eps = 0.0;           // closed form
-    double epsError = 0.0;      // program's relative error
-    double F = 0.0;             // F the effectiveness implies: ε·ΔT_in/(NTU·ΔTlm)
-    double bowmanError = 0.0;   // program's Bowman F relative to it
+    double eps = 0.0;          // closed form
+    double epsError = 0.0;     // program's relative error
+    double F = 0.0;            // F the effectiveness implies: ε·ΔT_in/(NTU·ΔTlm)
+    double bowmanError = 0.0;  // program's Bowman F relative to it
 };
 std::vector<ShellFormRow> compareShellForms();
 
@@ -58,6 +58,17 @@ std::vector<SampleRow> compareTextbookSample(float layoutDeg);
 double rowValue(const std::vector<SampleRow>& rows, const std::string& quantity, bool reference);
 // The reference's coefficient (W/m2K) and drop (Pa) of the 90° layout.
 std::map<std::string, double> squareLayoutReference();
+
+// The sample solved on each basis, as the summary prints it.
+struct PrintedSample {
+    double originalXs = 0.0, originalDPs = 0.0;  // W/m2K, Pa
+    double textbookXs = 0.0, textbookDPs = 0.0;
+    double viscosityTerm = 0.0;  // (μ/μ_w)^0.14 of the textbook run
+    // Case A's coefficient with the run's viscosity term in place of the
+    // original ratio case A keeps, W/m2K.
+    double referenceXs = 0.0;
+};
+PrintedSample printedSample();
 
 // ---------------------------------------------------------------------------
 // Heat balance of solved cases: Q, the tube heat, the shell heat and

@@ -63,6 +63,19 @@ TEST(TextbookSample, SquareLayout) {
     EXPECT_NEAR(rowValue(rows, "shell dp total, Pa", false) / ref.at("dp"), 1.0, 0.01);
 }
 
+// Done when: the sample run on the textbook basis prints a drop within 5 %
+// of case A and a coefficient within 3 % of case A with the run's own
+// wall-viscosity term (case A keeps the original ratio).
+TEST(TextbookSample, PrintedByARunOfTheSample) {
+    const PrintedSample p = printedSample();
+    ASSERT_GT(p.textbookXs, 0.0);
+    EXPECT_NEAR(p.textbookDPs / 66.164, 1.0, 0.05);
+    EXPECT_NEAR(p.textbookXs / p.referenceXs, 1.0, 0.03);
+    EXPECT_GT(p.viscosityTerm, 1.0);  // the shell water is heated
+    EXPECT_NEAR(p.originalXs, 1029.6, 0.5);
+    EXPECT_NEAR(p.originalDPs, 106.9, 0.5);
+}
+
 TEST(Closure, HeatBalanceOfEverySolvedCaseInBothBases) {
     int solved = 0;
     for (const ClosureCase& c : closureGrid()) {
@@ -90,7 +103,8 @@ TEST(ValidationDoc, CommittedPageIsCurrent) {
         std::ofstream(HX_VALIDATION_DOC) << page;
         GTEST_SKIP() << "wrote " << HX_VALIDATION_DOC;
     }
-    EXPECT_EQ(committedDocument(), page) << "run `make validation-doc` and commit docs/VALIDATION.md";
+    EXPECT_EQ(committedDocument(), page)
+        << "run `make validation-doc` and commit docs/VALIDATION.md";
 }
 
 }  // namespace
