@@ -300,6 +300,33 @@ private:
         return Qa / s_.rates.Cmin / std::fabs(res.T1 - res.T3);
     }
 
+    // What a rating step of the pass starts from.
+    RatingInputs ratingInputs(const CapacityRates& rates) {
+        const DesignCase& d = dc();
+        const Solution& res = r();
+        RatingInputs in;
+        in.KI = res.KI;
+        in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
+        in.previousAt = res.At;
+        in.rates = rates;
+        in.shellRateForF = s_.rates.shell;
+        in.arrangement = d.flowArrangement;
+        in.T1 = res.T1;
+        in.T3 = res.T3;
+        return in;
+    }
+
+    // The outlets, heat and mean temperature difference of a rating step.
+    void takeRating(const std::optional<RatingResult>& rating) {
+        if (!rating) haltOnNonFinite(s_.console, dc().unitCode);
+        Solution& res = r();
+        res.T2 = rating->T2;
+        res.T4 = rating->T4;
+        res.Q = rating->Q;
+        res.TM = rating->mean.TM;
+        res.F = rating->mean.F;
+    }
+
     // 7.7 for a 1-2N shell: its effectiveness in a rating; in a design
     // Bowman's F on the current temperatures, which must not fall below the
     // lowest F a design is built with.
@@ -307,19 +334,7 @@ private:
         const DesignCase& d = dc();
         Solution& res = r();
         if (rating) {
-            RatingInputs in;
-            in.KI = res.KI;
-            in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
-            in.rates = rates;
-            in.T1 = res.T1;
-            in.T3 = res.T3;
-            const std::optional<RatingResult> result = oneTwoShellRating(in);
-            if (!result) haltOnNonFinite(s_.console, d.unitCode);
-            res.T2 = result->T2;
-            res.T4 = result->T4;
-            res.Q = result->Q;
-            res.TM = result->mean.TM;
-            res.F = result->mean.F;
+            takeRating(oneTwoShellRating(ratingInputs(rates)));
             return;
         }
         const std::optional<MeanTemperature> mean =
@@ -341,22 +356,7 @@ private:
         if (usesOneTwoShell(d)) {
             oneTwoShellStep(rating, rates);
         } else if (rating && !equalRatesCounterFlow) {
-            RatingInputs in;
-            in.KI = res.KI;
-            in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
-            in.previousAt = res.At;
-            in.rates = rates;
-            in.shellRateForF = s_.rates.shell;
-            in.arrangement = d.flowArrangement;
-            in.T1 = res.T1;
-            in.T3 = res.T3;
-            const std::optional<RatingResult>& rating = s_.rating(in, ratingMeanTemperature);
-            if (!rating) haltOnNonFinite(s_.console, d.unitCode);
-            res.T2 = rating->T2;
-            res.T4 = rating->T4;
-            res.Q = rating->Q;
-            res.TM = rating->mean.TM;
-            res.F = rating->mean.F;
+            takeRating(s_.rating(ratingInputs(rates), ratingMeanTemperature));
         } else {
             const std::optional<MeanTemperature> mean =
                 directMeanTemperature(d.flowArrangement, res.T1, res.T2, res.T3, res.T4);

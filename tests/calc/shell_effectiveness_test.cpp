@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace hx {
@@ -32,23 +31,13 @@ TEST(OneTwoShell, BowmanCorrection) {
     EXPECT_FALSE(bowmanCorrection(0.6f, 2.0f).has_value());  // 1 − P·R < 0
 }
 
-CapacityRates rates(float tube, float shell) {
-    CapacityRates r;
-    r.tube = tube;
-    r.shell = shell;
-    r.Cmin = std::min(tube, shell);
-    r.Cmax = std::max(tube, shell);
-    r.R = r.Cmin / r.Cmax;
-    return r;
-}
-
 // A rating closes on the given area: Q = KI·Ai·TM, both streams carry Q,
 // and F is TM over the counter-current mean of the outlets.
 TEST(OneTwoShell, RatingClosesOnTheGivenArea) {
     RatingInputs in;
     in.KI = 1000.0f;
     in.Ai = 20.0f;
-    in.rates = rates(10000.0f, 10000.0f);
+    in.rates = capacityRates(10000.0f, 10000.0f);
     in.T1 = 20.0f;
     in.T3 = 80.0f;
     const std::optional<RatingResult> r = oneTwoShellRating(in);
