@@ -45,8 +45,9 @@ void checkTubeLayout(const DesignCase& dc, TextConsole& console) {
 }
 
 void endOnLowCorrection(TextConsole& console, int unitCode) {
-    endRun(console, isJapanese(unitCode) ? std::span<const std::string_view>(kLowCorrectionJapanese)
-                                         : std::span<const std::string_view>(kLowCorrectionEnglish));
+    endRun(console, isJapanese(unitCode)
+                        ? std::span<const std::string_view>(kLowCorrectionJapanese)
+                        : std::span<const std::string_view>(kLowCorrectionEnglish));
 }
 
 }  // namespace hx

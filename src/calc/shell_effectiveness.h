@@ -16,9 +16,9 @@ float oneTwoShellEffectiveness(float NTU, float R);
 
 // Bowman's F for the 1-2N shell from the temperature efficiency P of one
 // stream (its change over the difference of the two inlets) and R, the
-// other stream's change over this one's:
-// F = √(R²+1)·ln((1 − P)/(1 − P·R)) / ((R − 1)·ln[(2 − P·(R + 1 − √(R²+1)))/(2 − P·(R + 1 + √(R²+1)))]),
-// at R = 1: (P·√2/(1 − P)) / ln[(2 − P·(2 − √2))/(2 − P·(2 + √2))].
+// other stream's change over this one's. With S = √(R² + 1):
+//   F = S·ln((1 − P)/(1 − P·R)) / ((R − 1)·ln[(2 − P·(R + 1 − S))/(2 − P·(R + 1 + S))]),
+// and at R = 1: F = (P·√2/(1 − P)) / ln[(2 − P·(2 − √2))/(2 − P·(2 + √2))].
 // Absent where no 1-2N shell reaches P at this R (the logarithms fail).
 std::optional<float> bowmanCorrection(float P, float R);
 

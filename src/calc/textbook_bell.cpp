@@ -184,7 +184,8 @@ TextbookBellResult textbookBell(const TextbookBellInput& in) {
     const float heads = in.shellFlow * in.shellFlow / (g.Sm * g.Sw * in.Ds * kGravityHour);
     if (laminar) {
         const float Dw = 4.0f * g.Sw / (kPi * in.D0 * in.NT * g.Fw + in.DS * g.thetaDs / 2.0f);
-        const float viscous = 26.0f * in.Vs * in.shellFlow / (std::sqrt(g.Sm * g.Sw) * kGravityHour);
+        const float viscous =
+            26.0f * in.Vs * in.shellFlow / (std::sqrt(g.Sm * g.Sw) * kGravityHour);
         r.dPwi = viscous * (g.Ntcw / (in.P - in.D0) + in.B / (Dw * Dw)) + heads;
     } else {
         r.dPwi = (2.0f + 0.6f * g.Ntcw) * heads / 2.0f;

@@ -8,7 +8,8 @@ namespace hx {
 
 namespace {
 
-constexpr const char* kHeading = "  t       density   sp.heat   viscosity   kin.viscosity  conductivity";
+constexpr const char* kHeading =
+    "  t       density   sp.heat   viscosity   kin.viscosity  conductivity";
 constexpr const char* kUnits = "  ℃       kg/m3     kJ/kgK    Pa·s        m2/s           W/mK";
 constexpr float kKJPerKcal = 4.1868f;
 constexpr float kWattPerKcalH = 1.163f;
