@@ -2,7 +2,7 @@
 # Both install whatever the build needs first (scripts/deps.sh).
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build run test test-sanitize format-check clean
+.PHONY: deps configure build run test test-sanitize format-check validation-doc clean
 
 deps:
 	@bash scripts/deps.sh
@@ -32,6 +32,12 @@ test-sanitize: deps
 # The C++ sources against .clang-format.
 format-check: deps
 	@bash scripts/check_format.sh
+
+# docs/VALIDATION.md as the validation suite measures it.
+validation-doc: configure
+	@cmake --build --preset dev -j $(JOBS) --target hxvalidation
+	@HX_WRITE_VALIDATION=1 ./build/tests/hxvalidation --gtest_filter='ValidationDoc.*' >/dev/null
+	@echo "docs/VALIDATION.md written"
 
 clean:
 	@rm -rf build build-asan build-release

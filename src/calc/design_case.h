@@ -33,6 +33,7 @@ struct DesignCase {
     int humidityBasis = 0;          // 1 from Ta and Pt, 2 from the composition
     int coefficientSetting = 0;     // 1 by formula, 2 by hand
     int manualSide = 0;             // 1 tube, 2 shell, 3 both
+    int calculationBasis = 0;       // 1 original, 2 textbook Bell–Delaware (0 reads as 1)
     int weightCalculation = 0;      // 1 ON, 2 OFF
     int solveForMirror = 0;         // FORM7's copy of the solve-for choice
 
@@ -111,6 +112,7 @@ struct DesignCase {
     float shellFactor = 0.0f;        // multiplier on the shell formula coefficient (default 1.0)
     float enteredTubeFactor = 0.0f;  // FORM8 entries, used with the formula setting
     float enteredShellFactor = 0.0f;
+    float tubeLayout = 0.0f;  // tube layout to the flow, deg (30, 45, 60, 90), textbook basis
 
     // Hand-entered properties, working units: latent heat kcal/kg, density
     // kg/m3, specific heat kcal/kg℃, kinematic viscosity m2/h, conductivity kcal/mh℃.

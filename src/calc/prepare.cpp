@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "calc/calculation_basis.h"
 #include "calc/console_questions.h"
 #include "calc/geometry.h"
 #include "calc/input_checks.h"
@@ -169,6 +170,7 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
     // 3-4. Presence of the codes and dimensions that cannot be 0.
     checkPresence(dc, console);
     checkEnteredValues(dc, doubleTube, console);
+    checkTubeLayout(dc, console);
 
     // 6. Property methods and the tube fluid phase.
     const bool tubePhaseKnown = decodePropertyMethods(dc, console);

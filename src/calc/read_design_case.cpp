@@ -45,6 +45,7 @@ constexpr CaseField kFields[] = {
     code("FORM10", "EDIT125", &DC::humidityBasis),
     code("FORM8", "EDIT117", &DC::coefficientSetting),
     code("FORM8", "EDIT118", &DC::manualSide),
+    code("FORM8", "EDIT157", &DC::calculationBasis),
     // Streams and the geometry column of the main form.
     qty(kMain, "EDIT75", &DC::Wt),
     qty(kMain, "EDIT76", &DC::Ws),
@@ -113,6 +114,7 @@ constexpr CaseField kFields[] = {
     qty("FORM8", "EDIT116", &DC::manualXs),
     qty("FORM8", "EDIT119", &DC::enteredTubeFactor),
     qty("FORM8", "EDIT120", &DC::enteredShellFactor),
+    qty("FORM8", "EDIT158", &DC::tubeLayout),
     // Weight panel.
     wgt("EDIT150", &WP::tubeSheetThickness),
     wgt("EDIT127", &WP::tubeSheetDensity),

@@ -100,10 +100,11 @@ BellDrop bellDrop(const BellDropInput& in) {
     if (in.Res <= 100.0f) {
         const float inertia = 2.0f * in.Ds * d.uz * d.uz / kTwiceGravityHour;
         // Laminar window: viscous terms along the tube gaps and over the
-        // baffle spacing, plus two velocity heads.
+        // baffle spacing, plus two velocity heads. ν·u/(g·gap) is a head in
+        // metres; the density makes it kg/m2 like the other terms.
         const float gapTerm =
-            check.divide(in.Vs * d.uz, kGravityHour * d.gt, "Bell drop: tube gap");
-        const float spanTerm = (in.Vs * d.uz / (kGravityHour * d.Dw)) * in.B / d.Dw;
+            check.divide(in.Vs * d.uz, kGravityHour * d.gt, "Bell drop: tube gap") * in.Ds;
+        const float spanTerm = (in.Vs * d.uz / (kGravityHour * d.Dw)) * in.B / d.Dw * in.Ds;
         d.dPw = 23.0f * d.Rb * gapTerm * g.NwEff + 26.0f * spanTerm + inertia;
     } else {
         d.dPw = (2.0f + 0.6f * in.sealingStrips) * in.Ds * d.uz * d.uz / kTwiceGravityHour;

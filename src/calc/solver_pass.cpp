@@ -4,6 +4,7 @@
 // kcal/h, kcal/m2h℃, m2/h, kg/cm2).
 #include <cmath>
 
+#include "calc/calculation_basis.h"
 #include "calc/progress_screen.h"
 #include "calc/shell_coefficient.h"
 #include "calc/shell_phase_change.h"
@@ -14,6 +15,7 @@
 #include "calc/tube_side.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "props/water_properties.h"
 
 namespace hx {
 
@@ -116,6 +118,43 @@ BellInput bellInput(const SolverState& s) {
     in.Prs = r.Prs;
     in.bulkViscosity = s.wallViscosityBulk;
     in.wallViscosity = s.wallViscosityWall;
+    return in;
+}
+
+// The shell fluid's kinematic viscosity at the mean wall temperature, m2/h:
+// water by its correlation at Twav over the bulk density; hand-entered
+// properties keep the bulk-to-wall ratio they were given.
+float shellViscosityAtWall(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const Solution& r = s.r;
+    if (dc.shellMethod == kWaterCorrelation && dc.fluidMode != kShellPhaseChange) {
+        if (const std::optional<float> mu = waterViscosity(r.Twav)) return *mu / r.Ds;
+    }
+    return r.Vs * s.wallViscosityWall / s.wallViscosityBulk;
+}
+
+TextbookBellInput textbookBellInput(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const Solution& r = s.r;
+    TextbookBellInput in;
+    in.NT = dc.NT;
+    in.ND = s.bundle.ND;
+    in.D0 = dc.D0;
+    in.P = s.geometry.P;
+    in.DS = s.bundle.DS;
+    in.B = dc.B;
+    in.TL = r.TL;
+    in.cutLevel = dc.baffleCut;
+    in.shellBaffleGap = dc.shellBaffleGap;
+    in.baffleHoleGap = dc.baffleHoleGap;
+    in.sealingStrips = dc.sealingStrips;
+    in.layoutDeg = dc.tubeLayout;
+    in.shellFlow = dc.Ws * kKgPerTon;
+    in.Ds = r.Ds;
+    in.Vs = r.Vs;
+    in.Cs = r.Cs;
+    in.Prs = r.Prs;
+    in.wallViscosity = shellViscosityAtWall(s);
     return in;
 }
 
@@ -313,6 +352,7 @@ void shellFilmCoefficient(SolverState& s) {
     r.Res = s.bundle.Res;
     r.Us = s.bundle.Us;
     s.bell.reset();
+    s.textbookBell.reset();
     s.annulus.reset();
     if (shellCorrelation(doubleTubeGeometry(dc), dc.NT) == ShellCorrelation::Annulus) {
         AnnulusInput in;
@@ -335,6 +375,13 @@ void shellFilmCoefficient(SolverState& s) {
         s.bell = bellMethod(bellInput(s));
         if (!s.bell->ok()) haltOnNonFinite(s.console, dc.unitCode);
         r.Xs = s.bell->Xs;
+        if (usesTextbookShell(dc)) {
+            const TextbookBellInput in = textbookBellInput(s);
+            s.textbookBell = textbookBell(in);
+            if (!s.textbookBell->ok()) haltOnNonFinite(s.console, dc.unitCode);
+            r.Xs = s.textbookBell->Xs;
+            r.viscosityRatio = in.Vs / in.wallViscosity;  // the correction in force, as shown
+        }
     }
     if (dc.fluidMode == kShellPhaseChange) shellPhaseChangeCoefficient(s);
     finiteOrHalt(s, r.Xs);
@@ -413,6 +460,8 @@ void pressureDrops(SolverState& s) {
         in.Vs = r.Vs;
         in.wallViscosity = s.wallViscosity;
         shell = annulusDrop(in);
+    } else if (s.textbookBell) {
+        shell.DPs = s.textbookBell->DPs;
     } else if (s.bell) {
         BellDropInput in;
         in.geometry = s.bell->geometry;

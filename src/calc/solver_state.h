@@ -16,6 +16,7 @@
 #include "calc/solution.h"
 #include "calc/solver_progress.h"
 #include "calc/starting_solution.h"
+#include "calc/textbook_bell.h"
 #include "calc/tube_side.h"
 #include "calc/twisted_tape.h"
 #include "console/text_console.h"
@@ -89,6 +90,7 @@ struct SolverState {
     // What the pressure drops reuse.
     BundleGeometry bundle;
     std::optional<BellResult> bell;
+    std::optional<TextbookBellResult> textbookBell;  // the shell side on the textbook basis
     std::optional<AnnulusResult> annulus;
     std::optional<TapeFilm> tape;
     std::optional<LowFinResult> fin;

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/calculation_basis.h"
 #include "calc/heat_balance.h"
 #include "calc/mean_temperature.h"
+#include "calc/shell_effectiveness.h"
 #include "calc/solver_state.h"
 #include "calc/tube_side.h"
 #include "core/option_codes.h"
@@ -298,6 +300,50 @@ private:
         return Qa / s_.rates.Cmin / std::fabs(res.T1 - res.T3);
     }
 
+    // What a rating step of the pass starts from.
+    RatingInputs ratingInputs(const CapacityRates& rates) {
+        const DesignCase& d = dc();
+        const Solution& res = r();
+        RatingInputs in;
+        in.KI = res.KI;
+        in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
+        in.previousAt = res.At;
+        in.rates = rates;
+        in.shellRateForF = s_.rates.shell;
+        in.arrangement = d.flowArrangement;
+        in.T1 = res.T1;
+        in.T3 = res.T3;
+        return in;
+    }
+
+    // The outlets, heat and mean temperature difference of a rating step.
+    void takeRating(const std::optional<RatingResult>& rating) {
+        if (!rating) haltOnNonFinite(s_.console, dc().unitCode);
+        Solution& res = r();
+        res.T2 = rating->T2;
+        res.T4 = rating->T4;
+        res.Q = rating->Q;
+        res.TM = rating->mean.TM;
+        res.F = rating->mean.F;
+    }
+
+    // 7.7 for a 1-2N shell: its effectiveness in a rating; in a design
+    // Bowman's F on the current temperatures, which must not fall below the
+    // lowest F a design is built with.
+    void oneTwoShellStep(bool rating, const CapacityRates& rates) {
+        const DesignCase& d = dc();
+        Solution& res = r();
+        if (rating) {
+            takeRating(oneTwoShellRating(ratingInputs(rates)));
+            return;
+        }
+        const std::optional<MeanTemperature> mean =
+            oneTwoShellMeanTemperature(res.T1, res.T2, res.T3, res.T4);
+        if (!mean || mean->F < kLowestCorrection) endOnLowCorrection(s_.console, d.unitCode);
+        res.TM = mean->TM;
+        res.F = mean->F;
+    }
+
     // 7.7: effectiveness and mean temperature difference, then the areas.
     void meanTemperatureAndArea() {
         const DesignCase& d = dc();
@@ -306,24 +352,11 @@ private:
         // Counter-current streams of equal rates have no effectiveness
         // formula (R = 1); their rating takes the mean of the current outlets.
         const bool equalRatesCounterFlow = d.flowArrangement != kParallelFlow && rates.R >= 1.0f;
-        if (usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas) &&
-            !equalRatesCounterFlow) {
-            RatingInputs in;
-            in.KI = res.KI;
-            in.Ai = tubeInsideArea(d.DI, d.NT, res.TL);
-            in.previousAt = res.At;
-            in.rates = rates;
-            in.shellRateForF = s_.rates.shell;
-            in.arrangement = d.flowArrangement;
-            in.T1 = res.T1;
-            in.T3 = res.T3;
-            const std::optional<RatingResult>& rating = s_.rating(in, ratingMeanTemperature);
-            if (!rating) haltOnNonFinite(s_.console, d.unitCode);
-            res.T2 = rating->T2;
-            res.T4 = rating->T4;
-            res.Q = rating->Q;
-            res.TM = rating->mean.TM;
-            res.F = rating->mean.F;
+        const bool rating = usesEffectivenessPath(s_.lengthToBeFound(), d.fluidMode, d.wetGas);
+        if (usesOneTwoShell(d)) {
+            oneTwoShellStep(rating, rates);
+        } else if (rating && !equalRatesCounterFlow) {
+            takeRating(s_.rating(ratingInputs(rates), ratingMeanTemperature));
         } else {
             const std::optional<MeanTemperature> mean =
                 directMeanTemperature(d.flowArrangement, res.T1, res.T2, res.T3, res.T4);

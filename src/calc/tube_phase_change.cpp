@@ -44,9 +44,10 @@ TubeCondensation tubeCondensation(const TubeTwoPhaseProperties& p, const TubeTwo
     // outlet (the vapour left after Wcon has condensed, (V·ρv − Wcon)/ρv).
     const float inletRe = f.PN * f.V * f.DI / (f.Vt * f.NT * a);
     const float outletRe = f.PN * (f.V * p.Dtv - f.Wcon) * f.DI / (f.Vt * f.NT * a) / p.Dtv;
-    // Velocity: the outlet flow area is shared with the condensate volume Wcon/ρl.
+    // Velocity of the vapour: at the outlet the condensed Wcon has left the
+    // vapour volume, Wcon/ρv of it (the condensate itself takes little area).
     const float inletU = f.PN * f.V / a / units::kSecondsPerHour / f.NT;
-    const float outletU = f.PN * (f.V - f.Wcon / p.Dtlv) / a / units::kSecondsPerHour / f.NT;
+    const float outletU = f.PN * (f.V - f.Wcon / p.Dtv) / a / units::kSecondsPerHour / f.NT;
 
     TubeCondensation result;
     result.film.Xt = tubeCondensationCoefficient(p, f.DI, f.T3, f.Twav);
@@ -67,8 +68,9 @@ TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow
     TubeFilm film;
     film.Ret = 0.5f * (inletRe + outletRe);
     const float dT = std::fabs(f.T3 - f.Twav);
-    const float hn = tubeNucleateBoiling(p, f.Kt, Ps, sigma, dT);
-    const float hc = tubeConvectiveBoiling(p, f.Kt, f.DI, film.Ret);
+    // Both parts describe the boiling liquid: its conductivity, not the vapour's.
+    const float hn = tubeNucleateBoiling(p, p.Ktl, Ps, sigma, dT);
+    const float hc = tubeConvectiveBoiling(p, p.Ktl, f.DI, film.Ret);
     film.Xt = finite(0.5f * hn + hc);
     film.Ut = f.PN * (f.Wcon / p.Dtv) / a / units::kSecondsPerHour / f.NT / 2.0f;
     return film;

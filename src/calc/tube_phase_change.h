@@ -39,13 +39,13 @@ std::optional<float> tubeCondensationCoefficient(const TubeTwoPhaseProperties& p
                                                  float T3, float Twav);
 
 // Nucleate part of flow boiling in the tubes, ΔT = |T3 − Twav|, Ps in
-// kgf/cm2 (× 10000: to kgf/m2), σ in kgf/m:
-// hn = [0.023·0.7·(Cl/L)^0.69·(Ps·10000·Kt/σ)^0.31·(ρl/ρv − 1)^0.33]^3.22·ΔT^2.22.
+// kgf/cm2 (× 10000: to kgf/m2), σ in kgf/m, kl the liquid conductivity:
+// hn = [0.023·0.7·(Cl/L)^0.69·(Ps·10000·kl/σ)^0.31·(ρl/ρv − 1)^0.33]^3.22·ΔT^2.22.
 float tubeNucleateBoiling(const TubeTwoPhaseProperties& p, float Kt, float Ps, float sigma,
                           float dT);
 
-// Convective part of flow boiling, on the liquid Reynolds number:
-// hc = 0.06·(Kt/DI)·(ρl/ρv)^0.28·Ret^0.87·(Cl·νl·ρl/Kt)^0.4.
+// Convective part of flow boiling, on the liquid Reynolds number and the
+// liquid conductivity kl: hc = 0.06·(kl/DI)·(ρl/ρv)^0.28·Ret^0.87·(Cl·νl·ρl/kl)^0.4.
 float tubeConvectiveBoiling(const TubeTwoPhaseProperties& p, float Kt, float DI, float Ret);
 
 struct TubeCondensation {
@@ -54,10 +54,12 @@ struct TubeCondensation {
 };
 
 // Condensation inside the tubes: coefficient, vapour Reynolds number and
-// velocity as the means of the inlet and outlet values.
+// vapour velocity as the means of the inlet and outlet values; the outlet
+// vapour volume is V − Wcon/ρv.
 TubeCondensation tubeCondensation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f);
 
-// Evaporation inside the tubes: Xt = 0.5·hn + hc, Ret the mean liquid
+// Evaporation inside the tubes: Xt = 0.5·hn + hc with the liquid's
+// conductivity Ktl in both parts, Ret the mean liquid
 // Reynolds number, Ut = PN·(Wcon/ρv)/a/3600/NT/2.
 TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f, float Ps,
                          float sigma);

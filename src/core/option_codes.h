@@ -49,5 +49,9 @@ enum PhaseChange : int { kCondensation = 1, kEvaporation = 2 };
 enum HumidityBasis : int { kFromDewPoint = 1, kFromComposition = 2 };
 enum CoefficientSetting : int { kByFormula = 1, kByHand = 2 };
 enum ManualSide : int { kManualTube = 1, kManualShell = 2, kManualBoth = 3 };
+// The method of the shell side and the mean temperature difference: the
+// program's original one, or the textbook Bell–Delaware method with the
+// 1-2N shell. An empty field (0) is the original.
+enum CalculationBasis : int { kOriginalBasis = 1, kTextbookBasis = 2 };
 
 }  // namespace hx

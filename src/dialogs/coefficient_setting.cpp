@@ -60,6 +60,19 @@ void RADIO10_ON(Session& session) {
     openManualFields(f, code(f, kForm, "EDIT118"));
 }
 
+// The calculation basis; the tube layout applies to the textbook method only.
+void RADIO20_ON(Session& session) {
+    FormStore& f = session.forms;
+    f.setText(kForm, "EDIT157", std::to_string(kOriginalBasis));
+    enable(f, kForm, {"TEXT183", "EDIT158"}, false);
+}
+
+void RADIO21_ON(Session& session) {
+    FormStore& f = session.forms;
+    f.setText(kForm, "EDIT157", std::to_string(kTextbookBasis));
+    enable(f, kForm, {"TEXT183", "EDIT158"}, true);
+}
+
 void RADIO11_ON(Session& session) { chooseSide(session, kManualTube); }
 void RADIO12_ON(Session& session) { chooseSide(session, kManualShell); }
 void RADIO13_ON(Session& session) { chooseSide(session, kManualBoth); }

@@ -10,6 +10,8 @@ void registerOptionDialogHandlers(DispatchTable& table) {
     table.add("FORM8", "RADIO11", RADIO11_ON);
     table.add("FORM8", "RADIO12", RADIO12_ON);
     table.add("FORM8", "RADIO13", RADIO13_ON);
+    table.add("FORM8", "RADIO20", RADIO20_ON);
+    table.add("FORM8", "RADIO21", RADIO21_ON);
     table.add("FORM8", "BUTTON45", BUTTON45_ON);
 
     table.add("FORM9", "RADIO14", RADIO14_ON);

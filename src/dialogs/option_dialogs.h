@@ -19,6 +19,8 @@ void RADIO10_ON(Session& session);   // by hand: EDIT117 = 2
 void RADIO11_ON(Session& session);   // tube side by hand: EDIT118 = 1
 void RADIO12_ON(Session& session);   // shell side by hand: EDIT118 = 2
 void RADIO13_ON(Session& session);   // both sides by hand: EDIT118 = 3
+void RADIO20_ON(Session& session);   // original calculation basis: EDIT157 = 1
+void RADIO21_ON(Session& session);   // textbook Bell-Delaware basis: EDIT157 = 2, layout open
 void BUTTON45_ON(Session& session);  // OK
 
 // The message of FORM8's OK for a setting (1 formula, 2 by hand), a side

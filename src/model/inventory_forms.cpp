@@ -87,6 +87,14 @@ constexpr ControlSpec kForm8[] = {
     fixed("TEXT176", "", "message line of the manual-coefficient check"),
     codeField("EDIT117", "film coefficients: 1 by formula, 2 by hand", "1", true),
     codeField("EDIT118", "side entered by hand: 1 tube, 2 shell, 3 both", "1", true),
+    // The method of the shell side and the mean temperature difference, and
+    // the tube layout the textbook method needs (open on that basis only).
+    captioned("TEXT182", "Calculation basis", "【計算基準】"),
+    captioned("RADIO20", "original method", "従来方式"),
+    captioned("RADIO21", "textbook Bell-Delaware", "教科書ベル・デラウェア法"),
+    disabled(captioned("TEXT183", "Tube layout (30,45,60,90 deg)", "管配列角度 (30,45,60,90°)")),
+    disabled(field("EDIT158", "tube layout angle to the flow, deg", "30")),
+    codeField("EDIT157", "calculation basis: 1 original, 2 textbook Bell-Delaware", "1", true),
 };
 
 // Phase change of the condensing or evaporating side.

@@ -6,6 +6,7 @@
 #include "calc/heat_balance.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "report/basis_line.h"
 #include "report/run_header.h"
 #include "report/summary_rows.h"
 
@@ -193,6 +194,7 @@ void showResultsSummary(Presentation p, const RunInputs& in, const Solution& r,
     console.clear();
     printRunHeader(p, in, shown, console);
     printSummaryTable(p, in.dc, shown, console);
+    printBasisLine(p, in.dc, console);
 }
 
 }  // namespace hx

@@ -99,14 +99,19 @@ TEST(BellDrop, TurbulentSampleStepByStep) {
 }
 
 // Res exactly 100: laminar window, k = 3.8 and 13·Res^−0.685; by hand.
+// The window drop in kg/m2: the tube-gap term 23·R_b·ρ·ν·u_z/(g·g_t)·N_w'
+// = 23·0.73951·0.0088483·33.692 = 5.0707, the span term
+// 26·ρ·ν·u_z/(g·D_w)·B/D_w = 26·0.065359 = 1.6993, two velocity heads
+// 17.3975: 24.1675. (The viscous terms without the density were heads in
+// metres and added 0.0068 kg/m2 only.)
 TEST(BellDrop, Res100TakesTheLaminarWindow) {
     const BellDrop d = bellDrop(sampleDrop(100.0f));
     ASSERT_TRUE(d.ok()) << d.fault;
     expectClose(d.fs, 0.55455337, 1e-5, "f_s");
     expectClose(d.Rb, 0.73951062, 2e-4, "R_b");
     expectClose(d.dPc, 57.232817, 5e-4, "dP_c");
-    expectClose(d.dPw, 17.404316, 5e-4, "dP_w");
-    expectClose(d.DPs, 0.11358334, 5e-4, "DPs");
+    expectClose(d.dPw, 24.167481, 5e-4, "dP_w");
+    expectClose(d.DPs, 0.11638911, 5e-4, "DPs");
     // Just below 100 the bypass factor steepens to k = 4.5.
     const BellDrop below = bellDrop(sampleDrop(99.9f));
     EXPECT_LT(below.Rb, d.Rb);

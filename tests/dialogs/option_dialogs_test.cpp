@@ -71,6 +71,28 @@ protected:
     Session session;
 };
 
+// The calculation basis: original at launch with the layout closed; the
+// textbook button opens the layout, the original closes it again; the
+// captions follow the language.
+TEST_F(OptionDialogsTest, CalculationBasisOpensTheTubeLayout) {
+    EXPECT_EQ(text("FORM8", "EDIT157"), "1");
+    EXPECT_EQ(text("FORM8", "EDIT158"), "30");
+    EXPECT_FALSE(f().enabled("FORM8", "EDIT158"));
+    click("FORM6", "BUTTON33");
+    EXPECT_EQ(text("FORM8", "RADIO21"), "教科書ベル・デラウェア法");
+    click("FORM6", "BUTTON32");
+    EXPECT_EQ(text("FORM8", "RADIO21"), "textbook Bell-Delaware");
+    EXPECT_EQ(text("FORM8", "TEXT183"), "Tube layout (30,45,60,90 deg)");
+    f().showForm("FORM8");
+    click("FORM8", "RADIO21");
+    EXPECT_EQ(text("FORM8", "EDIT157"), "2");
+    EXPECT_TRUE(f().enabled("FORM8", "EDIT158"));
+    EXPECT_TRUE(f().enabled("FORM8", "TEXT183"));
+    click("FORM8", "RADIO20");
+    EXPECT_EQ(text("FORM8", "EDIT157"), "1");
+    EXPECT_FALSE(f().enabled("FORM8", "EDIT158"));
+}
+
 TEST_F(OptionDialogsTest, ManualCoefficientsOnBothSidesReportTheTubeSide) {
     click("FORM6", "BUTTON33");
     f().showForm("FORM8");
