@@ -9,6 +9,7 @@ namespace hx {
 
 namespace {
 
+// clang-format off
 // Every quantity of the summary, the check table, the humidity table and the
 // result form.
 constexpr float Solution::* kReported[] = {
@@ -34,6 +35,7 @@ constexpr float Solution::* kNotNegative[] = {
     &Solution::LT, &Solution::TL,  &Solution::Ut,   &Solution::Us,   &Solution::DPt,
     &Solution::DPs, &Solution::Wcon, &Solution::tubeCondensation, &Solution::shellCondensation,
 };
+// clang-format on
 
 // The largest efficiency that still prints as 1.0000.
 constexpr float kHighestEfficiency = 1.00005f;
@@ -41,10 +43,10 @@ constexpr float kHighestEfficiency = 1.00005f;
 }  // namespace
 
 bool solutionIsReportable(const RunInputs& in, const Solution& r) {
-    for (float Solution::* q : kReported) {
+    for (float Solution::*q : kReported) {
         if (!std::isfinite(r.*q)) return false;
     }
-    for (float Solution::* q : kNotNegative) {
+    for (float Solution::*q : kNotNegative) {
         if (r.*q < 0.0f) return false;
     }
     if (!(in.dc.NT >= 1.0f) || !(r.KI > 0.0f) || !(r.TL > 0.0f)) return false;

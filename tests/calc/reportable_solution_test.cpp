@@ -42,14 +42,14 @@ TEST(ReportableSolution, NonFiniteOrNegativeQuantitiesFail) {
     const RunInputs in = sensibleCase();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    for (float Solution::* q : {&Solution::Ut, &Solution::DPs, &Solution::KS, &Solution::Xi}) {
+    for (float Solution::*q : {&Solution::Ut, &Solution::DPs, &Solution::KS, &Solution::Xi}) {
         Solution r = soundSolution();
         r.*q = inf;
         EXPECT_FALSE(solutionIsReportable(in, r));
         r.*q = nan;
         EXPECT_FALSE(solutionIsReportable(in, r));
     }
-    for (float Solution::* q : {&Solution::TL, &Solution::As, &Solution::Us, &Solution::Wcon}) {
+    for (float Solution::*q : {&Solution::TL, &Solution::As, &Solution::Us, &Solution::Wcon}) {
         Solution r = soundSolution();
         r.*q = -0.001f;
         EXPECT_FALSE(solutionIsReportable(in, r));

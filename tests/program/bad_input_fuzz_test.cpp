@@ -76,11 +76,27 @@ constexpr const char* kRestBeforeCoefficientOk = "click FORM8.BUTTON45\n";
 
 const std::vector<std::string>& badValues() {
     static const std::vector<std::string> values = {
-        "",     "abc",    "-1",     "0",      "-0",    "1e-30", "1e30", "1e39",
-        "3.4e38", "nan",  "inf",    "-inf",   "0.0001", "１２",   "1,000", "99999999",
+        "",
+        "abc",
+        "-1",
+        "0",
+        "-0",
+        "1e-30",
+        "1e30",
+        "1e39",
+        "3.4e38",
+        "nan",
+        "inf",
+        "-inf",
+        "0.0001",
+        "１２",
+        "1,000",
+        "99999999",
         std::string(1000, '9'),
         // Values a user might mean, too far from the case's design.
-        "1",    "100",    "0.01",
+        "1",
+        "100",
+        "0.01",
     };
     return values;
 }
@@ -230,8 +246,8 @@ TEST(BadInputFuzz, OneBadValueInOneFieldNeverReachesAReport) {
         script += where.before == kRestBeforeDataOk ? set + kRestBeforeDataOk
                                                     : std::string(kRestBeforeDataOk) + set;
         script += kRestBeforeCoefficientOk + answers + "click MAINFORM.BUTTON1\n";
-        const std::string what = std::string(kBaseCases[b].name) + ": " + field + " = \"" +
-                                 value.substr(0, 20) + "\"";
+        const std::string what =
+            std::string(kBaseCases[b].name) + ": " + field + " = \"" + value.substr(0, 20) + "\"";
         const ReplayRun run = replay(script);
         ASSERT_TRUE(run.status == kReplayOk || run.status == kReplayNoAnswer)
             << what << ", status " << run.status << "\n"
