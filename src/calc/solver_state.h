@@ -18,7 +18,9 @@
 #include "calc/starting_solution.h"
 #include "calc/tube_side.h"
 #include "calc/twisted_tape.h"
+#include "calc/wet_gas_balance.h"
 #include "console/text_console.h"
+#include "props/gas_properties.h"
 #include "props/liquid_properties.h"
 
 namespace hx {
@@ -54,6 +56,7 @@ struct SolverState {
 
     LiquidPropertySettings settings;
     LiquidPropertyState props;
+    GasComponentState gasComponents;  // a gas tube side by correlation
 
     // Capacity rates, kcal/h℃: those of the current step of the pass.
     CapacityRates rates;
@@ -80,6 +83,7 @@ struct SolverState {
     float toleranceMultiplier = 1.0f;
     float gasOutletTolerance = 0.05f;  // ℃
     float wideningFactor = 1.0f;
+    WetGasLoop wetLoop;       // the wet-gas balance's counter and band
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
 
     // Pure steps whose inputs repeat from pass to pass of the efficiency loop.
