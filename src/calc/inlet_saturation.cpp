@@ -56,11 +56,10 @@ std::optional<InletSaturationResult> InletSaturation(const InletSaturationInput&
     r.MAW = in.MAW;
     r.Pi = partialPressureFromHumidity(r.Xi, units::kAtmKgfCm2, r.MAW);
     if (in.pressureBasis) {
-        r.Tzi = PressureDewPoint(in.enteredTa, in.enteredPt, in.unitCode, console);
+        r.Tzi = PressureDewPoint(in.Ta, in.Pt, console);
         r.Pi = saturationPressureAt103(r.Tzi);
         r.MAW = kAirMAW;
-        const float Pt = isSI(in.unitCode) ? in.enteredPt / units::kMPaPerKgfCm2 : in.enteredPt;
-        r.Xi = humidityFromPartialPressure(r.Pi, Pt, kAirMAW);
+        r.Xi = humidityFromPartialPressure(r.Pi, in.Pt, kAirMAW);
     } else {
         if (in.H2O <= 0.0f) return std::nullopt;
         r.Tzi = saturationTemperature(r.Pi);

@@ -16,8 +16,8 @@ struct InletSaturationInput {
     float H2O = 0.0f;          // water vapour, vol % (or any value > 0 when present)
     float Xi = 0.0f;           // inlet absolute humidity of the set-up, kg/kgda
     float MAW = 0.0f;          // molar-mass ratio of the set-up
-    float enteredTa = 0.0f;    // atmospheric dew point as entered (℃ or K)
-    float enteredPt = 0.0f;    // gas pressure as entered (kgf/cm2 or MPa)
+    float Ta = 0.0f;           // atmospheric dew point, ℃
+    float Pt = 0.0f;           // gas pressure, kgf/cm2
 };
 
 struct InletSaturationResult {

@@ -149,10 +149,9 @@ void saturateInletGas(DesignCase& dc, TubeGasHumidity& humidity, TextConsole& co
     s.H2O = dc.H2O;
     s.Xi = humidity.Xi;
     s.MAW = humidity.MAW;
-    s.enteredTa = dc.Ta;
-    s.enteredPt = dc.Pt;
-    if (pressureBasis)
-        humidity.Pt = isSI(dc.unitCode) ? dc.Pt / units::kMPaPerKgfCm2 : dc.Pt;  // kgf/cm2
+    s.Ta = dc.Ta;  // ℃ and kgf/cm2 since the case was read
+    s.Pt = dc.Pt;
+    if (pressureBasis) humidity.Pt = dc.Pt;
     const std::optional<InletSaturationResult> r = InletSaturation(s, console);
     if (!r) return;
     humidity.Pi = r->Pi;

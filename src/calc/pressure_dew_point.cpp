@@ -2,9 +2,7 @@
 
 #include <array>
 
-#include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "core/units.h"
 
 namespace hx {
 
@@ -44,7 +42,7 @@ float tabulatedDewPoint(int p, float t1) {
     return t1;
 }
 
-float dewPointAtPressure(float t1, float P, TextConsole& console) {
+float PressureDewPoint(float t1, float P, TextConsole& console) {
     if (P > kHighestPressure) endRun(console, {"", "", kOutOfRange});
     for (int p : kPressures)
         if (P == static_cast<float>(p)) return tabulatedDewPoint(p, t1);
@@ -57,16 +55,6 @@ float dewPointAtPressure(float t1, float P, TextConsole& console) {
     const float tHigh = tabulatedDewPoint(pHigh, t1);
     return tLow + (tHigh - tLow) * (P - static_cast<float>(pLow)) /
                       static_cast<float>(pHigh - pLow);
-}
-
-float PressureDewPoint(float enteredTa, float enteredPt, int unitCode, TextConsole& console) {
-    float t1 = enteredTa;
-    float P = enteredPt;
-    if (isSI(unitCode)) {
-        P /= units::kMPaPerKgfCm2;  // MPa to kgf/cm2
-        t1 -= units::kKelvinOffset;
-    }
-    return dewPointAtPressure(t1, P, console);
 }
 
 }  // namespace hx

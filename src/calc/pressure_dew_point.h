@@ -18,10 +18,7 @@ float tabulatedDewPoint(int p, float t1);
 // 15–17); below 1 kgf/cm2 the 1–2 line extended. Above 17 kgf/cm2 the table
 // does not reach: "   大気露点温度適用範囲外" after two empty lines, halt,
 // and the run ends (RunEnded).
-float dewPointAtPressure(float t1, float P, TextConsole& console);
-
-// The entered values, in the SI codes MPa and K (÷ 0.098 to kgf/cm2, −273
-// to ℃), then dewPointAtPressure.
-float PressureDewPoint(float enteredTa, float enteredPt, int unitCode, TextConsole& console);
+// The SI entries (MPa, K) were brought to kgf/cm2 and ℃ when the case was read.
+float PressureDewPoint(float t1, float P, TextConsole& console);
 
 }  // namespace hx
