@@ -11,8 +11,8 @@ constexpr float kWaterFilmConductivity = 0.55f;  // kcal/mh℃
 
 // Vapour diffusivity in air, cm2/s fitted in t (℃), × 0.0001 × 3600: m2/h.
 float vapourDiffusivity(float t) {
-    return (0.13777f + 0.00089157f * t + 1.3554e-06f * t * t - 1.5656e-09f * t * t * t) *
-           0.0001f * 3600.0f;
+    return (0.13777f + 0.00089157f * t + 1.3554e-06f * t * t - 1.5656e-09f * t * t * t) * 0.0001f *
+           3600.0f;
 }
 
 // Conductivity of the gas, kcal/mh℃.

@@ -17,15 +17,11 @@ constexpr float kAirMAW = 0.622f;
 
 using Box = std::array<const char*, 4>;
 constexpr Box kBoxJapanese = {
-    "┏━━━━━━━━━━━━━━━━━━━━━━━━━┓",
-    "┃ ガスの飽和湿り温度：##.### (℃)                  ┃",
-    "┃ 湿り/乾き分子量比：#.#### (標準空気の場合：0.622)┃",
-    "┗━━━━━━━━━━━━━━━━━━━━━━━━━┛"};
+    "┏━━━━━━━━━━━━━━━━━━━━━━━━━┓", "┃ ガスの飽和湿り温度：##.### (℃)                  ┃",
+    "┃ 湿り/乾き分子量比：#.#### (標準空気の場合：0.622)┃", "┗━━━━━━━━━━━━━━━━━━━━━━━━━┛"};
 constexpr Box kBoxEnglish = {
-    "┏━━━━━━━━━━━━━━━━━━━━━━━━━━┓",
-    "┃Sat. temperature of wet gas：##.### (℃)            ┃",
-    "┃Wet/Dry molecular rate：#.#### (Standard air：0.622)┃",
-    "┗━━━━━━━━━━━━━━━━━━━━━━━━━━┛"};
+    "┏━━━━━━━━━━━━━━━━━━━━━━━━━━┓", "┃Sat. temperature of wet gas：##.### (℃)            ┃",
+    "┃Wet/Dry molecular rate：#.#### (Standard air：0.622)┃", "┗━━━━━━━━━━━━━━━━━━━━━━━━━━┛"};
 
 constexpr int kBoxRow = 15;
 constexpr int kBoxColumn = 6;

@@ -11,13 +11,13 @@ namespace hx {
 
 struct InletSaturationInput {
     int unitCode = 0;
-    int tubeMethod = 0;        // tube-side property method
+    int tubeMethod = 0;          // tube-side property method
     bool pressureBasis = false;  // saturation at the gas pressure (dew point Ta and Pt entered)
-    float H2O = 0.0f;          // water vapour, vol % (or any value > 0 when present)
-    float Xi = 0.0f;           // inlet absolute humidity of the set-up, kg/kgda
-    float MAW = 0.0f;          // molar-mass ratio of the set-up
-    float Ta = 0.0f;           // atmospheric dew point, ℃
-    float Pt = 0.0f;           // gas pressure, kgf/cm2
+    float H2O = 0.0f;            // water vapour, vol % (or any value > 0 when present)
+    float Xi = 0.0f;             // inlet absolute humidity of the set-up, kg/kgda
+    float MAW = 0.0f;            // molar-mass ratio of the set-up
+    float Ta = 0.0f;             // atmospheric dew point, ℃
+    float Pt = 0.0f;             // gas pressure, kgf/cm2
 };
 
 struct InletSaturationResult {

@@ -53,8 +53,8 @@ float PressureDewPoint(float t1, float P, TextConsole& console) {
     const int pHigh = kPressures[upper];
     const float tLow = tabulatedDewPoint(pLow, t1);
     const float tHigh = tabulatedDewPoint(pHigh, t1);
-    return tLow + (tHigh - tLow) * (P - static_cast<float>(pLow)) /
-                      static_cast<float>(pHigh - pLow);
+    return tLow +
+           (tHigh - tLow) * (P - static_cast<float>(pLow)) / static_cast<float>(pHigh - pLow);
 }
 
 }  // namespace hx

@@ -98,8 +98,8 @@ float gasOutletStep(float q, float QG, float lower, float upper) {
     return 0.0f;
 }
 
-WetGasBalanceResult WetGasBalance(const WetGasBalanceInputs& in, WetGasLoop& loop,
-                                  float& widening, const WetGasBalanceHooks& hooks) {
+WetGasBalanceResult WetGasBalance(const WetGasBalanceInputs& in, WetGasLoop& loop, float& widening,
+                                  const WetGasBalanceHooks& hooks) {
     const GasBasis b = gasBasis(in);
     WetGasBalanceResult r;
     r.Hi = enthalpy(in, b.Cpg, in.Tzi, in.Xi);

@@ -15,25 +15,25 @@ namespace hx {
 
 struct WetGasBalanceInputs {
     // The gas at the inlet.
-    float Tzi = 0.0f;  // saturation temperature, ℃
-    float Xi = 0.0f;   // absolute humidity, kg/kgda
-    float MAW = 0.0f;  // molar-mass ratio water/dry gas
+    float Tzi = 0.0f;                           // saturation temperature, ℃
+    float Xi = 0.0f;                            // absolute humidity, kg/kgda
+    float MAW = 0.0f;                           // molar-mass ratio water/dry gas
     float xCO2 = 0.0f, xN2 = 0.0f, xO2 = 0.0f;  // mole fractions of the gas
-    bool pressureBasis = false;  // saturation at the gas pressure Pt
-    float Pt = 0.0f;             // gas pressure, kgf/cm2 (pressure basis)
+    bool pressureBasis = false;                 // saturation at the gas pressure Pt
+    float Pt = 0.0f;                            // gas pressure, kgf/cm2 (pressure basis)
     float manualCp = 0.0f;       // hand-entered gas specific heat, kcal/kg℃ (pressure basis)
     float manualDensity = 0.0f;  // hand-entered gas density, kg/m3 (pressure basis)
     float Density = 0.0f;        // normal density of the gas, kg/Nm3
     float gasFlow = 0.0f;        // wet gas mass flow, kg/h
     // The streams and the exchanger.
-    float Tsi = 0.0f;        // shell inlet, ℃
-    float gasRate = 0.0f;    // gas capacity rate, kcal/h℃
-    float ratio = 1.0f;      // H.tr.increased ratio
-    float shellRate = 0.0f;  // shell capacity rate, kcal/h℃
-    float PN = 0.0f;         // tube passes
-    float KI = 0.0f;         // overall coefficient, kcal/m2h℃
-    float area = 0.0f;       // inside area of the given length 3.14·DI·NT·TL, m2
-    float Cs = 0.0f;         // shell specific heat, kcal/kg℃
+    float Tsi = 0.0f;              // shell inlet, ℃
+    float gasRate = 0.0f;          // gas capacity rate, kcal/h℃
+    float ratio = 1.0f;            // H.tr.increased ratio
+    float shellRate = 0.0f;        // shell capacity rate, kcal/h℃
+    float PN = 0.0f;               // tube passes
+    float KI = 0.0f;               // overall coefficient, kcal/m2h℃
+    float area = 0.0f;             // inside area of the given length 3.14·DI·NT·TL, m2
+    float Cs = 0.0f;               // shell specific heat, kcal/kg℃
     float shellVolumeFlow = 0.0f;  // m3/h
     float Ds = 0.0f;               // shell density, kg/m3
     // Shown in the progress box.
@@ -71,10 +71,10 @@ struct WetGasProgressBox {
     float previousGasOutlet = 0.0f, TZo = 0.0f, Xt = 0.0f, hix = 0.0f;
 };
 struct WetGasBalanceHooks {
-    std::function<void(int n5)> loopCount;                // the Calc. Limit 5 line
-    std::function<void(const WetGasProgressBox&)> box;    // after each adjustment
-    std::function<void()> atLimit;                        // 2000 passes: returns to retry
-    std::function<void()> failed;                         // a value not finite: never returns
+    std::function<void(int n5)> loopCount;              // the Calc. Limit 5 line
+    std::function<void(const WetGasProgressBox&)> box;  // after each adjustment
+    std::function<void()> atLimit;                      // 2000 passes: returns to retry
+    std::function<void()> failed;                       // a value not finite: never returns
 };
 
 // The loop state that lasts the run: the pass counter and the band of
@@ -91,8 +91,8 @@ inline constexpr int kWetGasLoopLimit = 2001;
 // carries the humidities: Wti = Gda·Xi, Wcon = Gda·(Xi − Xo), Wto = Wti −
 // Wcon, GWo = G − Wcon, QG = |Hi − Ho|·Gda. `widening` is the run's factor,
 // shared with the solver's limit dialogs.
-WetGasBalanceResult WetGasBalance(const WetGasBalanceInputs& in, WetGasLoop& loop,
-                                  float& widening, const WetGasBalanceHooks& hooks);
+WetGasBalanceResult WetGasBalance(const WetGasBalanceInputs& in, WetGasLoop& loop, float& widening,
+                                  const WetGasBalanceHooks& hooks);
 
 // The progress box (rows 5 to 16, column 32) and the loop line (row 11).
 void showWetGasProgressBox(TextConsole& console, const WetGasProgressBox& b);

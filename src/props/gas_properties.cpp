@@ -42,31 +42,27 @@ std::optional<float> firstMatching(std::span<const Piece> pieces, float t) {
 
 // clang-format off: one range a line, the coefficients from x⁴ down to x⁰.
 constexpr Piece kCpCO2[] = {{-kInf, true, kInf, true, 0, 0, -0.0012f, 0.0286f, 0.1295f, 1}};
-constexpr Piece kCpN2[] = {
-    {527, true, kInf, true, 0, 2e-06f, -0.0003f, 0.0104f, 0.203f, 1},
-    {127, true, 527, false, 0, -2e-05f, 0.0008f, -0.0026f, 0.2484f, 1},
-    {-73, false, 127, false, 0, -0.0001f, 0.0015f, -0.0058f, 0.2557f, 1},
-    {-173, false, -73, true, 0, 0, 0.0062f, -0.0251f, 0.2745f, 1}};
+constexpr Piece kCpN2[] = {{527, true, kInf, true, 0, 2e-06f, -0.0003f, 0.0104f, 0.203f, 1},
+                           {127, true, 527, false, 0, -2e-05f, 0.0008f, -0.0026f, 0.2484f, 1},
+                           {-73, false, 127, false, 0, -0.0001f, 0.0015f, -0.0058f, 0.2557f, 1},
+                           {-173, false, -73, true, 0, 0, 0.0062f, -0.0251f, 0.2745f, 1}};
 constexpr Piece kCpO2[] = {
     {127, true, kInf, true, 0, -0.0032f, 0.0262f, 0.71956f, 19.385f, 0.01f},
     {-173, true, 127, false, 0, -0.0245f, 0.4237f, -1.5359f, 23.431f, 0.01f}};
-constexpr Piece kCpH2O[] = {
-    {207, true, kInf, true, 0, -0.00564f, 1.2578f, -7.745f, 61.72f, 0.01f},
-    {100, true, 207, false, 0, -0.4147f, 6.7899f, -36.191f, 110.45f, 0.01f},
-    {0, false, 100, false, 0, 2.3423f, -18.66f, 50.797f, -2.97f, 0.01f},
-    {-kInf, true, 0, true, 0, 0, 0, 0, 0, 1}};
+constexpr Piece kCpH2O[] = {{207, true, kInf, true, 0, -0.00564f, 1.2578f, -7.745f, 61.72f, 0.01f},
+                            {100, true, 207, false, 0, -0.4147f, 6.7899f, -36.191f, 110.45f, 0.01f},
+                            {0, false, 100, false, 0, 2.3423f, -18.66f, 50.797f, -2.97f, 0.01f},
+                            {-kInf, true, 0, true, 0, 0, 0, 0, 0, 1}};
 constexpr Piece kMuCO2[] = {{-kInf, true, kInf, true, 0, 3e-05f, -0.0011f, 0.0224f, -0.0042f, 1}};
 constexpr Piece kMuN2[] = {
     {-kInf, true, kInf, true, 0, 0.0516f, -1.6087f, 25.045f, 1.9407f, 0.001f}};
 constexpr Piece kMuO2[] = {
     {-kInf, true, kInf, true, -0.0072f, 0.2297f, -3.1748f, 33.382f, -2.6107f, 0.001f}};
-constexpr Piece kMuH2O[] = {
-    {227, true, kInf, true, 0, -0.032f, 0.5951f, 11.28f, -5.0832f, 0.001f},
-    {0, false, 227, false, 0, -0.415f, 6.0943f, -15.486f, 37.649f, 0.001f},
-    {-kInf, true, 0, true, 0, 0, 0, 0, 0, 1}};
-constexpr Piece kKCO2[] = {
-    {227, true, kInf, true, 0, 2e-05f, -0.0006f, 0.0123f, -0.0199f, 1},
-    {-73, true, 227, false, 0, 2e-05f, -3e-05f, 0.0061f, -0.0042f, 1}};
+constexpr Piece kMuH2O[] = {{227, true, kInf, true, 0, -0.032f, 0.5951f, 11.28f, -5.0832f, 0.001f},
+                            {0, false, 227, false, 0, -0.415f, 6.0943f, -15.486f, 37.649f, 0.001f},
+                            {-kInf, true, 0, true, 0, 0, 0, 0, 0, 1}};
+constexpr Piece kKCO2[] = {{227, true, kInf, true, 0, 2e-05f, -0.0006f, 0.0123f, -0.0199f, 1},
+                           {-73, true, 227, false, 0, 2e-05f, -3e-05f, 0.0061f, -0.0042f, 1}};
 constexpr Piece kKN2[] = {
     {527, true, kInf, true, 0, -0.0201f, 0.7047f, -3.5091f, 40.445f, 0.001f},
     {-173, true, 527, false, 0, 0.0217f, -0.5506f, 8.9424f, -0.2107f, 0.001f}};
@@ -139,7 +135,7 @@ constexpr RangeCheck kRanges[3][kGasComponents] = {
 };
 
 constexpr GasComponent kOrder[kGasComponents] = {GasComponent::CO2, GasComponent::N2,
-                                                GasComponent::O2, GasComponent::H2O};
+                                                 GasComponent::O2, GasComponent::H2O};
 
 int index(GasComponent c) { return static_cast<int>(c); }
 
