@@ -23,8 +23,7 @@ struct HumidityValues {
     float Tzi = 0.0f, TZo = 0.0f, Pt = 0.0f;
     float Wti = 0.0f, Wto = 0.0f, GWi = 0.0f, GWo = 0.0f, MAW = 0.0f, Wcon = 0.0f;
 };
-HumidityValues humidityValues(Presentation p, const RunInputs& in, const Solution& shown,
-                              float Pt);
+HumidityValues humidityValues(Presentation p, const RunInputs& in, const Solution& shown, float Pt);
 
 // The screen table of presentation p, as lines.
 std::vector<std::string> humidityScreenLines(Presentation p, const HumidityValues& v);
