@@ -28,8 +28,10 @@ TEST(WetGasEffectiveness, OneShellPassWithAnEvenPassCountElseCounterFlow) {
     const float shellPass = 2.0f / (1.0f + R + root * (1.0f + e) / (1.0f - e));
     const float ec = std::exp(-NTU * (1.0f - R));
     const float counter = (1.0f - ec) / (1.0f - R * ec);
-    for (float PN : {2.0f, 4.0f, 6.0f, 8.0f}) EXPECT_FLOAT_EQ(wetGasEffectiveness(NTU, R, PN), shellPass);
-    for (float PN : {1.0f, 3.0f, 5.0f, 10.0f}) EXPECT_FLOAT_EQ(wetGasEffectiveness(NTU, R, PN), counter);
+    for (float PN : {2.0f, 4.0f, 6.0f, 8.0f})
+        EXPECT_FLOAT_EQ(wetGasEffectiveness(NTU, R, PN), shellPass);
+    for (float PN : {1.0f, 3.0f, 5.0f, 10.0f})
+        EXPECT_FLOAT_EQ(wetGasEffectiveness(NTU, R, PN), counter);
     EXPECT_FLOAT_EQ(wetGasEffectiveness(50.0f, 0.0f, 1.0f), 0.9999f);
 }
 
@@ -154,7 +156,7 @@ RunInputs wetSample(bool pressureBasis, ScriptedConsole& console) {
     for (const char* c : {"BUTTON29", "BUTTON19", "BUTTON41"}) session.click("MAINFORM", c);
     FormStore& f = session.forms;
     if (pressureBasis) {
-        const char* values[][2] = {{"EDIT94", "11.5"}, {"EDIT95", "1.05"}, {"EDIT96", "1.6e-06"},
+        const char* values[][2] = {{"EDIT94", "11.5"},  {"EDIT95", "1.05"},  {"EDIT96", "1.6e-06"},
                                    {"EDIT97", "0.028"}, {"EDIT123", "0.98"}, {"EDIT124", "283"}};
         for (auto& v : values) f.setText("FORM7", v[0], v[1]);  // SI: kJ/kgK, m2/s, W/mK, MPa, K
     } else {

@@ -1,7 +1,8 @@
 // Saturation of water and the humidity relations.
+#include "props/humid_gas.h"
+
 #include <gtest/gtest.h>
 
-#include "props/humid_gas.h"
 #include "props/saturation_pressure.h"
 
 namespace hx {
@@ -11,8 +12,7 @@ namespace {
 TEST(SaturationPressure, BoilingPointAndConversions) {
     EXPECT_NEAR(saturationPressureMmHg(100.0f), 760.0f, 2.0f);
     EXPECT_NEAR(saturationPressure(100.0f), 1.033f, 0.003f);
-    EXPECT_FLOAT_EQ(saturationPressureAt103(40.0f),
-                    saturationPressureMmHg(40.0f) * 1.03f / 760.0f);
+    EXPECT_FLOAT_EQ(saturationPressureAt103(40.0f), saturationPressureMmHg(40.0f) * 1.03f / 760.0f);
     EXPECT_FLOAT_EQ(saturationPressureTechnical(40.0f), saturationPressureMmHg(40.0f) / 735.835f);
     // 20 ℃: 17.5 mmHg in the steam tables.
     EXPECT_NEAR(saturationPressureMmHg(20.0f), 17.5f, 0.3f);
