@@ -47,9 +47,9 @@ TEST(HumidityTable, ValuesInEachPresentationsUnits) {
     EXPECT_FLOAT_EQ(e.GWi, 10000.0f);
     EXPECT_FLOAT_EQ(e.Tzi, 46.1f);
     const HumidityValues si = humidityValues(Presentation::JapaneseSI, in, s, 1.033f);
-    EXPECT_FLOAT_EQ(si.Hi, 54.0f * 4.186f);  // kJ/kg
-    EXPECT_FLOAT_EQ(si.Pt, 1.033f * 0.098f);  // MPa
-    EXPECT_FLOAT_EQ(si.Tzi, 46.1f + 273.0f);  // K
+    EXPECT_FLOAT_EQ(si.Hi, 54.0f * 4.186f);     // kJ/kg
+    EXPECT_FLOAT_EQ(si.Pt, 1.033f * 0.098f);    // MPa
+    EXPECT_FLOAT_EQ(si.Tzi, 46.1f + 273.0f);    // K
     EXPECT_FLOAT_EQ(si.Wcon, 80.5f / 3600.0f);  // kg/s
     EXPECT_FLOAT_EQ(si.GWo, 9919.5f / 3600.0f);
     EXPECT_FLOAT_EQ(si.Xi, 0.0694f);  // kg/kgda in both
@@ -68,8 +68,8 @@ TEST(HumidityTable, RowsOfTheScreenAndPrintedVersions) {
     EXPECT_EQ(screen[4], " │1 │SAT.ENTHALPY        (kcal/kg) │Hi= 54.00 │Ho= 48.00 │");
     EXPECT_EQ(screen[13], " │9 │H2O DRAIN RECOVERY RATE (kg/h)│     Wcon=  80.50     │");
     // The English SI table numbers the total pressure and the water flow both 5.
-    const auto si = humidityScreenLines(
-        Presentation::EnglishSI, humidityValues(Presentation::EnglishSI, in, s, 1.033f));
+    const auto si = humidityScreenLines(Presentation::EnglishSI,
+                                        humidityValues(Presentation::EnglishSI, in, s, 1.033f));
     ASSERT_EQ(si.size(), 15u);
     EXPECT_EQ(si[8].rfind("   │5 │", 0), 0u);
     EXPECT_EQ(si[10].rfind("   │5 │", 0), 0u);
