@@ -1,8 +1,10 @@
 #include "calc/inlet_saturation.h"
 
 #include <array>
+#include <cmath>
 
 #include "calc/pressure_dew_point.h"
+#include "calc/progress_screen.h"
 #include "console/number_picture.h"
 #include "core/option_codes.h"
 #include "core/units.h"
@@ -56,6 +58,9 @@ std::optional<InletSaturationResult> InletSaturation(const InletSaturationInput&
         r.Pi = saturationPressureAt103(r.Tzi);
         r.MAW = kAirMAW;
         r.Xi = humidityFromPartialPressure(r.Pi, in.Pt, kAirMAW);
+        // A gas pressure at or below the vapour pressure holds no gas: no
+        // humidity to balance.
+        if (!(r.Xi >= 0.0f) || !std::isfinite(r.Xi)) haltOnNonFinite(console, in.unitCode);
     } else {
         if (in.H2O <= 0.0f) return std::nullopt;
         r.Tzi = saturationTemperature(r.Pi);

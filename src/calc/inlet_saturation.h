@@ -32,7 +32,8 @@ struct InletSaturationResult {
 // Pi its saturation pressure (1 atm = 1.03), MAW = 0.622 and Xi =
 // 0.622·Pi/(Pt − Pi). Prints the saturation box at rows 15 to 18 in the
 // run's language. Absent for a gas entered by hand, and at 1 atm for a gas
-// without water (no box). A Pt beyond the dew-point table ends the run.
+// without water (no box). A Pt beyond the dew-point table ends the run, and
+// so does a Pt at or below the vapour pressure (the calculation-failed line).
 std::optional<InletSaturationResult> InletSaturation(const InletSaturationInput& in,
                                                      TextConsole& console);
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "calc/inlet_saturation.h"
 #include "calc/limit_dialogs.h"
 #include "calc/prepare.h"
 #include "calc/read_design_case.h"
@@ -205,6 +206,51 @@ TEST(WetGasSolve, PressureBasisStartsAtTheDewPointUnderPressure) {
     NullProgress progress;
     const Solution r = solve(in, progress);
     expectClosedBalance(in, r);
+}
+
+// What the solver reports, in order: "p" a pass of the efficiency loop, "b"
+// a pass of the wet-gas balance.
+class RecordingProgress final : public SolverProgress {
+public:
+    TextConsole& console() override { return console_; }
+    void pass(const ProgressValues&) override { events += 'p'; }
+    void tubeOutletBalance(float, float, float) override {}
+    void shellOutletCheck(float, float) override {}
+    void newScreen() override {}
+    void atLimit(LimitLoop, int) override { throw RunEnded("limit"); }
+    void wetGasLoopCount(int) override {
+        if (events.empty() || events.back() != 'b') events += 'b';
+    }
+    std::string events;
+
+private:
+    ScriptedConsole console_;
+};
+
+// The first pass of the efficiency loop has no overall coefficient yet
+// (NTU would be 0, QK 0 and the gas outlet infinite): the balance waits for
+// the second pass.
+TEST(WetGasSolve, FirstPassWaitsForTheOverallCoefficient) {
+    ScriptedConsole console;
+    const RunInputs in = wetSample(false, console);
+    RecordingProgress progress;
+    solve(in, progress);
+    EXPECT_EQ(progress.events.substr(0, 4), "ppbp");
+}
+
+// On the pressurised basis a gas pressure below the vapour pressure of its
+// dew point holds no gas: the calculation-failed line ends the run.
+TEST(WetGasSolve, GasPressureBelowTheVapourPressureFails) {
+    InletSaturationInput s;
+    s.unitCode = 2;
+    s.tubeMethod = 4;
+    s.pressureBasis = true;
+    s.Ta = 10.0f;
+    s.Pt = 0.001f;
+    s.MAW = 0.622f;
+    ScriptedConsole console;
+    console.queueAnswer("");
+    EXPECT_THROW(InletSaturation(s, console), RunEnded);
 }
 
 // The box of the inlet saturation stands at rows 15 to 18 of the window.
