@@ -117,6 +117,11 @@ void shellFilmCoefficient(SolverState& s);
 // Tube-side film coefficient, then the films in force and KI, KO.
 void tubeFilmAndOverall(SolverState& s);
 
+// The wet flag: the fluid means of the gas step, then, once the overall
+// coefficient is known, the wet-gas balance and the condensation
+// enhancement of the tube film (solver_wet_gas.cpp).
+void wetGasStep(SolverState& s);
+
 // Tube-side and shell-side pressure drops after convergence.
 void pressureDrops(SolverState& s);
 

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/condensation_enhancement.h"
 #include "calc/heat_balance.h"
 #include "calc/mean_temperature.h"
 #include "calc/solver_state.h"
 #include "calc/tube_side.h"
-#include "calc/wet_gas_balance.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "core/units.h"
@@ -240,7 +238,7 @@ private:
             res.T2 = o.T2;
             res.T4 = o.T4;
             res.Q = s_.K1 * s_.rates.Cmin * std::fabs(res.T1 - res.T3);
-            if (dc().wetGas) wetGasStep();
+            if (dc().wetGas) wetGasStep(s_);
             tubeFilmAndOverall(s_);
             meanTemperatureAndArea();
             res.LT = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));
@@ -253,96 +251,6 @@ private:
             if (res.TM > kOverflowTM) haltOnOverflow(s_.console);
             if (efficiencySettled()) return;
         }
-    }
-
-    // 7.5 with the wet flag: the fluid means of the gas step, then the
-    // balance of the wet gas, which sets the gas and shell outlets, and the
-    // enhancement of the tube film by the condensing water. The first pass
-    // of a run has no overall coefficient yet (KI = 0, so NTU = 0): the
-    // outlets of the efficiency stand until the balance can run.
-    void wetGasStep() {
-        const DesignCase& d = dc();
-        Solution& res = r();
-        res.tubeFluidMean = (res.T3 + res.T4) / 2.0f;
-        res.shellFluidMean = (res.T1 + res.T2) / 2.0f;
-        if (!(res.KI > 0.0f) || !s_.in.humidity) return;
-        const TubeGasHumidity& h = *s_.in.humidity;
-        WetGasBalanceInputs in;
-        in.Tzi = h.Tzi;
-        in.Xi = h.Xi;
-        in.MAW = h.MAW;
-        in.xCO2 = d.CO2;
-        in.xN2 = d.N2;
-        in.xO2 = d.O2;
-        in.pressureBasis = d.humidityBasis == kFromDewPoint;
-        in.Pt = h.Pt;
-        in.manualCp = d.Ct;
-        in.manualDensity = d.Dt;
-        in.Density = res.Density;
-        in.gasFlow = d.Wt * units::kKgPerTon;
-        in.Tsi = res.T1;
-        in.gasRate = s_.rates.tube;
-        in.ratio = res.heatTransferIncreaseRatio;
-        in.shellRate = s_.rates.shell;
-        in.PN = d.PN;
-        in.KI = res.KI;
-        // The area of the given length, not the At of the previous pass.
-        in.area = tubeInsideArea(d.DI, d.NT, res.TL);
-        in.Cs = res.Cs;
-        in.shellVolumeFlow = s_.shellVolumeFlow;
-        in.Ds = res.Ds;
-        in.previousGasOutlet = s_.tubeGasOutlet;
-        in.Xt = res.Xt;
-        in.hix = s_.hix;
-        WetGasBalanceHooks hooks;
-        hooks.loopCount = [this](int n5) { s_.progress.wetGasLoopCount(n5); };
-        hooks.box = [this](const WetGasProgressBox& b) { s_.progress.wetGasBox(b); };
-        hooks.atLimit = [this] { s_.progress.atLimit(LimitLoop::WetGasBalance, dc().unitCode); };
-        hooks.failed = [this] { haltOnNonFinite(s_.console, dc().unitCode); };
-        const WetGasBalanceResult b = WetGasBalance(in, s_.wetLoop, s_.wideningFactor, hooks);
-        keepWetGasBalance(b, h);
-        CondensationInputs c;
-        c.Tzi = h.Tzi;
-        c.TZo = b.TZo;
-        c.Tsi = res.T1;
-        c.Tso = b.Tso;
-        c.Xt = res.Xt;
-        c.Xs = res.Xs;
-        c.DI = d.DI;
-        c.D0 = d.D0;
-        c.film = d.filmThickness;
-        c.MAW = h.MAW;
-        c.P = in.pressureBasis ? h.Pt : 1.0f;
-        res.heatTransferIncreaseRatio = finiteOrHalt(s_, CondensationEnhancement(c));
-    }
-
-    void keepWetGasBalance(const WetGasBalanceResult& b, const TubeGasHumidity& h) {
-        Solution& res = r();
-        res.T4 = b.TZo;
-        res.T2 = b.Tso;
-        res.Tzi = h.Tzi;
-        res.TZo = b.TZo;
-        res.Pi = h.Pi;
-        res.Po = b.Po;
-        res.Xi = h.Xi;
-        res.Xo = b.Xo;
-        res.MAW = h.MAW;
-        res.Hi = b.Hi;
-        res.Ho = b.Ho;
-        res.Wti = b.Wti;
-        res.Wto = b.Wto;
-        res.Wcon = b.Wcon;
-        res.Condensate = b.Wcon;
-        res.GWo = b.GWo;
-        res.QG = b.QG;
-        res.QK = b.QK;
-        res.QKE = b.QKE;
-        res.QKK = b.QKK;
-        res.tubeGasVolumeFlow = b.GN;
-        res.wetShellMean = (res.T1 + b.Tso) / 2.0f;
-        res.tubeFluidMean = (res.T3 + res.T4) / 2.0f;
-        res.shellFluidMean = (res.T1 + res.T2) / 2.0f;
-        s_.tubeGasOutlet = b.TZo;
     }
 
     // 7.9: the heat the given area passes at this KI and TM, as an
