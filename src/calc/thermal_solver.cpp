@@ -131,7 +131,9 @@ private:
         st.fluidMode = d.fluidMode;
         st.shellMethod = d.shellMethod;
         st.tubeMethod = d.tubeMethod;
-        st.wetGasBasis = d.humidityBasis;
+        // The saturation basis belongs to the wet-gas mode; a code the form
+        // still holds from an earlier wet-gas case does not apply.
+        st.wetGasBasis = d.wetGas ? d.humidityBasis : 0;
         st.shellManual = {d.Ds, d.Cs, d.Vs, d.KS};
         st.tubeManual = {d.Dt, d.Ct, d.Vt, d.Kt};
         // The property state starts from the defaults of the run.

@@ -253,6 +253,32 @@ TEST(WetGasSolve, GasPressureBelowTheVapourPressureFails) {
     EXPECT_THROW(InletSaturation(s, console), RunEnded);
 }
 
+// Standard air by correlation in the sensible mode: the saturation basis
+// the form may still hold from an earlier wet-gas case ("at the gas
+// pressure", whose tube values are entered by hand) does not replace the
+// correlation by the empty hand-entered values.
+TEST(GasTubeSide, SaturationBasisOutsideTheWetModeIsIgnored) {
+    ScriptedConsole console;
+    ScriptedPlatform platform;
+    Session session(console, platform);
+    startProgram(session);
+    session.click("FORM6", "BUTTON32");
+    for (const char* c : {"BUTTON35", "BUTTON24", "BUTTON4", "BUTTON25", "BUTTON15", "BUTTON29",
+                          "BUTTON19", "BUTTON41", "BUTTON26"})
+        session.click("MAINFORM", c);
+    session.click("FORM7", "RADIO6");
+    session.click("FORM7", "BUTTON40");
+    session.click("FORM8", "BUTTON45");
+    session.forms.setText("FORM10", "EDIT125", "1");
+    const RunInputs in = prepare(readEnteredCase(session.forms), console);
+    ASSERT_EQ(in.dc.humidityBasis, 1);
+    NullProgress progress;
+    const Solution r = solve(in, progress);
+    // Air near 50 ℃ by the correlations.
+    EXPECT_NEAR(r.Dt, 1.09f, 0.02f);
+    EXPECT_NEAR(r.Ct, 0.243f, 0.005f);
+}
+
 // The box of the inlet saturation stands at rows 15 to 18 of the window.
 TEST(WetGasSolve, SaturationBoxAtRowsFifteenToEighteen) {
     ScriptedConsole console;
