@@ -18,6 +18,7 @@ constexpr const char* kLoosenTwoLines2 = "         やり直して下さい)";
 constexpr const char* kRestartJapanese = "   　<2> 条件見直し再スタ－ト    ";
 
 constexpr const char* kEnglishTitle = "      Roop restriction(5)";
+constexpr const char* kWetGasEnglishTitle = "      110Roop restriction(5)";
 constexpr const char* kEnglishRule = "     ccccccccccccccccccccccccccccccccccccccccc";
 constexpr const char* kEnglishReason = "            !    NOT CONTINUATION    !";
 constexpr const char* kRetry = "        <1> re-try";
@@ -28,6 +29,7 @@ const char* japaneseTitle(LimitLoop loop) {
         case LimitLoop::Efficiency: return "      ﾙｰﾌﾟ制限(1)";
         case LimitLoop::OuterRestart: return "      ﾙｰﾌﾟ制限(3)";
         case LimitLoop::GasOutlet: return "      ﾙｰﾌﾟ制限(4)";
+        case LimitLoop::WetGasBalance: return "      109ﾙｰﾌﾟ制限(5)";
     }
     return "";
 }
@@ -48,8 +50,8 @@ void showJapaneseDialog(TextConsole& c, LimitLoop loop) {
     c.print(kRestartJapanese);
 }
 
-void showEnglishDialog(TextConsole& c) {
-    c.print(kEnglishTitle);
+void showEnglishDialog(TextConsole& c, LimitLoop loop) {
+    c.print(loop == LimitLoop::WetGasBalance ? kWetGasEnglishTitle : kEnglishTitle);
     c.print(kEnglishRule);
     c.print(kEnglishReason);
     c.print(kEnglishRule);
@@ -66,7 +68,7 @@ void askAtIterationLimit(TextConsole& console, int unitCode, LimitLoop loop) {
         showJapaneseDialog(console, loop);
         if (askLimitJapanese(console) == LimitChoice::Loosen) return;
     }
-    showEnglishDialog(console);
+    showEnglishDialog(console, loop);
     askLimitEnglish(console);
 }
 

@@ -1,6 +1,6 @@
 // The dialogs of the solver's iteration limits: the efficiency loop
-// (loop 1), the outer restarts (loop 3) and the gas outlet restarts
-// (loop 4). Each clears the window and asks whether to loosen the
+// (loop 1), the outer restarts (loop 3), the gas outlet restarts (loop 4)
+// and the wet-gas balance (loop 5). Each clears the window and asks whether to loosen the
 // tolerance and go on, or to give up and re-enter the data.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace hx {
 
-enum class LimitLoop { Efficiency = 1, OuterRestart = 3, GasOutlet = 4 };
+enum class LimitLoop { Efficiency = 1, OuterRestart = 3, GasOutlet = 4, WetGasBalance = 5 };
 
 // Shows the dialog of the loop in the run's language and returns when the
 // user chooses to continue; giving up ends the run (throws RunEnded). A

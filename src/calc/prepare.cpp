@@ -6,6 +6,7 @@
 #include "calc/calculation_basis.h"
 #include "calc/console_questions.h"
 #include "calc/geometry.h"
+#include "calc/inlet_saturation.h"
 #include "calc/input_checks.h"
 #include "calc/property_normalisation.h"
 #include "calc/read_design_case.h"
@@ -138,6 +139,29 @@ TubeGasHumidity prepareTubeGas(DesignCase& dc, TextConsole& console) {
     return humidity;
 }
 
+// The saturation of the inlet gas, and for a wet gas the tube inlet
+// temperature it sets: the gas enters at its saturation temperature.
+void saturateInletGas(DesignCase& dc, TubeGasHumidity& humidity, TextConsole& console) {
+    const bool pressureBasis = dc.wetGas && dc.humidityBasis == kFromDewPoint;
+    InletSaturationInput s;
+    s.unitCode = dc.unitCode;
+    s.tubeMethod = dc.tubeMethod;
+    s.pressureBasis = pressureBasis;
+    s.H2O = dc.H2O;
+    s.Xi = humidity.Xi;
+    s.MAW = humidity.MAW;
+    s.Ta = dc.Ta;  // ℃ and kgf/cm2 since the case was read
+    s.Pt = dc.Pt;
+    if (pressureBasis) humidity.Pt = dc.Pt;
+    const std::optional<InletSaturationResult> r = InletSaturation(s, console);
+    if (!r) return;
+    humidity.Pi = r->Pi;
+    humidity.Tzi = r->Tzi;
+    humidity.MAW = r->MAW;
+    humidity.Xi = r->Xi;
+    if (dc.wetGas) dc.T3 = r->Tzi;
+}
+
 // Phase 21: a wet gas whose saturation temperature is not clearly above the
 // shell inlet cannot condense. Returns true to repeat the entry after the
 // banner (answer "2"); answer "1" ends the run.
@@ -220,7 +244,10 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
         if (dc.wetGas) printWetGasNote(console, dc.unitCode);
         dc.filmThickness = dc.wetGas ? dc.filmThickness * units::kMetresPerMm : 0.0f;
         // 17-20. Composition, water content and humidity of a gas tube side.
-        if (dc.tubePhase == TubePhase::Gas) in.humidity = prepareTubeGas(dc, console);
+        if (dc.tubePhase == TubePhase::Gas) {
+            in.humidity = prepareTubeGas(dc, console);
+            saturateInletGas(dc, *in.humidity, console);
+        }
         // 21. Dew point of the wet gas.
         if (dc.wetGas && dc.humidityBasis != kFromDewPoint &&
             dewPointTooClose(dc, in.humidity.value_or(TubeGasHumidity{}), console)) {

@@ -35,6 +35,11 @@ struct TubeGasHumidity {
     float Xi = 0.0f;       // inlet absolute humidity, kg/kgda
     float MAW = 0.0f;      // molar mass of water / that of the dry gas
     float Density = 0.0f;  // normal density of the gas, kg/Nm3
+    // The inlet saturation (a gas with water): the vapour partial pressure
+    // kgf/cm2 and the saturation temperature ℃, which a wet gas enters at.
+    float Pi = 0.0f;
+    float Tzi = 0.0f;
+    float Pt = 1.033f;  // total gas pressure, kgf/cm2 (1 atm unless entered)
 };
 
 struct RunInputs {

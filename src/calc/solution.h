@@ -81,6 +81,10 @@ struct Solution {
     float QG = 0.0f;               // heat from the enthalpy drop of the wet gas, kcal/h
     float GWo = 0.0f;              // outlet wet-gas mass flow, kg/h
     float wetShellMean = 0.0f;     // shell mean temperature held by the wet-gas balance, ℃
+    float Hi = 0.0f, Ho = 0.0f;    // enthalpy of the wet gas at inlet and outlet, kcal/kgda
+    float Pi = 0.0f, Po = 0.0f;    // vapour pressure at inlet and outlet, kgf/cm2
+    float Wti = 0.0f, Wto = 0.0f;  // water vapour flow at inlet and outlet, kg/h
+    float QKE = 0.0f, QKK = 0.0f;  // check heats of the balance: KI·A·ΔTm, ε·Cmin·ΔT, kcal/h
 };
 
 }  // namespace hx

@@ -15,6 +15,7 @@
 #include "calc/tube_side.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "props/gas_properties.h"
 #include "props/water_properties.h"
 
 namespace hx {
@@ -327,8 +328,14 @@ void evaluateProperties(SolverState& s) {
     it.At = r.At;
     ShellLiquidProperties(it, s.settings, s.props, s.console);
     // With water on the tube side the shell evaluation went on with it.
-    if (dc.tubeMethod != kWaterCorrelation)
+    if (dc.tubeMethod == kGasCorrelation) {
+        const GasFractions x{dc.CO2, dc.O2, dc.N2, dc.H2O};  // mole fractions
+        const GasMixture g =
+            TubeGasProperties(it, s.settings, x, s.props, s.gasComponents, s.console);
+        r.Density = g.Density;
+    } else if (dc.tubeMethod != kWaterCorrelation) {
         TubeLiquidProperties(it, s.settings, s.props, s.console);
+    }
     copyProperties(s);
     s.tubeMeanAtProperties = r.tubeFluidMean;
     s.shellMeanAtProperties = r.shellFluidMean;

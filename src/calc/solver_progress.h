@@ -9,6 +9,7 @@
 #include "calc/limit_dialogs.h"
 #include "calc/progress_screen.h"
 #include "calc/progress_values.h"
+#include "calc/wet_gas_balance.h"
 #include "console/null_console.h"
 #include "console/text_console.h"
 
@@ -34,6 +35,10 @@ public:
     // An iteration limit of loop `loop`: returns to go on with a loosened
     // tolerance; giving up throws RunEnded.
     virtual void atLimit(LimitLoop loop, int unitCode) = 0;
+    // The wet-gas balance: its pass counter (Calc. Limit 5) on every pass,
+    // and its box after each adjustment of the gas outlet.
+    virtual void wetGasLoopCount(int /*n5*/) {}
+    virtual void wetGasBox(const WetGasProgressBox& /*box*/) {}
 };
 
 // The progress screen in the text window, with the limit dialogs.
@@ -51,6 +56,8 @@ public:
     void atLimit(LimitLoop loop, int unitCode) override {
         askAtIterationLimit(console_, unitCode, loop);
     }
+    void wetGasLoopCount(int n5) override { showWetGasLoopCount(console_, n5); }
+    void wetGasBox(const WetGasProgressBox& box) override { showWetGasProgressBox(console_, box); }
 
 private:
     TextConsole& console_;

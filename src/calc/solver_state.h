@@ -19,7 +19,9 @@
 #include "calc/textbook_bell.h"
 #include "calc/tube_side.h"
 #include "calc/twisted_tape.h"
+#include "calc/wet_gas_balance.h"
 #include "console/text_console.h"
+#include "props/gas_properties.h"
 #include "props/liquid_properties.h"
 
 namespace hx {
@@ -55,6 +57,7 @@ struct SolverState {
 
     LiquidPropertySettings settings;
     LiquidPropertyState props;
+    GasComponentState gasComponents;  // a gas tube side by correlation
 
     // Capacity rates, kcal/h℃: those of the current step of the pass.
     CapacityRates rates;
@@ -81,6 +84,7 @@ struct SolverState {
     float toleranceMultiplier = 1.0f;
     float gasOutletTolerance = 0.05f;  // ℃
     float wideningFactor = 1.0f;
+    WetGasLoop wetLoop;       // the wet-gas balance's counter and band
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
 
     // Pure steps whose inputs repeat from pass to pass of the efficiency loop.
@@ -114,6 +118,11 @@ void shellFilmCoefficient(SolverState& s);
 
 // Tube-side film coefficient, then the films in force and KI, KO.
 void tubeFilmAndOverall(SolverState& s);
+
+// The wet flag: the fluid means of the gas step, then, once the overall
+// coefficient is known, the wet-gas balance and the condensation
+// enhancement of the tube film (solver_wet_gas.cpp).
+void wetGasStep(SolverState& s);
 
 // Tube-side and shell-side pressure drops after convergence.
 void pressureDrops(SolverState& s);

@@ -49,6 +49,8 @@ Solution startingSolution(const RunInputs& in) {
         r.Xi = in.humidity->Xi;
         r.MAW = in.humidity->MAW;
         r.Density = in.humidity->Density;
+        r.Pi = in.humidity->Pi;
+        r.Tzi = in.humidity->Tzi;
     }
     return r;
 }

@@ -27,11 +27,6 @@ constexpr float kTwoCycleRepeat = 0.001f;             // of the swing, a repeate
 constexpr float kOverflowTM = 1000.0f;                // ℃
 constexpr float kLoosenFactor = 1.003f;               // widening per continued limit dialog
 
-constexpr const char* kGasNotAvailableJapanese =
-    "    ガス物性の相関式と湿りガス計算はこの版では使用できません。";
-constexpr const char* kGasNotAvailableEnglish =
-    "    Gas properties by correlation and the wet-gas mode are not available in this version.";
-
 bool tubeSaturated(const DesignCase& dc) { return dc.fluidMode == kTubePhaseChange; }
 bool shellSaturated(const DesignCase& dc) { return dc.fluidMode == kShellPhaseChange; }
 
@@ -133,16 +128,14 @@ private:
     void start() {
         const DesignCase& d = dc();
         Solution& res = r();
-        if (d.wetGas || d.tubeMethod == kGasCorrelation) {
-            endRun(s_.console,
-                   isJapanese(d.unitCode) ? kGasNotAvailableJapanese : kGasNotAvailableEnglish);
-        }
         LiquidPropertySettings& st = s_.settings;
         st.unitCode = d.unitCode;
         st.fluidMode = d.fluidMode;
         st.shellMethod = d.shellMethod;
         st.tubeMethod = d.tubeMethod;
-        st.wetGasBasis = d.humidityBasis;
+        // The saturation basis belongs to the wet-gas mode; a code the form
+        // still holds from an earlier wet-gas case does not apply.
+        st.wetGasBasis = d.wetGas ? d.humidityBasis : 0;
         st.shellManual = {d.Ds, d.Cs, d.Vs, d.KS};
         st.tubeManual = {d.Dt, d.Ct, d.Vt, d.Kt};
         // The property state starts from the defaults of the run.
@@ -249,6 +242,7 @@ private:
             res.T2 = o.T2;
             res.T4 = o.T4;
             res.Q = s_.K1 * s_.rates.Cmin * std::fabs(res.T1 - res.T3);
+            if (dc().wetGas) wetGasStep(s_);
             tubeFilmAndOverall(s_);
             meanTemperatureAndArea();
             res.LT = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));

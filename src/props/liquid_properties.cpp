@@ -52,14 +52,6 @@ WaterEvaluation evaluateWater(float t, float tw, LiquidState side, TextConsole& 
     return result;
 }
 
-// Counts one evaluation of a side; the one after the limit ends the run.
-void countEvaluation(int& evaluations, int unitCode, TextConsole& console) {
-    if (evaluations == kPropertyEvaluationLimit) {
-        endRun(console, isJapanese(unitCode) ? kEvaluationLimitJapanese : kEvaluationLimitEnglish);
-    }
-    ++evaluations;
-}
-
 LiquidState manualState(const ManualLiquidValues& manual) {
     LiquidState s;
     s.density = manual.density;
@@ -74,6 +66,13 @@ bool enteredByHand(int method) { return method == kLiquidByHand || method == kGa
 
 }  // namespace
 
+void countPropertyEvaluation(int& evaluations, int unitCode, TextConsole& console) {
+    if (evaluations == kPropertyEvaluationLimit) {
+        endRun(console, isJapanese(unitCode) ? kEvaluationLimitJapanese : kEvaluationLimitEnglish);
+    }
+    ++evaluations;
+}
+
 float prandtlNumber(float specificHeat, float viscosity, float density, float conductivity) {
     return specificHeat * viscosity * density / conductivity;
 }
@@ -87,7 +86,7 @@ void ShellLiquidProperties(const StreamIterate& iterate, const LiquidPropertySet
     state.shell = water.side;
     if (water.wallViscosity) temps.Vsw = *water.wallViscosity;
 
-    countEvaluation(state.shellEvaluations, settings.unitCode, console);
+    countPropertyEvaluation(state.shellEvaluations, settings.unitCode, console);
 
     if (settings.fluidMode == kShellPhaseChange || enteredByHand(settings.shellMethod)) {
         state.shell = manualState(settings.shellManual);
@@ -107,7 +106,7 @@ void TubeLiquidProperties(const StreamIterate& iterate, const LiquidPropertySett
     // The wall value has no use on the tube side; its range is still checked.
     state.tube = evaluateWater(temps.Ttav, temps.Twav, state.tube, console).side;
 
-    countEvaluation(state.tubeEvaluations, settings.unitCode, console);
+    countPropertyEvaluation(state.tubeEvaluations, settings.unitCode, console);
 
     if (settings.wetGasBasis == kSaturationAtGasPressure ||
         settings.fluidMode == kTubePhaseChange || enteredByHand(settings.tubeMethod)) {

@@ -63,6 +63,10 @@ inline constexpr const char* kEvaluationLimitJapanese =
 inline constexpr const char* kEvaluationLimitEnglish =
     "    Property evaluation limit (500) reached: check the input conditions.";
 
+// Counts one evaluation of a side; the one after the limit prints the
+// limit message, halts and throws RunEnded.
+void countPropertyEvaluation(int& evaluations, int unitCode, TextConsole& console);
+
 // Prandtl number C·ν·ρ/k from specific heat kcal/(kg·℃), kinematic
 // viscosity m2/h, density kg/m3 and conductivity kcal/(m·h·℃).
 float prandtlNumber(float specificHeat, float viscosity, float density, float conductivity);

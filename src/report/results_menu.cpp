@@ -10,6 +10,7 @@
 #include "calc/weight_estimate.h"
 #include "report/check_table.h"
 #include "report/flow_figure.h"
+#include "report/humidity_table.h"
 #include "report/presentation.h"
 #include "report/result_form.h"
 #include "report/results_summary.h"
@@ -157,6 +158,9 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
     };
     show();
 
+    // The total gas pressure of the humidity table, kgf/cm2: entered on the
+    // pressurised basis, else 1 atm (the Japanese table's 1.03 stays once shown).
+    float totalPressure = in.humidity ? in.humidity->Pt : 0.0f;
     std::string lastKey;
     for (;;) {
         const std::string key = readMenuKey(session, p, dc.wetGas, lastKey);
@@ -178,6 +182,7 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
         } else if (key == "5") {
             // Accepted whatever the wet-gas flag; the humidity table returns
             // to the active presentation.
+            showHumidityTable(p, in, view.shown(), totalPressure, console);
             show();
         } else if (key == "4") {
             // Restart: the caller performs the end-of-run reset (window
