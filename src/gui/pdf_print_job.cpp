@@ -76,18 +76,16 @@ void drawLine(QPainter& painter, const PageGrid& g, int row, const std::string& 
 
 void drawPageNumber(QPainter& painter, const PageGrid& g, int page) {
     const QRect foot(g.area.left(), g.area.bottom() + g.lineHeight, g.area.width(), g.lineHeight);
-    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("- %1 -").arg(page));
+    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("- %1 -").arg(page));
 }
 
 // The image scaled to the line area, keeping its proportions, at the top.
 void drawImage(QPainter& painter, const PageGrid& g, const QImage& image) {
     if (image.isNull()) return;
     const QSize size = image.size().scaled(g.area.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(QPoint(g.area.left() + (g.area.width() - size.width()) / 2,
-                                   g.area.top()),
-                            size),
-                      image);
+    painter.drawImage(
+        QRect(QPoint(g.area.left() + (g.area.width() - size.width()) / 2, g.area.top()), size),
+        image);
 }
 
 }  // namespace
@@ -104,9 +102,9 @@ QString reportFontFamily() {
 QString defaultReportPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) folder = QDir::homePath();
-    const QString name = QStringLiteral("hxcalc-report-%1.pdf")
-                             .arg(QDateTime::currentDateTime().toString(
-                                 QStringLiteral("yyyyMMdd-HHmm")));
+    const QString name =
+        QStringLiteral("hxcalc-report-%1.pdf")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm")));
     return QDir(folder).filePath(name);
 }
 
@@ -120,9 +118,7 @@ PdfPrintJob::PdfPrintJob(TextConsole& messages, PathChooser choosePath, WindowGr
 
 void PdfPrintJob::printText(const std::vector<std::string>& lines) { add({lines, QImage()}); }
 
-void PdfPrintJob::printHardCopy(HardCopy window) {
-    add({{}, grab_ ? grab_(window) : QImage()});
-}
+void PdfPrintJob::printHardCopy(HardCopy window) { add({{}, grab_ ? grab_(window) : QImage()}); }
 
 void PdfPrintJob::add(Item item) {
     items_.push_back(std::move(item));

@@ -27,21 +27,31 @@ struct PrintMenuTexts {
 // clang-format off: the texts as the window shows them.
 constexpr PrintMenuTexts kTexts[] = {
     // English, engineering units: an empty line before the detail question.
-    {"   <1> Text summary,         <2> Text detail,   <3> Fig.hard copy", "   <4> CRT chart hard copy,  <5> Return                    ",
+    {"   <1> Text summary,         <2> Text detail,   <3> Fig.hard copy",
+     "   <4> CRT chart hard copy,  <5> Return                    ",
      {"", "     Setting printer is available for Windows pdf y/n  "},
      {"     setting printer is available for Windows pdf   y/n  "}},
     // English, SI units
-    {"    <1> Text summary,         <2> Text detail,  <3> Fig.hard copy", "    <4> CRT chart hard copy,  <5> Return                ",
+    {"    <1> Text summary,         <2> Text detail,  <3> Fig.hard copy",
+     "    <4> CRT chart hard copy,  <5> Return                ",
      {"     Setting printer is available for Windows pdf   y/n  "},
      {"     Setting printer is available for Windows pdf   y/n  "}},
     // Japanese, engineering units
-    {"    <1> ﾃｷｽﾄｻﾏﾘｰ版,    <2> ﾃｷｽﾄ詳細版, <3> CRT図ﾊｰﾄﾞｺﾋﾟ-", "    <4> CRT表ﾊｰﾄﾞｺﾋﾟｰ, <5> 戻る        <6> 終了(ｼｬｯﾄﾀﾞｳﾝ) ",
-     {"    ﾌﾟﾘﾝﾀｰ機種によって印刷がｽﾀｰﾄしない場合が有ります。 ", "    印刷するため一度ﾌﾟﾛｸﾞﾗﾑをｼｬｯﾄﾀﾞｳﾝする。OK y/n "},
-     {"     ﾌﾟﾘﾝﾀｰ機種によって印刷がｽﾀｰﾄしない場合が有ります。 ", "     印刷するため一度ﾌﾟﾛｸﾞﾗﾑをｼｬｯﾄﾀﾞｳﾝする。OK y/n"}},
+    {"    <1> ﾃｷｽﾄｻﾏﾘｰ版,    <2> ﾃｷｽﾄ詳細版, <3> CRT図ﾊｰﾄﾞｺﾋﾟ-",
+     "    <4> CRT表ﾊｰﾄﾞｺﾋﾟｰ, <5> 戻る        <6> 終了(ｼｬｯﾄﾀﾞｳﾝ) ",
+     {"    ﾌﾟﾘﾝﾀｰ機種によって印刷がｽﾀｰﾄしない場合が有ります。 ",
+      "    印刷するため一度ﾌﾟﾛｸﾞﾗﾑをｼｬｯﾄﾀﾞｳﾝする。OK y/n "},
+     {"     ﾌﾟﾘﾝﾀｰ機種によって印刷がｽﾀｰﾄしない場合が有ります。 ",
+      "     印刷するため一度ﾌﾟﾛｸﾞﾗﾑをｼｬｯﾄﾀﾞｳﾝする。OK y/n"}},
     // Japanese, SI units: the same three lines before both reports.
-    {"    <1> ﾃｷｽﾄｻﾏﾘｰ版,    <2> ﾃｷｽﾄ詳細版, <3> CRT図ﾊｰﾄﾞｺﾋﾟ-", "    <4> CRT表ﾊｰﾄﾞｺﾋﾟｰ, <5> 戻る        <6> 終了(ｼｬｯﾄﾀﾞｳﾝ)",
-     {" 　注）PCがpdfへの印刷になっていることを確認下さい｡ ", "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は ", "       最初のファイル名に続けて格納されます。OK  y/n  "},
-     {" 　注）PCがpdfへの印刷になっていることを確認下さい｡ ", "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は ", "       最初のファイル名に続けて格納されます。OK  y/n  "}},
+    {"    <1> ﾃｷｽﾄｻﾏﾘｰ版,    <2> ﾃｷｽﾄ詳細版, <3> CRT図ﾊｰﾄﾞｺﾋﾟ-",
+     "    <4> CRT表ﾊｰﾄﾞｺﾋﾟｰ, <5> 戻る        <6> 終了(ｼｬｯﾄﾀﾞｳﾝ)",
+     {" 　注）PCがpdfへの印刷になっていることを確認下さい｡ ",
+      "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は ",
+      "       最初のファイル名に続けて格納されます。OK  y/n  "},
+     {" 　注）PCがpdfへの印刷になっていることを確認下さい｡ ",
+      "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は ",
+      "       最初のファイル名に続けて格納されます。OK  y/n  "}},
 };
 // clang-format on
 
@@ -61,8 +71,8 @@ std::string readChoice(TextConsole& console, Presentation p) {
 
 // The printer question before a report; only "n" declines.
 bool printerConfirmed(TextConsole& console, Presentation p, ReportContent content) {
-    const auto& lines = content == ReportContent::Detail ? textsOf(p).beforeDetail
-                                                         : textsOf(p).beforeSummary;
+    const auto& lines =
+        content == ReportContent::Detail ? textsOf(p).beforeDetail : textsOf(p).beforeSummary;
     std::size_t count = 0;
     while (count < 3 && lines[count] != nullptr) ++count;
     for (std::size_t i = 0; i + 1 < count; ++i) console.print(lines[i]);

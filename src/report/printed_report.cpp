@@ -74,17 +74,16 @@ using ReportValues = std::array<float, kQuantityCount>;
 // Unit factors of one report: 1 in engineering units; in SI mm per m,
 // kJ per kcal, W/mK per kcal/mh℃, and so on.
 struct ReportUnits {
-    float length = 1.0f;        // m → mm
-    float latentHeat = 1.0f;    // kcal/kg → kJ/kg
-    float conductivity = 1.0f;  // kcal/mh℃ → W/mK; fouling m2h℃/kcal → m2K/W divides
+    float length = 1.0f;            // m → mm
+    float latentHeat = 1.0f;        // kcal/kg → kJ/kg
+    float conductivity = 1.0f;      // kcal/mh℃ → W/mK; fouling m2h℃/kcal → m2K/W divides
     float pressureHead = 10000.0f;  // kgf/cm2 → mmAq, or MPa → Pa
     float perHour = 1.0f;           // a per-second flow back to per hour
 };
 
 ReportUnits unitsOf(bool si) {
     if (!si) return {};
-    return {1000.0f, units::kKJPerKcal, units::kWattPerKcalH, 1000000.0f,
-            units::kSecondsPerHour};
+    return {1000.0f, units::kKJPerKcal, units::kWattPerKcalH, 1000000.0f, units::kSecondsPerHour};
 }
 
 // The inputs of the case, in the report's units. `r` is the solution in the
@@ -140,8 +139,8 @@ void setResultValues(ReportValues& v, const DesignCase& dc, const Solution& r,
     set(Q::KS, r.KS);
     // Mass flows: the tube flow of the solution in kg/h (or its t/h value),
     // the shell flow from t/h; per second in SI.
-    set(Q::TubeMassFlow, r.tubeMassFlowKgH > 0.0f ? r.tubeMassFlowKgH
-                                                  : units::kKgPerTon * r.tubeMassFlowTonH);
+    set(Q::TubeMassFlow,
+        r.tubeMassFlowKgH > 0.0f ? r.tubeMassFlowKgH : units::kKgPerTon * r.tubeMassFlowTonH);
     set(Q::ShellMassFlow, units::kKgPerTon * r.shellMassFlowTonH);
     // A gas is metered in normal cubic metres, a liquid at its state.
     set(Q::TubeVolumeFlow, tubeGas ? r.tubeGasVolumeFlow : r.tubeVolumeFlow);
@@ -215,13 +214,13 @@ std::string joined(std::initializer_list<std::string_view> parts) {
 void addFluidsAndTubes(std::vector<std::string>& out, Presentation p, const DesignCase& dc,
                        const CaseLabels& labels) {
     if (labels.japanese) {
-        const std::string_view tube = tubeFluidSentence(
-            p, dewPointBasis(dc) ? static_cast<int>(kGasByHand) : dc.tubeMethod);
+        const std::string_view tube =
+            tubeFluidSentence(p, dewPointBasis(dc) ? static_cast<int>(kGasByHand) : dc.tubeMethod);
         const std::string_view shell = shellFluidSentence(p, dc.shellMethod);
         const std::string_view inside = insideTubeSentence(p, dc.tapeUsed);
         const std::string_view outside = shellTubeSentence(p, dc.lowFin);
-        out.push_back(joined({labels.tubeFluid, labels.shellFirst ? shell : tube,
-                              labels.shellFluid, labels.shellFirst ? tube : shell}));
+        out.push_back(joined({labels.tubeFluid, labels.shellFirst ? shell : tube, labels.shellFluid,
+                              labels.shellFirst ? tube : shell}));
         out.push_back(joined({labels.configuration, labels.shellFirst ? outside : inside,
                               labels.configurationSeparator, labels.secondSideLabel,
                               labels.shellFirst ? inside : outside}));
@@ -251,8 +250,8 @@ void addGasLine(std::vector<std::string>& out, Presentation p, const DesignCase&
         }
         if (p != Presentation::JapaneseSI) return;
     }
-    out.push_back(formatUsing(layout.gasComposition, {dc.CO2 * 100.0f, dc.N2 * 100.0f,
-                                                      dc.O2 * 100.0f, dc.H2O * 100.0f}));
+    out.push_back(formatUsing(layout.gasComposition,
+                              {dc.CO2 * 100.0f, dc.N2 * 100.0f, dc.O2 * 100.0f, dc.H2O * 100.0f}));
 }
 
 std::string_view modeSentence(const ReportLayout& layout, const DesignCase& dc) {

@@ -16,29 +16,29 @@ namespace hx {
 // When a report line is printed.
 enum class ReportWhen {
     Always,
-    ShellAndTube,            // baffled shell: tube pitch, Bell table values
-    DoubleTube,              // annulus: the Bell table with dashes
-    LowFin,                  // low-fin tubes on the shell side
-    BareTubes,               // plain tubes
-    LengthGiven,             // the tube length is an input of the case
-    TapeUsed,                // twisted tape inserts
-    SensibleModes,           // fluid modes 1 and 2
-    TubePhaseChange,         // fluid mode 3
-    ShellPhaseChange,        // fluid mode 4
-    WetGas,                  // fluid mode 2, the wet-gas calculation
-    WetOff,                  // no wet gas
-    SensibleGas,             // modes 1 and 2 with a gas in the tubes
-    SensibleGasNormal,       // the same, unless the humidity comes from the dew point
-    PlainDensity,            // the density row of a liquid in the tubes or of modes 3 and 4
-    TubeCondensate,          // mode 3, or a wet gas: a rate in the tube column
-    WetOrTubeCondensation,   // a wet gas, or mode 3 condensing
-    TubeCondensation,        // mode 3, condensing
-    TubeEvaporation,         // mode 3, evaporating
-    ShellCondensation,       // mode 4, condensing
-    ShellEvaporation,        // mode 4, evaporating
-    GasCorrelation,          // modes 1 and 2 with the tube gas by correlation
-    GasByHandSensible,       // modes 1 and 2 with the tube gas entered by hand
-    LiquidSensible,          // modes 1 and 2 with a liquid in the tubes
+    ShellAndTube,           // baffled shell: tube pitch, Bell table values
+    DoubleTube,             // annulus: the Bell table with dashes
+    LowFin,                 // low-fin tubes on the shell side
+    BareTubes,              // plain tubes
+    LengthGiven,            // the tube length is an input of the case
+    TapeUsed,               // twisted tape inserts
+    SensibleModes,          // fluid modes 1 and 2
+    TubePhaseChange,        // fluid mode 3
+    ShellPhaseChange,       // fluid mode 4
+    WetGas,                 // fluid mode 2, the wet-gas calculation
+    WetOff,                 // no wet gas
+    SensibleGas,            // modes 1 and 2 with a gas in the tubes
+    SensibleGasNormal,      // the same, unless the humidity comes from the dew point
+    PlainDensity,           // the density row of a liquid in the tubes or of modes 3 and 4
+    TubeCondensate,         // mode 3, or a wet gas: a rate in the tube column
+    WetOrTubeCondensation,  // a wet gas, or mode 3 condensing
+    TubeCondensation,       // mode 3, condensing
+    TubeEvaporation,        // mode 3, evaporating
+    ShellCondensation,      // mode 4, condensing
+    ShellEvaporation,       // mode 4, evaporating
+    GasCorrelation,         // modes 1 and 2 with the tube gas by correlation
+    GasByHandSensible,      // modes 1 and 2 with the tube gas entered by hand
+    LiquidSensible,         // modes 1 and 2 with a liquid in the tubes
 };
 
 // The quantity a field prints, in the units of the report's presentation.
@@ -146,8 +146,8 @@ struct ReportLine {
 // line and both tube sentences on another, joined by the separators.
 struct CaseLabels {
     bool japanese;
-    bool shellFirst;  // the Japanese SI lines name the shell side first
-    std::string_view tubeFluid;  // Japanese: the label of the fluids line
+    bool shellFirst;              // the Japanese SI lines name the shell side first
+    std::string_view tubeFluid;   // Japanese: the label of the fluids line
     std::string_view shellFluid;  // Japanese: the separator of the fluids
     std::string_view configuration;
     std::string_view configurationSeparator;
