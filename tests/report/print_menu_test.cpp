@@ -69,8 +69,8 @@ TEST(PrintMenu, JapaneseSIQuestionHasThreeLines) {
     Rig rig;
     rig.menu(Presentation::JapaneseSI, {"2", "n", "5"});
     const auto& t = rig.console.transcript();
-    const auto prompt = std::find(t.begin(), t.end(),
-                                  "       最初のファイル名に続けて格納されます。OK  y/n  n");
+    const auto prompt =
+        std::find(t.begin(), t.end(), "       最初のファイル名に続けて格納されます。OK  y/n  n");
     ASSERT_NE(prompt, t.end());
     EXPECT_EQ(*(prompt - 1), "  　   本ｿﾌﾄを立ち上げた状態での複数印刷は");
     EXPECT_TRUE(rig.printed().empty());

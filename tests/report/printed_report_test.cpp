@@ -111,8 +111,8 @@ TEST(PrintedReport, DoubleTubePrintsTheBellTableWithDashesAndNoPitch) {
                            Presentation::JapaneseEngineering, Presentation::JapaneseSI}) {
         const auto lines = print(p, ReportContent::Detail, in);
         EXPECT_FALSE(has(lines, "TP=")) << static_cast<int>(p);
-        for (const char* cell : {"TANG=", "NON =", "NSS =", "TBSS=", "BSS =", "BTS =", "RY1 =",
-                                 "KB  ="}) {
+        for (const char* cell :
+             {"TANG=", "NON =", "NSS =", "TBSS=", "BSS =", "BTS =", "RY1 =", "KB  ="}) {
             const std::size_t i = indexOf(lines, cell);
             ASSERT_LT(i, lines.size()) << cell;
             EXPECT_NE(lines[i].find("－"), std::string::npos) << lines[i];
@@ -122,21 +122,22 @@ TEST(PrintedReport, DoubleTubePrintsTheBellTableWithDashesAndNoPitch) {
 
 TEST(PrintedReport, HumiditySectionOnlyForAWetGasAndBeforeTheCheck) {
     const ReportSections sections{{"HUMIDITY TABLE"}, {"CHECK SECTION"}};
-    EXPECT_FALSE(has(print(Presentation::EnglishEngineering, ReportContent::Summary, waterCase(),
-                           sections),
-                     "HUMIDITY TABLE"));
+    EXPECT_FALSE(
+        has(print(Presentation::EnglishEngineering, ReportContent::Summary, waterCase(), sections),
+            "HUMIDITY TABLE"));
     RunInputs wet = waterCase();
     wet.dc.fluidMode = kTubeWetGas;
     wet.dc.wetGas = true;
     wet.dc.tubeMethod = kGasCorrelation;
     wet.dc.tubePhase = TubePhase::Gas;
-    const auto lines = print(Presentation::EnglishEngineering, ReportContent::Detail, wet, sections);
+    const auto lines =
+        print(Presentation::EnglishEngineering, ReportContent::Detail, wet, sections);
     EXPECT_LT(indexOf(lines, "HUMIDITY TABLE"), indexOf(lines, "CHECK SECTION"));
     EXPECT_TRUE(has(lines, "INLET TEMP.(tube:Sat.)"));
     EXPECT_TRUE(has(lines, "* Inside gases comp.(vol%)"));
     // An absent humidity table is left out without a trace.
-    const auto without =
-        print(Presentation::EnglishEngineering, ReportContent::Detail, wet, {{}, {"CHECK SECTION"}});
+    const auto without = print(Presentation::EnglishEngineering, ReportContent::Detail, wet,
+                               {{}, {"CHECK SECTION"}});
     EXPECT_EQ(without.size() + 1, lines.size());
 }
 
@@ -149,7 +150,8 @@ TEST(PrintedReport, JapaneseModeSentenceOfADewPointWetGas) {
     wet.dc.humidityBasis = kFromDewPoint;
     wet.dc.Ta = 15.0f;
     const auto engineering = print(Presentation::JapaneseEngineering, ReportContent::Summary, wet);
-    EXPECT_TRUE(has(engineering, "伝熱形態----------- 凝縮を伴う計算(管内側飽和湿り空気)：物性相関式"));
+    EXPECT_TRUE(
+        has(engineering, "伝熱形態----------- 凝縮を伴う計算(管内側飽和湿り空気)：物性相関式"));
     EXPECT_TRUE(has(engineering, "露点飽和温度　Ta=15.00"));
     const auto si = print(Presentation::JapaneseSI, ReportContent::Summary, wet);
     EXPECT_EQ(si[3], "           * 伝熱形態----------- 凝縮を伴う計算(管内側飽和湿り空気)");
