@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
+#include <QMessageBox>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -90,7 +91,10 @@ int runDesktop(int argc, char** argv) {
     platform.setWindows(&windows);
     PdfPrintJob printJob(
         console, [&] { return askReportPath(windows.window("MAINFORM")); },
-        [&](HardCopy which) { return windowImage(windows, consoleView, which); });
+        [&](HardCopy which) { return windowImage(windows, consoleView, which); },
+        [&](const QString& message) {
+            QMessageBox::warning(windows.window("MAINFORM"), QStringLiteral("hxcalc"), message);
+        });
     platform.setPrinter(&printJob);
 
     // One handler at a time: while one waits for an answer in the text

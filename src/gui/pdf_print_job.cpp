@@ -108,8 +108,12 @@ QString defaultReportPath() {
     return QDir(folder).filePath(name);
 }
 
-PdfPrintJob::PdfPrintJob(TextConsole& messages, PathChooser choosePath, WindowGrabber grab)
-    : messages_(messages), choosePath_(std::move(choosePath)), grab_(std::move(grab)) {
+PdfPrintJob::PdfPrintJob(TextConsole& messages, PathChooser choosePath, WindowGrabber grab,
+                         Alert alert)
+    : messages_(messages),
+      choosePath_(std::move(choosePath)),
+      grab_(std::move(grab)),
+      alert_(std::move(alert)) {
     const QString family = reportFontFamily();
     font_ = QFont(family.isEmpty() ? QStringLiteral("IPAGothic") : family);
     font_.setStyleHint(QFont::Monospace);
@@ -197,10 +201,14 @@ bool PdfPrintJob::writeDocument(const QString& path, QString& error) {
 void PdfPrintJob::reportFailure(const QString& path, const QString& error) {
     const std::string where = QDir::toNativeSeparators(path).toStdString();
     const std::string why = error.toStdString();
+    QString alert;
     for (int i = 0; i < 2; ++i) {
-        messages_.print(std::string(kCannotWrite[i]) + where + " (" + why + ")");
+        const std::string line = std::string(kCannotWrite[i]) + where + " (" + why + ")";
+        messages_.print(line);
         messages_.print(kKeptAndAskAgain[i]);
+        alert += QString::fromStdString(line + "\n" + kKeptAndAskAgain[i] + "\n");
     }
+    if (alert_) alert_(alert.trimmed());
 }
 
 }  // namespace hx::gui

@@ -34,8 +34,13 @@ public:
     // nothing to show.
     using WindowGrabber = std::function<QImage(HardCopy)>;
 
+    // A failed write shown to the user beyond the text window (the
+    // desktop's message box: the print menu clears the window right after).
+    using Alert = std::function<void(const QString& message)>;
+
     // Messages about the file go to `messages` (the text window).
-    PdfPrintJob(TextConsole& messages, PathChooser choosePath, WindowGrabber grab);
+    PdfPrintJob(TextConsole& messages, PathChooser choosePath, WindowGrabber grab,
+                Alert alert = nullptr);
 
     void printText(const std::vector<std::string>& lines) override;
     void printHardCopy(HardCopy window) override;
@@ -58,6 +63,7 @@ private:
     TextConsole& messages_;
     PathChooser choosePath_;
     WindowGrabber grab_;
+    Alert alert_;
     QFont font_;
     std::vector<Item> items_;
     QString path_;
