@@ -178,7 +178,10 @@ bool PdfPrintJob::writeDocument(const QString& path, QString& error) {
         if (!item.lines.empty() || item.image.isNull()) {
             int row = 0;
             for (const std::string& line : item.lines) {
-                if (row == g.rows) {
+                // Empty lines past the foot of a page (the end of a text
+                // summary) start no page of their own.
+                if (row >= g.rows && line.empty()) continue;
+                if (row >= g.rows) {
                     newPage();
                     row = 0;
                 }

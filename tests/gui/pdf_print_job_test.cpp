@@ -129,5 +129,24 @@ TEST(PdfPrintJob, ALongReportBreaksBetweenLinesWithPageNumbers) {
     EXPECT_NE(text.find("- 2 -"), std::string::npos);
 }
 
+TEST(PdfPrintJob, EmptyLinesPastTheFootStartNoPage) {
+    QTemporaryDir dir;
+    // The rows of a page: the longest report that still fits on one.
+    int rows = 0;
+    for (int n = 40; n < 120 && rows == 0; ++n) {
+        Job probe;
+        probe.answers = {dir.filePath(QStringLiteral("probe.pdf"))};
+        probe.job.printText(report("PROBE", n));
+        if (probe.job.pageCount() == 2) rows = n - 1;
+    }
+    ASSERT_GT(rows, 0);
+    Job j;
+    j.answers = {dir.filePath(QStringLiteral("summary.pdf"))};
+    std::vector<std::string> summary = report("SUMMARY", rows);
+    summary.resize(summary.size() + 9);  // the nine empty lines of a text summary
+    j.job.printText(summary);
+    EXPECT_EQ(j.job.pageCount(), 1);
+}
+
 }  // namespace
 }  // namespace hx::gui
