@@ -1,5 +1,6 @@
 // The desktop services for the core: the Yes/No message box, the drawings
-// on their forms, and today's date.
+// on their forms, the print job (a PdfPrintJob set by the front end) and
+// today's date.
 #pragma once
 
 #include "console/text_console.h"
