@@ -15,6 +15,7 @@ packages=(
   libbenchmark-dev
   qt6-base-dev
   fonts-ipafont-gothic
+  poppler-utils
   xvfb
   xauth
 )

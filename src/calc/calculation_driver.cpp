@@ -83,12 +83,17 @@ void BUTTON1_ON(Session& session, const ResultsStage& results) {
 void endOfRunReset(Session& session) {
     FormStore& f = session.forms;
     session.console.clear();
-    for (const char* c : kFrozenMain) f.setEnabled(kMain, c, true);
+    enableInputs(session);
     f.setText(kMain, "TEXT82", "");
     f.setText(kMain, "TEXT74", "");
     f.hideForm("FORM3");
     f.setText("FORM4", "EDIT54", "0");
     f.setText("FORM4", "EDIT72", "0");
+}
+
+void enableInputs(Session& session) {
+    FormStore& f = session.forms;
+    for (const char* c : kFrozenMain) f.setEnabled(kMain, c, true);
     // The flow arrangement is a choice only in the sensible mode with the
     // length given (or not yet chosen); the twisted tape not in the other modes.
     const int solveFor = static_cast<int>(f.number(kMain, "EDIT86"));

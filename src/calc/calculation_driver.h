@@ -23,6 +23,10 @@ void BUTTON1_ON(Session& session, const ResultsStage& results);
 // The end-of-run reset: console cleared, forms enabled again.
 void endOfRunReset(Session& session);
 
+// The enabling step of the reset alone: the controls a run froze are given
+// back, with the flow arrangement and twisted tape as the mode allows.
+void enableInputs(Session& session);
+
 void registerCalculationHandlers(DispatchTable& table, ResultsStage results);
 
 }  // namespace hx

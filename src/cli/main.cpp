@@ -37,6 +37,8 @@ constexpr const char* kUsage =
     "                                     the same with the real windows (offscreen), saving\n"
     "                                     DIR/LABEL-FORM.png of every visible form at each\n"
     "                                     `snap LABEL` line\n"
+    "  hxcalc --replay FILE --pdf PATH   the same, every report and hard copy printed into\n"
+    "                                     the PDF file PATH (no display needed)\n"
     "  hxcalc --picture PICTURE NUMBER... print NUMBERs through a number picture, as the\n"
     "                                     reports print them, e.g. --picture \"###.##\" 3.5\n";
 
@@ -119,6 +121,13 @@ int main(int argc, char** argv) {
     }
     if (command == "--picture") return runPicture({args.begin() + 1, args.end()});
     if (command == "--replay") {
+        if (args.size() == 4 && args[2] == "--pdf") {
+#if HX_WITH_GUI
+            return hx::gui::runWindowReplay(argc, argv, args[1], {{}, args[3]});
+#else
+            return usageError("--pdf needs the desktop front end, not built here");
+#endif
+        }
         if (args.size() == 4 && args[2] == "--screenshots") {
 #if HX_WITH_GUI
             return hx::gui::runScreenshotReplay(argc, argv, args[1], args[3]);

@@ -134,8 +134,9 @@ void RADIO19_ON(Session& session) {
 
 void BUTTON20_ON(Session& session) {
     FormStore& f = session.forms;
-    // The figure window's print button has no action of its own.
-    f.setEnabled("FORM2", "BUTTON3", false);
+    // The figure window's print button adds a hard copy of the window to
+    // the print job (BUTTON3_ON).
+    f.setEnabled("FORM2", "BUTTON3", true);
     f.showForm("FORM2");
     if (!session.platform.loadBitmap(kExchangerDrawing)) {
         const bool japanese = isJapanese(code(f, kMain, "EDIT74"));
@@ -144,6 +145,10 @@ void BUTTON20_ON(Session& session) {
                      : std::string(" Figure file ") + kExchangerDrawing + " was not found.");
     }
     f.setEnabled(kMain, "BUTTON20", false);
+}
+
+void FORM2_BUTTON3_ON(Session& session) {
+    session.platform.printer().printHardCopy(HardCopy::FigureWindow);
 }
 
 }  // namespace hx

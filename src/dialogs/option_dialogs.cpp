@@ -35,7 +35,7 @@ void registerOptionDialogHandlers(DispatchTable& table) {
     table.add("MAINFORM", "RADIO18", RADIO18_ON);
     table.add("MAINFORM", "RADIO19", RADIO19_ON);
     table.add("MAINFORM", "BUTTON20", BUTTON20_ON);
-    // FORM2's "Prt" (BUTTON3) has no handler; BUTTON20 keeps it disabled.
+    table.add("FORM2", "BUTTON3", FORM2_BUTTON3_ON);
 }
 
 }  // namespace hx

@@ -57,6 +57,9 @@ void RADIO18_ON(Session& session);   // weight estimate on: EDIT139 = 1
 void RADIO19_ON(Session& session);   // weight estimate off: EDIT139 = 2
 void BUTTON20_ON(Session& session);  // the exchanger drawing on FORM2
 
+// The figure window's "Prt": a hard copy of the window to the print job.
+void FORM2_BUTTON3_ON(Session& session);
+
 // The low-fin button remembers the answer to its last sample-value question
 // (no answer counts as No), for as long as the program runs.
 struct LowFinMemory {

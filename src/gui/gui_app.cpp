@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFont>
+#include <QMessageBox>
 #include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "console/scripted_console.h"
 #include "gui/form_windows.h"
+#include "gui/pdf_print_job.h"
 #include "gui/qt_console.h"
 #include "gui/qt_platform.h"
 #include "model/session.h"
@@ -40,6 +43,26 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
     }
 }
 
+// The image of a window for a hard copy.
+QImage windowImage(FormWindows& windows, ConsoleView& console, HardCopy which) {
+    QWidget* widget = nullptr;
+    switch (which) {
+        case HardCopy::ResultForm: widget = windows.window("FORM4"); break;
+        case HardCopy::FigureWindow: widget = windows.window("FORM2"); break;
+        case HardCopy::TextWindow:
+            console.refreshNow();
+            widget = &console;
+            break;
+    }
+    return widget ? widget->grab().toImage() : QImage();
+}
+
+// The native save dialog of the first print, in the user's documents folder.
+QString askReportPath(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("hxcalc: print to PDF"),
+                                        defaultReportPath(), QStringLiteral("PDF (*.pdf)"));
+}
+
 // Runs the start-up sequence; a failure is reported and ends the program.
 bool startUp(Session& session) {
     try {
@@ -63,8 +86,16 @@ int runDesktop(int argc, char** argv) {
     QtPlatform platform(console);
     Session session(console, platform);
     if (!startUp(session)) return kReplayProgramError;
+    ConsoleView& consoleView = *view;
     FormWindows windows(session.forms, view.release());
     platform.setWindows(&windows);
+    PdfPrintJob printJob(
+        console, [&] { return askReportPath(windows.window("MAINFORM")); },
+        [&](HardCopy which) { return windowImage(windows, consoleView, which); },
+        [&](const QString& message) {
+            QMessageBox::warning(windows.window("MAINFORM"), QStringLiteral("hxcalc"), message);
+        });
+    platform.setPrinter(&printJob);
 
     // One handler at a time: while one waits for an answer in the text
     // window, further clicks are not taken.
@@ -97,8 +128,8 @@ int runDesktop(int argc, char** argv) {
     return QApplication::exec();
 }
 
-int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
-                        const std::string& dir) {
+int runWindowReplay(int argc, char** argv, const std::string& scriptPath,
+                    const WindowReplayOptions& options) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     useJapaneseFont(app);
@@ -108,9 +139,9 @@ int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
         std::cerr << "hxcalc: cannot read replay script " << scriptPath << '\n';
         return kReplayScriptError;
     }
-    const QString outDir = QString::fromStdString(dir);
-    if (!QDir().mkpath(outDir)) {
-        std::cerr << "hxcalc: cannot create " << dir << '\n';
+    const QString outDir = QString::fromStdString(options.screenshotDir);
+    if (!outDir.isEmpty() && !QDir().mkpath(outDir)) {
+        std::cerr << "hxcalc: cannot create " << options.screenshotDir << '\n';
         return kReplayScriptError;
     }
 
@@ -125,15 +156,25 @@ int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
     platform.setWindows(&windows);
     windows.showVisible();
 
-    ReplayEnvironment env{session,
-                          console,
-                          platform,
-                          std::cout,
-                          std::cerr,
-                          [&](const std::string& label) { saveScreenshots(windows, consoleView, outDir, label); }};
+    const QString pdfPath = QString::fromStdString(options.pdfPath);
+    PdfPrintJob printJob(
+        console, [pdfPath] { return pdfPath; },
+        [&](HardCopy which) { return windowImage(windows, consoleView, which); });
+
+    ReplayEnvironment env{session, console, platform, std::cout, std::cerr, nullptr};
+    if (!outDir.isEmpty())
+        env.snap = [&](const std::string& label) {
+            saveScreenshots(windows, consoleView, outDir, label);
+        };
+    if (!pdfPath.isEmpty()) env.printJob = &printJob;
     const int status = runReplay(script, scriptPath, env);
     consoleView.setSource(nullptr);
     return status;
+}
+
+int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
+                        const std::string& dir) {
+    return runWindowReplay(argc, argv, scriptPath, {dir, {}});
 }
 
 }  // namespace hx::gui

@@ -22,6 +22,8 @@ std::string QtPlatform::dateText() {
     return QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString();
 }
 
+Printer& QtPlatform::printer() { return printer_ ? *printer_ : unset_; }
+
 bool ScreenshotPlatform::loadBitmap(const std::string& fileName) {
     if (!ScriptedPlatform::loadBitmap(fileName)) return false;
     return windows_ ? windows_->showBitmap(fileName, console_) : true;

@@ -19,4 +19,23 @@ bool ScriptedPlatform::loadBitmap(const std::string& fileName) {
     return true;
 }
 
+void RecordingPrinter::printText(const std::vector<std::string>& lines) {
+    items_.push_back({lines, std::nullopt});
+    if (next_) next_->printText(lines);
+}
+
+void RecordingPrinter::printHardCopy(HardCopy window) {
+    items_.push_back({{}, window});
+    if (next_) next_->printHardCopy(window);
+}
+
+const char* hardCopyName(HardCopy window) {
+    switch (window) {
+        case HardCopy::ResultForm: return "FORM4";
+        case HardCopy::FigureWindow: return "FORM2";
+        case HardCopy::TextWindow: return "TEXT";
+    }
+    return "";
+}
+
 }  // namespace hx

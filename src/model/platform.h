@@ -1,13 +1,60 @@
 // Services of the desktop that the core asks for: the Yes/No message box,
-// bitmaps, and the date text of the report date line. The Qt front end
-// implements them for real; tests and the replay use ScriptedPlatform.
+// bitmaps, the print job and the date text of the report date line. The Qt
+// front end implements them for real; tests and the replay use
+// ScriptedPlatform.
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace hx {
+
+// The windows a hard copy can show: the result form with its drawing, the
+// figure window, and the text window as it stands.
+enum class HardCopy { ResultForm, FigureWindow, TextWindow };
+
+// The one print job of a program run. Every report and hard copy is added
+// to it in turn; the job keeps them all, so nothing printed is lost when a
+// later addition cannot be delivered. A failure to deliver is reported by
+// the job itself (a message in the text window); the report code does not
+// check it.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    // A text report, its lines in printing order, drawn on the character
+    // grid of the text window (a full-width character two columns).
+    virtual void printText(const std::vector<std::string>& lines) = 0;
+
+    // An image of a window on a page of its own.
+    virtual void printHardCopy(HardCopy window) = 0;
+};
+
+// One addition to a print job, as a scripted job keeps it.
+struct PrintedItem {
+    std::vector<std::string> lines;  // a text report
+    std::optional<HardCopy> hardCopy;
+};
+
+// A print job that keeps what it receives and, when given one, passes it on
+// to a real job (the replay's PDF file).
+class RecordingPrinter : public Printer {
+public:
+    void forwardTo(Printer* next) { next_ = next; }
+    const std::vector<PrintedItem>& items() const { return items_; }
+
+    void printText(const std::vector<std::string>& lines) override;
+    void printHardCopy(HardCopy window) override;
+
+private:
+    std::vector<PrintedItem> items_;
+    Printer* next_ = nullptr;
+};
+
+// The name of a hard-copy window as the replay shows it: FORM4, FORM2, TEXT.
+const char* hardCopyName(HardCopy window);
 
 class Platform {
 public:
@@ -22,6 +69,9 @@ public:
 
     // Today's date as the report date line shows it.
     virtual std::string dateText() = 0;
+
+    // The print job of the program run.
+    virtual Printer& printer() = 0;
 };
 
 // A platform whose Yes/No answers come from a queue. With none queued it
@@ -40,8 +90,10 @@ public:
     bool askYesNo(const std::string& title, const std::string& question) override;
     bool loadBitmap(const std::string& fileName) override;
     std::string dateText() override { return date_; }
+    RecordingPrinter& printer() override { return printer_; }
 
 private:
+    RecordingPrinter printer_;
     std::deque<bool> answers_;
     std::vector<std::string> missing_;
     std::vector<std::string> loaded_;

@@ -52,6 +52,28 @@ std::pair<std::string, std::string> resolveControl(const FormStore& forms,
     }
 }
 
+// Writes every addition to the print job into the transcript, as a block,
+// and passes it on to the real job of the run when there is one.
+class TranscriptPrinter : public Printer {
+public:
+    TranscriptPrinter(std::ostream& out, Printer* next) : out_(out), next_(next) {}
+
+    void printText(const std::vector<std::string>& lines) override {
+        out_ << "---- print job: text ----\n";
+        for (const std::string& line : lines) out_ << line << '\n';
+        out_ << "---- end ----\n";
+        if (next_) next_->printText(lines);
+    }
+    void printHardCopy(HardCopy window) override {
+        out_ << "---- print job: hard copy of " << hardCopyName(window) << " ----\n";
+        if (next_) next_->printHardCopy(window);
+    }
+
+private:
+    std::ostream& out_;
+    Printer* next_;
+};
+
 void showScreen(ReplayEnvironment& env) {
     env.out << "---- screen ----\n";
     for (const auto& row : env.console.screen()) env.out << row << '\n';
@@ -113,6 +135,8 @@ std::string describeControl(const FormStore& forms, const std::string& name) {
 
 int runReplay(std::istream& script, const std::string& scriptName, ReplayEnvironment& env) {
     env.console.echoTo(&env.out);
+    TranscriptPrinter transcript(env.out, env.printJob);
+    env.platform.printer().forwardTo(&transcript);
     std::string line;
     int lineNo = 0;
     int status = kReplayOk;
@@ -137,6 +161,7 @@ int runReplay(std::istream& script, const std::string& scriptName, ReplayEnviron
         }
         if (status != kReplayOk) break;
     }
+    env.platform.printer().forwardTo(nullptr);
     env.console.flushOpenLine();
     env.out.flush();
     return status;

@@ -12,6 +12,9 @@
 //                   (a form name alone: FORM visible|hidden)
 //   show screen     the current console screen between ---- screen ---- and ---- end ----
 //   snap LABEL      with screenshots: save every visible form (front end only)
+// Every report and hard copy sent to the print job appears in the
+// transcript as a block "---- print job: text ----" … "---- end ----" or a
+// line "---- print job: hard copy of FORM4 ----".
 // `#` starts a comment.
 #pragma once
 
@@ -42,6 +45,9 @@ struct ReplayEnvironment {
     std::ostream& err;  // the reason a replay stopped
     // Called at `snap LABEL`; without it the line is accepted and ignored.
     std::function<void(const std::string& label)> snap;
+    // The real print job of the run (the PDF file of --pdf), or none: the
+    // transcript shows every addition to the job either way.
+    Printer* printJob = nullptr;
 };
 
 // Runs the script; the transcript goes to env.out as it is produced.

@@ -241,7 +241,7 @@ std::string checkRowText(const CheckRow& row) {
     return text;
 }
 
-void showCheckTable(const RunInputs& in, const Solution& shown, TextConsole& console) {
+bool showCheckTable(const RunInputs& in, const Solution& shown, TextConsole& console) {
     for (int i = 0; i < kScreenBlankLinesBefore; ++i) console.print("");
     for (const char* line : kScreenHeading) console.print(line);
     console.print(kScreenTop);
@@ -249,7 +249,7 @@ void showCheckTable(const RunInputs& in, const Solution& shown, TextConsole& con
     console.print(kScreenBottom);
     for (int i = 0; i < kScreenBlankLinesAfter; ++i) console.print("");
     // "<1> Return" and "<2> printout" both end the table.
-    console.input(kScreenPrompt);
+    return console.input(kScreenPrompt) == "2";
 }
 
 std::vector<std::string> printedCheckTable(Presentation p, const RunInputs& in,

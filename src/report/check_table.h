@@ -47,8 +47,8 @@ std::string checkRowText(const CheckRow& row);
 // The screen table, always in English, on a window the caller has cleared:
 // the heading, the rows, the prompt "<1> Return <2> printout" and its one
 // answer. Whatever the answer, the table ends and the caller shows its
-// presentation again; "<2> printout" prints nothing yet.
-void showCheckTable(const RunInputs& in, const Solution& shown, TextConsole& console);
+// presentation again; true when the answer was "2", the printout.
+bool showCheckTable(const RunInputs& in, const Solution& shown, TextConsole& console);
 
 // The printed check section as lines, for the report of presentation p: the
 // SI version for English SI; the engineering version, with the English

@@ -12,6 +12,7 @@
 #include "report/flow_figure.h"
 #include "report/humidity_table.h"
 #include "report/presentation.h"
+#include "report/print_menu.h"
 #include "report/result_form.h"
 #include "report/results_summary.h"
 #include "report/results_view.h"
@@ -169,9 +170,8 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
         if (key == "0") {
             confirmClose(console, p);
         } else if (key == "1") {
-            // The print menu comes back to the active presentation; until it
-            // exists the presentation is shown again. English SI clears first.
-            if (p == Presentation::EnglishSI) console.clear();
+            // The print menu comes back to the active presentation.
+            runPrintMenu(session, p, in, view.shown());
             show();
         } else if (key == "2") {
             p = otherUnits(p);
@@ -201,8 +201,11 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
             // The heat-balance check table is shown on a clear window, then
             // the active presentation again. Its base heat for a wet gas is
             // QK, which the view has held as Q since the first summary.
+            // "<2> printout" prints the check section of the active
+            // presentation.
             console.clear();
-            showCheckTable(in, view.shown(), console);
+            if (showCheckTable(in, view.shown(), console))
+                session.platform.printer().printText(printedCheckTable(p, in, view.shown()));
             show();
         }
         // Any other key: the menu again.

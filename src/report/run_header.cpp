@@ -147,24 +147,16 @@ Text modeSentence(Presentation p, const DesignCase& dc) {
 // A dew-point wet gas is entered by hand even though its method code is the
 // gas correlation's, so it reads as a gas by hand.
 Text tubeFluid(Presentation p, const DesignCase& dc) {
-    int method = dc.tubeMethod;
-    if (dewPointBasis(dc)) method = kGasByHand;
-    if (method < kLiquidByHand || method > kGasCorrelation) return {};
-    return kTubeFluids[method - 1][sentenceColumn(p)];
+    return tubeFluidSentence(p, dewPointBasis(dc) ? kGasByHand : dc.tubeMethod);
 }
 
 Text shellFluid(Presentation p, const DesignCase& dc) {
-    if (dc.shellMethod < kLiquidByHand || dc.shellMethod > kWaterCorrelation) return {};
-    return kShellFluids[dc.shellMethod - 1][sentenceColumn(p)];
+    return shellFluidSentence(p, dc.shellMethod);
 }
 
-Text insideTube(Presentation p, const DesignCase& dc) {
-    return (dc.tapeUsed ? kInsideWithTape : kInsideBare)[sentenceColumn(p)];
-}
+Text insideTube(Presentation p, const DesignCase& dc) { return insideTubeSentence(p, dc.tapeUsed); }
 
-Text shellTube(Presentation p, const DesignCase& dc) {
-    return (dc.lowFin ? kShellLowFin : kShellBare)[sentenceColumn(p)];
-}
+Text shellTube(Presentation p, const DesignCase& dc) { return shellTubeSentence(p, dc.lowFin); }
 
 std::string joined(std::initializer_list<Text> parts) {
     std::string line;
@@ -211,6 +203,24 @@ void printPropertyBlock(Presentation p, const Solution& shown, TextConsole& cons
 }
 
 }  // namespace
+
+std::string_view tubeFluidSentence(Presentation p, int tubeMethod) {
+    if (tubeMethod < kLiquidByHand || tubeMethod > kGasCorrelation) return {};
+    return kTubeFluids[tubeMethod - 1][sentenceColumn(p)];
+}
+
+std::string_view shellFluidSentence(Presentation p, int shellMethod) {
+    if (shellMethod < kLiquidByHand || shellMethod > kWaterCorrelation) return {};
+    return kShellFluids[shellMethod - 1][sentenceColumn(p)];
+}
+
+std::string_view insideTubeSentence(Presentation p, bool tapeUsed) {
+    return (tapeUsed ? kInsideWithTape : kInsideBare)[sentenceColumn(p)];
+}
+
+std::string_view shellTubeSentence(Presentation p, bool lowFin) {
+    return (lowFin ? kShellLowFin : kShellBare)[sentenceColumn(p)];
+}
 
 bool dewPointBasis(const DesignCase& dc) { return dc.wetGas && dc.humidityBasis == kFromDewPoint; }
 

@@ -57,8 +57,9 @@ TEST(ResultsMenu, KeySequences) {
         {{"3", "2", "0", "n", "4"},
          {kEE + "3", kJE + "2", kJS + "0", "   close   y/n ?n", kJS + "4"}},
         // Key "6" shows the check table, whose prompt takes the "2" after it;
+        // key "1" opens the print menu, whose "5" returns to the results;
         // key "5" the humidity table, whose prompt asks until "1".
-        {{" 2", "P", "6", "2", "1", "5", "2", "1", "4"},
+        {{" 2", "P", "6", "2", "1", "5", "5", "2", "1", "4"},
          {kEE + " 2", kEE + "P", kEE + "6", kEE + "1", kEE + "5", kEE + "4"}},
     };
     for (const Row& row : rows) {
