@@ -2,11 +2,13 @@
 // a text report, and the reports and hard copies sent to the print job.
 #include "report/print_menu.h"
 
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "calc/calculation_driver.h"
 #include "report/check_table.h"
+#include "report/humidity_table.h"
 #include "report/printed_report.h"
 #include "report/results_summary.h"
 
@@ -79,11 +81,13 @@ bool printerConfirmed(TextConsole& console, Presentation p, ReportContent conten
     return console.input(lines[count - 1]) != "n";
 }
 
-// The sections the report takes from the other tables. The humidity table
-// of a wet-gas case has no printed version yet; its section stays empty
-// and the report leaves it out.
+// The sections the report takes from the other tables: the humidity table
+// of a wet-gas case (at the total pressure of the run) and the check table.
 ReportSections reportSections(Presentation p, const RunInputs& in, const Solution& shown) {
-    return {{}, printedCheckTable(p, in, shown)};
+    std::vector<std::string> humidity;
+    if (in.dc.wetGas && in.humidity)
+        humidity = humidityPrintedLines(p, in, shown, in.humidity->Pt);
+    return {std::move(humidity), printedCheckTable(p, in, shown)};
 }
 
 void printReport(Session& session, Presentation p, ReportContent content, const RunInputs& in,

@@ -182,7 +182,10 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
         } else if (key == "5") {
             // Accepted whatever the wet-gas flag; the humidity table returns
             // to the active presentation.
-            showHumidityTable(p, in, view.shown(), totalPressure, console);
+            showHumidityTable(p, in, view.shown(), totalPressure, console,
+                              [&session](const std::vector<std::string>& lines) {
+                                  session.platform.printer().printText(lines);
+                              });
             show();
         } else if (key == "4") {
             // Restart: the caller performs the end-of-run reset (window
