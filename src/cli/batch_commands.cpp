@@ -6,8 +6,8 @@
 #include <chrono>
 #include <fstream>
 #include <future>
-#include <thread>
 #include <iostream>
+#include <thread>
 
 #include "model/field_catalogue.h"
 #include "program/batch_run.h"
@@ -33,7 +33,8 @@ LimitPolicy limitPolicyOf(const std::string& onLimit) {
 }
 
 bool endsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // A bar on standard error while the sweep runs, when that is a terminal.

@@ -8,9 +8,9 @@ namespace hx::cli {
 
 struct SolveOptions {
     std::string caseFile;
-    std::string units = "eng";     // eng | si
-    std::string language = "en";   // en | ja
-    std::string format = "text";   // text | json
+    std::string units = "eng";       // eng | si
+    std::string language = "en";     // en | ja
+    std::string format = "text";     // text | json
     std::string onLimit = "giveup";  // giveup | loosen
 };
 

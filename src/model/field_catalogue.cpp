@@ -250,8 +250,7 @@ std::string tooltipUnit(const CatalogueField& f, bool japanese) {
 
 std::string rangeText(float min, float max) {
     char text[64];
-    std::snprintf(text, sizeof text, "%g … %g", static_cast<double>(min),
-                  static_cast<double>(max));
+    std::snprintf(text, sizeof text, "%g … %g", static_cast<double>(min), static_cast<double>(max));
     return text;
 }
 

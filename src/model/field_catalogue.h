@@ -17,12 +17,12 @@ namespace hx {
 // quantity in another mode and so carry two keys.
 enum class Applies {
     Always,
-    ShellAndTube,          // exchanger type 1
-    DoubleTube,            // exchanger type 2
-    NotEvaporation,        // not an evaporating phase change (modes 3, 4)
-    Evaporation,           // evaporation in mode 3 or 4
-    NotShellEvaporation,   // anything but evaporation on the shell side
-    ShellEvaporation,      // mode 4 with evaporation
+    ShellAndTube,         // exchanger type 1
+    DoubleTube,           // exchanger type 2
+    NotEvaporation,       // not an evaporating phase change (modes 3, 4)
+    Evaporation,          // evaporation in mode 3 or 4
+    NotShellEvaporation,  // anything but evaporation on the shell side
+    ShellEvaporation,     // mode 4 with evaporation
 };
 
 // One value of a choice: its name in a case file, the option code the

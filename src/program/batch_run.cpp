@@ -147,14 +147,14 @@ std::string solveJson(const CaseValues& values, const HeadlessOutcome& outcome, 
 
 Variation parseVariation(const std::string& spec, const CaseValues& base) {
     const auto equals = spec.find('=');
-    if (equals == std::string::npos) badVariation(spec, "expected KEY=FROM:TO:STEPS or KEY=v1,v2,…");
+    if (equals == std::string::npos)
+        badVariation(spec, "expected KEY=FROM:TO:STEPS or KEY=v1,v2,…");
     Variation v;
     v.key = spec.substr(0, equals);
     const CatalogueField* f = findCatalogueField(v.key);
     if (!f) badVariation(spec, "unknown key " + v.key);
     if (f->isChoice()) badVariation(spec, v.key + " is a choice; only numbers can be varied");
-    if (base.inputs.count(v.key) == 0)
-        badVariation(spec, v.key + " does not apply to this case");
+    if (base.inputs.count(v.key) == 0) badVariation(spec, v.key + " does not apply to this case");
     const std::string values = spec.substr(equals + 1);
     const std::vector<std::string> range = split(values, ':');
     if (range.size() == 3) {
@@ -165,11 +165,13 @@ Variation parseVariation(const std::string& spec, const CaseValues& base) {
         if (range[2].empty() || *end != '\0' || steps < 1 || steps > 1000000)
             badVariation(spec, "STEPS must be a whole number from 1 to 1000000");
         for (long i = 0; i < steps; ++i) {
-            const float t = steps == 1 ? 0.0f : static_cast<float>(i) / static_cast<float>(steps - 1);
+            const float t =
+                steps == 1 ? 0.0f : static_cast<float>(i) / static_cast<float>(steps - 1);
             v.values.push_back(i == steps - 1 ? to : from + (to - from) * t);
         }
     } else if (range.size() == 1) {
-        for (const std::string& item : split(values, ',')) v.values.push_back(parseFloat(item, spec));
+        for (const std::string& item : split(values, ','))
+            v.values.push_back(parseFloat(item, spec));
     } else {
         badVariation(spec, "expected FROM:TO:STEPS or a list v1,v2,…");
     }
@@ -178,8 +180,8 @@ Variation parseVariation(const std::string& spec, const CaseValues& base) {
         const float lo = si ? f->minSI : f->minEngineering;
         const float hi = si ? f->maxSI : f->maxEngineering;
         if (!(value >= lo && value <= hi))
-            badVariation(spec, numberText(value) + " is outside " + numberText(lo) + " … " +
-                                   numberText(hi));
+            badVariation(
+                spec, numberText(value) + " is outside " + numberText(lo) + " … " + numberText(hi));
     }
     return v;
 }
@@ -189,7 +191,8 @@ void setEnteredInput(EnteredCase& entered, const std::string& key, float value) 
     // The value as the field's text reads back.
     const float read = std::strtof(numberText(value).c_str(), nullptr);
     for (const CaseField& c : designCaseFields()) {
-        if (c.form != std::string_view(f.form) || c.control != std::string_view(f.control)) continue;
+        if (c.form != std::string_view(f.form) || c.control != std::string_view(f.control))
+            continue;
         if (c.code) entered.values.*c.code = static_cast<int>(read);
         if (c.quantity) entered.values.*c.quantity = read;
         if (c.weight) entered.values.weight.*c.weight = read;
@@ -222,7 +225,8 @@ void writeSweepCsv(std::ostream& out, const std::vector<Variation>& variations,
                    const std::vector<SweepRow>& rows, Presentation p) {
     for (const Variation& v : variations) out << v.key << ',';
     out << "status";
-    for (const ResultQuantity& q : resultQuantities()) out << ',' << q.name << " [" << unitOf(q, p) << ']';
+    for (const ResultQuantity& q : resultQuantities())
+        out << ',' << q.name << " [" << unitOf(q, p) << ']';
     out << '\n';
     for (const SweepRow& row : rows) {
         for (float v : row.varied) out << numberText(v) << ',';
@@ -244,7 +248,8 @@ void writeSweepJson(std::ostream& out, const std::vector<Variation>& variations,
     for (const SweepRow& row : rows) {
         json item;
         json varied = json::object();
-        for (std::size_t v = 0; v < variations.size(); ++v) varied[variations[v].key] = jsonNumber(row.varied[v]);
+        for (std::size_t v = 0; v < variations.size(); ++v)
+            varied[variations[v].key] = jsonNumber(row.varied[v]);
         item["inputs"] = varied;
         item["status"] = row.status;
         if (row.solved) {

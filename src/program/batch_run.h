@@ -20,8 +20,8 @@ namespace hx {
 // Exit statuses of the batch commands.
 enum BatchStatus : int {
     kBatchSolved = 0,
-    kBatchRunEnded = 1,   // the run ended with a message (printed)
-    kBatchBadInput = 2,   // bad command line or case file
+    kBatchRunEnded = 1,  // the run ended with a message (printed)
+    kBatchBadInput = 2,  // bad command line or case file
 };
 
 // The case as the forms hold it once the dialogs have entered it, read as
@@ -52,8 +52,8 @@ void setEnteredInput(EnteredCase& entered, const std::string& key, float value);
 struct SweepRow {
     std::vector<float> varied;  // one value per variation
     bool solved = false;
-    std::string status;           // "solved" or the message, lines joined by " / "
-    std::vector<float> results;   // one per result quantity, in the units of p
+    std::string status;          // "solved" or the message, lines joined by " / "
+    std::vector<float> results;  // one per result quantity, in the units of p
 };
 
 // The full grid (the first variation outermost), solved on `jobs` threads;

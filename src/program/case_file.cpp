@@ -34,7 +34,8 @@ constexpr const char* kAnswerKeys[] = {"window_tubes", "window_rows", "dew_point
 
 std::string optionNames(const CatalogueField& f) {
     std::string names;
-    for (const ChoiceOption& o : f.choices) names += (names.empty() ? "" : ", ") + std::string(o.name);
+    for (const ChoiceOption& o : f.choices)
+        names += (names.empty() ? "" : ", ") + std::string(o.name);
     return names;
 }
 
@@ -219,7 +220,13 @@ struct Entering {
                 if (value) refuse(file, path, "does not apply to this case");
                 continue;
             }
-            if (!value) continue;
+            if (!value) {
+                // No number: the field is left empty where the dialogs put a
+                // number into it, and keeps a dash or a word they put there.
+                if (wholeNumber(s.forms.text(f.form, f.control)))
+                    s.forms.setText(f.form, f.control, "");
+                continue;
+            }
             if (!s.forms.enabled(f.form, f.control))
                 refuse(file, path, "does not apply to this case (the field is disabled)");
             s.forms.setText(f.form, f.control, numberText(*value));
@@ -290,7 +297,8 @@ struct Entering {
         }
         // A low-fin choice keeps the fin data the case gives: the restore
         // question is answered yes and the fields are typed below.
-        if (const ChoiceOption* surface = chosen("tube_surface"); surface && codeOf(*surface) == 2) {
+        if (const ChoiceOption* surface = chosen("tube_surface");
+            surface && codeOf(*surface) == 2) {
             if (auto* scripted = dynamic_cast<ScriptedPlatform*>(&s.platform))
                 scripted->queueYesNo(true);
         }
@@ -363,7 +371,12 @@ CaseValues caseFromForms(const FormStore& forms, const std::string& name) {
             continue;
         }
         if (!appliesInForms(f, forms) || !forms.enabled(f.form, f.control)) continue;
-        values.inputs[f.key] = wholeNumber(forms.text(f.form, f.control));
+        const std::string& text = forms.text(f.form, f.control);
+        const std::optional<float> value = wholeNumber(text);
+        if (value) checkRange(f, *value, values.unitCode, name);
+        if (!value && !std::isfinite(readNumber(text)))
+            refuse(name, std::string("inputs.") + f.key, "\"" + text + "\" is outside every range");
+        values.inputs[f.key] = value;
     }
     return values;
 }
@@ -430,7 +443,8 @@ CaseValues parseCase(std::string_view text, const std::string& fileName) {
     if (!format.is_string() || format.get<std::string>() != kFormat)
         refuse(fileName, "format", "not an hxcalc case file (expected \"hxcalc-case\")");
     const json& version = member(doc, "version", fileName);
-    if (!version.is_number_integer()) refuse(fileName, "version", "wrong type: expected a whole number");
+    if (!version.is_number_integer())
+        refuse(fileName, "version", "wrong type: expected a whole number");
     if (version.get<int>() != kVersion)
         refuse(fileName, "version",
                "version " + version.dump() + " is not supported (this program reads version 1)");
@@ -439,8 +453,9 @@ CaseValues parseCase(std::string_view text, const std::string& fileName) {
     if (!units.is_string()) refuse(fileName, "unit_system", "wrong type: expected a name");
     const ChoiceOption* u = findChoiceByName(unitSystemField(), units.get<std::string>());
     if (!u)
-        refuse(fileName, "unit_system",
-               "\"" + units.get<std::string>() + "\" is not one of " + optionNames(unitSystemField()));
+        refuse(
+            fileName, "unit_system",
+            "\"" + units.get<std::string>() + "\" is not one of " + optionNames(unitSystemField()));
     values.unitCode = codeOf(*u);
     readChoices(member(doc, "choices", fileName), values, fileName);
     readInputs(member(doc, "inputs", fileName), values, fileName);

@@ -33,10 +33,10 @@ public:
 };
 
 struct CaseValues {
-    int unitCode = 1;                                     // 1, 3 or 4
-    std::map<std::string, std::string> choices;           // key → option name
-    std::map<std::string, std::optional<float>> inputs;   // key → value, or null
-    std::map<std::string, std::string> answers;           // console question → answer
+    int unitCode = 1;                                    // 1, 3 or 4
+    std::map<std::string, std::string> choices;          // key → option name
+    std::map<std::string, std::optional<float>> inputs;  // key → value, or null
+    std::map<std::string, std::string> answers;          // console question → answer
 };
 
 // The case the forms hold. Throws CaseFileError (naming `name`) when the
