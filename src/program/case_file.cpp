@@ -190,7 +190,12 @@ struct Entering {
         if (!o || !o->button) return;
         const CatalogueField& f = *findCatalogueField(key);
         if (formCode(s.forms, f.form, f.control) == codeOf(*o)) return;
-        const auto [form, control] = splitControl(o->button);
+        auto [form, control] = splitControl(o->button);
+        // A wet gas at its own pressure is entered by hand and keeps the
+        // code of a gas by correlation: the one button of the two enabled.
+        if (key == std::string_view("tube_properties") && codeOf(*o) == 4 &&
+            !s.forms.enabled(form, control))
+            control = "BUTTON16";
         if (!s.forms.enabled(form, control))
             refuse(file, std::string("choices.") + key,
                    "\"" + std::string(o->name) + "\" cannot be chosen in this case");

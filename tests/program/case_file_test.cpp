@@ -160,9 +160,9 @@ TEST(CaseFile, BadFilesAreRefusedWithFileKeyAndProblem) {
               "tube_phase_change, shell_phase_change");
     EXPECT_EQ(refusal(sampleWith("\"tube_length_mm\": 1000", "\"tube_length_mm\": -5")),
               "c.json: inputs.tube_length_mm: -5 is outside 0 … 1e+07 mm");
-    EXPECT_EQ(refusal(sampleWith("\"shell_inlet_temperature\": 293",
-                                 "\"shell_inlet_temperature\": -1")),
-              "c.json: inputs.shell_inlet_temperature: -1 is outside 0 … 2000 K");
+    EXPECT_EQ(
+        refusal(sampleWith("\"shell_inlet_temperature\": 293", "\"shell_inlet_temperature\": -1")),
+        "c.json: inputs.shell_inlet_temperature: -1 is outside 0 … 2000 K");
     EXPECT_EQ(refusal(sampleWith("\"tube_length_mm\": 1000", "\"tube_length_mm\": 1e300")),
               "c.json: inputs.tube_length_mm: the number is too large");
     EXPECT_EQ(refusal(sampleWith("  \"format\": \"hxcalc-case\",\n", "")),
@@ -187,7 +187,8 @@ TEST(CaseFile, FailedOpenChangesNoField) {
         {"    \"tube_length_mm\": 1000,\n", "", "c.json: inputs.tube_length_mm: missing"},
         {"\"tube_flow_t_h\": 10", "\"tube_flow_kg_h\": 10",
          "c.json: inputs.tube_flow_kg_h: does not apply to this case"},
-        {"\"fin_thickness_mm\": null", "\"fin_thickness_mm\": null, \"tube_outlet_temperature\": 300",
+        {"\"fin_thickness_mm\": null",
+         "\"fin_thickness_mm\": null, \"tube_outlet_temperature\": 300",
          "c.json: inputs.tube_outlet_temperature: does not apply to this case (the field is "
          "disabled)"},
         {"\"tube_inlet_temperature\": 353", "\"tube_inlet_temperature\": 293",
