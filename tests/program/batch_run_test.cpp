@@ -55,12 +55,14 @@ TEST(BatchRun, ExamplesSolveAsThroughTheWindows) {
         const std::vector<std::string> clicks = transcriptOfClicks(values);
         if (!outcome.solved) {
             ASSERT_FALSE(outcome.message.empty());
-            EXPECT_NE(std::find(clicks.begin(), clicks.end(), outcome.message.front()), clicks.end())
+            EXPECT_NE(std::find(clicks.begin(), clicks.end(), outcome.message.front()),
+                      clicks.end())
                 << outcome.message.front();
             continue;
         }
         ++solved;
-        const std::vector<std::string> summary = summaryLines(outcome, Presentation::EnglishEngineering);
+        const std::vector<std::string> summary =
+            summaryLines(outcome, Presentation::EnglishEngineering);
         EXPECT_EQ(firstSummary(clicks, summary.size()), summary);
     }
     EXPECT_GE(solved, 7);
@@ -97,7 +99,8 @@ TEST(BatchRun, VariationsFromRangesAndLists) {
         {"no_key=1", "--vary no_key=1: unknown key no_key"},
         {"fluid_mode=1", "--vary fluid_mode=1: fluid_mode is a choice; only numbers can be varied"},
         {"tube_flow_kg_h=1", "--vary tube_flow_kg_h=1: tube_flow_kg_h does not apply to this case"},
-        {"tube_length_mm=1:2:0", "--vary tube_length_mm=1:2:0: STEPS must be a whole number from 1 to 1000000"},
+        {"tube_length_mm=1:2:0",
+         "--vary tube_length_mm=1:2:0: STEPS must be a whole number from 1 to 1000000"},
         {"tube_length_mm=1,x", "--vary tube_length_mm=1,x: \"x\" is not a number"},
         {"tube_length_mm=-1,5", "--vary tube_length_mm=-1,5: -1 is outside 0 … 1e+07"},
     };
@@ -136,8 +139,8 @@ TEST(BatchRun, SweepRowsEqualSingleSolvesOnAnyNumberOfThreads) {
             runHeadless(enteredCaseOf(single, "c"), {}, LimitPolicy{}, false);
         ASSERT_EQ(outcome.solved, one[i].solved) << i;
         // What `solve --format json` prints for it.
-        const auto doc = nlohmann::json::parse(
-            solveJson(single, outcome, Presentation::EnglishEngineering));
+        const auto doc =
+            nlohmann::json::parse(solveJson(single, outcome, Presentation::EnglishEngineering));
         std::vector<float> results;
         for (const auto& r : doc["results"]) results.push_back(r["value"].get<float>());
         if (outcome.solved) {
