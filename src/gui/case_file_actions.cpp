@@ -32,14 +32,15 @@ struct Texts {
     const char* unsavedQuestion;
     const char* failedTitle;
 };
-constexpr Texts kEnglish{"&File",         "&Open case…",
-                         "&Save case",    "Save case &as…",
+constexpr Texts kEnglish{"&File",           "&Open case…",
+                         "&Save case",      "Save case &as…",
                          "Unsaved changes", "The case has unsaved changes. Discard them?",
                          "Case file"};
-constexpr Texts kJapanese{"ファイル(&F)",      "ケースを開く(&O)…",
-                          "ケースを保存(&S)",  "名前を付けて保存(&A)…",
-                          "未保存の変更",      "ケースに保存されていない変更があります。破棄しますか？",
-                          "ケースファイル"};
+constexpr Texts kJapanese{
+    "ファイル(&F)",     "ケースを開く(&O)…",
+    "ケースを保存(&S)", "名前を付けて保存(&A)…",
+    "未保存の変更",     "ケースに保存されていない変更があります。破棄しますか？",
+    "ケースファイル"};
 
 const Texts& texts(const FormStore& forms) { return japanese(forms) ? kJapanese : kEnglish; }
 

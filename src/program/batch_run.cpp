@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "calc/read_design_case.h"
+#include "calc/weight_estimate.h"
 #include "console/scripted_console.h"
 #include "model/field_catalogue.h"
 #include "model/platform.h"
@@ -12,6 +13,7 @@
 #include "program/startup.h"
 #include "report/results_summary.h"
 #include "report/results_view.h"
+#include "report/weight_table.h"
 
 namespace hx {
 
@@ -108,6 +110,11 @@ std::vector<std::string> summaryLines(const HeadlessOutcome& outcome, Presentati
     ResultsView view(outcome.solution);
     view.enter(p, *outcome.inputs);
     showResultsSummary(p, *outcome.inputs, view.shown(), console);
+    // With the weight option on, an estimate that fails says so under the
+    // summary, as on the results screen.
+    if (outcome.inputs->dc.weightCalculation == 1 &&
+        !estimateWeight(*outcome.inputs, outcome.solution).sound)
+        console.print(weightFailedLine(p));
     console.flushOpenLine();
     std::vector<std::string> lines;
     for (const std::string& line : console.transcript())

@@ -20,12 +20,14 @@ namespace fs = std::filesystem;
 
 // The lines from the first summary screen of a run through the windows:
 // the case opened, the start button pressed, the menu answered "4".
-std::vector<std::string> transcriptOfClicks(const CaseValues& values) {
+std::vector<std::string> transcriptOfClicks(const CaseValues& values,
+                                            const std::vector<std::string>& answers = {}) {
     ScriptedConsole console;
     ScriptedPlatform platform;
     Session session(console, platform);
     startProgram(session);
     openCase(session, values, "example");
+    for (const std::string& answer : answers) console.queueAnswer(answer);
     console.queueAnswer("4");
     session.click("MAINFORM", "BUTTON1");
     return console.transcript();
@@ -66,6 +68,26 @@ TEST(BatchRun, ExamplesSolveAsThroughTheWindows) {
         EXPECT_EQ(firstSummary(clicks, summary.size()), summary);
     }
     EXPECT_GE(solved, 7);
+}
+
+// Tubes on the cut line: the run asks the window counts, answered from the
+// case file as the user would type them.
+TEST(BatchRun, ConsoleQuestionsAnsweredFromTheCase) {
+    CaseValues values = *startingCase("shell-and-tube");
+    values.choices["tubes_on_cut_line"] = "yes";
+    values.answers = {{"window_tubes", "12"}, {"window_rows", "4"}};
+    const HeadlessOutcome outcome =
+        runHeadless(enteredCaseOf(values, "c"), values.answers, LimitPolicy{}, true);
+    ASSERT_TRUE(outcome.solved);
+    const std::vector<std::string> summary =
+        summaryLines(outcome, Presentation::EnglishEngineering);
+    EXPECT_EQ(firstSummary(transcriptOfClicks(values, {"12", "4"}), summary.size()), summary);
+    // Other counts give another exchanger.
+    values.answers = {{"window_tubes", "30"}, {"window_rows", "6"}};
+    const HeadlessOutcome other =
+        runHeadless(enteredCaseOf(values, "c"), values.answers, LimitPolicy{}, true);
+    ASSERT_TRUE(other.solved);
+    EXPECT_NE(other.solution.Xs, outcome.solution.Xs);
 }
 
 TEST(BatchRun, SolveJsonNamesEveryQuantityWithItsUnit) {
