@@ -81,8 +81,6 @@ std::optional<float> wholeNumber(const std::string& text) {
     return v;
 }
 
-std::string numberForMessage(float v) { return numberText(v); }
-
 std::string unitOf(const CatalogueField& f, int unitCode) {
     return isSICode(unitCode) ? f.unitSI : f.unitEngineering;
 }
@@ -95,8 +93,7 @@ void checkRange(const CatalogueField& f, float v, int unitCode, const std::strin
     std::string unit = unitOf(f, unitCode);
     unit = unit == "-" ? "" : " " + unit;
     refuse(file, std::string("inputs.") + f.key,
-           numberForMessage(v) + " is outside " + numberForMessage(lo) + " … " +
-               numberForMessage(hi) + unit);
+           numberText(v) + " is outside " + numberText(lo) + " … " + numberText(hi) + unit);
 }
 
 const json& member(const json& doc, const char* key, const std::string& file) {
@@ -388,8 +385,8 @@ CaseValues caseFromForms(const FormStore& forms, const std::string& name) {
 
 std::string caseToJson(const CaseValues& values) {
     // Keys in catalogue order, so a saved file reads like the forms.
-    json choices = json::object();
-    json inputs = json::object();
+    nlohmann::ordered_json choices = nlohmann::ordered_json::object();
+    nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
     for (const CatalogueField& f : fieldCatalogue()) {
         if (f.isChoice()) {
             const auto it = values.choices.find(f.key);
@@ -398,36 +395,14 @@ std::string caseToJson(const CaseValues& values) {
             inputs[f.key] = it->second ? jsonNumber(*it->second) : json(nullptr);
         }
     }
-    json doc = json::object();
+    nlohmann::ordered_json doc;
     doc["format"] = kFormat;
     doc["version"] = kVersion;
     doc["unit_system"] = findChoiceByCode(unitSystemField(), values.unitCode)->name;
     doc["choices"] = choices;
     doc["inputs"] = inputs;
     if (!values.answers.empty()) doc["answers"] = values.answers;
-    // nlohmann keeps object keys sorted; the catalogue order reads better.
-    std::ostringstream out;
-    out << "{\n";
-    const auto section = [&](const char* name, const json& obj, bool last) {
-        out << "  \"" << name << "\": {";
-        bool first = true;
-        for (const CatalogueField& f : fieldCatalogue()) {
-            if (!obj.contains(f.key)) continue;
-            out << (first ? "\n" : ",\n") << "    " << json(f.key).dump() << ": "
-                << obj.at(f.key).dump();
-            first = false;
-        }
-        out << (first ? "}" : "\n  }") << (last ? "\n" : ",\n");
-    };
-    out << "  \"format\": " << doc["format"].dump() << ",\n";
-    out << "  \"version\": " << kVersion << ",\n";
-    out << "  \"unit_system\": " << doc["unit_system"].dump() << ",\n";
-    section("choices", choices, false);
-    const bool hasAnswers = !values.answers.empty();
-    section("inputs", inputs, !hasAnswers);
-    if (hasAnswers) out << "  \"answers\": " << doc["answers"].dump() << "\n";
-    out << "}\n";
-    return out.str();
+    return doc.dump(2) + "\n";
 }
 
 CaseValues parseCase(std::string_view text, const std::string& fileName) {
