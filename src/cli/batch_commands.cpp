@@ -82,6 +82,10 @@ int runSolve(const SolveOptions& options) {
     } catch (const CaseFileError& e) {
         std::cerr << "hxcalc: " << e.what() << '\n';
         return kBatchBadInput;
+    } catch (const std::exception& e) {
+        // A case the program could not enter (an internal error).
+        std::cerr << "hxcalc: " << options.caseFile << ": " << e.what() << '\n';
+        return kBatchBadInput;
     }
 }
 
@@ -130,6 +134,10 @@ int runSweep(const SweepOptions& options) {
         return kBatchSolved;
     } catch (const CaseFileError& e) {
         std::cerr << "hxcalc: " << e.what() << '\n';
+        return kBatchBadInput;
+    } catch (const std::exception& e) {
+        // A case the program could not enter (an internal error).
+        std::cerr << "hxcalc: " << options.caseFile << ": " << e.what() << '\n';
         return kBatchBadInput;
     }
 }

@@ -181,8 +181,12 @@ struct Entering {
     }
 
     // Presses the option's button unless its code is already held, as a
-    // user leaves a choice that is already made.
-    void choose(const char* key) {
+    // user leaves a choice that is already made. A choice the dialog does
+    // not offer in this case is refused; with `kept`, the code is one a
+    // field keeps from an earlier layout of the dialog (the solve-for
+    // choice after a phase-change mode replaced the sensible one), and it
+    // is restored as the field held it.
+    void choose(const char* key, bool kept = false) {
         const ChoiceOption* o = chosen(key);
         if (!o || !o->button) return;
         const CatalogueField& f = *findCatalogueField(key);
@@ -193,6 +197,12 @@ struct Entering {
         if (key == std::string_view("tube_properties") && codeOf(*o) == 4 &&
             !s.forms.enabled(form, control))
             control = "BUTTON16";
+        if (!s.forms.enabled(form, control) && kept) {
+            s.forms.setText(f.form, f.control, o->code);
+            // The main data form keeps its own copy of the solve-for code.
+            if (key == std::string_view("solve_for")) s.forms.setText("FORM7", "EDIT122", o->code);
+            return;
+        }
         if (!s.forms.enabled(form, control))
             refuse(file, std::string("choices.") + key,
                    "\"" + std::string(o->name) + "\" cannot be chosen in this case");
@@ -308,16 +318,16 @@ struct Entering {
         choose("twisted_tape");
         choose("weight_calculation");
         click("MAINFORM.BUTTON41");  // MAIN INPUT
-        choose("flow_arrangement");
-        choose("solve_for");
-        choose("gas_composition");
-        choose("composition_adjustment");
+        choose("flow_arrangement", true);
+        choose("solve_for", true);
+        choose("gas_composition", true);
+        choose("composition_adjustment", true);
         typeChoices();
         typeInputs("MAINFORM");
         typeInputs("FORM7");
         confirm("FORM7", "BUTTON40", "TEXT177");
         choose("coefficient_setting");
-        choose("manual_side");
+        choose("manual_side", true);
         typeInputs("FORM8");
         confirm("FORM8", "BUTTON45", "TEXT176");
         checkChoicesHeld();

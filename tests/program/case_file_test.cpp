@@ -114,6 +114,30 @@ TEST(CaseFile, GoldenPathsRoundTrip) {
     EXPECT_GE(tried, 15);
 }
 
+// The shell outlet chosen in the sensible mode, then the tube-side
+// condensation mode chosen instead: the solve-for field keeps its code,
+// and the opened case keeps it too.
+TEST(CaseFile, ChoiceKeptFromAnEarlierLayoutRoundTrips) {
+    Program user;
+    std::istringstream script(
+        "click FORM6.BUTTON32\nclick MAINFORM.BUTTON35\nclick MAINFORM.BUTTON24\n"
+        "click MAINFORM.BUTTON4\nclick MAINFORM.BUTTON25\nclick MAINFORM.BUTTON14\n"
+        "click MAINFORM.BUTTON29\nclick MAINFORM.BUTTON19\nclick MAINFORM.BUTTON41\n"
+        "click FORM7.RADIO2\nclick FORM7.BUTTON42\nclick MAINFORM.BUTTON24\n"
+        "click MAINFORM.BUTTON22\nclick MAINFORM.BUTTON25\nclick MAINFORM.BUTTON16\n"
+        "click MAINFORM.BUTTON29\nclick MAINFORM.BUTTON19\nclick FORM9.RADIO14\n"
+        "click FORM9.BUTTON47\nclick MAINFORM.BUTTON41\nclick FORM7.BUTTON40\n"
+        "click FORM8.BUTTON45\n");
+    std::ostringstream out, err;
+    ReplayEnvironment env{user.session, user.console, user.platform, out, err, {}};
+    ASSERT_EQ(runReplay(script, "path", env), kReplayOk) << err.str();
+    const CaseValues saved = caseFromForms(user.session.forms, "c.json");
+    EXPECT_EQ(saved.choices.at("solve_for"), "shell_outlet_given");
+    Program opened;
+    openCase(opened.session, parseCase(caseToJson(saved), "c.json"), "c.json");
+    EXPECT_EQ(differences(user.session.forms, opened.session.forms), "");
+}
+
 TEST(CaseFile, SavedTextParsesBackToTheSameValues) {
     const CaseValues sample = *startingCase("shell-and-tube");
     const CaseValues back = parseCase(caseToJson(sample), "c.json");
