@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/batch_commands.h"
@@ -128,6 +129,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Everything after --picture is its picture and numbers, taken as they
+    // stand: a number such as -.5 would read as an option to the parser.
+    if (std::string_view(argv[1]) == "--picture") return runPicture({argv + 2, argv + argc});
+
     CLI::App app{"hxcalc"};
     app.set_help_flag();  // the usage text below instead of CLI11's
     bool help = false;
@@ -136,7 +141,7 @@ int main(int argc, char** argv) {
     ReplayOptions replay;
     app.add_flag("-h,--help", help);
     app.add_flag("--demo", demo);
-    app.add_option("--picture", picture)->allow_extra_args();
+    app.add_option("--picture", picture)->allow_extra_args();  // after another option
     app.add_option("--replay", replay.script);
     app.add_option("--screenshots", replay.screenshots);
 

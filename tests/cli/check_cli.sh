@@ -71,6 +71,8 @@ expect 0 "$hxcalc" --help
 grep -q -- "--replay FILE" "$work/out" || fail "--help lost the replay line"
 expect 0 "$hxcalc" --picture "###.##" 3.5 -2
 [ "$(cat "$work/out")" = "  3.50 -2.00" ] || fail "--picture printed \"$(cat "$work/out")\""
+expect 0 "$hxcalc" --picture "##.##" -.5
+[ "$(cat "$work/out")" = "-0.50" ] || fail "--picture -.5 printed \"$(cat "$work/out")\""
 expect 2 "$hxcalc" --picture "###.##"
 
 # A sweep: a header and one row per case, the same on two threads.
