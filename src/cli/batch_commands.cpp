@@ -67,6 +67,12 @@ int runSample(const std::string& kind) {
 int runSolve(const SolveOptions& options) {
     try {
         const CaseValues values = readCaseFile(options.caseFile);
+        // The output is opened first, so an unwritable file is named at once.
+        std::ofstream file;
+        if (!options.out.empty()) {
+            file.open(options.out, std::ios::binary | std::ios::trunc);
+            if (!file) throw CaseFileError(options.out + ": cannot be written");
+        }
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         const HeadlessOutcome outcome =
             runHeadless(entered, values.answers, limitPolicyOf(options.onLimit), true);
@@ -119,11 +125,6 @@ int runSweep(const SweepOptions& options) {
         }
         finishedPromise.set_value();
         bar.join();
-        std::ofstream file;
-        if (!options.out.empty()) {
-            file.open(options.out, std::ios::binary | std::ios::trunc);
-            if (!file) throw CaseFileError(options.out + ": cannot be written");
-        }
         std::ostream& out = options.out.empty() ? std::cout : file;
         if (json)
             writeSweepJson(out, variations, rows, p);
