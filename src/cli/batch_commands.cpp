@@ -67,12 +67,6 @@ int runSample(const std::string& kind) {
 int runSolve(const SolveOptions& options) {
     try {
         const CaseValues values = readCaseFile(options.caseFile);
-        // The output is opened first, so an unwritable file is named at once.
-        std::ofstream file;
-        if (!options.out.empty()) {
-            file.open(options.out, std::ios::binary | std::ios::trunc);
-            if (!file) throw CaseFileError(options.out + ": cannot be written");
-        }
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         const HeadlessOutcome outcome =
             runHeadless(entered, values.answers, limitPolicyOf(options.onLimit), true);
@@ -108,6 +102,12 @@ int runSweep(const SweepOptions& options) {
         const bool json = endsWith(options.out, ".json");
         if (!options.out.empty() && !json && !endsWith(options.out, ".csv"))
             throw CaseFileError("--out " + options.out + ": expected a .csv or a .json file");
+        // The output is opened first, so an unwritable file is named at once.
+        std::ofstream file;
+        if (!options.out.empty()) {
+            file.open(options.out, std::ios::binary | std::ios::trunc);
+            if (!file) throw CaseFileError(options.out + ": cannot be written");
+        }
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         const Presentation p = presentationOf(options.units, options.language);
         std::atomic<std::size_t> done{0};
