@@ -52,6 +52,17 @@ void showProgress(const std::atomic<std::size_t>& done, std::size_t total,
     if (terminal) std::cerr << "\r" << std::string(60, ' ') << "\r" << std::flush;
 }
 
+// A case file or argument that cannot be used: its message, exit 2. An
+// error that is not a refusal (a case the program could not enter) names
+// the file as well.
+int refused(const std::string& caseFile, const std::exception& e) {
+    if (dynamic_cast<const CaseFileError*>(&e))
+        std::cerr << "hxcalc: " << e.what() << '\n';
+    else
+        std::cerr << "hxcalc: " << caseFile << ": " << e.what() << '\n';
+    return kBatchBadInput;
+}
+
 }  // namespace
 
 int runSample(const std::string& kind) {
@@ -79,13 +90,8 @@ int runSolve(const SolveOptions& options) {
             for (const std::string& line : outcome.message) std::cout << line << '\n';
         }
         return outcome.solved ? kBatchSolved : kBatchRunEnded;
-    } catch (const CaseFileError& e) {
-        std::cerr << "hxcalc: " << e.what() << '\n';
-        return kBatchBadInput;
     } catch (const std::exception& e) {
-        // A case the program could not enter (an internal error).
-        std::cerr << "hxcalc: " << options.caseFile << ": " << e.what() << '\n';
-        return kBatchBadInput;
+        return refused(options.caseFile, e);
     }
 }
 
@@ -133,13 +139,8 @@ int runSweep(const SweepOptions& options) {
         out.flush();
         if (!out) throw CaseFileError(options.out + ": cannot be written");
         return kBatchSolved;
-    } catch (const CaseFileError& e) {
-        std::cerr << "hxcalc: " << e.what() << '\n';
-        return kBatchBadInput;
     } catch (const std::exception& e) {
-        // A case the program could not enter (an internal error).
-        std::cerr << "hxcalc: " << options.caseFile << ": " << e.what() << '\n';
-        return kBatchBadInput;
+        return refused(options.caseFile, e);
     }
 }
 
