@@ -14,6 +14,8 @@ packages=(
   libgmock-dev
   libbenchmark-dev
   qt6-base-dev
+  libcli11-dev
+  nlohmann-json3-dev
   fonts-ipafont-gothic
   poppler-utils
   xvfb

@@ -2,13 +2,16 @@
 // exchangers. Without arguments on a desktop (DISPLAY or WAYLAND_DISPLAY
 // set) it opens the windows; otherwise the command line runs the program's
 // scripted and checking modes, and without arguments it tells what it can do.
+#include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "cli/batch_commands.h"
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
 #include "model/session.h"
@@ -40,7 +43,18 @@ constexpr const char* kUsage =
     "  hxcalc --replay FILE --pdf PATH   the same, every report and hard copy printed into\n"
     "                                     the PDF file PATH (no display needed)\n"
     "  hxcalc --picture PICTURE NUMBER... print NUMBERs through a number picture, as the\n"
-    "                                     reports print them, e.g. --picture \"###.##\" 3.5\n";
+    "                                     reports print them, e.g. --picture \"###.##\" 3.5\n"
+    "  hxcalc sample shell-and-tube|double-tube\n"
+    "                                     print a starting case file\n"
+    "  hxcalc solve CASE.json [--units eng|si] [--lang en|ja] [--format text|json]\n"
+    "               [--on-limit giveup|loosen]\n"
+    "                                     solve a case file and print its summary (exit 0:\n"
+    "                                     solved, 1: the run ended with a message, 2: bad\n"
+    "                                     command line or case file)\n"
+    "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
+    "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
+    "                                     solve every case of the grid, one row each\n"
+    "  hxcalc catalogue [--markdown]      list the keys of a case file\n";
 
 int usageError(const std::string& message) {
     std::cerr << "hxcalc: " << message << "\n\n" << kUsage;
@@ -55,6 +69,7 @@ bool parseNumber(const std::string& text, float& value) {
     return end != nullptr && *end == '\0';
 }
 
+// args: the picture, then the numbers.
 int runPicture(const std::vector<std::string>& args) {
     if (args.size() < 2) return usageError("--picture needs a picture and at least one number");
     std::vector<float> values;
@@ -91,6 +106,13 @@ int runReplayFile(const std::string& path) {
     return hx::runReplay(script, path, env);
 }
 
+// What a replay run is asked for; further options of a replay join here.
+struct ReplayOptions {
+    std::string script;
+    std::string screenshots;  // with the real windows, offscreen
+    std::string pdf;          // every report and hard copy into this PDF file
+};
+
 #if HX_WITH_GUI
 bool displayAvailable() {
     const char* x11 = std::getenv("DISPLAY");
@@ -102,41 +124,88 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
+    if (argc == 1) {
 #if HX_WITH_GUI
         if (displayAvailable()) return hx::gui::runDesktop(argc, argv);
 #endif
         std::cout << kUsage;
         return 0;
     }
-    const std::string& command = args[0];
-    if (command == "--help" || command == "-h") {
+
+    // Everything after --picture is its picture and numbers, taken as they
+    // stand: a number such as -.5 would read as an option to the parser.
+    if (std::string_view(argv[1]) == "--picture") return runPicture({argv + 2, argv + argc});
+
+    CLI::App app{"hxcalc"};
+    app.set_help_flag();  // the usage text below instead of CLI11's
+    bool help = false;
+    bool demo = false;
+    std::vector<std::string> picture;
+    ReplayOptions replay;
+    app.add_flag("-h,--help", help);
+    app.add_flag("--demo", demo);
+    app.add_option("--picture", picture)->allow_extra_args();  // after another option
+    app.add_option("--replay", replay.script);
+    app.add_option("--screenshots", replay.screenshots);
+    app.add_option("--pdf", replay.pdf);
+
+    std::string sampleKind;
+    CLI::App* sample = app.add_subcommand("sample");
+    sample->add_option("kind", sampleKind)->required();
+
+    hx::cli::SolveOptions solve;
+    CLI::App* solveCommand = app.add_subcommand("solve");
+    solveCommand->add_option("case", solve.caseFile)->required();
+    solveCommand->add_option("--units", solve.units)->check(CLI::IsMember({"eng", "si"}));
+    solveCommand->add_option("--lang", solve.language)->check(CLI::IsMember({"en", "ja"}));
+    solveCommand->add_option("--format", solve.format)->check(CLI::IsMember({"text", "json"}));
+    solveCommand->add_option("--on-limit", solve.onLimit)
+        ->check(CLI::IsMember({"giveup", "loosen"}));
+
+    hx::cli::SweepOptions sweep;
+    CLI::App* sweepCommand = app.add_subcommand("sweep");
+    sweepCommand->add_option("case", sweep.caseFile)->required();
+    sweepCommand->add_option("--vary", sweep.vary)->required()->take_all();
+    sweepCommand->add_option("--jobs", sweep.jobs)->check(CLI::Range(1, 256));
+    sweepCommand->add_option("--out", sweep.out);
+    sweepCommand->add_option("--units", sweep.units)->check(CLI::IsMember({"eng", "si"}));
+    sweepCommand->add_option("--lang", sweep.language)->check(CLI::IsMember({"en", "ja"}));
+    sweepCommand->add_option("--on-limit", sweep.onLimit)
+        ->check(CLI::IsMember({"giveup", "loosen"}));
+
+    bool markdown = false;
+    CLI::App* catalogue = app.add_subcommand("catalogue");
+    catalogue->add_flag("--markdown", markdown);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return usageError(e.what());
+    }
+
+    if (help) {
         std::cout << kUsage;
         return 0;
     }
-    if (command == "--demo") {
-        if (args.size() != 1) return usageError("--demo takes no arguments");
-        return hx::runDemo(std::cout);
-    }
-    if (command == "--picture") return runPicture({args.begin() + 1, args.end()});
-    if (command == "--replay") {
-        if (args.size() == 4 && args[2] == "--pdf") {
+    if (*sample) return hx::cli::runSample(sampleKind);
+    if (*solveCommand) return hx::cli::runSolve(solve);
+    if (*sweepCommand) return hx::cli::runSweep(sweep);
+    if (*catalogue) return hx::cli::runCatalogue(markdown);
+
+    const int modes = (demo ? 1 : 0) + (picture.empty() ? 0 : 1) + (replay.script.empty() ? 0 : 1);
+    if (modes > 1) return usageError("--demo, --picture and --replay are used one at a time");
+    if (demo) return hx::runDemo(std::cout);
+    if (!picture.empty()) return runPicture(picture);
+    if (!replay.script.empty()) {
+        if (replay.screenshots.empty() && replay.pdf.empty()) return runReplayFile(replay.script);
 #if HX_WITH_GUI
-            return hx::gui::runWindowReplay(argc, argv, args[1], {{}, args[3]});
+        return hx::gui::runWindowReplay(argc, argv, replay.script,
+                                        {replay.screenshots, replay.pdf});
 #else
-            return usageError("--pdf needs the desktop front end, not built here");
+        return usageError("--screenshots and --pdf need the desktop front end, not built here");
 #endif
-        }
-        if (args.size() == 4 && args[2] == "--screenshots") {
-#if HX_WITH_GUI
-            return hx::gui::runScreenshotReplay(argc, argv, args[1], args[3]);
-#else
-            return usageError("--screenshots needs the desktop front end, not built here");
-#endif
-        }
-        if (args.size() != 2) return usageError("--replay needs one script file");
-        return runReplayFile(args[1]);
     }
-    return usageError("unknown command " + command);
+    if (!replay.screenshots.empty() || !replay.pdf.empty())
+        return usageError("--screenshots and --pdf go with --replay FILE");
+    return usageError("nothing to do");
 }

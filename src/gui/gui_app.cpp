@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "console/scripted_console.h"
+#include "gui/case_file_actions.h"
 #include "gui/form_windows.h"
 #include "gui/pdf_print_job.h"
 #include "gui/qt_console.h"
@@ -100,6 +101,8 @@ int runDesktop(int argc, char** argv) {
     // One handler at a time: while one waits for an answer in the text
     // window, further clicks are not taken.
     bool busy = false;
+    CaseFileActions caseFiles(session, *windows.window("MAINFORM"), [&busy] { return busy; });
+    addCaseFileActions(fileMenuOf(*windows.window("MAINFORM")), caseFiles);
     windows.onClick([&](const std::string& form, const std::string& control) {
         if (busy || !session.forms.enabled(form, control)) return;
         busy = true;
@@ -116,6 +119,7 @@ int runDesktop(int argc, char** argv) {
     });
     windows.onClose([&](FormWindow& window) {
         if (window.formName() == "MAINFORM") {
+            if (!caseFiles.confirmDiscard()) return;
             // Closing the main window ends the program, also while a
             // calculation waits in the text window.
             console.abortWait();

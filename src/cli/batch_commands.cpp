@@ -1,0 +1,167 @@
+#include "cli/batch_commands.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <future>
+#include <iostream>
+#include <thread>
+
+#include "model/field_catalogue.h"
+#include "program/batch_run.h"
+#include "program/case_file.h"
+#include "program/starting_cases.h"
+
+namespace hx::cli {
+
+namespace {
+
+// Loosening at a limit goes on this many times before the run gives up, so
+// a case that never settles still ends.
+constexpr int kMostLoosenings = 100;
+
+Presentation presentationOf(const std::string& units, const std::string& language) {
+    const bool si = units == "si";
+    if (language == "ja") return si ? Presentation::JapaneseSI : Presentation::JapaneseEngineering;
+    return si ? Presentation::EnglishSI : Presentation::EnglishEngineering;
+}
+
+LimitPolicy limitPolicyOf(const std::string& onLimit) {
+    return LimitPolicy{onLimit == "loosen" ? kMostLoosenings : 0};
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A bar on standard error while the sweep runs, when that is a terminal.
+void showProgress(const std::atomic<std::size_t>& done, std::size_t total,
+                  std::future<void>& finished) {
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    while (finished.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+        if (!terminal) continue;
+        const std::size_t n = done.load(std::memory_order_relaxed);
+        const std::size_t width = 40;
+        const std::size_t filled = total == 0 ? width : n * width / total;
+        std::cerr << "\r[" << std::string(filled, '#') << std::string(width - filled, ' ') << "] "
+                  << n << "/" << total << std::flush;
+    }
+    if (terminal) std::cerr << "\r" << std::string(60, ' ') << "\r" << std::flush;
+}
+
+// A case file or argument that cannot be used: its message, exit 2. An
+// error that is not a refusal (a case the program could not enter) names
+// the file as well.
+int refused(const std::string& caseFile, const std::exception& e) {
+    if (dynamic_cast<const CaseFileError*>(&e))
+        std::cerr << "hxcalc: " << e.what() << '\n';
+    else
+        std::cerr << "hxcalc: " << caseFile << ": " << e.what() << '\n';
+    return kBatchBadInput;
+}
+
+}  // namespace
+
+int runSample(const std::string& kind) {
+    const std::optional<CaseValues> values = startingCase(kind);
+    if (!values) {
+        std::cerr << "hxcalc: sample: expected shell-and-tube or double-tube, not " << kind << '\n';
+        return kBatchBadInput;
+    }
+    std::cout << caseToJson(*values);
+    return kBatchSolved;
+}
+
+int runSolve(const SolveOptions& options) {
+    try {
+        const CaseValues values = readCaseFile(options.caseFile);
+        const EnteredCase entered = enteredCaseOf(values, options.caseFile);
+        const HeadlessOutcome outcome =
+            runHeadless(entered, values.answers, limitPolicyOf(options.onLimit), true);
+        const Presentation p = presentationOf(options.units, options.language);
+        if (options.format == "json") {
+            std::cout << solveJson(values, outcome, p);
+        } else if (outcome.solved) {
+            for (const std::string& line : summaryLines(outcome, p)) std::cout << line << '\n';
+        } else {
+            for (const std::string& line : outcome.message) std::cout << line << '\n';
+        }
+        return outcome.solved ? kBatchSolved : kBatchRunEnded;
+    } catch (const std::exception& e) {
+        return refused(options.caseFile, e);
+    }
+}
+
+int runSweep(const SweepOptions& options) {
+    try {
+        const CaseValues values = readCaseFile(options.caseFile);
+        std::vector<Variation> variations;
+        std::size_t total = 1;
+        for (const std::string& spec : options.vary) {
+            variations.push_back(parseVariation(spec, values));
+            total *= variations.back().values.size();
+            if (total > 10'000'000) throw CaseFileError("--vary: more than 10,000,000 cases");
+        }
+        const bool json = endsWith(options.out, ".json");
+        if (!options.out.empty() && !json && !endsWith(options.out, ".csv"))
+            throw CaseFileError("--out " + options.out + ": expected a .csv or a .json file");
+        // The output is opened first, so an unwritable file is named at once.
+        std::ofstream file;
+        if (!options.out.empty()) {
+            file.open(options.out, std::ios::binary | std::ios::trunc);
+            if (!file) throw CaseFileError(options.out + ": cannot be written");
+        }
+        const EnteredCase entered = enteredCaseOf(values, options.caseFile);
+        const Presentation p = presentationOf(options.units, options.language);
+        std::atomic<std::size_t> done{0};
+        std::vector<SweepRow> rows;
+        std::promise<void> finishedPromise;
+        std::future<void> finished = finishedPromise.get_future();
+        std::thread bar([&] { showProgress(done, total, finished); });
+        try {
+            rows = hx::runSweep(entered, values.answers, variations, options.jobs,
+                                limitPolicyOf(options.onLimit), p, &done);
+        } catch (...) {
+            finishedPromise.set_value();
+            bar.join();
+            throw;
+        }
+        finishedPromise.set_value();
+        bar.join();
+        std::ostream& out = options.out.empty() ? std::cout : file;
+        if (json)
+            writeSweepJson(out, variations, rows, p);
+        else
+            writeSweepCsv(out, variations, rows, p);
+        out.flush();
+        if (!out) throw CaseFileError(options.out + ": cannot be written");
+        return kBatchSolved;
+    } catch (const std::exception& e) {
+        return refused(options.caseFile, e);
+    }
+}
+
+int runCatalogue(bool markdown) {
+    if (markdown) {
+        std::cout << "# Case files\n\n"
+                     "Generated by `hxcalc catalogue --markdown`; do not edit by hand.\n\n"
+                     "A case file is JSON: `format` (\"hxcalc-case\"), `version` (1), "
+                     "`unit_system`, `choices` (option names), `inputs` (numbers in the "
+                     "units of the case's unit system; null for a field without a number, "
+                     "which opens empty or keeps the dash the dialogs show where the input "
+                     "does not apply) and optionally `answers` (the console questions: "
+                     "`window_tubes`, `window_rows`, `dew_point_choice`, `prandtl_force`, "
+                     "`excess_area`).\n\n"
+                  << catalogueMarkdown();
+        return 0;
+    }
+    for (const CatalogueField& f : fieldCatalogue()) {
+        std::cout << f.key << '\t' << f.form << '.' << f.control << '\t' << f.english << '\n';
+    }
+    return 0;
+}
+
+}  // namespace hx::cli

@@ -1,0 +1,34 @@
+// The commands over case files: sample, solve, sweep and catalogue.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hx::cli {
+
+struct SolveOptions {
+    std::string caseFile;
+    std::string units = "eng";       // eng | si
+    std::string language = "en";     // en | ja
+    std::string format = "text";     // text | json
+    std::string onLimit = "giveup";  // giveup | loosen
+};
+
+struct SweepOptions {
+    std::string caseFile;
+    std::vector<std::string> vary;
+    int jobs = 1;
+    std::string out;  // FILE.csv or FILE.json; empty: CSV on standard output
+    std::string units = "eng";
+    std::string language = "en";
+    std::string onLimit = "giveup";
+};
+
+// Each returns the exit status: 0 solved (or written), 1 the run ended with
+// a message, 2 a bad case file or argument.
+int runSample(const std::string& kind);
+int runSolve(const SolveOptions& options);
+int runSweep(const SweepOptions& options);
+int runCatalogue(bool markdown);
+
+}  // namespace hx::cli

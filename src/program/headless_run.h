@@ -1,0 +1,63 @@
+// A case solved without windows, as the batch commands run it: prepared and
+// solved with a progress that draws nothing, the end-of-solution checks and
+// the automatic area adjustment applied as in the windows, every console
+// question answered from the case's answers or by its default, and every
+// iteration limit answered by a policy.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/run_inputs.h"
+#include "calc/solution.h"
+#include "calc/solver_progress.h"
+#include "console/text_console.h"
+
+namespace hx {
+
+// Console answers by question key (window_tubes, window_rows,
+// dew_point_choice, prandtl_force, excess_area). Unanswered questions take
+// their defaults: Enter for the window counts and the Prandtl question, "1"
+// for the dew-point choice (end the run) and for the excess area (shorten
+// the tubes), so that no question repeats for ever.
+using ConsoleAnswers = std::map<std::string, std::string>;
+
+// A console that shows nothing, answers from ConsoleAnswers, and keeps the
+// lines printed after record() was called.
+class AnsweringConsole final : public TextConsole {
+public:
+    explicit AnsweringConsole(const ConsoleAnswers& answers) : answers_(answers) {}
+    void record(bool on) { recording_ = on; }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+protected:
+    void lineCompleted(int row) override;
+    void cleared() override {}
+    std::string readLine(const std::string& prompt) override;
+    std::string readKey() override { return {}; }
+
+private:
+    const ConsoleAnswers& answers_;
+    bool recording_ = false;
+    int windowQuestions_ = 0;
+    int questionsAsked_ = 0;
+    std::vector<std::string> lines_;
+};
+
+struct HeadlessOutcome {
+    bool solved = false;
+    std::vector<std::string> message;   // the lines of the message a run ended with
+    std::vector<std::string> warnings;  // lines the solve and its checks printed
+    int passes = 0;                     // passes of the efficiency loop, all solves
+    int loosened = 0;                   // iteration limits answered by loosening
+    std::optional<RunInputs> inputs;    // the inputs of the last solve
+    Solution solution;
+};
+
+// Solves one case. `keepLines` records the warnings (a sweep does not).
+HeadlessOutcome runHeadless(const EnteredCase& entered, const ConsoleAnswers& answers,
+                            LimitPolicy policy, bool keepLines);
+
+}  // namespace hx

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The command line over case files: exit statuses, messages on standard
+# error, and the outputs the other tests do not reach (the whole program).
+# Usage: check_cli.sh HXCALC
+set -u
+hxcalc=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# expect STATUS COMMAND...: runs the command, checks its exit status.
+expect() {
+    local want=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
+}
+
+expect 0 "$hxcalc" sample shell-and-tube
+cp "$work/out" "$work/c.json"
+expect 2 "$hxcalc" sample plate-and-frame
+
+# The text summary is the first table of the demo.
+expect 0 "$hxcalc" solve "$work/c.json"
+cp "$work/out" "$work/summary"
+"$hxcalc" --demo | head -n "$(wc -l <"$work/summary")" | diff -q - "$work/summary" >/dev/null ||
+    fail "solve of the sample differs from the demo's first table"
+expect 0 "$hxcalc" solve "$work/c.json" --format json --units si --lang ja
+python3 -m json.tool "$work/out" >/dev/null || fail "solve --format json is not JSON"
+
+# A run that ends with a message: exit 1, the message printed.
+sed 's/"tube_passes": 1/"tube_passes": 0/' "$work/c.json" >"$work/ends.json"
+expect 1 "$hxcalc" solve "$work/ends.json"
+[ -s "$work/out" ] || fail "a run that ends prints no message"
+
+# Bad case files: exit 2 and a message naming the file and the key.
+printf '{ "format": ' >"$work/notjson.json"
+sed 's/"tube_passes"/"tube_pases"/' "$work/c.json" >"$work/unknown.json"
+sed 's/"tube_passes": 1/"tube_passes": "one"/' "$work/c.json" >"$work/type.json"
+sed 's/"tube_length_mm": 1000/"tube_length_mm": -1/' "$work/c.json" >"$work/range.json"
+grep -v '"tube_length_mm"' "$work/c.json" >"$work/missing.json"
+# bad FILE KEY PROBLEM: exit 2, and the message names the key and the problem.
+bad() {
+    expect 2 "$hxcalc" solve "$work/$1"
+    grep -q "$2" "$work/err" && grep -q "$3" "$work/err" ||
+        fail "$1: message \"$(cat "$work/err")\" lacks $2 or $3"
+}
+bad notjson.json notjson.json "not JSON"
+bad unknown.json tube_pases "unknown key"
+bad type.json tube_passes "wrong type"
+bad range.json tube_length_mm "is outside"
+bad missing.json tube_length_mm missing
+expect 2 "$hxcalc" solve "$work/nonexistent.json"
+grep -q "cannot be read" "$work/err" || fail "unreadable file: $(cat "$work/err")"
+
+# Bad command lines: exit 2.
+expect 2 "$hxcalc" solve "$work/c.json" --units imperial
+expect 2 "$hxcalc" solve
+expect 2 "$hxcalc" --frobnicate
+expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=1:2:x
+expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=1,2 --out "$work/s.txt"
+
+# The older options keep working.
+expect 0 "$hxcalc" --help
+grep -q -- "--replay FILE" "$work/out" || fail "--help lost the replay line"
+expect 0 "$hxcalc" --picture "###.##" 3.5 -2
+[ "$(cat "$work/out")" = "  3.50 -2.00" ] || fail "--picture printed \"$(cat "$work/out")\""
+expect 0 "$hxcalc" --picture "##.##" -.5
+[ "$(cat "$work/out")" = "-0.50" ] || fail "--picture -.5 printed \"$(cat "$work/out")\""
+expect 2 "$hxcalc" --picture "###.##"
+
+# A sweep: a header and one row per case, the same on two threads.
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500:5000:5 \
+    --vary shell_flow_t_h=1,10 --out "$work/s1.csv"
+[ "$(wc -l <"$work/s1.csv")" -eq 11 ] || fail "sweep wrote $(wc -l <"$work/s1.csv") lines, not 11"
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500:5000:5 \
+    --vary shell_flow_t_h=1,10 --out "$work/s2.csv" --jobs 2
+cmp -s "$work/s1.csv" "$work/s2.csv" || fail "--jobs 2 wrote another table"
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --out "$work/s.json"
+python3 -m json.tool "$work/s.json" >/dev/null || fail "sweep --out .json is not JSON"
+
+[ "$failures" -eq 0 ] && echo "all command-line checks passed"
+exit $((failures > 0))
