@@ -70,6 +70,10 @@ constexpr ChoiceOption kCompositionAdjustment[] = {
     {"n2_adjusted", "1", "FORM7.BUTTON37", "CO2 and O2 fixed, N2 adjusted with H2O", "CO2、O2固定、N2と調整"},
     {"all_mixed", "2", "FORM7.BUTTON38", "mixed with all components", "全成分と混合"},
 };
+constexpr ChoiceOption kCalculationBasis[] = {
+    {"original", "1", "FORM8.RADIO20", "the program's original method", "従来方式"},
+    {"textbook", "2", "FORM8.RADIO21", "textbook Bell-Delaware shell side, 1-2N shell for even passes", "教科書ベル・デラウェア法"},
+};
 constexpr ChoiceOption kWaterContentUnit[] = {
     {"percent", "1", nullptr, "H2O content in percent", "水分 %"},
     {"kg_per_kg", "2", nullptr, "H2O content in kg/kg of dry gas", "水分 kg/kg"},
@@ -148,6 +152,7 @@ constexpr CatalogueField kCatalogue[] = {
     choice("tubes_on_cut_line", M, "EDIT29", "Tubes on the baffle cut line", "バッフルカット線上の管", kCutLineTubes),
     choice("coefficient_setting", "FORM8", "EDIT117", "Film coefficients", "熱伝達率の設定", kCoefficientSetting),
     choice("manual_side", "FORM8", "EDIT118", "Side whose coefficient is typed in", "熱伝達率を手入力する側", kManualSide),
+    choice("calculation_basis", "FORM8", "EDIT157", "Calculation basis", "計算基準", kCalculationBasis),
     choice("weight_calculation", M, "EDIT139", "Weight estimate", "重量計算", kWeightCalculation),
 
     // Streams and the geometry column of the main window.
@@ -234,6 +239,7 @@ constexpr CatalogueField kCatalogue[] = {
 
     // Heat-transfer-coefficient form.
     number("tube_coefficient_factor", "FORM8", "EDIT119", "", "-", 0.0f, 100.0f, "Correction factor on the tube-side film coefficient", "管内側熱伝達率補正係数"),
+    number("tube_layout_deg", "FORM8", "EDIT158", "θtp", "deg", 0.0f, 90.0f, "Tube layout angle to the flow: 30, 45, 60 or 90 (textbook basis)", "管配列角度 30,45,60,90° (教科書法)"),
     number("shell_coefficient_factor", "FORM8", "EDIT120", "", "-", 0.0f, 100.0f, "Correction factor on the shell-side film coefficient", "シェル側熱伝達率補正係数"),
     twoUnits("tube_film_coefficient", "FORM8", "EDIT115", "Xt", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Tube-side film coefficient typed in", "管内側熱伝達率"),
     twoUnits("shell_film_coefficient", "FORM8", "EDIT116", "Xs", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Shell-side film coefficient typed in", "管外側熱伝達率"),

@@ -190,7 +190,13 @@ struct Entering {
         const ChoiceOption* o = chosen(key);
         if (!o || !o->button) return;
         const CatalogueField& f = *findCatalogueField(key);
-        if (formCode(s.forms, f.form, f.control) == codeOf(*o)) return;
+        // The composition options lay out their fields and the adjustment
+        // buttons compute the composition from the values typed, so they
+        // are pressed even when their code is in place.
+        const bool action = (key == std::string_view("gas_composition") ||
+                             key == std::string_view("composition_adjustment")) &&
+                            formCode(s.forms, "MAINFORM", "EDIT40") == 4;
+        if (formCode(s.forms, f.form, f.control) == codeOf(*o) && !action) return;
         auto [form, control] = splitControl(o->button);
         // A wet gas at its own pressure is entered by hand and keeps the
         // code of a gas by correlation: the one button of the two enabled.
@@ -321,13 +327,15 @@ struct Entering {
         choose("flow_arrangement", true);
         choose("solve_for", true);
         choose("gas_composition", true);
-        choose("composition_adjustment", true);
         typeChoices();
         typeInputs("MAINFORM");
         typeInputs("FORM7");
+        // The adjustment button works on the composition typed.
+        choose("composition_adjustment", true);
         confirm("FORM7", "BUTTON40", "TEXT177");
         choose("coefficient_setting");
         choose("manual_side", true);
+        choose("calculation_basis", true);
         typeInputs("FORM8");
         confirm("FORM8", "BUTTON45", "TEXT176");
         checkChoicesHeld();
