@@ -6,10 +6,12 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "console/scripted_console.h"
+#include "gui/desktop.h"
 #include "gui/form_windows.h"
-#include "gui/qt_console.h"
+#include "gui/menu_bar.h"
 #include "gui/qt_platform.h"
 #include "model/session.h"
 #include "program/replay.h"
@@ -25,29 +27,22 @@ void useJapaneseFont(QApplication& app) {
     app.setFont(font);
 }
 
-// Saves every visible form as DIR/LABEL-FORM.png.
+// Saves every visible form as DIR/LABEL-FORM.png, and the text window as
+// DIR/LABEL-TEXT.png.
 void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& dir,
                      const std::string& label) {
     console.refreshNow();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    for (const auto& w : windows.all()) {
-        if (!w->isVisible()) continue;
+    std::vector<QWidget*> shown;
+    for (const auto& w : windows.all())
+        if (w->isVisible()) shown.push_back(w.get());
+    shown.push_back(&windows.textWindow());
+    for (QWidget* w : shown) {
         const QString file = QDir(dir).filePath(
-            QString::fromStdString(label + "-" + w->formName()) + QStringLiteral(".png"));
+            QString::fromStdString(label + "-") + w->objectName() + QStringLiteral(".png"));
         if (!w->grab().save(file))
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
-    }
-}
-
-// Runs the start-up sequence; a failure is reported and ends the program.
-bool startUp(Session& session) {
-    try {
-        startProgram(session);
-        return true;
-    } catch (const std::exception& e) {
-        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
-        return false;
     }
 }
 
@@ -57,43 +52,9 @@ int runDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     useJapaneseFont(app);
     QApplication::setQuitOnLastWindowClosed(false);
-
-    auto view = std::make_unique<ConsoleView>();  // handed to the main window below
-    QtConsole console(*view);
-    QtPlatform platform(console);
-    Session session(console, platform);
-    if (!startUp(session)) return kReplayProgramError;
-    FormWindows windows(session.forms, view.release());
-    platform.setWindows(&windows);
-
-    // One handler at a time: while one waits for an answer in the text
-    // window, further clicks are not taken.
-    bool busy = false;
-    windows.onClick([&](const std::string& form, const std::string& control) {
-        if (busy || !session.forms.enabled(form, control)) return;
-        busy = true;
-        try {
-            session.click(form, control);
-        } catch (const ProgramExit&) {
-            QApplication::quit();
-        } catch (const NoAnswer&) {
-            QApplication::quit();  // the windows are closing
-        } catch (const std::exception& e) {
-            console.print(std::string("internal error: ") + e.what());
-        }
-        busy = false;
-    });
-    windows.onClose([&](FormWindow& window) {
-        if (window.formName() == "MAINFORM") {
-            // Closing the main window ends the program, also while a
-            // calculation waits in the text window.
-            console.abortWait();
-            QApplication::quit();
-        } else {
-            session.forms.hideForm(window.formName());
-        }
-    });
-    windows.showVisible();
+    Desktop desktop;
+    if (!desktop.start()) return kReplayProgramError;
+    desktop.show();
     return QApplication::exec();
 }
 
@@ -119,10 +80,18 @@ int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
     view->setSource(&console);
     ScreenshotPlatform platform(console);
     Session session(console, platform);
-    if (!startUp(session)) return kReplayProgramError;
+    try {
+        startProgram(session);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        return kReplayProgramError;
+    }
     ConsoleView& consoleView = *view;
     FormWindows windows(session.forms, view.release());
     platform.setWindows(&windows);
+    MenuBar menu{MenuCommands{}};  // drawn as the desktop shows it
+    windows.mainWindow().setMenuBar(menu.bar());
+    menu.setJapanese(japanesePresentation(session.forms));
     windows.showVisible();
 
     ReplayEnvironment env{session,

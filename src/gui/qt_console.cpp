@@ -21,7 +21,13 @@ std::string QtConsole::await(ConsoleView::Wait what) {
         answered = true;
         loop.quit();
     });
-    if (QWidget* window = view_.window()) window->activateWindow();
+    // The text window comes forward (also after the user closed it).
+    if (view_.parentWidget()) {
+        QWidget* window = view_.window();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
     QEventLoop* outer = loop_;
     loop_ = &loop;
     loop.exec();

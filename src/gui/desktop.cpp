@@ -1,0 +1,105 @@
+#include "gui/desktop.h"
+
+#include <QApplication>
+#include <iostream>
+
+#include "gui/help_pages.h"
+#include "gui/window_titles.h"
+#include "program/startup.h"
+
+namespace hx::gui {
+
+Desktop::Desktop()
+    : view_(new ConsoleView),
+      unownedView_(view_),
+      console_(*view_),
+      platform_(console_),
+      session_(console_, platform_) {}
+
+Desktop::~Desktop() {
+    if (windows_) session_.forms.unsubscribe(subscription_);
+    view_->setSource(nullptr);
+    windows_.reset();  // the text window deletes the view
+}
+
+bool Desktop::start() {
+    try {
+        startProgram(session_);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        return false;
+    }
+    windows_ = std::make_unique<FormWindows>(session_.forms, unownedView_.release());
+    platform_.setWindows(windows_.get());
+    windows_->onClick([this](const std::string& form, const std::string& control) {
+        click(form, control);
+    });
+    windows_->onClose([this](FormWindow& window) {
+        if (&window == &windows_->mainWindow())
+            requestExit();
+        else
+            session_.forms.hideForm(window.formName());
+    });
+    buildMenuBar();
+    return true;
+}
+
+void Desktop::buildMenuBar() {
+    TextWindow& text = windows_->textWindow();
+    FormWindow& main = windows_->mainWindow();
+    const auto japanese = [this] { return japanesePresentation(session_.forms); };
+    MenuCommands commands;
+    commands.quit = [this] { requestExit(); };
+    commands.showTextWindow = [&text, &main] {
+        text.showBeside(main);
+        text.raise();
+        text.activateWindow();
+    };
+    commands.changeFont = [&text](int steps) { text.changeFont(steps); };
+    commands.resetFont = [&text] { text.resetFont(); };
+    commands.quickStart = [&main, japanese] {
+        const bool j = japanese();
+        showHelpPage(&main, windowTitle("HELP", j), quickStartText(j));
+    };
+    commands.about = [&main, japanese] {
+        const bool j = japanese();
+        showHelpPage(&main, windowTitle("ABOUT", j), aboutText(j));
+    };
+    menu_ = std::make_unique<MenuBar>(commands);
+    main.setMenuBar(menu_->bar());
+    menu_->setJapanese(japanese());
+    subscription_ = session_.forms.subscribe([this, japanese](const FormChange& change) {
+        if (change.form == "MAINFORM" && change.control == "EDIT74")
+            menu_->setJapanese(japanese());
+    });
+}
+
+void Desktop::show() { windows_->showVisible(); }
+
+void Desktop::click(const std::string& form, const std::string& control) {
+    // One handler at a time: while one waits for an answer in the text
+    // window, further clicks are not taken.
+    if (busy_ || exiting_ || !session_.forms.enabled(form, control)) return;
+    busy_ = true;
+    try {
+        session_.click(form, control);
+    } catch (const ProgramExit&) {
+        requestExit();
+    } catch (const NoAnswer&) {
+        requestExit();  // the windows are closing
+    } catch (const std::exception& e) {
+        console_.print(std::string("internal error: ") + e.what());
+    }
+    busy_ = false;
+}
+
+void Desktop::requestExit() {
+    exiting_ = true;
+    // exit(), not quit(): quit() first asks every window to close, and a
+    // form asked to close hides itself instead of ending the program. exit()
+    // ends every running event loop, the nested ones of a waiting
+    // calculation included, which then throw ProgramExit up to the click.
+    QCoreApplication::exit(0);
+}
+
+}  // namespace hx::gui
