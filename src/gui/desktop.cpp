@@ -17,7 +17,7 @@ Desktop::Desktop()
       session_(console_, platform_) {}
 
 Desktop::~Desktop() {
-    if (windows_) session_.forms.unsubscribe(subscription_);
+    menu_.reset();
     view_->setSource(nullptr);
     windows_.reset();  // the text window deletes the view
 }
@@ -65,13 +65,8 @@ void Desktop::buildMenuBar() {
         const bool j = japanese();
         showHelpPage(&main, windowTitle("ABOUT", j), aboutText(j));
     };
-    menu_ = std::make_unique<MenuBar>(commands);
+    menu_ = std::make_unique<MenuBar>(commands, session_.forms);
     main.setMenuBar(menu_->bar());
-    menu_->setJapanese(japanese());
-    subscription_ = session_.forms.subscribe([this, japanese](const FormChange& change) {
-        if (change.form == "MAINFORM" && change.control == "EDIT74")
-            menu_->setJapanese(japanese());
-    });
 }
 
 void Desktop::show() { windows_->showVisible(); }

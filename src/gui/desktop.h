@@ -51,7 +51,6 @@ private:
     Session session_;
     std::unique_ptr<FormWindows> windows_;
     std::unique_ptr<MenuBar> menu_;
-    int subscription_ = 0;
     bool busy_ = false;  // a handler runs (and may wait for an answer)
     bool exiting_ = false;
 };

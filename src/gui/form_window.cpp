@@ -43,6 +43,8 @@ struct LayoutHint {
     std::vector<std::vector<const char*>> table = {};
     int pictureWidth = 0;  // empty frame of the picture
     int pictureHeight = 0;
+    const char* rightColumnFrom = "";  // the right column starts here (else at half the rows)
+    const char* columnsUntil = "";     // from here on, the rows are full width again
 };
 
 const std::vector<LayoutHint>& layoutHints() {
@@ -83,7 +85,7 @@ const std::vector<LayoutHint>& layoutHints() {
         {"FORM4",
          {},
          "",
-         "",
+         "PICTURE2",
          {{"", "TEXT300", "TEXT301", "TEXT302", "TEXT303"},
           {"TEXT340", "TEXT310", "TEXT330", "EDIT47", "EDIT50"},
           {"", "TEXT311", "TEXT331", "EDIT48", "EDIT51"},
@@ -109,12 +111,17 @@ const std::vector<LayoutHint>& layoutHints() {
           {"label:8", "EDIT155", "", "", ""},
           {"label:9", "EDIT138", "", "", ""}},
          360,
-         200},
+         200,
+         // The drawing beside the table, so that the form fits a small screen.
+         "TEXT300"},
         {"FORM6", {"BUTTON43"}},
+        // The temperatures, the solve-for choice and the properties on the
+        // left, the gas composition and the twisted tape on the right, the
+        // buttons and the message under both.
         {"FORM7",
          {"RADIO1", "BUTTON38", "TEXT150", "TEXT151", "TEXT143", "TEXT136", "TEXT163", "BUTTON39"},
          "",
-         "",
+         "EDIT80",
          {{"", "TEXT161", "TEXT162"},
           {"TEXT152", "EDIT93", "EDIT102"},
           {"TEXT153", "EDIT94", "EDIT103"},
@@ -124,7 +131,11 @@ const std::vector<LayoutHint>& layoutHints() {
           {"TEXT157", "EDIT98", "EDIT107"},
           {"TEXT158", "EDIT99", "EDIT108"},
           {"TEXT159", "EDIT100", "EDIT109"},
-          {"TEXT160", "EDIT101", "EDIT110"}}},
+          {"TEXT160", "EDIT101", "EDIT110"}},
+         0,
+         0,
+         "RADIO6",
+         "BUTTON39"},
         {"FORM8", {"TEXT174", "TEXT175", "RADIO11", "TEXT169", "TEXT170", "BUTTON45"}},
         {"FORM9", {"BUTTON47"}},
         {"FORM10", {"BUTTON48"}},
@@ -307,6 +318,9 @@ void FormWindow::build() {
     std::vector<QHBoxLayout*> rowLayouts;
     std::size_t columnStart = 0;
     bool columnsSeen = false;
+    constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+    std::size_t rightStart = kNoRow;
+    std::size_t columnsEnd = kNoRow;
     QGroupBox* openGroup = nullptr;
     Row row;
     auto addRowWidget = [&](QWidget* w) {
@@ -349,6 +363,16 @@ void FormWindow::build() {
             columnsSeen = true;
             row = Row{};
             columnStart = rows.size();
+        }
+        if (columnsSeen && rightStart == kNoRow && name == hint.rightColumnFrom) {
+            openGroup = nullptr;
+            row = Row{};
+            rightStart = rows.size();
+        }
+        if (columnsSeen && columnsEnd == kNoRow && name == hint.columnsUntil) {
+            openGroup = nullptr;
+            row = Row{};
+            columnsEnd = rows.size();
         }
         if (isCodeField(spec)) {
             stripLayout->addWidget(makeWidget(spec));
@@ -445,16 +469,17 @@ void FormWindow::build() {
         auto* right = new QVBoxLayout;
         left->setSpacing(2);
         right->setSpacing(2);
-        const std::size_t rest = rows.size() - 1 - columnStart;  // the strip goes last
-        const std::size_t half = columnStart + (rest + 1) / 2;
-        for (std::size_t i = columnStart; i + 1 < rows.size(); ++i)
-            (i < half ? left : right)->addWidget(rows[i]);
+        const std::size_t end = columnsEnd == kNoRow ? rows.size() - 1 : columnsEnd;  // the strip goes last
+        const std::size_t split =
+            rightStart == kNoRow ? columnStart + (end - columnStart + 1) / 2 : rightStart;
+        for (std::size_t i = columnStart; i < end; ++i)
+            (i < split ? left : right)->addWidget(rows[i]);
         left->addStretch(1);
         right->addStretch(1);
         columns->addLayout(left);
         columns->addLayout(right);
         body->addLayout(columns);
-        body->addWidget(rows.back());
+        for (std::size_t i = end; i < rows.size(); ++i) body->addWidget(rows[i]);
     } else {
         for (QWidget* w : rows) body->addWidget(w);
     }
@@ -498,7 +523,10 @@ void FormWindow::fitContents() {
     }
     scroll_->setMinimumSize(need);
     layout()->activate();
-    resize(size().expandedTo(minimumSizeHint()));
+    // At first as large as the contents; after that the user's size, grown
+    // where the contents grew.
+    resize(sized_ ? size().expandedTo(minimumSizeHint()) : minimumSizeHint());
+    sized_ = true;
 }
 
 bool FormWindow::scrolls() const {

@@ -77,6 +77,7 @@ private:
     QWidget* anchor_ = nullptr;
     std::optional<QPoint> lastPos_;  // where the user last had it
     bool fitPending_ = false;
+    bool sized_ = false;
     std::map<std::string, QWidget*, std::less<>> widgets_;
     std::map<std::string, std::string, std::less<>> pictureRoles_;
     std::vector<std::pair<const LabelSpec*, QLabel*>> labels_;

@@ -89,9 +89,8 @@ int runScreenshotReplay(int argc, char** argv, const std::string& scriptPath,
     ConsoleView& consoleView = *view;
     FormWindows windows(session.forms, view.release());
     platform.setWindows(&windows);
-    MenuBar menu{MenuCommands{}};  // drawn as the desktop shows it
+    MenuBar menu(MenuCommands{}, session.forms);  // drawn as the desktop shows it
     windows.mainWindow().setMenuBar(menu.bar());
-    menu.setJapanese(japanesePresentation(session.forms));
     windows.showVisible();
 
     ReplayEnvironment env{session,

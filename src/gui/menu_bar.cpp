@@ -2,6 +2,8 @@
 
 #include <QKeySequence>
 
+#include "gui/form_window.h"
+
 namespace hx::gui {
 
 namespace {
@@ -28,7 +30,8 @@ constexpr MenuText kTexts[] = {
 
 }  // namespace
 
-MenuBar::MenuBar(const MenuCommands& commands) : bar_(new QMenuBar) {
+MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
+    : forms_(forms), bar_(new QMenuBar) {
     auto menu = [&](TextId id) {
         QMenu* m = bar_->addMenu(QString());
         texts_.emplace_back(m, id);
@@ -65,8 +68,14 @@ MenuBar::MenuBar(const MenuCommands& commands) : bar_(new QMenuBar) {
     help_->addSeparator();
     action(help_, kAbout, commands.about);
 
-    setJapanese(true);
+    setJapanese(japanesePresentation(forms_));
+    subscription_ = forms_.subscribe([this](const FormChange& change) {
+        if (change.form == "MAINFORM" && change.control == "EDIT74")
+            setJapanese(japanesePresentation(forms_));
+    });
 }
+
+MenuBar::~MenuBar() { forms_.unsubscribe(subscription_); }
 
 void MenuBar::setJapanese(bool japanese) {
     for (const auto& [object, id] : texts_) {

@@ -6,6 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
+#include <utility>
+#include <vector>
+
+#include "model/form_store.h"
 
 namespace hx::gui {
 
@@ -20,7 +24,12 @@ struct MenuCommands {
 
 class MenuBar {
 public:
-    explicit MenuBar(const MenuCommands& commands);  // the bar is handed to a window
+    // The bar is handed to a window; its texts follow the unit-and-language
+    // code of `forms`.
+    MenuBar(const MenuCommands& commands, FormStore& forms);
+    ~MenuBar();
+    MenuBar(const MenuBar&) = delete;
+    MenuBar& operator=(const MenuBar&) = delete;
 
     QMenuBar* bar() const { return bar_; }
     // Where the case files add their Open and Save, before Quit.
@@ -31,6 +40,8 @@ public:
     void setJapanese(bool japanese);
 
 private:
+    FormStore& forms_;
+    int subscription_ = 0;
     QMenuBar* bar_;
     QMenu* file_;
     QMenu* help_;
