@@ -17,6 +17,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb
   xauth
+  openbox
 )
 
 missing=()

@@ -37,11 +37,14 @@ void FormWindows::onClose(const FormWindow::CloseHandler& handler) {
 }
 
 void FormWindows::showVisible() {
+    // The text window under the forms: on a small screen it overlaps the
+    // main window, and the first thing to do is on the forms.
     FormWindow& main = mainWindow();
     main.showForm(store_.formVisible(main.formName()));
+    text_->showBeside(main);
+    main.raise();
     for (auto& w : windows_)
         if (w.get() != &main) w->showForm(store_.formVisible(w->formName()));
-    text_->showBeside(main);
 }
 
 std::string missingBitmapNotice(const std::string& fileName) {

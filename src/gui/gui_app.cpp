@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QFont>
 #include <fstream>
 #include <iostream>
@@ -28,12 +30,23 @@ void useJapaneseFont(QApplication& app) {
 }
 
 // Saves every visible form as DIR/LABEL-FORM.png, and the text window as
-// DIR/LABEL-TEXT.png.
+// DIR/LABEL-TEXT.png. On a real display (QT_QPA_PLATFORM=xcb, under a window
+// manager) also the whole screen as DIR/LABEL-screen.png, as a user sees it.
 void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& dir,
                      const std::string& label) {
     console.refreshNow();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+    const bool realScreen = QGuiApplication::platformName() != QStringLiteral("offscreen");
+    if (realScreen) {
+        // Give the window manager time to map and frame the windows.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 400) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const QString file = QDir(dir).filePath(QString::fromStdString(label + "-screen.png"));
+        if (QScreen* screen = QGuiApplication::primaryScreen(); !screen || !screen->grabWindow(0).save(file))
+            std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
+    }
     std::vector<QWidget*> shown;
     for (const auto& w : windows.all())
         if (w->isVisible()) shown.push_back(w.get());

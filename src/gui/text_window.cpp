@@ -41,13 +41,18 @@ void TextWindow::showBeside(const QWidget& main) {
     if (!placed_) {
         placed_ = true;
         if (const QScreen* screen = main.screen()) {
+            // Under the main window where the screen has room; else in the
+            // screen's bottom right corner, leaving the main window's left
+            // side (the selection panel, OPEN) in view.
             const QRect room = screen->availableGeometry();
             const QRect frame = main.frameGeometry();
-            const int x = std::clamp(frame.left(), room.left(),
-                                     std::max(room.left(), room.right() - width()));
-            int y = frame.bottom() + 1;
-            if (y + height() > room.bottom()) y = std::max(room.top(), room.bottom() - height());
-            move(x, y);
+            const QSize outer = frameGeometry().size().expandedTo(size() + QSize(0, 24));
+            QPoint at(frame.left(), frame.bottom() + 1);
+            if (at.y() + outer.height() > room.bottom() + 1)
+                at = QPoint(room.right() + 1 - outer.width(), room.bottom() + 1 - outer.height());
+            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
+            at.setY(std::max(at.y(), room.top()));
+            move(at);
         }
     }
     if (!isVisible()) show();

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <string>
 #include <vector>
@@ -142,8 +143,14 @@ TEST(WindowLayout, AFormOpensCentredOnTheMainWindowAndReopensWhereItWasLeft) {
     FormWindow& main = program.windows->mainWindow();
     FormWindow& form9 = *program.windows->window("FORM9");
     program.session.forms.showForm("FORM9");
-    const QPoint offset = form9.frameGeometry().center() - main.frameGeometry().center();
-    EXPECT_LE(offset.manhattanLength(), 4);
+    // Centred, where the screen holds the main window (the offscreen screen
+    // is small at a large scale factor, and a form is kept on it).
+    const QRect room = main.screen()->availableGeometry();
+    if (room.contains(main.frameGeometry())) {
+        const QPoint offset = form9.frameGeometry().center() - main.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 4);
+    }
+    EXPECT_TRUE(room.contains(form9.pos()));
     form9.move(form9.pos() + QPoint(37, 21));
     const QPoint left = form9.pos();
     program.session.forms.hideForm("FORM9");
