@@ -52,7 +52,8 @@ void drawBoxArms(QPainter& painter, const QRect& cell, const BoxArms& arms, cons
     const int bottom = cell.top() + cell.height();
     if (arms.left) {
         const int t = thickness(arms.left);
-        painter.fillRect(QRect(cell.left(), band(cy, t), joinLeft + across - cell.left(), t), colour);
+        painter.fillRect(QRect(cell.left(), band(cy, t), joinLeft + across - cell.left(), t),
+                         colour);
     }
     if (arms.right) {
         const int t = thickness(arms.right);

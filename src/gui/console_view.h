@@ -23,7 +23,7 @@ namespace hx::gui {
 
 class ConsoleView : public QWidget {
 public:
-    static constexpr int kDefaultRows = 30;  // rows shown at the default size
+    static constexpr int kDefaultRows = 30;   // rows shown at the default size
     static constexpr int kMinRepaintMs = 16;  // about 60 repaints a second
     static constexpr int kDefaultFontPixels = 15;
     static constexpr int kScrollbackRows = 5000;  // of the cleared pages, the latest kept

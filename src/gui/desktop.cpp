@@ -31,9 +31,8 @@ bool Desktop::start() {
     }
     windows_ = std::make_unique<FormWindows>(session_.forms, unownedView_.release());
     platform_.setWindows(windows_.get());
-    windows_->onClick([this](const std::string& form, const std::string& control) {
-        click(form, control);
-    });
+    windows_->onClick(
+        [this](const std::string& form, const std::string& control) { click(form, control); });
     windows_->onClose([this](FormWindow& window) {
         if (&window == &windows_->mainWindow())
             requestExit();

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -469,7 +469,8 @@ void FormWindow::build() {
         auto* right = new QVBoxLayout;
         left->setSpacing(2);
         right->setSpacing(2);
-        const std::size_t end = columnsEnd == kNoRow ? rows.size() - 1 : columnsEnd;  // the strip goes last
+        const std::size_t end =
+            columnsEnd == kNoRow ? rows.size() - 1 : columnsEnd;  // the strip goes last
         const std::size_t split =
             rightStart == kNoRow ? columnStart + (end - columnStart + 1) / 2 : rightStart;
         for (std::size_t i = columnStart; i < end; ++i)
@@ -575,11 +576,13 @@ void FormWindow::placeOnShow() {
     const QScreen* screen = anchor_ ? anchor_->screen() : this->screen();
     if (!screen) return;
     const QRect room = screen->availableGeometry();
-    const QPoint centre = anchor_ && anchor_->isVisible() ? anchor_->frameGeometry().center()
-                                                          : room.center();
+    const QPoint centre =
+        anchor_ && anchor_->isVisible() ? anchor_->frameGeometry().center() : room.center();
     QPoint topLeft = centre - QPoint(width() / 2, height() / 2);
-    topLeft.setX(std::clamp(topLeft.x(), room.left(), std::max(room.left(), room.right() - width())));
-    topLeft.setY(std::clamp(topLeft.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    topLeft.setX(
+        std::clamp(topLeft.x(), room.left(), std::max(room.left(), room.right() - width())));
+    topLeft.setY(
+        std::clamp(topLeft.y(), room.top(), std::max(room.top(), room.bottom() - height())));
     move(topLeft);
 }
 

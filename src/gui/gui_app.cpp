@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QScreen>
 #include <QFont>
+#include <QScreen>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -44,7 +44,8 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
         settle.start();
         while (settle.elapsed() < 400) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         const QString file = QDir(dir).filePath(QString::fromStdString(label + "-screen.png"));
-        if (QScreen* screen = QGuiApplication::primaryScreen(); !screen || !screen->grabWindow(0).save(file))
+        if (QScreen* screen = QGuiApplication::primaryScreen();
+            !screen || !screen->grabWindow(0).save(file))
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
     }
     std::vector<QWidget*> shown;
@@ -52,8 +53,8 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
         if (w->isVisible()) shown.push_back(w.get());
     shown.push_back(&windows.textWindow());
     for (QWidget* w : shown) {
-        const QString file = QDir(dir).filePath(
-            QString::fromStdString(label + "-") + w->objectName() + QStringLiteral(".png"));
+        const QString file = QDir(dir).filePath(QString::fromStdString(label + "-") +
+                                                w->objectName() + QStringLiteral(".png"));
         if (!w->grab().save(file))
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
     }

@@ -13,7 +13,18 @@ struct MenuText {
     const char* japanese;
 };
 
-enum TextId { kFile, kQuit, kView, kTextWindow, kLarger, kSmaller, kDefaultSize, kHelp, kQuickStart, kAbout };
+enum TextId {
+    kFile,
+    kQuit,
+    kView,
+    kTextWindow,
+    kLarger,
+    kSmaller,
+    kDefaultSize,
+    kHelp,
+    kQuickStart,
+    kAbout
+};
 
 constexpr MenuText kTexts[] = {
     {"&File", "ファイル(&F)"},
@@ -57,9 +68,13 @@ MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
     QMenu* view = menu(kView);
     action(view, kTextWindow, commands.showTextWindow);
     view->addSeparator();
-    const auto font = commands.changeFont;
-    action(view, kLarger, [font] { if (font) font(+1); }, QKeySequence::ZoomIn);
-    action(view, kSmaller, [font] { if (font) font(-1); }, QKeySequence::ZoomOut);
+    const auto fontStep = [font = commands.changeFont](int steps) {
+        return [font, steps] {
+            if (font) font(steps);
+        };
+    };
+    action(view, kLarger, fontStep(+1), QKeySequence::ZoomIn);
+    action(view, kSmaller, fontStep(-1), QKeySequence::ZoomOut);
     action(view, kDefaultSize, commands.resetFont, QKeySequence(Qt::CTRL | Qt::Key_0));
 
     help_ = menu(kHelp);

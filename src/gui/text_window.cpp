@@ -50,7 +50,8 @@ void TextWindow::showBeside(const QWidget& main) {
             QPoint at(frame.left(), frame.bottom() + 1);
             if (at.y() + outer.height() > room.bottom() + 1)
                 at = QPoint(room.right() + 1 - outer.width(), room.bottom() + 1 - outer.height());
-            at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
+            at.setX(std::clamp(at.x(), room.left(),
+                               std::max(room.left(), room.right() + 1 - outer.width())));
             at.setY(std::max(at.y(), room.top()));
             move(at);
         }

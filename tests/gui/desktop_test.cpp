@@ -70,10 +70,12 @@ TEST(Desktop, TheMenuBarFollowsTheLanguage) {
     ASSERT_EQ(bar->actions().size(), 3);
     desktop.session().click("FORM6", "BUTTON32");  // English, SI units
     EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("&File"));
-    EXPECT_EQ(desktop.windows().window("FORM7")->windowTitle(), QStringLiteral("hxcalc — Main data"));
+    EXPECT_EQ(desktop.windows().window("FORM7")->windowTitle(),
+              QStringLiteral("hxcalc — Main data"));
     desktop.session().click("FORM6", "BUTTON33");  // Japanese, engineering units
     EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("ファイル(&F)"));
-    EXPECT_EQ(desktop.windows().window("FORM7")->windowTitle(), QStringLiteral("hxcalc — 主データ"));
+    EXPECT_EQ(desktop.windows().window("FORM7")->windowTitle(),
+              QStringLiteral("hxcalc — 主データ"));
     // Quit ends the program as closing the main window does.
     QTimer::singleShot(0, [&] { desktop.menuBar().quitAction()->trigger(); });
     EXPECT_EQ(runUntilExit(), 0);

@@ -36,9 +36,9 @@ TEST(Screenshots, ReplayThroughStartUpSavesEveryVisibleForm) {
         int width, height;  // 0: any size
     };
     // Every window as large as its contents; the text window beside them.
-    const Shot shots[] = {{"launch-MAINFORM.png", 0, 0},     {"launch-FORM6.png", 0, 0},
-                          {"english-MAINFORM.png", 0, 0},    {"english-FORM6.png", 0, 0},
-                          {"sample-MAINFORM.png", 0, 0},     {"fluid-mode-MAINFORM.png", 0, 0},
+    const Shot shots[] = {{"launch-MAINFORM.png", 0, 0},  {"launch-FORM6.png", 0, 0},
+                          {"english-MAINFORM.png", 0, 0}, {"english-FORM6.png", 0, 0},
+                          {"sample-MAINFORM.png", 0, 0},  {"fluid-mode-MAINFORM.png", 0, 0},
                           {"fluid-mode-TEXT.png", 0, 0}};
     for (const Shot& shot : shots) {
         SCOPED_TRACE(shot.file);

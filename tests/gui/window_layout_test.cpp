@@ -83,8 +83,8 @@ void expectFormShowsEverything(const FormWindow& window) {
         if (control->objectName().isEmpty() || !control->isVisibleTo(&window)) continue;
         SCOPED_TRACE(control->objectName().toStdString());
         const QRect at(control->mapTo(&window, QPoint(0, 0)), control->size());
-        EXPECT_TRUE(inside.contains(at)) << "at " << at.x() << "," << at.y() << " " << at.width()
-                                         << "x" << at.height();
+        EXPECT_TRUE(inside.contains(at))
+            << "at " << at.x() << "," << at.y() << " " << at.width() << "x" << at.height();
         QString caption;
         int room = 0;
         if (captionRoom(control, caption, room)) {
@@ -119,8 +119,8 @@ TEST(WindowLayout, AWindowGrowsWithALongerMessage) {
     LaunchedProgram program;
     program.session.forms.showForm("FORM7");
     FormWindow& form7 = *program.windows->window("FORM7");
-    program.session.forms.setText(
-        "FORM7", "TEXT177", "Illegal tube length setting: the length must be above zero");
+    program.session.forms.setText("FORM7", "TEXT177",
+                                  "Illegal tube length setting: the length must be above zero");
     QApplication::processEvents();  // the window fits itself once the events are processed
     QApplication::processEvents();
     expectFormShowsEverything(form7);

@@ -25,13 +25,16 @@ TEST(OptionButtons, EveryOptionButtonHasACodeFieldOfItsOwnValue) {
         EXPECT_TRUE(isOptionCodeField(o.codeForm, o.codeField));
         bound.insert(std::string(o.form) + "." + o.button);
         // Two buttons of one code never stand for the same value.
-        EXPECT_TRUE(valuesOfField[std::string(o.codeForm) + "." + o.codeField].insert(o.value).second);
+        EXPECT_TRUE(
+            valuesOfField[std::string(o.codeForm) + "." + o.codeField].insert(o.value).second);
     }
-    for (const FormSpec& form : formInventory())
-        for (const ControlSpec& control : form.controls)
-            if (kindFromName(control.name) == ControlKind::Radio)
-                EXPECT_TRUE(bound.count(std::string(form.name) + "." + control.name))
-                    << form.name << "." << control.name;
+    for (const FormSpec& form : formInventory()) {
+        for (const ControlSpec& control : form.controls) {
+            if (kindFromName(control.name) != ControlKind::Radio) continue;
+            EXPECT_TRUE(bound.count(std::string(form.name) + "." + control.name))
+                << form.name << "." << control.name;
+        }
+    }
 }
 
 TEST(OptionButtons, ChosenWhileTheCodeHoldsTheirValue) {
