@@ -12,6 +12,13 @@ std::string QtConsole::readLine(const std::string&) { return await(ConsoleView::
 
 std::string QtConsole::readKey() { return await(ConsoleView::Wait::Key); }
 
+std::string QtConsole::readKeyAnswer(const std::string&) {
+    for (;;) {
+        std::string key = await(ConsoleView::Wait::Key);
+        if (key != "\x1b") return key;
+    }
+}
+
 std::string QtConsole::await(ConsoleView::Wait what) {
     QEventLoop loop;
     bool answered = false;

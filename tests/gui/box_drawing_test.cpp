@@ -27,6 +27,18 @@ QImage drawRow(std::u32string_view text, qreal scale) {
     return image;
 }
 
+// The first pixel row that the line at the left edge darkens; -1 for none.
+int lineRow(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        if (dark(image, 0, y)) return y;
+    return -1;
+}
+
+void expectUnbroken(const QImage& image, int y) {
+    ASSERT_GE(y, 0);
+    for (int x = 0; x < image.width(); ++x) EXPECT_TRUE(dark(image, x, y)) << "gap at x " << x;
+}
+
 TEST(BoxDrawing, ArmsOfTheTableCharacters) {
     BoxArms arms;
     ASSERT_TRUE(boxArms(U'┼', arms));
@@ -43,11 +55,7 @@ TEST(BoxDrawing, ArmsOfTheTableCharacters) {
 
 TEST(BoxDrawing, AHorizontalLineRunsUnbrokenThroughCrossingsAndTees) {
     const QImage row = drawRow(U"─┼─┬─┴─", 1.0);
-    int y = -1;
-    for (int yy = 0; yy < row.height() && y < 0; ++yy)
-        if (dark(row, 0, yy)) y = yy;
-    ASSERT_GE(y, 0);
-    for (int x = 0; x < row.width(); ++x) EXPECT_TRUE(dark(row, x, y)) << "gap at x " << x;
+    expectUnbroken(row, lineRow(row));
     // The cross reaches both edges of its cell, so the rows above and below join it.
     EXPECT_TRUE(dark(row, 24, 0));
     EXPECT_TRUE(dark(row, 24, 15));
@@ -56,12 +64,10 @@ TEST(BoxDrawing, AHorizontalLineRunsUnbrokenThroughCrossingsAndTees) {
 }
 
 TEST(BoxDrawing, LinesJoinWhenScaled) {
-    const QImage row = drawRow(U"──", 1.5);
-    int y = -1;
-    for (int yy = 0; yy < row.height() && y < 0; ++yy)
-        if (dark(row, 0, yy)) y = yy;
-    ASSERT_GE(y, 0);
-    for (int x = 0; x < row.width(); ++x) EXPECT_TRUE(dark(row, x, y)) << "gap at x " << x;
+    for (qreal scale : {1.5, 2.0}) {
+        const QImage row = drawRow(U"──┼──", scale);
+        expectUnbroken(row, lineRow(row));
+    }
 }
 
 }  // namespace
