@@ -37,26 +37,43 @@ void TextWindow::resetFont() {
     fitView();
 }
 
-void TextWindow::showBeside(const QWidget& main) {
+void TextWindow::showBeside(QWidget& main) {
     if (!placed_) {
         placed_ = true;
-        if (const QScreen* screen = main.screen()) {
-            // Under the main window where the screen has room; else in the
-            // screen's bottom right corner, leaving the main window's left
-            // side (the selection panel, OPEN) in view.
-            const QRect room = screen->availableGeometry();
-            const QRect frame = main.frameGeometry();
-            const QSize outer = frameGeometry().size().expandedTo(size() + QSize(0, 24));
-            QPoint at(frame.left(), frame.bottom() + 1);
-            if (at.y() + outer.height() > room.bottom() + 1)
-                at = QPoint(room.right() + 1 - outer.width(), room.bottom() + 1 - outer.height());
-            at.setX(std::clamp(at.x(), room.left(),
-                               std::max(room.left(), room.right() + 1 - outer.width())));
-            at.setY(std::max(at.y(), room.top()));
-            move(at);
-        }
+        if (const QScreen* screen = main.screen()) arrange(main, screen->availableGeometry());
     }
     if (!isVisible()) show();
+}
+
+void TextWindow::arrange(QWidget& main, const QRect& room) {
+    // Beside the main window where the screen is wide enough, under it where
+    // it is tall enough; else in the screen's bottom right corner, leaving
+    // the main window's left side (the selection panel, OPEN) in view.
+    // The positions are of the frames, a window manager's borders and title
+    // bar allowed for; until the window manager has framed a window, Qt
+    // places its inside there, so the title bar goes above it.
+    const QSize frame(8, 32);
+    const QSize m = main.size() + frame;
+    const QSize t = size() + frame;
+    const auto place = [&frame](QWidget& w, int x, int y) { w.move(x, y + frame.height() - 4); };
+    auto centred = [](int room0, int roomLength, int length) {
+        return room0 + std::max(0, (roomLength - length) / 2);
+    };
+    if (room.width() >= m.width() + t.width()) {
+        const int x = centred(room.left(), room.width(), m.width() + t.width());
+        const int y = centred(room.top(), room.height(), std::max(m.height(), t.height()));
+        place(main, x, y);
+        place(*this, x + m.width(), y);
+    } else if (room.height() >= m.height() + t.height()) {
+        const int x = centred(room.left(), room.width(), std::max(m.width(), t.width()));
+        const int y = centred(room.top(), room.height(), m.height() + t.height());
+        place(main, x, y);
+        place(*this, x, y + m.height());
+    } else {
+        place(main, centred(room.left(), room.width(), m.width()), room.top());
+        place(*this, std::max(room.left(), room.right() + 1 - t.width()),
+              std::max(room.top(), room.bottom() + 1 - t.height()));
+    }
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {

@@ -15,9 +15,9 @@ public:
 
     ConsoleView& view() const { return *view_; }
     void setJapanese(bool japanese);
-    // Shows it under the main window where the screen has room, else at the
-    // bottom of the screen; after that where the user left it.
-    void showBeside(const QWidget& main);
+    // Shows it; the first time it and the main window are arranged on the
+    // screen together, after that it stays where the user left it.
+    void showBeside(QWidget& main);
     // The font of the grid: larger, smaller, or back to the default.
     void changeFont(int steps);
     void resetFont();
@@ -27,6 +27,7 @@ protected:
 
 private:
     void fitView();
+    void arrange(QWidget& main, const QRect& room);
 
     ConsoleView* view_;
     bool placed_ = false;
