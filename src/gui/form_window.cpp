@@ -531,10 +531,10 @@ void FormWindow::fitContents() {
 }
 
 bool FormWindow::scrolls() const {
-    const auto* area = static_cast<const QScrollArea*>(scroll_);
-    return area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible() ||
-           content_->height() > area->viewport()->height() ||
-           content_->width() > area->viewport()->width();
+    return scroll_->horizontalScrollBar()->isVisible() ||
+           scroll_->verticalScrollBar()->isVisible() ||
+           content_->height() > scroll_->viewport()->height() ||
+           content_->width() > scroll_->viewport()->width();
 }
 
 void FormWindow::scheduleFit() {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -73,7 +74,7 @@ private:
     FormStore& store_;
     std::string name_;
     QWidget* content_ = nullptr;  // the controls, inside the scroll area
-    QWidget* scroll_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QWidget* anchor_ = nullptr;
     std::optional<QPoint> lastPos_;  // where the user last had it
     bool fitPending_ = false;
