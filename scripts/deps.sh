@@ -18,6 +18,7 @@ packages=(
   xvfb
   xauth
   openbox
+  xdotool
 )
 
 missing=()
