@@ -77,7 +77,12 @@ void TextWindow::arrange(QWidget& main, const QRect& room) {
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {
-    event->accept();  // hidden, not ended: the program runs on
+    // Hidden, not ended: the program runs on. While a question waits for
+    // its answer here the window stays.
+    if (view_->waiting() != ConsoleView::Wait::None)
+        event->ignore();
+    else
+        event->accept();
 }
 
 }  // namespace hx::gui

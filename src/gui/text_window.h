@@ -1,6 +1,7 @@
 // The text window as a window of its own beside the forms, at least 100
-// columns by 30 rows at the default font size. Closing it only hides it:
-// it comes back whenever the calculation waits for an answer.
+// columns by 30 rows at the default font size. Closing it only hides it
+// (and not while a question waits there): it comes back whenever the
+// calculation waits for an answer.
 #pragma once
 
 #include <QWidget>

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/text_window.h"
 #include "model/session.h"
 
 namespace hx::gui {
@@ -92,6 +93,22 @@ TEST(QtConsole, ClearedTextCanBeReadByScrollingBack) {
     EXPECT_EQ(w.view->topRow(), 1);
     w.view->scrollToRow(0);
     EXPECT_EQ(w.view->topRow(), 0);
+}
+
+TEST(QtConsole, TheTextWindowStaysWhileAQuestionWaits) {
+    auto* view = new ConsoleView;
+    TextWindow window(view);  // takes the view
+    QtConsole console(*view);
+    window.show();
+    QTimer::singleShot(10, view, [&] {
+        window.close();
+        EXPECT_TRUE(window.isVisible());
+        pressKey(view, Qt::Key_Return, QStringLiteral("\r"));
+    });
+    EXPECT_EQ(console.input("Passes (1/2) ? "), "");
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    view->setSource(nullptr);
 }
 
 TEST(QtConsole, AbortedWaitEndsTheProgram) {

@@ -126,15 +126,27 @@ TEST(WindowLayout, AWindowGrowsWithALongerMessage) {
     expectFormShowsEverything(form7);
 }
 
-TEST(WindowLayout, TheTextWindowHoldsAHundredColumnsAndThirtyRows) {
-    LaunchedProgram program;
-    program.windows->showVisible();
-    const TextWindow& text = program.windows->textWindow();
+void expectHundredColumnsAndThirtyRows(const TextWindow& text) {
     const QSize cell = text.view().cellSize();
     EXPECT_GE(text.view().width(), 100 * cell.width());
     EXPECT_GE(text.view().height(), 30 * cell.height());
+}
+
+TEST(WindowLayout, TheTextWindowHoldsAHundredColumnsAndThirtyRows) {
+    LaunchedProgram program;
+    program.windows->showVisible();
+    TextWindow& text = program.windows->textWindow();
+    expectHundredColumnsAndThirtyRows(text);
     EXPECT_LE(text.width(), kScreenWidth);
     EXPECT_LE(text.height(), kScreenHeight);
+    // A larger font keeps the grid whole; the default size comes back.
+    const QSize before = text.view().cellSize();
+    text.changeFont(+3);
+    QApplication::processEvents();
+    EXPECT_GT(text.view().cellSize().height(), before.height());
+    expectHundredColumnsAndThirtyRows(text);
+    text.resetFont();
+    EXPECT_EQ(text.view().cellSize(), before);
 }
 
 TEST(WindowLayout, AFormOpensCentredOnTheMainWindowAndReopensWhereItWasLeft) {
