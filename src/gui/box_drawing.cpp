@@ -34,6 +34,19 @@ bool boxArms(char32_t codePoint, BoxArms& arms) {
     return false;
 }
 
+BoxArms joinedArms(const BoxArms& arms, const BoxNeighbours& next) {
+    const int count = (arms.up > 0) + (arms.down > 0) + (arms.left > 0) + (arms.right > 0);
+    if (count < 3) return arms;
+    BoxArms joined = arms;
+    if (!next.above.down) joined.up = 0;
+    if (!next.below.up) joined.down = 0;
+    if (!next.left.right) joined.left = 0;
+    if (!next.right.left) joined.right = 0;
+    // A junction with nothing to meet is drawn whole rather than not at all.
+    const int kept = (joined.up > 0) + (joined.down > 0) + (joined.left > 0) + (joined.right > 0);
+    return kept >= 2 ? joined : arms;
+}
+
 void drawBoxArms(QPainter& painter, const QRect& cell, const BoxArms& arms, const QColor& colour) {
     // Line widths follow the cell height: a light line a twelfth of it,
     // a heavy one twice that, never thinner than a pixel.

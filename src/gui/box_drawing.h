@@ -21,6 +21,16 @@ struct BoxArms {
 // (it is then drawn from the font).
 bool boxArms(char32_t codePoint, BoxArms& arms);
 
+// The arms of a junction (a tee or a cross) that meet a line: an arm whose
+// neighbour in its direction has no arm back is left out, so that a cross
+// over a row its line does not go on into ("┼" over a row that spans two
+// columns) leaves no tick in it. Lines and corners keep their arms.
+// A neighbour that is no box-drawing character is given as no arms.
+struct BoxNeighbours {
+    BoxArms above, below, left, right;
+};
+BoxArms joinedArms(const BoxArms& arms, const BoxNeighbours& next);
+
 // Draws the arms in `cell` (the character's cells, both halves of a wide one).
 void drawBoxArms(QPainter& painter, const QRect& cell, const BoxArms& arms, const QColor& colour);
 

@@ -34,6 +34,18 @@ bool keyText(const QKeyEvent& event, std::string& key) {
     return true;
 }
 
+// The character covering each column of a row (both columns of a wide one).
+std::vector<char32_t> cellsOf(const std::string* text) {
+    std::vector<char32_t> cells(TextConsole::kWidth + 2, U' ');
+    if (!text) return cells;
+    std::size_t col = 0;
+    for (std::string_view ch : splitChars(*text)) {
+        const char32_t code = codePoint(ch);
+        for (int i = 0; i < charWidth(code) && col < cells.size(); ++i) cells[col++] = code;
+    }
+    return cells;
+}
+
 }  // namespace
 
 ConsoleView::ConsoleView(QWidget* parent)
@@ -143,7 +155,17 @@ void ConsoleView::resizeEvent(QResizeEvent*) {
     updateScrollRange();
 }
 
-int ConsoleView::drawRow(QPainter& painter, int row, const std::string& text, int startCol) const {
+const std::string* ConsoleView::rowAt(int row) const {
+    const int history = scrollbackRows();
+    if (row < 0) return nullptr;
+    if (row < history) return &history_[static_cast<std::size_t>(row)];
+    if (row - history < static_cast<int>(rows_.size()))
+        return &rows_[static_cast<std::size_t>(row - history)];
+    return nullptr;
+}
+
+int ConsoleView::drawRow(QPainter& painter, int row, const std::string& text, int startCol,
+                         const RowCells* cells) const {
     const QColor ink(0, 0, 0);
     int col = startCol;
     const int y = kMargin + (row - topRow()) * cellH_;
@@ -152,14 +174,27 @@ int ConsoleView::drawRow(QPainter& painter, int row, const std::string& text, in
         const int w = charWidth(code);
         const int x = kMargin + col * cellW_;
         BoxArms arms;
-        if (boxArms(code, arms))
+        if (boxArms(code, arms)) {
+            if (cells) arms = joinedArms(arms, cells->neighbours(col, w));
             drawBoxArms(painter, QRect(x, y, w * cellW_, cellH_), arms, ink);
-        else if (ch != " ")
+        } else if (ch != " ") {
             painter.drawText(x, y + ascent_,
                              QString::fromUtf8(ch.data(), static_cast<qsizetype>(ch.size())));
+        }
         col += w;
     }
     return col;
+}
+
+BoxNeighbours ConsoleView::RowCells::neighbours(int col, int width) const {
+    auto armsOf = [](const std::vector<char32_t>& cells, int at) {
+        BoxArms arms;
+        if (at >= 0 && at < static_cast<int>(cells.size()))
+            boxArms(cells[static_cast<std::size_t>(at)], arms);
+        return arms;
+    };
+    return {armsOf(above, col), armsOf(below, col), armsOf(self, col - 1),
+            armsOf(self, col + width)};
 }
 
 void ConsoleView::paintEvent(QPaintEvent*) {
@@ -169,18 +204,19 @@ void ConsoleView::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0, 0, 0));
     const int top = topRow();
     const int bottom = std::min(lastRow(), top + visibleRows());
-    const int history = scrollbackRows();
+    // Each row's columns beside those of the rows above and below it, so
+    // that box-drawing junctions meet the lines around them.
+    RowCells cells{{}, cellsOf(rowAt(top - 1)), cellsOf(rowAt(top))};
     for (int r = top; r < bottom; ++r) {
-        if (r < history) {
-            drawRow(painter, r, history_[static_cast<std::size_t>(r)], 0);
-        } else if (r - history < static_cast<int>(rows_.size())) {
-            drawRow(painter, r, rows_[static_cast<std::size_t>(r - history)], 0);
-        }
+        cells.above = std::move(cells.self);
+        cells.self = std::move(cells.below);
+        cells.below = cellsOf(rowAt(r + 1));
+        if (const std::string* text = rowAt(r)) drawRow(painter, r, *text, 0, &cells);
     }
-    const int cursorRow = history + cursorRow_;
+    const int cursorRow = scrollbackRows() + cursorRow_;
     if (wait_ != Wait::None && cursorRow >= top && cursorRow < bottom) {
         // The typed text stands after the prompt; the cursor after it.
-        const int end = drawRow(painter, cursorRow, typed_, cursorCol_);
+        const int end = drawRow(painter, cursorRow, typed_, cursorCol_, nullptr);
         const int x = kMargin + end * cellW_;
         const int y = kMargin + (cursorRow - top) * cellH_;
         painter.fillRect(x, y + cellH_ - 3, cellW_, 2, QColor(0, 0, 0));

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "console/text_console.h"
+#include "gui/box_drawing.h"
 
 namespace hx::gui {
 
@@ -71,7 +72,15 @@ private:
     void setMetrics();
     int visibleRows() const;
     int lastRow() const;  // rows scrollback and page span, the cursor row included
-    int drawRow(QPainter& painter, int row, const std::string& text, int startCol) const;
+    // The text of a row (scrollback, then page); nullptr past either end.
+    const std::string* rowAt(int row) const;
+    // The character covering each column of a row and of the rows around it.
+    struct RowCells {
+        std::vector<char32_t> above, self, below;
+        BoxNeighbours neighbours(int col, int width) const;
+    };
+    int drawRow(QPainter& painter, int row, const std::string& text, int startCol,
+                const RowCells* cells) const;
     void updateScrollRange();
     void finishWait(std::string answer);  // by value: the typed text is cleared first
 

@@ -53,6 +53,25 @@ TEST(BoxDrawing, ArmsOfTheTableCharacters) {
     EXPECT_FALSE(boxArms(U'A', arms));
 }
 
+TEST(BoxDrawing, AJunctionLeavesOutTheArmsThatMeetNoLine) {
+    BoxArms cross, line, vertical;
+    ASSERT_TRUE(boxArms(U'┼', cross));
+    ASSERT_TRUE(boxArms(U'─', line));
+    ASSERT_TRUE(boxArms(U'│', vertical));
+    // Under a header rule, over a row that spans the column: drawn as "┴".
+    const BoxArms overSpan = joinedArms(cross, {vertical, BoxArms{}, line, line});
+    EXPECT_EQ(overSpan.up, 1);
+    EXPECT_EQ(overSpan.down, 0);
+    EXPECT_EQ(overSpan.left, 1);
+    EXPECT_EQ(overSpan.right, 1);
+    // Inside the table it stays a cross.
+    const BoxArms inside = joinedArms(cross, {vertical, vertical, line, line});
+    EXPECT_EQ(inside.down, 1);
+    // A line keeps its arms whatever lies beside it.
+    EXPECT_EQ(joinedArms(line, {}).left, 1);
+    EXPECT_EQ(joinedArms(line, {}).right, 1);
+}
+
 TEST(BoxDrawing, AHorizontalLineRunsUnbrokenThroughCrossingsAndTees) {
     const QImage row = drawRow(U"─┼─┬─┴─", 1.0);
     expectUnbroken(row, lineRow(row));
