@@ -66,8 +66,8 @@ TEST(FormWindows, CaptionsAreShownExactly) {
 
 TEST(FormWindows, SizedByTheirContentsNotByAFixedSize) {
     LaunchedProgram program;
-    // The main window was 856 x 795 and taller than a laptop screen; it is
-    // now as large as its controls.
+    // The forms the inventory gives a size (the main window 856 x 795, taller
+    // than a laptop screen) are as large as their controls instead.
     for (const char* form : {"MAINFORM", "FORM2", "FORM9", "FORM10"}) {
         const FormWindow* w = program.windows->window(form);
         ASSERT_NE(w, nullptr) << form;
