@@ -20,6 +20,8 @@ packages=(
   poppler-utils
   xvfb
   xauth
+  openbox
+  xdotool
 )
 
 missing=()

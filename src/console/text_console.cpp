@@ -149,7 +149,15 @@ void TextConsole::putTab() {
 
 std::string TextConsole::input(std::string_view prompt) {
     print(prompt, LineEnd::Keep);
-    std::string answer = readLine(std::string(prompt));
+    return showAnswer(readLine(std::string(prompt)));
+}
+
+std::string TextConsole::inputKey(std::string_view prompt) {
+    print(prompt, LineEnd::Keep);
+    return showAnswer(readKeyAnswer(std::string(prompt)));
+}
+
+std::string TextConsole::showAnswer(std::string answer) {
     // Keep only the first line of whatever was supplied.
     if (auto nl = answer.find_first_of("\r\n"); nl != std::string::npos) answer.resize(nl);
     print(answer, LineEnd::End);

@@ -59,6 +59,12 @@ public:
     // the line. The answer is also left on the screen after the prompt.
     std::string input(std::string_view prompt);
 
+    // A prompt answered by one key (a menu choice, y/n): prints the prompt,
+    // reads the answer, shows it after the prompt and ends the line, as
+    // input does. A front end that reads keys takes the first key without
+    // Enter; one that reads lines reads a line.
+    std::string inputKey(std::string_view prompt);
+
     // Waits for one key and returns it (Enter is the empty string).
     std::string waitKey();
 
@@ -86,6 +92,8 @@ protected:
     virtual void cleared() = 0;
     virtual std::string readLine(const std::string& prompt) = 0;
     virtual std::string readKey() = 0;
+    // The answer of a one-key prompt; by default a typed line.
+    virtual std::string readKeyAnswer(const std::string& prompt) { return readLine(prompt); }
     // Called after the page changed, for front ends that repaint.
     virtual void pageChanged() {}
     // Called after the cursor was placed by locate().
@@ -133,6 +141,8 @@ private:
         bool textKnown = true;
     };
 
+    // Shows an answer after its prompt and ends the line; returns its first line.
+    std::string showAnswer(std::string answer);
     std::size_t putRun(std::string_view text, std::size_t pos);
     static std::size_t putAscii(const char* text, std::size_t count, Cell* cells,
                                 std::size_t written);

@@ -1,6 +1,7 @@
 // The text window widget: paints a TextConsole's page as a character grid
-// in IPA Gothic (a half-width character one cell, a full-width one two),
-// shows the last rows with a scroll bar over the rest of the page, and
+// in IPA Gothic (a half-width character one cell, a full-width one two;
+// box-drawing characters as joined lines), shows the last rows with a scroll
+// bar over the rest of the page and the pages cleared before it, and
 // collects a typed line or one key for the console that waits on it.
 //
 // Painting is throttled: the page is re-read and drawn at most about 60
@@ -8,6 +9,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
@@ -16,13 +18,16 @@
 #include <vector>
 
 #include "console/text_console.h"
+#include "gui/box_drawing.h"
 
 namespace hx::gui {
 
 class ConsoleView : public QWidget {
 public:
-    static constexpr int kVisibleRows = 24;
+    static constexpr int kDefaultRows = 30;   // rows shown at the default size
     static constexpr int kMinRepaintMs = 16;  // about 60 repaints a second
+    static constexpr int kDefaultFontPixels = 15;
+    static constexpr int kScrollbackRows = 5000;  // of the cleared pages, the latest kept
 
     explicit ConsoleView(QWidget* parent = nullptr);
 
@@ -34,6 +39,16 @@ public:
     void pageChanged();
     // Re-reads the page and repaints at once (screenshots).
     void refreshNow();
+    // The rows of a page about to be cleared, kept above the next page.
+    void keepScrollback(const std::vector<std::string>& rows);
+    int scrollbackRows() const { return static_cast<int>(history_.size()); }
+    // The first row shown: the scrollback rows come first, then the page.
+    int topRow() const;
+    void scrollToRow(int row);
+
+    // The font size of the grid, in pixels; the window keeps its columns.
+    void setFontPixels(int pixels);
+    int fontPixels() const { return font_.pixelSize(); }
 
     // Waiting for input. `done` receives the typed line (Enter ends it) or
     // the key (Enter is the empty string).
@@ -54,11 +69,23 @@ protected:
 
 private:
     void snapshot();
-    int lastRow() const;  // rows the page spans, the cursor row included
+    void setMetrics();
+    int visibleRows() const;
+    int lastRow() const;  // rows scrollback and page span, the cursor row included
+    // The text of a row (scrollback, then page); nullptr past either end.
+    const std::string* rowAt(int row) const;
+    // The character covering each column of a row and of the rows around it.
+    struct RowCells {
+        std::vector<char32_t> above, self, below;
+        BoxNeighbours neighbours(int col, int width) const;
+    };
+    int drawRow(QPainter& painter, int row, const std::string& text, int startCol,
+                const RowCells* cells) const;
     void updateScrollRange();
     void finishWait(std::string answer);  // by value: the typed text is cleared first
 
     const TextConsole* source_ = nullptr;
+    std::vector<std::string> history_;  // rows of the pages cleared before
     std::vector<std::string> rows_;
     int cursorRow_ = 0;
     int cursorCol_ = 0;

@@ -1,22 +1,29 @@
 #include "gui/form_window.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <set>
 #include <vector>
+
+#include "gui/field_tooltips.h"
+#include "gui/window_titles.h"
+#include "model/option_buttons.h"
 
 namespace hx::gui {
 
@@ -36,6 +43,8 @@ struct LayoutHint {
     std::vector<std::vector<const char*>> table = {};
     int pictureWidth = 0;  // empty frame of the picture
     int pictureHeight = 0;
+    const char* rightColumnFrom = "";  // the right column starts here (else at half the rows)
+    const char* columnsUntil = "";     // from here on, the rows are full width again
 };
 
 const std::vector<LayoutHint>& layoutHints() {
@@ -76,7 +85,7 @@ const std::vector<LayoutHint>& layoutHints() {
         {"FORM4",
          {},
          "",
-         "",
+         "PICTURE2",
          {{"", "TEXT300", "TEXT301", "TEXT302", "TEXT303"},
           {"TEXT340", "TEXT310", "TEXT330", "EDIT47", "EDIT50"},
           {"", "TEXT311", "TEXT331", "EDIT48", "EDIT51"},
@@ -102,12 +111,17 @@ const std::vector<LayoutHint>& layoutHints() {
           {"label:8", "EDIT155", "", "", ""},
           {"label:9", "EDIT138", "", "", ""}},
          360,
-         200},
+         200,
+         // The drawing beside the table, so that the form fits a small screen.
+         "TEXT300"},
         {"FORM6", {"BUTTON43"}},
+        // The temperatures, the solve-for choice and the properties on the
+        // left, the gas composition and the twisted tape on the right, the
+        // buttons and the message under both.
         {"FORM7",
          {"RADIO1", "BUTTON38", "TEXT150", "TEXT151", "TEXT143", "TEXT136", "TEXT163", "BUTTON39"},
          "",
-         "",
+         "EDIT80",
          {{"", "TEXT161", "TEXT162"},
           {"TEXT152", "EDIT93", "EDIT102"},
           {"TEXT153", "EDIT94", "EDIT103"},
@@ -117,7 +131,11 @@ const std::vector<LayoutHint>& layoutHints() {
           {"TEXT157", "EDIT98", "EDIT107"},
           {"TEXT158", "EDIT99", "EDIT108"},
           {"TEXT159", "EDIT100", "EDIT109"},
-          {"TEXT160", "EDIT101", "EDIT110"}}},
+          {"TEXT160", "EDIT101", "EDIT110"}},
+         0,
+         0,
+         "RADIO6",
+         "BUTTON39"},
         {"FORM8", {"TEXT174", "TEXT175", "RADIO11", "TEXT169", "TEXT170", "BUTTON45"}},
         {"FORM9", {"BUTTON47"}},
         {"FORM10", {"BUTTON48"}},
@@ -148,6 +166,8 @@ int unitCodeOf(const FormStore& store) {
 
 }  // namespace
 
+bool japanesePresentation(const FormStore& store) { return !isEnglishCode(unitCodeOf(store)); }
+
 std::string findBitmap(const std::string& fileName) {
     const QString name = QString::fromStdString(fileName);
     for (const QString& dir : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
@@ -158,12 +178,12 @@ std::string findBitmap(const std::string& fileName) {
     return {};
 }
 
-FormWindow::FormWindow(const FormSpec& spec, FormStore& store, QWidget* console)
+FormWindow::FormWindow(const FormSpec& spec, FormStore& store)
     : QWidget(nullptr), spec_(spec), store_(store), name_(spec.name) {
     setObjectName(QString::fromUtf8(spec.name));
-    build(console);
+    build();
     syncAll();
-    fitSize();
+    fitContents();
 }
 
 QWidget* FormWindow::widget(const std::string& control) const {
@@ -184,7 +204,7 @@ QLabel* FormWindow::pictureFor(const std::string& fileName) const {
     return nullptr;
 }
 
-void FormWindow::build(QWidget* console) {
+void FormWindow::build() {
     const LayoutHint& hint = hintFor(name_);
 
     // Unnamed captions: those beside a control, and headings that go in a
@@ -224,7 +244,6 @@ void FormWindow::build(QWidget* console) {
         return w;
     };
 
-    QButtonGroup* radioGroup = nullptr;
     auto makeWidget = [&](const ControlSpec& spec) -> QWidget* {
         QWidget* w = nullptr;
         const std::string name = spec.name;
@@ -257,11 +276,13 @@ void FormWindow::build(QWidget* console) {
                 break;
             }
             case ControlKind::Radio: {
+                // Checked by its option code alone: a click asks the
+                // handler, and the button shows what the handler decided.
                 auto* radio = new QRadioButton;
-                if (!radioGroup) radioGroup = new QButtonGroup(this);
-                radioGroup->addButton(radio);
+                radio->setAutoExclusive(false);
                 QObject::connect(radio, &QRadioButton::clicked, this, [this, name] {
                     if (click_) click_(name_, name);
+                    syncOptionButtons();
                 });
                 w = radio;
                 break;
@@ -297,6 +318,9 @@ void FormWindow::build(QWidget* console) {
     std::vector<QHBoxLayout*> rowLayouts;
     std::size_t columnStart = 0;
     bool columnsSeen = false;
+    constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+    std::size_t rightStart = kNoRow;
+    std::size_t columnsEnd = kNoRow;
     QGroupBox* openGroup = nullptr;
     Row row;
     auto addRowWidget = [&](QWidget* w) {
@@ -313,14 +337,12 @@ void FormWindow::build(QWidget* console) {
         row.layout->setSpacing(4);
         rowLayouts.push_back(row.layout);
         addRowWidget(row.widget);
-        radioGroup = nullptr;
     };
     auto addToRow = [&](QWidget* w, ControlKind kind) {
         if (!row.widget) newRow();
         row.layout->addWidget(w);
         if (kind == ControlKind::Edit) row.hasEdit = true;
         if (kind != ControlKind::Text) row.onlyText = false;
-        if (kind != ControlKind::Radio) radioGroup = nullptr;
         row.last = kind;
         ++row.count;
     };
@@ -341,6 +363,16 @@ void FormWindow::build(QWidget* console) {
             columnsSeen = true;
             row = Row{};
             columnStart = rows.size();
+        }
+        if (columnsSeen && rightStart == kNoRow && name == hint.rightColumnFrom) {
+            openGroup = nullptr;
+            row = Row{};
+            rightStart = rows.size();
+        }
+        if (columnsSeen && columnsEnd == kNoRow && name == hint.columnsUntil) {
+            openGroup = nullptr;
+            row = Row{};
+            columnsEnd = rows.size();
         }
         if (isCodeField(spec)) {
             stripLayout->addWidget(makeWidget(spec));
@@ -437,16 +469,18 @@ void FormWindow::build(QWidget* console) {
         auto* right = new QVBoxLayout;
         left->setSpacing(2);
         right->setSpacing(2);
-        const std::size_t rest = rows.size() - 1 - columnStart;  // the strip goes last
-        const std::size_t half = columnStart + (rest + 1) / 2;
-        for (std::size_t i = columnStart; i + 1 < rows.size(); ++i)
-            (i < half ? left : right)->addWidget(rows[i]);
+        const std::size_t end =
+            columnsEnd == kNoRow ? rows.size() - 1 : columnsEnd;  // the strip goes last
+        const std::size_t split =
+            rightStart == kNoRow ? columnStart + (end - columnStart + 1) / 2 : rightStart;
+        for (std::size_t i = columnStart; i < end; ++i)
+            (i < split ? left : right)->addWidget(rows[i]);
         left->addStretch(1);
         right->addStretch(1);
         columns->addLayout(left);
         columns->addLayout(right);
         body->addLayout(columns);
-        body->addWidget(rows.back());
+        for (std::size_t i = end; i < rows.size(); ++i) body->addWidget(rows[i]);
     } else {
         for (QWidget* w : rows) body->addWidget(w);
     }
@@ -460,29 +494,96 @@ void FormWindow::build(QWidget* console) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->addWidget(scroll, 1);
-    if (console) {
-        console->setParent(this);
-        console->setFixedHeight(console->sizeHint().height());
-        outer->addWidget(console, 0);
-    }
 
     content_ = content;
+    scroll_ = scroll;
 }
 
-void FormWindow::fitSize() {
-    if (spec_.width > 0 && spec_.height > 0) {
-        setFixedSize(spec_.width, spec_.height);
-    } else {
-        // Sized for the captions it shows, within a screen.
-        // The captions were set before the window was first shown, when the
-        // layouts do not yet hear of it: drop their cached sizes.
-        for (QWidget* child : content_->findChildren<QWidget*>()) child->updateGeometry();
-        for (QLayout* layout : content_->findChildren<QLayout*>()) layout->invalidate();
-        QSize want = content_->sizeHint() + QSize(24, 8);
-        // A form taller than the screen scrolls: leave room for the bar.
-        if (want.height() > 740) want.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        resize(std::min(want.width(), 1000), std::min(want.height(), 740));
+void FormWindow::setMenuBar(QWidget* bar) {
+    layout()->setMenuBar(bar);
+    fitContents();
+}
+
+void FormWindow::fitContents() {
+    fitPending_ = false;
+    // Captions set while the window was hidden left the layouts' cached
+    // sizes behind: drop them.
+    for (QWidget* child : content_->findChildren<QWidget*>()) child->updateGeometry();
+    for (QLayout* layout : content_->findChildren<QLayout*>()) layout->invalidate();
+    content_->layout()->activate();
+    QSize need = content_->sizeHint().expandedTo(content_->minimumSizeHint());
+    // Only a screen smaller than the form makes it scroll; the offscreen
+    // platform's nominal screen is no limit.
+    const QScreen* screen = this->screen();
+    if (screen && QGuiApplication::platformName() != QStringLiteral("offscreen")) {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        if (need.height() > room.height()) need.rwidth() += bar;
+        if (need.width() > room.width()) need.rheight() += bar;
+        need = need.boundedTo(room);
     }
+    scroll_->setMinimumSize(need);
+    layout()->activate();
+    // At first as large as the contents; after that the user's size, grown
+    // where the contents grew.
+    resize(sized_ ? size().expandedTo(minimumSizeHint()) : minimumSizeHint());
+    sized_ = true;
+}
+
+bool FormWindow::scrolls() const {
+    return scroll_->horizontalScrollBar()->isVisible() ||
+           scroll_->verticalScrollBar()->isVisible() ||
+           content_->height() > scroll_->viewport()->height() ||
+           content_->width() > scroll_->viewport()->width();
+}
+
+void FormWindow::scheduleFit() {
+    if (fitPending_) return;
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (fitPending_) fitContents();
+    });
+}
+
+void FormWindow::syncOptionButtons() {
+    mirroring_ = true;
+    for (const OptionButton& option : optionButtons()) {
+        if (name_ != option.form) continue;
+        if (auto* radio = qobject_cast<QRadioButton*>(widget(option.button)))
+            radio->setChecked(optionChosen(store_, option));
+    }
+    mirroring_ = false;
+}
+
+void FormWindow::showForm(bool visible) {
+    if (visible == isVisible()) return;
+    if (!visible) {
+        lastPos_ = pos();
+        hide();
+        return;
+    }
+    fitContents();
+    placeOnShow();
+    show();
+}
+
+void FormWindow::placeOnShow() {
+    if (lastPos_) {
+        move(*lastPos_);
+        return;
+    }
+    // Centred on the anchor (or on the screen), kept on the screen.
+    const QScreen* screen = anchor_ ? anchor_->screen() : this->screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QPoint centre =
+        anchor_ && anchor_->isVisible() ? anchor_->frameGeometry().center() : room.center();
+    QPoint topLeft = centre - QPoint(width() / 2, height() / 2);
+    topLeft.setX(
+        std::clamp(topLeft.x(), room.left(), std::max(room.left(), room.right() - width())));
+    topLeft.setY(
+        std::clamp(topLeft.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    move(topLeft);
 }
 
 void FormWindow::applyText(const std::string& control) {
@@ -514,21 +615,28 @@ void FormWindow::recaptionLabels() {
     const int code = unitCodeOf(store_);
     for (auto& [label, widget] : labels_)
         widget->setText(QString::fromStdString(captionFor(*label, code)));
-    const char* title = *spec_.title ? spec_.title : spec_.name;
-    if (spec_.englishTitle && isEnglishCode(code)) title = spec_.englishTitle;
-    setWindowTitle(QString::fromUtf8(title));
+    const bool japanese = japanesePresentation(store_);
+    setWindowTitle(gui::windowTitle(name_, japanese));
+    for (const auto& [control, w] : widgets_) w->setToolTip(fieldToolTip(name_, control, japanese));
 }
 
 void FormWindow::apply(const FormChange& change) {
+    if (change.what == FormChange::What::Text && isOptionCodeField(change.form, change.control))
+        syncOptionButtons();
+    const bool languageChange = change.form == "MAINFORM" && change.control == "EDIT74";
     if (change.form != name_) {
-        if (change.form == "MAINFORM" && change.control == "EDIT74") recaptionLabels();
+        if (languageChange) {
+            recaptionLabels();
+            scheduleFit();
+        }
         return;
     }
     mirroring_ = true;
     switch (change.what) {
         case FormChange::What::Text:
             applyText(change.control);
-            if (name_ == "MAINFORM" && change.control == "EDIT74") recaptionLabels();
+            if (languageChange) recaptionLabels();
+            scheduleFit();
             break;
         case FormChange::What::Enabled:
             if (QWidget* w = widget(change.control))
@@ -537,8 +645,9 @@ void FormWindow::apply(const FormChange& change) {
         case FormChange::What::Visible:
             if (QWidget* w = widget(change.control))
                 w->setVisible(store_.visible(name_, change.control));
+            scheduleFit();
             break;
-        case FormChange::What::FormVisible: setVisible(store_.formVisible(name_)); break;
+        case FormChange::What::FormVisible: showForm(store_.formVisible(name_)); break;
     }
     mirroring_ = false;
 }
@@ -553,6 +662,7 @@ void FormWindow::syncAll() {
     }
     recaptionLabels();
     mirroring_ = false;
+    syncOptionButtons();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

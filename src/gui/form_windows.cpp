@@ -6,14 +6,17 @@
 
 namespace hx::gui {
 
-FormWindows::FormWindows(FormStore& store, ConsoleView* console) : store_(store) {
-    for (const FormSpec& spec : formInventory()) {
-        if (!store.hasForm(spec.name)) continue;
-        const bool isMain = std::string_view(spec.name) == "MAINFORM";
-        windows_.push_back(std::make_unique<FormWindow>(spec, store, isMain ? console : nullptr));
-    }
-    subscription_ = store_.subscribe([this](const FormChange& change) {
+FormWindows::FormWindows(FormStore& store, ConsoleView* console)
+    : store_(store), text_(std::make_unique<TextWindow>(console)) {
+    for (const FormSpec& spec : formInventory())
+        if (store.hasForm(spec.name)) windows_.push_back(std::make_unique<FormWindow>(spec, store));
+    for (auto& w : windows_)
+        if (w.get() != &mainWindow()) w->setAnchor(&mainWindow());
+    const auto retitleText = [this] { text_->setJapanese(japanesePresentation(store_)); };
+    retitleText();
+    subscription_ = store_.subscribe([this, retitleText](const FormChange& change) {
         for (auto& w : windows_) w->apply(change);
+        if (change.form == "MAINFORM" && change.control == "EDIT74") retitleText();
     });
 }
 
@@ -34,7 +37,14 @@ void FormWindows::onClose(const FormWindow::CloseHandler& handler) {
 }
 
 void FormWindows::showVisible() {
-    for (auto& w : windows_) w->setVisible(store_.formVisible(w->formName()));
+    // The text window under the forms: on a small screen it overlaps the
+    // main window, and the first thing to do is on the forms.
+    FormWindow& main = mainWindow();
+    main.showForm(store_.formVisible(main.formName()));
+    text_->showBeside(main);
+    main.raise();
+    for (auto& w : windows_)
+        if (w.get() != &main) w->showForm(store_.formVisible(w->formName()));
 }
 
 std::string missingBitmapNotice(const std::string& fileName) {

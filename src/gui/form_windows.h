@@ -1,6 +1,7 @@
 // Every form of the program as a window, kept in step with the form model:
 // a form shown or hidden by a handler appears or disappears, and every
-// control change is mirrored on its widget.
+// control change is mirrored on its widget. The text window stands beside
+// them as a window of its own.
 #pragma once
 
 #include <memory>
@@ -10,14 +11,15 @@
 #include "console/text_console.h"
 #include "gui/console_view.h"
 #include "gui/form_window.h"
+#include "gui/text_window.h"
 #include "model/form_store.h"
 
 namespace hx::gui {
 
 class FormWindows {
 public:
-    // Builds a window for every form of the inventory; the text window goes
-    // on the main window.
+    // Builds a window for every form of the inventory, and the text window
+    // around `console` (taken).
     FormWindows(FormStore& store, ConsoleView* console);
     ~FormWindows();
     FormWindows(const FormWindows&) = delete;
@@ -25,11 +27,14 @@ public:
 
     FormWindow* window(const std::string& form) const;
     const std::vector<std::unique_ptr<FormWindow>>& all() const { return windows_; }
+    FormWindow& mainWindow() const { return *window("MAINFORM"); }
+    TextWindow& textWindow() const { return *text_; }
 
     void onClick(const FormWindow::ClickHandler& handler);
     void onClose(const FormWindow::CloseHandler& handler);
 
-    // Shows the forms the model holds visible, hides the others.
+    // Shows the forms the model holds visible, hides the others, and shows
+    // the text window.
     void showVisible();
 
     // Draws a bitmap file at the top left of the form whose picture shows
@@ -40,6 +45,7 @@ public:
 private:
     FormStore& store_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
+    std::unique_ptr<TextWindow> text_;
     int subscription_ = 0;
 };
 

@@ -2,18 +2,20 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
+#include <QElapsedTimer>
 #include <QFont>
-#include <QMessageBox>
+#include <QScreen>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "console/scripted_console.h"
-#include "gui/case_file_actions.h"
+#include "gui/desktop.h"
 #include "gui/form_windows.h"
+#include "gui/hard_copy_image.h"
+#include "gui/menu_bar.h"
 #include "gui/pdf_print_job.h"
-#include "gui/qt_console.h"
 #include "gui/qt_platform.h"
 #include "model/session.h"
 #include "program/replay.h"
@@ -29,49 +31,34 @@ void useJapaneseFont(QApplication& app) {
     app.setFont(font);
 }
 
-// Saves every visible form as DIR/LABEL-FORM.png.
+// Saves every visible form as DIR/LABEL-FORM.png, and the text window as
+// DIR/LABEL-TEXT.png. On a real display (QT_QPA_PLATFORM=xcb, under a window
+// manager) also the whole screen as DIR/LABEL-screen.png, as a user sees it.
 void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& dir,
                      const std::string& label) {
     console.refreshNow();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    for (const auto& w : windows.all()) {
-        if (!w->isVisible()) continue;
-        const QString file = QDir(dir).filePath(
-            QString::fromStdString(label + "-" + w->formName()) + QStringLiteral(".png"));
-        if (!w->grab().save(file))
+    const bool realScreen = QGuiApplication::platformName() != QStringLiteral("offscreen");
+    if (realScreen) {
+        // Give the window manager time to map and frame the windows.
+        QElapsedTimer settle;
+        settle.start();
+        while (settle.elapsed() < 400) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        const QString file = QDir(dir).filePath(QString::fromStdString(label + "-screen.png"));
+        if (QScreen* screen = QGuiApplication::primaryScreen();
+            !screen || !screen->grabWindow(0).save(file))
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
     }
-}
-
-// The image of a window for a hard copy.
-QImage windowImage(FormWindows& windows, ConsoleView& console, HardCopy which) {
-    QWidget* widget = nullptr;
-    switch (which) {
-        case HardCopy::ResultForm: widget = windows.window("FORM4"); break;
-        case HardCopy::FigureWindow: widget = windows.window("FORM2"); break;
-        case HardCopy::TextWindow:
-            console.refreshNow();
-            widget = &console;
-            break;
-    }
-    return widget ? widget->grab().toImage() : QImage();
-}
-
-// The native save dialog of the first print, in the user's documents folder.
-QString askReportPath(QWidget* parent) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("hxcalc: print to PDF"),
-                                        defaultReportPath(), QStringLiteral("PDF (*.pdf)"));
-}
-
-// Runs the start-up sequence; a failure is reported and ends the program.
-bool startUp(Session& session) {
-    try {
-        startProgram(session);
-        return true;
-    } catch (const std::exception& e) {
-        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
-        return false;
+    std::vector<QWidget*> shown;
+    for (const auto& w : windows.all())
+        if (w->isVisible()) shown.push_back(w.get());
+    shown.push_back(&windows.textWindow());
+    for (QWidget* w : shown) {
+        const QString file = QDir(dir).filePath(QString::fromStdString(label + "-") +
+                                                w->objectName() + QStringLiteral(".png"));
+        if (!w->grab().save(file))
+            std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
     }
 }
 
@@ -81,54 +68,9 @@ int runDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     useJapaneseFont(app);
     QApplication::setQuitOnLastWindowClosed(false);
-
-    auto view = std::make_unique<ConsoleView>();  // handed to the main window below
-    QtConsole console(*view);
-    QtPlatform platform(console);
-    Session session(console, platform);
-    if (!startUp(session)) return kReplayProgramError;
-    ConsoleView& consoleView = *view;
-    FormWindows windows(session.forms, view.release());
-    platform.setWindows(&windows);
-    PdfPrintJob printJob(
-        console, [&] { return askReportPath(windows.window("MAINFORM")); },
-        [&](HardCopy which) { return windowImage(windows, consoleView, which); },
-        [&](const QString& message) {
-            QMessageBox::warning(windows.window("MAINFORM"), QStringLiteral("hxcalc"), message);
-        });
-    platform.setPrinter(&printJob);
-
-    // One handler at a time: while one waits for an answer in the text
-    // window, further clicks are not taken.
-    bool busy = false;
-    CaseFileActions caseFiles(session, *windows.window("MAINFORM"), [&busy] { return busy; });
-    addCaseFileActions(fileMenuOf(*windows.window("MAINFORM")), caseFiles);
-    windows.onClick([&](const std::string& form, const std::string& control) {
-        if (busy || !session.forms.enabled(form, control)) return;
-        busy = true;
-        try {
-            session.click(form, control);
-        } catch (const ProgramExit&) {
-            QApplication::quit();
-        } catch (const NoAnswer&) {
-            QApplication::quit();  // the windows are closing
-        } catch (const std::exception& e) {
-            console.print(std::string("internal error: ") + e.what());
-        }
-        busy = false;
-    });
-    windows.onClose([&](FormWindow& window) {
-        if (window.formName() == "MAINFORM") {
-            if (!caseFiles.confirmDiscard()) return;
-            // Closing the main window ends the program, also while a
-            // calculation waits in the text window.
-            console.abortWait();
-            QApplication::quit();
-        } else {
-            session.forms.hideForm(window.formName());
-        }
-    });
-    windows.showVisible();
+    Desktop desktop;
+    if (!desktop.start()) return kReplayProgramError;
+    desktop.show();
     return QApplication::exec();
 }
 
@@ -149,21 +91,28 @@ int runWindowReplay(int argc, char** argv, const std::string& scriptPath,
         return kReplayScriptError;
     }
 
-    auto view = std::make_unique<ConsoleView>();  // handed to the main window below
+    auto view = std::make_unique<ConsoleView>();  // handed to the text window below
     ScriptedConsole console;
     view->setSource(&console);
     ScreenshotPlatform platform(console);
     Session session(console, platform);
-    if (!startUp(session)) return kReplayProgramError;
+    try {
+        startProgram(session);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        return kReplayProgramError;
+    }
     ConsoleView& consoleView = *view;
     FormWindows windows(session.forms, view.release());
     platform.setWindows(&windows);
+    MenuBar menu(MenuCommands{}, session.forms);  // drawn as the desktop shows it
+    windows.mainWindow().setMenuBar(menu.bar());
     windows.showVisible();
 
     const QString pdfPath = QString::fromStdString(options.pdfPath);
-    PdfPrintJob printJob(
-        console, [pdfPath] { return pdfPath; },
-        [&](HardCopy which) { return windowImage(windows, consoleView, which); });
+    PdfPrintJob printJob(console, [pdfPath] { return pdfPath; }, [&](HardCopy which) {
+        return hardCopyImage(windows, consoleView, which);
+    });
 
     ReplayEnvironment env{session, console, platform, std::cout, std::cerr, nullptr};
     if (!outDir.isEmpty())

@@ -12,6 +12,13 @@ std::string QtConsole::readLine(const std::string&) { return await(ConsoleView::
 
 std::string QtConsole::readKey() { return await(ConsoleView::Wait::Key); }
 
+std::string QtConsole::readKeyAnswer(const std::string&) {
+    for (;;) {
+        std::string key = await(ConsoleView::Wait::Key);
+        if (key != "\x1b") return key;
+    }
+}
+
 std::string QtConsole::await(ConsoleView::Wait what) {
     QEventLoop loop;
     bool answered = false;
@@ -21,7 +28,13 @@ std::string QtConsole::await(ConsoleView::Wait what) {
         answered = true;
         loop.quit();
     });
-    if (QWidget* window = view_.window()) window->activateWindow();
+    // The text window comes forward (also after the user closed it).
+    if (view_.parentWidget()) {
+        QWidget* window = view_.window();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
     QEventLoop* outer = loop_;
     loop_ = &loop;
     loop.exec();

@@ -25,6 +25,10 @@ protected:
     void cleared() override {}
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override;
+    // Menu keys and y/n act at once, without Enter; Escape is no answer.
+    std::string readKeyAnswer(const std::string& prompt) override;
+    // A cleared page stays readable above the new one.
+    void aboutToClear() override { view_.keepScrollback(screen()); }
     void pageChanged() override { view_.pageChanged(); }
 
 private:

@@ -249,7 +249,7 @@ bool showCheckTable(const RunInputs& in, const Solution& shown, TextConsole& con
     console.print(kScreenBottom);
     for (int i = 0; i < kScreenBlankLinesAfter; ++i) console.print("");
     // "<1> Return" and "<2> printout" both end the table.
-    return console.input(kScreenPrompt) == "2";
+    return console.inputKey(kScreenPrompt) == "2";
 }
 
 std::vector<std::string> printedCheckTable(Presentation p, const RunInputs& in,

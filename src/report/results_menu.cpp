@@ -97,7 +97,7 @@ std::string readMenuKey(Session& session, Presentation p, bool wetGas, const std
         }
     }
     session.console.print(firstTime ? w.firstTime : w.later);
-    std::string key = session.console.input(w.prompt);
+    std::string key = session.console.inputKey(w.prompt);
     if (p == Presentation::EnglishEngineering) session.console.print("");
     return key;
 }
@@ -106,7 +106,7 @@ std::string readMenuKey(Session& session, Presentation p, bool wetGas, const std
 // other answer (upper case included) asks the same question again.
 void confirmClose(TextConsole& console, Presentation p) {
     for (;;) {
-        const std::string answer = console.input(menuOf(p).closePrompt);
+        const std::string answer = console.inputKey(menuOf(p).closePrompt);
         if (answer == "y") throw ProgramExit();
         if (answer == "n") return;
     }

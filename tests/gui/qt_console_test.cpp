@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/text_window.h"
 #include "model/session.h"
 
 namespace hx::gui {
@@ -67,6 +68,47 @@ TEST(QtConsole, InputReadsATypedLineAfterThePrompt) {
                              {Qt::Key_Enter, QStringLiteral("\r")}});
     EXPECT_EQ(w.console.input("Passes (1/2) ? "), "12");
     EXPECT_TRUE(hasRow(w.console.screen(), "Passes (1/2) ? 12"));
+}
+
+TEST(QtConsole, AMenuKeyAnswersWithoutEnter) {
+    ConsoleWindow w;
+    typeLater(w.view.get(), {{Qt::Key_3, QStringLiteral("3")}});
+    EXPECT_EQ(w.console.inputKey("  【4】re-start ,【6】Check!  <<< hit Key >>> → "), "3");
+    EXPECT_TRUE(hasRow(w.console.screen(), "  【4】re-start ,【6】Check!  <<< hit Key >>> → 3"));
+    // A line prompt still waits for Enter.
+    typeLater(w.view.get(), {{Qt::Key_3, QStringLiteral("3")},
+                             {Qt::Key_0, QStringLiteral("0")},
+                             {Qt::Key_Return, QStringLiteral("\r")}});
+    EXPECT_EQ(w.console.input("Tube length ? "), "30");
+}
+
+TEST(QtConsole, ClearedTextCanBeReadByScrollingBack) {
+    ConsoleWindow w;
+    w.console.print("Tube length too short");
+    w.console.clear();
+    w.console.print("next screen");
+    w.view->refreshNow();
+    // The new page starts at the top of the window, the old one above it.
+    EXPECT_EQ(w.view->scrollbackRows(), 1);
+    EXPECT_EQ(w.view->topRow(), 1);
+    w.view->scrollToRow(0);
+    EXPECT_EQ(w.view->topRow(), 0);
+}
+
+TEST(QtConsole, TheTextWindowStaysWhileAQuestionWaits) {
+    auto* view = new ConsoleView;
+    TextWindow window(view);  // takes the view
+    QtConsole console(*view);
+    window.show();
+    QTimer::singleShot(10, view, [&] {
+        window.close();
+        EXPECT_TRUE(window.isVisible());
+        pressKey(view, Qt::Key_Return, QStringLiteral("\r"));
+    });
+    EXPECT_EQ(console.input("Passes (1/2) ? "), "");
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    view->setSource(nullptr);
 }
 
 TEST(QtConsole, AbortedWaitEndsTheProgram) {

@@ -1,0 +1,132 @@
+#include "gui/desktop.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <iostream>
+
+#include "gui/hard_copy_image.h"
+#include "gui/help_pages.h"
+#include "gui/window_titles.h"
+#include "program/startup.h"
+
+namespace hx::gui {
+
+Desktop::Desktop()
+    : view_(new ConsoleView),
+      unownedView_(view_),
+      console_(*view_),
+      platform_(console_),
+      session_(console_, platform_) {}
+
+Desktop::~Desktop() {
+    caseFiles_.reset();
+    platform_.setPrinter(nullptr);
+    printJob_.reset();
+    menu_.reset();
+    view_->setSource(nullptr);
+    windows_.reset();  // the text window deletes the view
+}
+
+bool Desktop::start() {
+    try {
+        startProgram(session_);
+    } catch (const std::exception& e) {
+        std::cerr << "hxcalc: start-up failed: " << e.what() << '\n';
+        return false;
+    }
+    windows_ = std::make_unique<FormWindows>(session_.forms, unownedView_.release());
+    platform_.setWindows(windows_.get());
+    windows_->onClick(
+        [this](const std::string& form, const std::string& control) { click(form, control); });
+    windows_->onClose([this](FormWindow& window) {
+        if (&window == &windows_->mainWindow())
+            close();
+        else
+            session_.forms.hideForm(window.formName());
+    });
+    buildPrintJob();
+    buildMenuBar();
+    return true;
+}
+
+void Desktop::buildPrintJob() {
+    FormWindow& main = windows_->mainWindow();
+    // The file is asked for at the first print, in the user's documents folder.
+    const auto choosePath = [&main] {
+        return QFileDialog::getSaveFileName(&main, QStringLiteral("hxcalc: print to PDF"),
+                                            defaultReportPath(), QStringLiteral("PDF (*.pdf)"));
+    };
+    const auto grab = [this](HardCopy which) {
+        return hardCopyImage(*windows_, *view_, which);
+    };
+    // The print menu clears the text window next: a failed write is also
+    // shown in a box, so that it is seen.
+    const auto alert = [&main](const QString& message) {
+        QMessageBox::warning(&main, QStringLiteral("hxcalc"), message);
+    };
+    printJob_ = std::make_unique<PdfPrintJob>(console_, choosePath, grab, alert);
+    platform_.setPrinter(printJob_.get());
+}
+
+void Desktop::close() {
+    if (caseFiles_ && !caseFiles_->confirmDiscard()) return;
+    requestExit();
+}
+
+void Desktop::buildMenuBar() {
+    TextWindow& text = windows_->textWindow();
+    FormWindow& main = windows_->mainWindow();
+    const auto japanese = [this] { return japanesePresentation(session_.forms); };
+    MenuCommands commands;
+    commands.quit = [this] { close(); };
+    commands.showTextWindow = [&text, &main] {
+        text.showBeside(main);
+        text.raise();
+        text.activateWindow();
+    };
+    commands.changeFont = [&text](int steps) { text.changeFont(steps); };
+    commands.resetFont = [&text] { text.resetFont(); };
+    commands.quickStart = [&main, japanese] {
+        const bool j = japanese();
+        showHelpPage(&main, windowTitle("HELP", j), quickStartText(j));
+    };
+    commands.about = [&main, japanese] {
+        const bool j = japanese();
+        showHelpPage(&main, windowTitle("ABOUT", j), aboutText(j));
+    };
+    menu_ = std::make_unique<MenuBar>(commands, session_.forms);
+    main.setMenuBar(menu_->bar());
+    caseFiles_ = std::make_unique<CaseFileActions>(session_, main, [this] { return busy_; });
+    addCaseFileActions(menu_->fileMenu(), *caseFiles_);
+}
+
+void Desktop::show() { windows_->showVisible(); }
+
+void Desktop::click(const std::string& form, const std::string& control) {
+    // One handler at a time: while one waits for an answer in the text
+    // window, further clicks are not taken.
+    if (busy_ || exiting_ || !session_.forms.enabled(form, control)) return;
+    busy_ = true;
+    try {
+        session_.click(form, control);
+    } catch (const ProgramExit&) {
+        requestExit();
+    } catch (const NoAnswer&) {
+        requestExit();  // the windows are closing
+    } catch (const std::exception& e) {
+        console_.print(std::string("internal error: ") + e.what());
+    }
+    busy_ = false;
+}
+
+void Desktop::requestExit() {
+    exiting_ = true;
+    // exit(), not quit(): quit() first asks every window to close, and a
+    // form asked to close hides itself instead of ending the program. exit()
+    // ends every running event loop, the nested ones of a waiting
+    // calculation included, which then throw ProgramExit up to the click.
+    QCoreApplication::exit(0);
+}
+
+}  // namespace hx::gui

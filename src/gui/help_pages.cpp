@@ -1,0 +1,74 @@
+#include "gui/help_pages.h"
+
+#include <QMessageBox>
+
+namespace hx::gui {
+
+namespace {
+
+constexpr const char* kQuickStartEnglish =
+    "A first calculation, on the sample exchanger\n"
+    "\n"
+    "1. Unit system window: \"SI unit ENGLISH\" (English, SI units), or\n"
+    "   \"旧工学単位系\" / \"ＳＩ 単位系\" (Japanese, engineering or SI units).\n"
+    "2. Main window: OPEN loads the shell-and-tube sample data.\n"
+    "3. \"Fluid mode ON\", then the mode: \"Both side sensible\".\n"
+    "4. \"Tube side physi.ON\", then how the tube-side properties are found\n"
+    "   (\"Water physi.：Auto\"); the same for \"Shell side physi.ON\".\n"
+    "5. MAIN INPUT opens the main data: tube count, temperatures, tube length\n"
+    "   and properties. Check them and press OK.\n"
+    "6. The heat transfer coefficient window opens: OK (by formula).\n"
+    "7. The flow arrangement on the main window: \"【1】 Cross flow\".\n"
+    "8. CALC.ON: the calculation runs in the text window and shows its results.\n"
+    "   At the results menu a key acts at once: 2 SI/engineering units,\n"
+    "   3 Japanese/English, 6 heat-balance check, 4 new calculation, 0 close.\n"
+    "\n"
+    "Questions in the text window are answered by typing and Enter.\n"
+    "The text window scrolls back over earlier screens (Page Up, the wheel).\n"
+    "Closing the main window ends the program.";
+
+constexpr const char* kQuickStartJapanese =
+    "はじめての計算（サンプルの熱交換器）\n"
+    "\n"
+    "1. 単位系選択：「旧工学単位系」または「ＳＩ 単位系」（英文は「SI unit ENGLISH」）\n"
+    "2. 主画面の OPEN でシェル＆チューブのサンプルデータを読み込みます。\n"
+    "3. 「流体条件選択ボタン■」を押し、流体条件（「両流体相変化無し(顕熱)」など）を選びます。\n"
+    "4. 「管内流体選択ボタン■」を押して管内の物性の求め方（「水の物性　： 相関式」など）を、\n"
+    "   「ｼｪﾙ流体選択ボタン ■」を押してシェル側の求め方を選びます。\n"
+    "5. MAIN INPUT で主データ（本数、温度、管長、物性値）を開き、確かめて OK。\n"
+    "6. 熱伝達率の設定が開きます：Ｏ Ｋ（計算式指定）。\n"
+    "7. 主画面で流れの形（「【1】  向流ｸﾛｽ」など）を選びます。\n"
+    "8. 「計算開始」でテキスト画面に計算と結果が出ます。結果のメニューでは\n"
+    "   キーを押すだけで選べます（Enter は不要）。\n"
+    "\n"
+    "テキスト画面の質問には入力して Enter で答えます。\n"
+    "テキスト画面は前の画面までさかのぼって読めます（Page Up、ホイール）。\n"
+    "主画面を閉じるとプログラムが終わります。";
+
+constexpr const char* kAboutEnglish =
+    "hxcalc %1\n\n"
+    "Thermal design and rating of shell-and-tube and double-tube heat exchangers.";
+constexpr const char* kAboutJapanese =
+    "hxcalc %1\n\n"
+    "シェル＆チューブ式・二重管式熱交換器の伝熱設計と性能計算。";
+
+}  // namespace
+
+QString quickStartText(bool japanese) {
+    return QString::fromUtf8(japanese ? kQuickStartJapanese : kQuickStartEnglish);
+}
+
+QString aboutText(bool japanese) {
+    return QString::fromUtf8(japanese ? kAboutJapanese : kAboutEnglish)
+        .arg(QStringLiteral(HX_VERSION));
+}
+
+void showHelpPage(QWidget* parent, const QString& title, const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Close, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+}  // namespace hx::gui
