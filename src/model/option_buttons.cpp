@@ -8,7 +8,7 @@ namespace hx {
 namespace {
 
 // One button a line, its code beside it.
-constexpr std::array<OptionButton, 19> kOptionButtons = {{
+constexpr std::array<OptionButton, 21> kOptionButtons = {{
     {"MAINFORM", "RADIO7", "MAINFORM", "EDIT114", 1},   // shell-and-tube
     {"MAINFORM", "RADIO8", "MAINFORM", "EDIT114", 2},   // double tube
     {"MAINFORM", "RADIO18", "MAINFORM", "EDIT139", 1},  // weight calculation on
@@ -24,6 +24,8 @@ constexpr std::array<OptionButton, 19> kOptionButtons = {{
     {"FORM8", "RADIO11", "FORM8", "EDIT118", 1},        // tube side by hand
     {"FORM8", "RADIO12", "FORM8", "EDIT118", 2},        // shell side by hand
     {"FORM8", "RADIO13", "FORM8", "EDIT118", 3},        // both sides by hand
+    {"FORM8", "RADIO20", "FORM8", "EDIT157", 1},        // original calculation basis
+    {"FORM8", "RADIO21", "FORM8", "EDIT157", 2},        // textbook Bell-Delaware basis
     {"FORM9", "RADIO14", "FORM9", "EDIT121", 1},        // condensation
     {"FORM9", "RADIO15", "FORM9", "EDIT121", 2},        // evaporation
     {"FORM10", "RADIO16", "FORM10", "EDIT125", 1},      // saturation at the gas pressure
