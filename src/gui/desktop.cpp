@@ -57,9 +57,7 @@ void Desktop::buildPrintJob() {
         return QFileDialog::getSaveFileName(&main, QStringLiteral("hxcalc: print to PDF"),
                                             defaultReportPath(), QStringLiteral("PDF (*.pdf)"));
     };
-    const auto grab = [this](HardCopy which) {
-        return hardCopyImage(*windows_, *view_, which);
-    };
+    const auto grab = [this](HardCopy which) { return hardCopyImage(*windows_, *view_, which); };
     // The print menu clears the text window next: a failed write is also
     // shown in a box, so that it is seen.
     const auto alert = [&main](const QString& message) {
@@ -90,6 +88,10 @@ void Desktop::buildMenuBar() {
     commands.quickStart = [&main, japanese] {
         const bool j = japanese();
         showHelpPage(&main, windowTitle("HELP", j), quickStartText(j));
+    };
+    commands.waterTable = [&main, japanese] {
+        const bool j = japanese();
+        showTablePage(&main, windowTitle("WATER", j), waterTableLines(j));
     };
     commands.about = [&main, japanese] {
         const bool j = japanese();

@@ -56,9 +56,9 @@ private:
     Session session_;
     std::unique_ptr<FormWindows> windows_;
     std::unique_ptr<MenuBar> menu_;
-    std::unique_ptr<PdfPrintJob> printJob_;      // the one print job of the program run
+    std::unique_ptr<PdfPrintJob> printJob_;       // the one print job of the program run
     std::unique_ptr<CaseFileActions> caseFiles_;  // File → Open case…, Save case
-    bool busy_ = false;  // a handler runs (and may wait for an answer)
+    bool busy_ = false;                           // a handler runs (and may wait for an answer)
     bool exiting_ = false;
 };
 

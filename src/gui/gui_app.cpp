@@ -110,9 +110,9 @@ int runWindowReplay(int argc, char** argv, const std::string& scriptPath,
     windows.showVisible();
 
     const QString pdfPath = QString::fromStdString(options.pdfPath);
-    PdfPrintJob printJob(console, [pdfPath] { return pdfPath; }, [&](HardCopy which) {
-        return hardCopyImage(windows, consoleView, which);
-    });
+    PdfPrintJob printJob(
+        console, [pdfPath] { return pdfPath; },
+        [&](HardCopy which) { return hardCopyImage(windows, consoleView, which); });
 
     ReplayEnvironment env{session, console, platform, std::cout, std::cerr, nullptr};
     if (!outDir.isEmpty())

@@ -23,6 +23,7 @@ enum TextId {
     kDefaultSize,
     kHelp,
     kQuickStart,
+    kWaterTable,
     kAbout
 };
 
@@ -36,6 +37,7 @@ constexpr MenuText kTexts[] = {
     {"&Default text size", "標準の文字サイズ(&D)"},
     {"&Help", "ヘルプ(&H)"},
     {"&Quick start", "入力の手順(&Q)"},
+    {"&Water properties and accuracy", "水の物性値と精度(&W)"},
     {"&About hxcalc", "hxcalc について(&A)"},
 };
 
@@ -79,7 +81,7 @@ MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
 
     help_ = menu(kHelp);
     action(help_, kQuickStart, commands.quickStart, QKeySequence::HelpContents);
-    // The accuracy table of the property correlations joins here once it is written.
+    action(help_, kWaterTable, commands.waterTable);
     help_->addSeparator();
     action(help_, kAbout, commands.about);
 

@@ -19,6 +19,7 @@ struct MenuCommands {
     std::function<void(int steps)> changeFont;  // +1 larger, -1 smaller
     std::function<void()> resetFont;
     std::function<void()> quickStart;
+    std::function<void()> waterTable;
     std::function<void()> about;
 };
 

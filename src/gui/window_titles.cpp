@@ -23,6 +23,7 @@ constexpr Title kTitles[] = {
     {"TEXT", "hxcalc — Text window", "hxcalc — テキスト画面"},
     {"HELP", "hxcalc — Quick start", "hxcalc — 入力の手順"},
     {"ABOUT", "About hxcalc", "hxcalc について"},
+    {"WATER", "hxcalc — Water properties", "hxcalc — 水の物性値"},
 };
 
 }  // namespace

@@ -2,8 +2,8 @@
 // a text report, and the reports and hard copies sent to the print job.
 #include "report/print_menu.h"
 
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calc/calculation_driver.h"
@@ -85,8 +85,7 @@ bool printerConfirmed(TextConsole& console, Presentation p, ReportContent conten
 // of a wet-gas case (at the total pressure of the run) and the check table.
 ReportSections reportSections(Presentation p, const RunInputs& in, const Solution& shown) {
     std::vector<std::string> humidity;
-    if (in.dc.wetGas && in.humidity)
-        humidity = humidityPrintedLines(p, in, shown, in.humidity->Pt);
+    if (in.dc.wetGas && in.humidity) humidity = humidityPrintedLines(p, in, shown, in.humidity->Pt);
     return {std::move(humidity), printedCheckTable(p, in, shown)};
 }
 

@@ -43,5 +43,14 @@ TEST(HelpPages, AboutNamesTheVersion) {
     EXPECT_TRUE(aboutText(true).contains(QStringLiteral(HX_VERSION)));
 }
 
+TEST(HelpPages, WaterTableHasTheComputedRowsAndTheirAccuracy) {
+    for (bool japanese : {false, true}) {
+        const QStringList lines = waterTableLines(japanese);
+        // Heading, units, 0 to 150 ℃ every 10 ℃, an empty line, the accuracy.
+        ASSERT_GE(lines.size(), 2 + 16 + 2);
+        EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("IAPWS-IF97")));
+    }
+}
+
 }  // namespace
 }  // namespace hx::gui

@@ -73,8 +73,7 @@ std::string differences(const FormStore& a, const FormStore& b) {
             // A label's greying can follow the order of the clicks that
             // reached the case (the H2O unit label of a wet gas), not the
             // case; the fields and buttons it labels are compared.
-            if (x.enabled != y.enabled && x.kind != ControlKind::Text)
-                diff += name + " enabled\n";
+            if (x.enabled != y.enabled && x.kind != ControlKind::Text) diff += name + " enabled\n";
             if (x.visible != y.visible) diff += name + " visible\n";
         }
     }
