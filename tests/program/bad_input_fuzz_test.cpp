@@ -105,36 +105,41 @@ const std::vector<std::string>& badValues() {
 // limit dialog, then the presentations of the results menu and close.
 constexpr const char* kAnswers[] = {"", "1", "2", "", "2", "3", "2", "6", "", "0", "y"};
 
+// A program started afresh that runs one script.
+struct Program {
+    ScriptedConsole console;
+    ScriptedPlatform platform;
+    Session session{console, platform};
+    std::ostringstream out, err;
+
+    Program() { startProgram(session); }
+
+    int run(const std::string& script, const char* name) {
+        std::istringstream in(script);
+        ReplayEnvironment env{session, console, platform, out, err, {}};
+        return runReplay(in, name, env);
+    }
+};
+
 struct ReplayRun {
     int status = 0;
     std::string transcript;
 };
 
 ReplayRun replay(const std::string& script) {
-    ScriptedConsole console;
-    ScriptedPlatform platform;
-    Session session(console, platform);
-    startProgram(session);
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    ReplayEnvironment env{session, console, platform, out, err, {}};
+    Program program;
     ReplayRun run;
-    run.status = runReplay(in, "fuzz.replay", env);
-    run.transcript = out.str() + err.str();
+    run.status = program.run(script, "fuzz.replay");
+    run.transcript = program.out.str() + program.err.str();
     return run;
 }
 
 // The fields open to typing after the clicks, on the forms given.
 std::vector<std::string> typableFields(const std::string& clicks,
                                        std::initializer_list<const char*> forms) {
-    ScriptedConsole console;
-    ScriptedPlatform platform;
-    Session session(console, platform);
-    startProgram(session);
-    std::istringstream in(clicks);
-    std::ostringstream out, err;
-    ReplayEnvironment env{session, console, platform, out, err, {}};
-    EXPECT_EQ(runReplay(in, "setup.replay", env), kReplayOk) << err.str();
+    Program program;
+    EXPECT_EQ(program.run(clicks, "setup.replay"), kReplayOk) << program.err.str();
+    const Session& session = program.session;
     std::vector<std::string> fields;
     for (const char* form : forms) {
         if (!session.forms.formVisible(form)) continue;
