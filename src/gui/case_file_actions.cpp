@@ -98,7 +98,9 @@ void CaseFileActions::updateTitle() {
 }
 
 bool CaseFileActions::confirmDiscard() {
-    if (!modified_) return true;
+    // Only a case kept in a file has changes to lose: a calculation never
+    // saved is scratch work, and closing it ends the program at once.
+    if (!modified_ || path_.isEmpty()) return true;
     const Texts& t = texts(session_.forms);
     return QMessageBox::question(&main_, QString::fromUtf8(t.unsavedTitle),
                                  QString::fromUtf8(t.unsavedQuestion),
@@ -109,7 +111,10 @@ bool CaseFileActions::confirmDiscard() {
 void CaseFileActions::open() {
     if (busy_() || !confirmDiscard()) return;
     const QString path = QFileDialog::getOpenFileName(&main_, QString(), QString(), kFilter);
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) openFile(path);
+}
+
+void CaseFileActions::openFile(const QString& path) {
     try {
         const CaseValues values = readCaseFile(path.toStdString());
         opening_ = true;

@@ -24,10 +24,13 @@ public:
     ~CaseFileActions() override;
 
     void open();
+    // Opens the case file at `path` into the windows (a refusal is shown).
+    void openFile(const QString& path);
     bool save();
     bool saveAs();
 
-    // True when there is nothing unsaved, or the user agrees to lose it.
+    // True when the case file open has no unsaved change, or the user
+    // agrees to lose it; a case never saved asks nothing.
     bool confirmDiscard();
 
     // The menu entries, captioned for the language of the forms.

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include "gui_test_support.h"
 #include "program/case_file.h"
@@ -46,6 +50,29 @@ TEST(CaseFileActions, TypingIntoACaseFieldMarksTheTitle) {
     // A new language recaptions the title and keeps the mark.
     program.session.click("FORM6", "BUTTON32");
     EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral(" *")));
+}
+
+// Only a case kept in a file asks before its changes are lost.
+TEST(CaseFileActions, OnlyAChangedCaseFileAsksBeforeItIsLost) {
+    LaunchedProgram program;
+    FormWindow& main = *program.windows->window("MAINFORM");
+    CaseFileActions actions(program.session, main, [] { return false; });
+    program.session.forms.setText("MAINFORM", "EDIT45", "300");
+    EXPECT_TRUE(actions.confirmDiscard());  // never saved: scratch work
+
+    const std::string file = ::testing::TempDir() + "kept-case.json";
+    openCase(program.session, *startingCase("double-tube"), file);
+    writeCaseFile(file, caseFromForms(program.session.forms, file));
+    actions.openFile(QString::fromStdString(file));
+    program.session.forms.setText("MAINFORM", "EDIT75", "600");
+    bool asked = false;
+    QTimer::singleShot(100, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        asked = box != nullptr;
+        if (box) box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(actions.confirmDiscard());
+    EXPECT_TRUE(asked);
 }
 
 // A case opened into the running program shows on its widgets.

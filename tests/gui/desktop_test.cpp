@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -77,17 +76,10 @@ TEST(Desktop, TheMenuBarFollowsTheLanguage) {
     EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("ファイル(&F)"));
     EXPECT_EQ(desktop.windows().window("FORM7")->windowTitle(),
               QStringLiteral("hxcalc — 主データ"));
-    // Quit ends the program as closing the main window does, once the user
-    // lets the unsaved case go (the unit choice is a change to the case).
-    bool asked = false;
+    // Quit ends the program as closing the main window does: a case that
+    // was never saved to a file asks nothing.
     QTimer::singleShot(0, [&] { desktop.menuBar().quitAction()->trigger(); });
-    QTimer::singleShot(200, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        asked = box != nullptr;
-        if (box) box->button(QMessageBox::Discard)->click();
-    });
     EXPECT_EQ(runUntilExit(), 0);
-    EXPECT_TRUE(asked);
 }
 
 }  // namespace
