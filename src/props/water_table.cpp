@@ -1,7 +1,6 @@
 #include "props/water_table.h"
 
-#include <cstdio>
-
+#include "console/number_picture.h"
 #include "props/water_properties.h"
 
 namespace hx {
@@ -11,6 +10,8 @@ namespace {
 constexpr const char* kHeading =
     "  t       density   sp.heat   viscosity   kin.viscosity  conductivity";
 constexpr const char* kUnits = "  ℃       kg/m3     kJ/kgK    Pa·s        m2/s           W/mK";
+// One row through the number pictures the reports use.
+constexpr const char* kRow = "####    #####.##   ##.####   #.####^^^^  #.####^^^^     ##.####";
 constexpr float kKJPerKcal = 4.1868f;
 constexpr float kWattPerKcalH = 1.163f;
 
@@ -20,11 +21,7 @@ std::string row(int t) {
     const float cp = waterSpecificHeat(tc).value_or(0.0f) * kKJPerKcal;
     const float mu = waterViscosity(tc).value_or(0.0f) / 3600.0f;  // kg/(m·h) to Pa·s
     const float k = waterConductivity(tc) * kWattPerKcalH;
-    char line[128];
-    std::snprintf(line, sizeof line, "%4d    %8.2f   %7.4f   %10.4e  %10.4e     %7.4f", t,
-                  static_cast<double>(rho), static_cast<double>(cp), static_cast<double>(mu),
-                  static_cast<double>(mu / rho), static_cast<double>(k));
-    return line;
+    return formatUsing(kRow, {tc, rho, cp, mu, mu / rho, k});
 }
 
 }  // namespace
