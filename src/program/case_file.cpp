@@ -186,17 +186,13 @@ struct Entering {
     // field keeps from an earlier layout of the dialog (the solve-for
     // choice after a phase-change mode replaced the sensible one), and it
     // is restored as the field held it.
-    void choose(const char* key, bool kept = false) {
+    // `pressAnyway`: the button acts on the form beyond writing its code,
+    // so it is pressed even when the code is already in place.
+    void choose(const char* key, bool kept = false, bool pressAnyway = false) {
         const ChoiceOption* o = chosen(key);
         if (!o || !o->button) return;
         const CatalogueField& f = *findCatalogueField(key);
-        // The composition options lay out their fields and the adjustment
-        // buttons compute the composition from the values typed, so they
-        // are pressed even when their code is in place.
-        const bool action = (key == std::string_view("gas_composition") ||
-                             key == std::string_view("composition_adjustment")) &&
-                            formCode(s.forms, "MAINFORM", "EDIT40") == 4;
-        if (formCode(s.forms, f.form, f.control) == codeOf(*o) && !action) return;
+        if (formCode(s.forms, f.form, f.control) == codeOf(*o) && !pressAnyway) return;
         auto [form, control] = splitControl(o->button);
         // A wet gas at its own pressure is entered by hand and keeps the
         // code of a gas by correlation: the one button of the two enabled.
@@ -326,12 +322,15 @@ struct Entering {
         click("MAINFORM.BUTTON41");  // MAIN INPUT
         choose("flow_arrangement", true);
         choose("solve_for", true);
-        choose("gas_composition", true);
+        // A gas by correlation: its composition option lays out the
+        // composition fields, and the adjustment button computes the
+        // composition from the values typed.
+        const bool gasMixture = formCode(s.forms, "MAINFORM", "EDIT40") == 4;
+        choose("gas_composition", true, gasMixture);
         typeChoices();
         typeInputs("MAINFORM");
         typeInputs("FORM7");
-        // The adjustment button works on the composition typed.
-        choose("composition_adjustment", true);
+        choose("composition_adjustment", true, gasMixture);
         confirm("FORM7", "BUTTON40", "TEXT177");
         choose("coefficient_setting");
         choose("manual_side", true);
