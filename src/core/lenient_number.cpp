@@ -6,7 +6,16 @@
 
 namespace hx {
 
-float readNumber(std::string_view text) {
+namespace {
+
+// The extent [start, end) of the numeric prefix of a text, after its leading
+// blanks; start == end when the text does not start with a number.
+struct NumberSpan {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+
+NumberSpan numberSpan(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     // Longest prefix of the form [sign] digits [. digits] [e [sign] digits].
@@ -21,7 +30,7 @@ float readNumber(std::string_view text) {
         ++i;
         while (digit(i)) ++i, ++digits;
     }
-    if (digits == 0) return 0.0f;
+    if (digits == 0) return {start, start};
     std::size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t k = i + 1;
@@ -31,8 +40,31 @@ float readNumber(std::string_view text) {
             end = k;
         }
     }
-    const std::string number(text.substr(start, end - start));
+    return {start, end};
+}
+
+}  // namespace
+
+float readNumber(std::string_view text) {
+    const NumberSpan span = numberSpan(text);
+    if (span.start == span.end) return 0.0f;
+    const std::string number(text.substr(span.start, span.end - span.start));
     return std::strtof(number.c_str(), nullptr);
+}
+
+NumberText readWholeNumber(std::string_view text) {
+    NumberText read;
+    read.value = readNumber(text);
+    const NumberSpan span = numberSpan(text);
+    if (span.start == span.end) return read;
+    read.rest = text.substr(span.end);
+    for (const char c : read.rest) {
+        if (c != ' ' && c != '\t') {
+            read.whole = false;
+            break;
+        }
+    }
+    return read;
 }
 
 }  // namespace hx

@@ -36,6 +36,29 @@ TEST(ReadNumber, LenientNumericPrefix) {
     for (const auto& r : rows) EXPECT_FLOAT_EQ(readNumber(r.text), r.value) << '"' << r.text << '"';
 }
 
+// A number followed by anything but blanks is not read whole; blanks after
+// it, an empty text and a placeholder are.
+TEST(LenientNumber, WholeReadRefusesTrailingText) {
+    struct Row {
+        const char* text;
+        bool whole;
+        float value;
+        const char* rest;
+    };
+    const Row rows[] = {
+        {"  12 ", true, 12.0f, " "},  {"1e3", true, 1000.0f, ""},   {"-.5", true, -0.5f, ""},
+        {"", true, 0.0f, ""},         {"━", true, 0.0f, ""},        {" Sat.temp.", true, 0.0f, ""},
+        {"1x0", false, 1.0f, "x0"},   {"12,5", false, 12.0f, ",5"}, {"3..4", false, 3.0f, ".4"},
+        {"0x10", false, 0.0f, "x10"}, {"1e", false, 1.0f, "e"},     {"7 8", false, 7.0f, " 8"},
+    };
+    for (const auto& r : rows) {
+        const NumberText read = readWholeNumber(r.text);
+        EXPECT_EQ(read.whole, r.whole) << '"' << r.text << '"';
+        EXPECT_FLOAT_EQ(read.value, r.value) << '"' << r.text << '"';
+        EXPECT_EQ(read.rest, r.rest) << '"' << r.text << '"';
+    }
+}
+
 class FormStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
