@@ -4,9 +4,9 @@
 #include <span>
 #include <string_view>
 
-#include "calc/textbook_bell.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
+#include "correlations/shell_side/textbook_bell.h"
 
 namespace hx {
 

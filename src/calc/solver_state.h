@@ -7,20 +7,21 @@
 
 #include <optional>
 
-#include "calc/annulus.h"
-#include "calc/bell_method.h"
-#include "calc/heat_balance.h"
 #include "calc/last_call.h"
-#include "calc/mean_temperature.h"
 #include "calc/run_inputs.h"
 #include "calc/solution.h"
 #include "calc/solver_progress.h"
 #include "calc/starting_solution.h"
-#include "calc/textbook_bell.h"
-#include "calc/tube_side.h"
-#include "calc/twisted_tape.h"
+#include "calc/tape_prandtl_check.h"
 #include "calc/wet_gas_balance.h"
 #include "console/text_console.h"
+#include "correlations/annulus/annulus.h"
+#include "correlations/exchanger/heat_balance.h"
+#include "correlations/exchanger/mean_temperature.h"
+#include "correlations/shell_side/bell_method.h"
+#include "correlations/shell_side/textbook_bell.h"
+#include "correlations/tube_side/tube_side.h"
+#include "correlations/tube_side/twisted_tape.h"
 #include "props/gas_properties.h"
 #include "props/liquid_properties.h"
 

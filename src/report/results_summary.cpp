@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "calc/heat_balance.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "correlations/exchanger/heat_balance.h"
 #include "report/basis_line.h"
 #include "report/run_header.h"
 #include "report/summary_rows.h"

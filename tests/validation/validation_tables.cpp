@@ -9,13 +9,13 @@
 #include <stdexcept>
 
 #include "calc/prepare.h"
-#include "calc/shell_effectiveness.h"
 #include "calc/solver_progress.h"
-#include "calc/textbook_bell.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
+#include "correlations/exchanger/shell_effectiveness.h"
+#include "correlations/shell_side/textbook_bell.h"
 #include "program/demo.h"
 #include "props/water_properties.h"
 

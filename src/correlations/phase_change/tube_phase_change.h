@@ -1,0 +1,67 @@
+// Condensation and evaporation inside the tubes (phase change on the tube
+// side). Working units: ℃, m, m3/h, kg/h, kg/m3, kcal/kg, kcal/kg℃, m2/h,
+// kcal/mh℃, kcal/m2h℃, kgf/cm2, kgf/m.
+#pragma once
+
+#include <optional>
+
+#include "correlations/tube_side/tube_side.h"
+
+namespace hx {
+
+// Properties of the vapour and of its condensate (liquid).
+struct TubeTwoPhaseProperties {
+    float Ltv = 0.0f;   // latent heat, kcal/kg
+    float Dtv = 0.0f;   // vapour density, kg/m3
+    float Dtlv = 0.0f;  // liquid density, kg/m3
+    float Ctlv = 0.0f;  // liquid specific heat, kcal/kg℃
+    float Vtl = 0.0f;   // liquid kinematic viscosity, m2/h
+    float Ktl = 0.0f;   // liquid conductivity, kcal/mh℃
+};
+
+struct TubeTwoPhaseFlow {
+    float DI = 0.0f;    // tube inside diameter, m
+    float NT = 0.0f;    // number of tubes
+    float PN = 0.0f;    // tube-side passes
+    float V = 0.0f;     // vapour (condensation) or feed (evaporation) volumetric flow, m3/h
+    float Vt = 0.0f;    // tube (vapour) kinematic viscosity, m2/h
+    float Kt = 0.0f;    // tube conductivity, kcal/mh℃
+    float Wcon = 0.0f;  // condensed or evaporated flow, kg/h
+    float T3 = 0.0f;    // saturation temperature, ℃
+    float Twav = 0.0f;  // mean wall temperature, ℃
+};
+
+// Film condensation inside horizontal tubes, Nusselt type with the
+// subcooling of the film (1 + 0.68·Cl·ΔT/L), ΔT = |T3 − Twav| > 0, g in m/h²:
+// Xt = 0.468·[Kl³·ρl·(ρl − ρv)·L·(1 + 0.68·Cl·ΔT/L)·1.27e+08/(νl·ρl·DI·ΔT)]^0.25.
+// Absent when the value is not finite (ΔT = 0: no driving difference).
+std::optional<float> tubeCondensationCoefficient(const TubeTwoPhaseProperties& p, float DI,
+                                                 float T3, float Twav);
+
+// Nucleate part of flow boiling in the tubes, ΔT = |T3 − Twav|, Ps in
+// kgf/cm2 (× 10000: to kgf/m2), σ in kgf/m, kl the liquid conductivity:
+// hn = [0.023·0.7·(Cl/L)^0.69·(Ps·10000·kl/σ)^0.31·(ρl/ρv − 1)^0.33]^3.22·ΔT^2.22.
+float tubeNucleateBoiling(const TubeTwoPhaseProperties& p, float Kt, float Ps, float sigma,
+                          float dT);
+
+// Convective part of flow boiling, on the liquid Reynolds number and the
+// liquid conductivity kl: hc = 0.06·(kl/DI)·(ρl/ρv)^0.28·Ret^0.87·(Cl·νl·ρl/kl)^0.4.
+float tubeConvectiveBoiling(const TubeTwoPhaseProperties& p, float Kt, float DI, float Ret);
+
+struct TubeCondensation {
+    TubeFilm film;      // Xt, mean vapour Ret, mean velocity
+    float duty = 0.0f;  // condensing duty Ltv·Wcon, kcal/h (check table)
+};
+
+// Condensation inside the tubes: coefficient, vapour Reynolds number and
+// vapour velocity as the means of the inlet and outlet values; the outlet
+// vapour volume is V − Wcon/ρv.
+TubeCondensation tubeCondensation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f);
+
+// Evaporation inside the tubes: Xt = 0.5·hn + hc with the liquid's
+// conductivity Ktl in both parts, Ret the mean liquid
+// Reynolds number, Ut = PN·(Wcon/ρv)/a/3600/NT/2.
+TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f, float Ps,
+                         float sigma);
+
+}  // namespace hx

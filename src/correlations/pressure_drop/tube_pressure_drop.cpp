@@ -1,0 +1,50 @@
+#include "correlations/pressure_drop/tube_pressure_drop.h"
+
+#include <cmath>
+
+namespace hx {
+
+namespace {
+
+constexpr float kGravity = 9.8f;         // m/s²
+constexpr float kKgM2ToKgCm2 = 0.0001f;  // kg/m2 to kg/cm2
+
+std::optional<float> finite(float value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+float plainTubeFriction(float Ret) {
+    if (Ret <= 2000.0f) return 16.0f / Ret;
+    return 0.0014f + 0.125f / std::pow(Ret, 0.32f);
+}
+
+float tubeFrictionDrop(float PN, float f, float TL, float D, float density, float Ut) {
+    return PN * (4.0f * f * TL / D) * density * Ut * Ut / 2.0f / kGravity * kKgM2ToKgCm2;
+}
+
+float tapeTransitionReynolds(const TapeCoefficients& c) {
+    return std::pow(c.cl / c.ct, 1.0f / (c.n - 0.5f));
+}
+
+float tapeFriction(float Ret, float s, float ratio, float transitionReynolds) {
+    const float wall = std::pow(ratio, -0.1f);
+    if (Ret >= transitionReynolds) return 0.046f * (1.0f + 3.65f * s) * std::pow(Ret, -0.2f) * wall;
+    return (1.45f + 6.5f * s) * std::pow(Ret, -0.6f) * wall;
+}
+
+std::optional<float> plainTubePressureDrop(const PlainTubeDropInputs& in) {
+    if (!(in.Ret > 0.0f)) return std::nullopt;
+    return finite(tubeFrictionDrop(in.PN, plainTubeFriction(in.Ret), in.TL, in.DI, in.Dt, in.Ut));
+}
+
+std::optional<float> tapePressureDrop(const TapeDropInputs& in) {
+    if (!(in.Ret > 0.0f)) return std::nullopt;
+    const float f =
+        tapeFriction(in.Ret, in.s, in.temperatureRatio, tapeTransitionReynolds(in.coefficients));
+    return finite(tubeFrictionDrop(in.PN, f, in.TL, in.De, in.Dt, in.Ut));
+}
+
+}  // namespace hx
