@@ -29,6 +29,10 @@ constexpr std::string_view kLowCorrectionJapanese[] = {
 
 bool onTextbookBasis(const DesignCase& dc) { return dc.calculationBasis == kTextbookBasis; }
 
+CorrelationBasis correlationBasis(const DesignCase& dc) {
+    return onTextbookBasis(dc) ? CorrelationBasis::Textbook : CorrelationBasis::Original;
+}
+
 bool usesTextbookShell(const DesignCase& dc) {
     return onTextbookBasis(dc) && dc.bellMethod && !dc.lowFin;
 }

@@ -2,6 +2,7 @@
 // coefficient and pressure drops, mapped from the run's records onto the
 // correlations' named inputs. Working units throughout (℃, m, kg/h, m3/h,
 // kcal/h, kcal/m2h℃, m2/h, kg/cm2).
+#include <algorithm>
 #include <cmath>
 
 #include "calc/calculation_basis.h"
@@ -189,6 +190,12 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         const ShellCondensationResult c = shellCondensation(in);
         if (!c.ok()) haltOnNonFinite(s.console, dc.unitCode);
         r.Xs = c.Xs;
+        if (onTextbookBasis(dc)) {
+            const ShellCondensingFilm f = nusseltKernCondensation(in);
+            r.Xs = finiteOrHalt(s, f.Xs);
+            r.Nus = f.Nu;
+            warnOutOfRange(s, *f.card, f.jakob, in.ND);
+        }
         r.Res = c.Res;
         r.Us = c.Us;
         r.shellCondensingDuty = c.duty;
@@ -258,6 +265,23 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
     return tubeEvaporation(p, f, dc.Ps, dc.sigma);
 }
 
+// The tube liquid's bulk-to-wall viscosity ratio of the Sieder–Tate
+// correction: water by its correlation at the mean wall temperature; a gas,
+// or a liquid entered by hand (no viscosity at the wall), takes 1.
+float tubeViscosityRatio(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const Solution& r = s.r;
+    if (dc.tubeMethod != kWaterCorrelation || dc.tubePhase == TubePhase::Gas) return 1.0f;
+    const std::optional<float> mu = waterViscosity(r.Twav);
+    if (!mu) return 1.0f;
+    return r.Vt / (*mu / r.Dt);
+}
+
+// The range check of a tube-side branch: Re and Pr, or Re alone.
+void warnTubeRange(SolverState& s, const TubeFilm& film) {
+    if (film.card != nullptr) warnOutOfRange(s, *film.card, film.Ret, s.r.Prt);
+}
+
 TubeFilm sensibleTubeFilm(SolverState& s) {
     const DesignCase& dc = s.dc;
     Solution& r = s.r;
@@ -292,7 +316,15 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
     p.Kt = r.Kt;
     p.Prt = r.Prt;
     p.correction = dc.tubeFactor;
-    return s.plainFilm(p, plainTubeFilm);
+    p.basis = correlationBasis(dc);
+    if (p.basis == CorrelationBasis::Textbook) p.viscosityRatio = tubeViscosityRatio(s);
+    const TubeFilm film = s.plainFilm(p, plainTubeFilm);
+    if (p.basis == CorrelationBasis::Textbook) {
+        warnTubeRange(s, film);
+        if (dc.tubeMethod == kWaterCorrelation)
+            warnOutOfRange(s, kSiederTateCard, p.viscosityRatio, 0.0f);
+    }
+    return film;
 }
 
 FilmSetting filmSetting(const DesignCase& dc) {
@@ -308,7 +340,40 @@ FilmSetting filmSetting(const DesignCase& dc) {
     return f;
 }
 
+bool shellCondenses(const DesignCase& dc) {
+    return dc.fluidMode == kShellPhaseChange && dc.phaseChange == kCondensation;
+}
+
+// The reported quantities of the textbook Bell–Delaware shell side; its
+// drops are worked in kg/m2 (× 0.0001: to kg/cm2). Inlet and outlet baffle
+// spacings equal the central one, so Js and Rs are 1.
+void copyTextbookBell(const TextbookBellResult& t, Solution& r) {
+    constexpr float kKgM2ToKgCm2 = 0.0001f;
+    r.Sm = t.geometry.Sm;
+    r.Jc = t.Jc;
+    r.Jl = t.Jl;
+    r.Jb = t.Jb;
+    r.Js = 1.0f;
+    r.Jr = t.Jr;
+    r.Rl = t.Rl;
+    r.Rb = t.Rb;
+    r.Rs = 1.0f;
+    r.DPsCross = t.dPcross * kKgM2ToKgCm2;
+    r.DPsWindows = t.dPwindows * kKgM2ToKgCm2;
+    r.DPsEnds = t.dPends * kKgM2ToKgCm2;
+}
+
 }  // namespace
+
+void warnOutOfRange(SolverState& s, const CorrelationCard& card, float first, float second) {
+    if (!onTextbookBasis(s.dc)) return;
+    if (std::find(s.warnedCards.begin(), s.warnedCards.end(), &card) != s.warnedCards.end()) return;
+    const std::optional<std::string> line =
+        outOfRangeLine(card, first, second, isJapanese(s.dc.unitCode));
+    if (!line) return;
+    s.warnedCards.push_back(&card);
+    s.console.print(*line);
+}
 
 float finiteOrHalt(SolverState& s, float v) {
     if (!std::isfinite(v)) haltOnNonFinite(s.console, s.dc.unitCode);
@@ -374,7 +439,18 @@ void shellFilmCoefficient(SolverState& s) {
         in.FT = dc.FT;
         in.FH = dc.FH;
         in.FN = dc.FN;
-        s.annulus = annulusCoefficient(in);
+        if (onTextbookBasis(dc) && !dc.lowFin) {
+            const TextbookAnnulusResult t = textbookAnnulus(in, r.TL);
+            s.annulus = t.flow;
+            r.Nus = t.nusselt.Nu;
+            if (s.annulus->ok()) {
+                const float ratio = dc.D0 / s.bundle.DS;
+                const bool laminar = t.nusselt.card == &kShahLondonAnnulusCard;
+                warnOutOfRange(s, *t.nusselt.card, t.flow.Res, laminar ? ratio : r.Prs);
+            }
+        } else {
+            s.annulus = annulusCoefficient(in);
+        }
         if (!s.annulus->ok()) haltOnNonFinite(s.console, dc.unitCode);
         r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
         r.Res = s.annulus->Res;
@@ -389,6 +465,7 @@ void shellFilmCoefficient(SolverState& s) {
             if (!s.textbookBell->ok()) haltOnNonFinite(s.console, dc.unitCode);
             r.Xs = s.textbookBell->Xs;
             r.viscosityRatio = in.Vs / in.wallViscosity;  // the correction in force, as shown
+            r.Res = s.textbookBell->Re;  // the Reynolds number of the method, on Sm
         }
     }
     if (dc.fluidMode == kShellPhaseChange) shellPhaseChangeCoefficient(s);
@@ -410,6 +487,7 @@ void tubeFilmAndOverall(SolverState& s) {
     }
     r.Ret = film.Ret;
     r.Ut = film.Ut;
+    r.Nut = film.Nu;
 
     s.films = effectiveFilms(Xt, r.Xs, filmSetting(dc));
     r.Xt = s.films.Xt;
@@ -448,6 +526,14 @@ void pressureDrops(SolverState& s) {
         in.coefficients = s.tape->coefficients;
         in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
+    } else if (onTextbookBasis(dc)) {
+        const PlainTubeDropInputs in{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret};
+        if (const std::optional<TextbookTubeDrop> d = textbookTubePressureDrop(in)) {
+            dpt = d->total;
+            r.DPtFriction = d->friction;
+            r.DPtReturns = d->returns;
+        }
+        warnOutOfRange(s, kTubeFrictionCard, r.Ret, 0.0f);
     } else {
         dpt = plainTubePressureDrop(PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
     }
@@ -469,7 +555,18 @@ void pressureDrops(SolverState& s) {
         in.wallViscosity = s.wallViscosity;
         shell = annulusDrop(in);
     } else if (s.textbookBell) {
+        copyTextbookBell(*s.textbookBell, r);
         shell.DPs = s.textbookBell->DPs;
+        if (shellCondenses(dc)) {
+            // The vapour condenses along the shell: the drop on the mean of
+            // the inlet and outlet vapour flows, kg/h.
+            TextbookBellInput in = textbookBellInput(s);
+            in.shellFlow = dc.Ws * kKgPerTon - r.shellCondensation / 2.0f;
+            const TextbookBellResult mean = textbookBell(in);
+            copyTextbookBell(mean, r);
+            shell.DPs = mean.DPs;
+            shell.fault = mean.fault;
+        }
     } else if (s.bell) {
         BellDropInput in;
         in.geometry = s.bell->geometry;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "calc/last_call.h"
 #include "calc/run_inputs.h"
@@ -87,6 +88,8 @@ struct SolverState {
     float wideningFactor = 1.0f;
     WetGasLoop wetLoop;       // the wet-gas balance's counter and band
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
+    // The correlations whose range warning the run has shown (once a run).
+    std::vector<const CorrelationCard*> warnedCards;
 
     // Pure steps whose inputs repeat from pass to pass of the efficiency loop.
     LastCall<PlainTubeFlow, TubeFilm> plainFilm;
@@ -127,6 +130,11 @@ void wetGasStep(SolverState& s);
 
 // Tube-side and shell-side pressure drops after convergence.
 void pressureDrops(SolverState& s);
+
+// On the textbook basis, a correlation used outside its card's range says
+// so once a run: a warning line on the solver's console (the JSON result of
+// a headless solve keeps it among its warnings).
+void warnOutOfRange(SolverState& s, const CorrelationCard& card, float first, float second);
 
 // Halts the run with the calculation-failed line when v is not finite.
 float finiteOrHalt(SolverState& s, float v);

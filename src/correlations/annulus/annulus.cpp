@@ -1,9 +1,11 @@
 #include "correlations/annulus/annulus.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "correlations/common/geometry.h"
 #include "correlations/common/step_check.h"
+#include "correlations/tube_side/tube_side.h"
 
 namespace hx {
 
@@ -58,6 +60,69 @@ AnnulusResult lowFinAnnulus(const AnnulusInput& in) {
 
 AnnulusResult annulusCoefficient(const AnnulusInput& in) {
     return in.lowFin ? lowFinAnnulus(in) : plainAnnulus(in);
+}
+
+namespace {
+
+struct RatioPoint {
+    float ratio;  // D0/DS
+    float Nu;
+};
+// Shah and London, inner wall at constant temperature, outer insulated.
+constexpr RatioPoint kInnerWallNusselt[] = {
+    {0.05f, 17.46f}, {0.10f, 11.56f}, {0.25f, 7.37f}, {0.50f, 5.74f}, {1.00f, 4.86f}};
+
+constexpr float kAnnulusLaminarLimit = 2300.0f;
+constexpr float kAnnulusTurbulentFrom = 1.0e4f;
+
+}  // namespace
+
+float shahLondonInnerWallNusselt(float ratio) {
+    const auto& t = kInnerWallNusselt;
+    if (ratio <= t[0].ratio) return t[0].Nu;
+    for (std::size_t i = 1; i < std::size(t); ++i) {
+        if (ratio <= t[i].ratio) {
+            const float w = (ratio - t[i - 1].ratio) / (t[i].ratio - t[i - 1].ratio);
+            return t[i - 1].Nu + w * (t[i].Nu - t[i - 1].Nu);
+        }
+    }
+    return t[std::size(t) - 1].Nu;
+}
+
+float laminarAnnulusNusselt(float Re, float Pr, float ratio, float Dh, float L) {
+    const float x = Re * Pr * Dh / L;
+    const float Nu1 = shahLondonInnerWallNusselt(ratio);
+    const float Nu2 = 1.615f * (1.0f + 0.14f / std::sqrt(ratio)) * std::cbrt(x);
+    const float Nu3 = std::pow(2.0f / (1.0f + 22.0f * Pr), 1.0f / 6.0f) * std::sqrt(x);
+    return std::cbrt(Nu1 * Nu1 * Nu1 + Nu2 * Nu2 * Nu2 + Nu3 * Nu3 * Nu3);
+}
+
+float turbulentAnnulusNusselt(float Re, float Pr, float ratio) {
+    return gnielinskiNusselt(Re, Pr) * 0.86f * std::pow(ratio, -0.16f);
+}
+
+AnnulusNusselt textbookAnnulusNusselt(float Re, float Pr, float ratio, float Dh, float L) {
+    if (Re <= kAnnulusLaminarLimit)
+        return {laminarAnnulusNusselt(Re, Pr, ratio, Dh, L), &kShahLondonAnnulusCard};
+    if (Re >= kAnnulusTurbulentFrom)
+        return {turbulentAnnulusNusselt(Re, Pr, ratio), &kGnielinskiAnnulusCard};
+    const float g = (Re - kAnnulusLaminarLimit) / (kAnnulusTurbulentFrom - kAnnulusLaminarLimit);
+    const float laminar = laminarAnnulusNusselt(kAnnulusLaminarLimit, Pr, ratio, Dh, L);
+    const float turbulent = turbulentAnnulusNusselt(kAnnulusTurbulentFrom, Pr, ratio);
+    return {(1.0f - g) * laminar + g * turbulent, &kAnnulusTransitionCard};
+}
+
+TextbookAnnulusResult textbookAnnulus(const AnnulusInput& in, float L) {
+    StepCheck check;
+    TextbookAnnulusResult t;
+    t.flow = annulusFlow(in, in.D0, check);
+    const float ratio = check.divide(in.D0, in.DS, "annulus: shell diameter");
+    check.require(L > 0.0f, "annulus: length");
+    t.nusselt = textbookAnnulusNusselt(t.flow.Res, in.Prs, ratio, t.flow.De, L);
+    t.flow.Xs = check.divide(in.KS, t.flow.De, "annulus: equivalent diameter") * t.nusselt.Nu;
+    check.value(t.flow.Xs, "annulus: coefficient");
+    t.flow.fault = check.fault();
+    return t;
 }
 
 }  // namespace hx

@@ -97,4 +97,19 @@ ShellEvaporationResult shellEvaporation(const ShellEvaporationInput& in) {
     return r;
 }
 
+ShellCondensingFilm nusseltKernCondensation(const ShellCondensationInput& in) {
+    const ShellPhaseProperties& p = in.props;
+    ShellCondensingFilm f;
+    f.card = &kNusseltKernCondensationCard;
+    const float dT = std::fabs(in.T1 - in.Twav);
+    f.jakob = p.Cl * dT / p.Ls;
+    const float latent = p.Ls * (1.0f + 0.68f * f.jakob);  // kcal/kg
+    const float mu = p.nuL * p.rhoL;                       // kg/mh
+    const float group = units::kGravityPerHour2 * p.rhoL * (p.rhoL - p.rhoV) * p.kl * p.kl * p.kl *
+                        latent / (mu * dT * in.D0);
+    f.Xs = 0.729f * std::pow(group, 0.25f) * std::pow(in.ND, -1.0f / 6.0f);
+    f.Nu = f.Xs * in.D0 / p.kl;
+    return f;
+}
+
 }  // namespace hx

@@ -9,6 +9,8 @@
 // kgf/m, coefficients kcal/m2h℃.
 #pragma once
 
+#include "correlations/common/correlation_card.h"
+
 namespace hx {
 
 // Properties of the shell-side fluid pair.
@@ -104,5 +106,30 @@ float subcoolingFactor(float T1, float Tl);
 // The shell inlet liquid temperature in ℃ from the field that holds it:
 // entered in K in the SI unit codes, in ℃ otherwise.
 float shellInletLiquidCelsius(float entered, int unitCode);
+
+// The textbook condensing coefficient on a horizontal bundle: Nusselt's
+// film on one horizontal tube with Rohsenow's latent heat corrected for
+// the subcooling of the film, and Kern's row correction N^(−1/6) for the
+// condensate falling from the rows above (N the tubes in a vertical row,
+// taken as the tubes on the centre line).
+inline constexpr CorrelationCard kNusseltKernCondensationCard{
+    "Nusselt film, Kern row correction",
+    "W. Nusselt, Z. VDI 60 (1916) 541-546, 569-575; D. Q. Kern, AIChE J. 4 (1958) 157-160; "
+    "W. M. Rohsenow, Trans. ASME 78 (1956) 1645-1648; Incropera et al., 6th ed. (2007) "
+    "eq. 10.46-10.47",
+    "h = 0.729 (g rho_l (rho_l - rho_v) k_l^3 h'_fg/(mu_l dT D0))^(1/4) N^(-1/6), "
+    "h'_fg = h_fg (1 + 0.68 Ja), Ja = c_l dT/h_fg",
+    {"Ja", 0.0f, 0.1f},
+    {"N", 1.0f, 100.0f}};
+
+struct ShellCondensingFilm {
+    float Xs = 0.0f;  // kcal/m2h℃
+    float Nu = 0.0f;  // Xs·D0/kl
+    const CorrelationCard* card = nullptr;
+    float jakob = 0.0f;  // Cl·ΔT/Ls
+};
+
+// The textbook condensing film on the bundle (see the card); ΔT = |T1 − Twav|.
+ShellCondensingFilm nusseltKernCondensation(const ShellCondensationInput& in);
 
 }  // namespace hx

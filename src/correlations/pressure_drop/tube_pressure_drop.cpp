@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "correlations/tube_side/tube_side.h"
+
 namespace hx {
 
 namespace {
@@ -45,6 +47,31 @@ std::optional<float> tapePressureDrop(const TapeDropInputs& in) {
     const float f =
         tapeFriction(in.Ret, in.s, in.temperatureRatio, tapeTransitionReynolds(in.coefficients));
     return finite(tubeFrictionDrop(in.PN, f, in.TL, in.De, in.Dt, in.Ut));
+}
+
+float darcyTubeFriction(float Re) {
+    constexpr float kLaminarTo = 2300.0f;
+    constexpr float kTurbulentFrom = 3000.0f;
+    if (Re <= kLaminarTo) return 64.0f / Re;
+    if (Re >= kTurbulentFrom) return petukhovFriction(Re);
+    const float g = (Re - kLaminarTo) / (kTurbulentFrom - kLaminarTo);
+    return (1.0f - g) * (64.0f / kLaminarTo) + g * petukhovFriction(kTurbulentFrom);
+}
+
+float returnLossDrop(float PN, float density, float Ut) {
+    return 4.0f * PN * density * Ut * Ut / 2.0f / kGravity * kKgM2ToKgCm2;
+}
+
+std::optional<TextbookTubeDrop> textbookTubePressureDrop(const PlainTubeDropInputs& in) {
+    if (!(in.Ret > 0.0f)) return std::nullopt;
+    TextbookTubeDrop d;
+    // The Darcy factor is four times the Fanning factor tubeFrictionDrop takes.
+    d.friction =
+        tubeFrictionDrop(in.PN, darcyTubeFriction(in.Ret) / 4.0f, in.TL, in.DI, in.Dt, in.Ut);
+    d.returns = returnLossDrop(in.PN, in.Dt, in.Ut);
+    d.total = d.friction + d.returns;
+    if (!std::isfinite(d.total)) return std::nullopt;
+    return d;
 }
 
 }  // namespace hx

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "correlations/common/correlation_card.h"
 #include "correlations/tube_side/twisted_tape.h"
 
 namespace hx {
@@ -50,5 +51,42 @@ struct TapeDropInputs {
 };
 // DPt with the tape (kg/cm2); absent when not finite.
 std::optional<float> tapePressureDrop(const TapeDropInputs& in);
+
+// ---------------------------------------------------------------------------
+// The textbook tube-side drop: friction by the Darcy factor of a smooth
+// tube (64/Re laminar to Re 2300, Petukhov's from 3000, interpolated
+// between), plus the return losses of a multi-pass bundle, four velocity
+// heads a pass (Kern). Nozzle losses need the nozzle bore, which the case
+// does not give; they are not included.
+
+inline constexpr CorrelationCard kTubeFrictionCard{
+    "smooth-tube friction (Darcy)",
+    "laminar 64/Re (Hagen-Poiseuille); turbulent B. S. Petukhov, Adv. Heat Transfer 6 (1970) "
+    "503-564",
+    "f = 64/Re (Re <= 2300); f = (0.790 ln Re - 1.64)^-2 (Re >= 3000); linear in Re between",
+    {"Re", 0.0f, 5.0e6f},
+    {}};
+
+inline constexpr CorrelationCard kReturnLossCard{
+    "return losses, 4 velocity heads a pass",
+    "D. Q. Kern, Process Heat Transfer, McGraw-Hill (1950) eq. 7.46; R. W. Serth, Process Heat "
+    "Exchange, Elsevier (2007) eq. 5.7",
+    "dP_r = 4 PN rho u^2/2",
+    {},
+    {}};
+
+// Darcy friction factor of a smooth tube by regime (see the card).
+float darcyTubeFriction(float Re);
+
+struct TextbookTubeDrop {
+    float friction = 0.0f;  // kg/cm2
+    float returns = 0.0f;   // kg/cm2
+    float total = 0.0f;     // kg/cm2
+};
+// The textbook DPt of plain tubes; absent when not finite (Ret ≤ 0).
+std::optional<TextbookTubeDrop> textbookTubePressureDrop(const PlainTubeDropInputs& in);
+
+// Return losses of PN passes, 4·PN·ρ·u²/2/9.8 × 0.0001 (kg/cm2).
+float returnLossDrop(float PN, float density, float Ut);
 
 }  // namespace hx

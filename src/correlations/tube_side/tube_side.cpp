@@ -70,8 +70,15 @@ TubeFilm plainTubeFilm(const PlainTubeFlow& f) {
     TubeFilm film;
     film.Ret = tubeReynolds(f.PN, f.Vr, f.DI, f.Vt, f.NT);
     film.Ut = tubeVelocity(f.PN, f.Vr, f.DI, f.NT);
-    const float Nu = plainTubeNusselt(film.Ret, f.Prt, f.DI, f.TL);
-    film.Xt = finite((f.Kt / f.DI) * Nu * f.correction);
+    const TubeNusselt n = tubeNusselt(f.basis, film.Ret, f.Prt, f.DI, f.TL);
+    film.Nu = n.Nu;
+    film.card = n.card;
+    if (f.basis == CorrelationBasis::Textbook) {
+        film.Xt =
+            finite((f.Kt / f.DI) * n.Nu * siederTateCorrection(f.viscosityRatio) * f.correction);
+        return film;
+    }
+    film.Xt = finite((f.Kt / f.DI) * n.Nu * f.correction);
     return film;
 }
 
@@ -85,5 +92,50 @@ WetFilm wetGasFilm(bool wetFlag, float Xt, float ratio, float filmThickness) {
 float handEnteredCoefficient(float entered, bool siUnits) {
     return siUnits ? entered * units::kKcalHPerWatt : entered;
 }
+
+namespace {
+constexpr float kTextbookLaminarLimit = 2300.0f;  // Re up to it: Hausen
+constexpr float kTextbookTurbulentFrom = 1.0e4f;  // Re from it: Gnielinski
+}  // namespace
+
+float petukhovFriction(float Re) {
+    const float root = 0.790f * std::log(Re) - 1.64f;
+    return 1.0f / (root * root);
+}
+
+float gnielinskiNusselt(float Re, float Pr) {
+    const float f8 = petukhovFriction(Re) / 8.0f;
+    return f8 * (Re - 1000.0f) * Pr /
+           (1.0f + 12.7f * std::sqrt(f8) * (std::pow(Pr, 2.0f / 3.0f) - 1.0f));
+}
+
+float hausenNusselt(float Re, float Pr, float DI, float TL) {
+    const float Gz = Re * Pr * DI / TL;
+    return 3.66f + 0.0668f * Gz / (1.0f + 0.04f * std::pow(Gz, 2.0f / 3.0f));
+}
+
+TubeNusselt textbookTubeNusselt(float Re, float Pr, float DI, float TL) {
+    if (Re <= kTextbookLaminarLimit) return {hausenNusselt(Re, Pr, DI, TL), &kHausenCard};
+    if (Re >= kTextbookTurbulentFrom) return {gnielinskiNusselt(Re, Pr), &kGnielinskiCard};
+    const float g = (Re - kTextbookLaminarLimit) / (kTextbookTurbulentFrom - kTextbookLaminarLimit);
+    const float laminar = hausenNusselt(kTextbookLaminarLimit, Pr, DI, TL);
+    const float turbulent = gnielinskiNusselt(kTextbookTurbulentFrom, Pr);
+    return {(1.0f - g) * laminar + g * turbulent, &kTubeTransitionCard};
+}
+
+TubeNusselt originalTubeNusselt(float Re, float Pr, float DI, float TL) {
+    const float Nu = plainTubeNusselt(Re, Pr, DI, TL);
+    if (Re < kLaminarLimit) return {Nu, &kOriginalLaminarTubeCard};
+    if (Pr < kLowPrandtlLimit) return {Nu, &kOriginalLowPrandtlTubeCard};
+    if (Pr > kHighPrandtlLimit) return {Nu, &kOriginalViscousTubeCard};
+    return {Nu, &kOriginalTurbulentTubeCard};
+}
+
+TubeNusselt tubeNusselt(CorrelationBasis basis, float Re, float Pr, float DI, float TL) {
+    return basis == CorrelationBasis::Textbook ? textbookTubeNusselt(Re, Pr, DI, TL)
+                                               : originalTubeNusselt(Re, Pr, DI, TL);
+}
+
+float siederTateCorrection(float viscosityRatio) { return std::pow(viscosityRatio, 0.14f); }
 
 }  // namespace hx

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "correlations/common/correlation_card.h"
+
 namespace hx {
 
 // Result of a tube-side film evaluation. `Xt` is absent when the
@@ -17,6 +19,8 @@ struct TubeFilm {
     std::optional<float> Xt;  // film coefficient, kcal/m2h℃
     float Ret = 0.0f;         // tube Reynolds number, -
     float Ut = 0.0f;          // tube velocity, m/s
+    float Nu = 0.0f;          // Nusselt number of the correlation (before any correction)
+    const CorrelationCard* card = nullptr;  // the correlation's branch that ran
 };
 
 // Flow cross-section of one tube, 0.785·DI² (m2).
@@ -73,9 +77,12 @@ struct PlainTubeFlow {
     float Kt = 0.0f;          // conductivity, kcal/mh℃
     float Prt = 0.0f;         // Prandtl number
     float correction = 1.0f;  // tube-side correction factor
+    CorrelationBasis basis = CorrelationBasis::Original;
+    float viscosityRatio = 1.0f;  // μ_bulk/μ_wall of a liquid (textbook basis), -
 };
 
-// Xt = (Kt/DI)·Nu·correction, with Ret and Ut.
+// Xt = (Kt/DI)·Nu·correction, with Ret and Ut; on the textbook basis Nu is
+// the textbook one and the Sieder–Tate correction multiplies it.
 TubeFilm plainTubeFilm(const PlainTubeFlow& flow);
 
 // Wet-gas film: the water film condensed on the wall adds its conduction
@@ -92,5 +99,94 @@ WetFilm wetGasFilm(bool wetFlag, float Xt, float ratio, float filmThickness);
 // A coefficient entered by hand, in kcal/m2h℃: entries in W/m2K (the SI
 // codes) are multiplied by 0.8598.
 float handEnteredCoefficient(float entered, bool siUnits);
+
+// ---------------------------------------------------------------------------
+// The textbook basis: Gnielinski's turbulent form with Petukhov's friction
+// factor, Hausen's laminar mean for a constant wall temperature, and the
+// interpolation between them in the transition range; the Sieder–Tate
+// viscosity correction at the wall temperature.
+
+inline constexpr CorrelationCard kGnielinskiCard{
+    "Gnielinski",
+    "V. Gnielinski, Int. Chem. Eng. 16 (1976) 359-368; friction factor: B. S. Petukhov, "
+    "Adv. Heat Transfer 6 (1970) 503-564",
+    "Nu = (f/8)(Re-1000)Pr/(1 + 12.7(f/8)^0.5(Pr^(2/3) - 1)), f = (0.790 ln Re - 1.64)^-2",
+    {"Re", 3000.0f, 5.0e6f},
+    {"Pr", 0.5f, 2000.0f}};
+
+inline constexpr CorrelationCard kHausenCard{
+    "Hausen",
+    "H. Hausen, Z. VDI Beih. Verfahrenstech. 4 (1943) 91-98; Incropera et al., Fundamentals of "
+    "Heat and Mass Transfer, 6th ed. (2007) eq. 8.57",
+    "Nu = 3.66 + 0.0668 Gz/(1 + 0.04 Gz^(2/3)), Gz = Re Pr DI/TL (constant wall temperature)",
+    {"Re", 0.0f, 2300.0f},
+    {}};
+
+inline constexpr CorrelationCard kTubeTransitionCard{
+    "Gnielinski transition",
+    "V. Gnielinski, VDI Heat Atlas, 2nd ed. (2010) G1 eq. 30",
+    "Nu = (1 - g) Nu_Hausen(2300) + g Nu_Gnielinski(1e4), g = (Re - 2300)/(1e4 - 2300)",
+    {"Re", 2300.0f, 1.0e4f},
+    {"Pr", 0.6f, 1000.0f}};
+
+inline constexpr CorrelationCard kSiederTateCard{
+    "Sieder-Tate viscosity correction",
+    "E. N. Sieder, G. E. Tate, Ind. Eng. Chem. 28 (1936) 1429-1435",
+    "factor = (mu_bulk/mu_wall)^0.14",
+    {"mu/mu_w", 0.0044f, 9.75f},
+    {}};
+
+// The original correlations' regimes, as cards of their own.
+inline constexpr CorrelationCard kOriginalLaminarTubeCard{"laminar tube (original)",
+                                                          "the program's original method",
+                                                          "Nu = 1.62 (Re Pr DI/TL)^(1/3)",
+                                                          {"Re", 0.0f, 2000.0f},
+                                                          {}};
+inline constexpr CorrelationCard kOriginalLowPrandtlTubeCard{"low-Prandtl tube (original)",
+                                                             "the program's original method",
+                                                             "Nu = 0.625 (Re Pr)^0.4",
+                                                             {"Re", 2000.0f, 1.0e7f},
+                                                             {"Pr", 0.0f, 0.5f}};
+inline constexpr CorrelationCard kOriginalViscousTubeCard{"viscous-liquid tube (original)",
+                                                          "the program's original method",
+                                                          "Nu = 0.023 Re^0.875 Pr^0.25",
+                                                          {"Re", 2000.0f, 1.0e7f},
+                                                          {"Pr", 200.0f, 1.0e5f}};
+inline constexpr CorrelationCard kOriginalTurbulentTubeCard{
+    "turbulent tube (original)",
+    "the program's original method",
+    "Nu = 0.0396 Re^0.75 Pr/(1 + 1.7 Pr^-0.25 Re^-0.125 (Pr - 1))",
+    {"Re", 2000.0f, 1.0e7f},
+    {"Pr", 0.5f, 200.0f}};
+
+// A Nusselt number with the card of the branch that gave it.
+struct TubeNusselt {
+    float Nu = 0.0f;
+    const CorrelationCard* card = nullptr;
+};
+
+// Petukhov's friction factor of a smooth tube (Darcy): f = (0.790·ln Re − 1.64)^−2.
+float petukhovFriction(float Re);
+
+// Gnielinski's turbulent Nusselt number (fully developed, smooth tube).
+float gnielinskiNusselt(float Re, float Pr);
+
+// Hausen's mean Nusselt number of laminar flow at a constant wall
+// temperature over the tube length TL (thermal entry, developed velocity).
+float hausenNusselt(float Re, float Pr, float DI, float TL);
+
+// The textbook plain-tube Nusselt number: Hausen up to Re 2300, Gnielinski
+// from 10^4, and between the two the linear interpolation in Re between
+// Hausen's value at 2300 and Gnielinski's at 10^4.
+TubeNusselt textbookTubeNusselt(float Re, float Pr, float DI, float TL);
+
+// The original plain-tube Nusselt number with the card of its regime.
+TubeNusselt originalTubeNusselt(float Re, float Pr, float DI, float TL);
+
+// The plain-tube Nusselt number of the basis.
+TubeNusselt tubeNusselt(CorrelationBasis basis, float Re, float Pr, float DI, float TL);
+
+// The Sieder–Tate correction (μ_bulk/μ_wall)^0.14 from the viscosity ratio.
+float siederTateCorrection(float viscosityRatio);
 
 }  // namespace hx
