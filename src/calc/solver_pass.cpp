@@ -258,8 +258,15 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
     f.Twav = r.Twav;
     const TubeTwoPhaseProperties p = tubePhaseProperties(dc, r);
     if (dc.phaseChange == kCondensation) {
-        const TubeCondensation c = tubeCondensation(p, f);
+        TubeCondensation c = tubeCondensation(p, f);
         r.tubeCondensingDuty = c.duty;
+        if (onTextbookBasis(dc)) {
+            const TubeCondensingFilm t = akersDeansCrosserCondensation(p, f);
+            c.film.Xt = std::isfinite(t.Xt) ? std::optional<float>(t.Xt) : std::nullopt;
+            c.film.Nu = t.Nu;
+            c.film.card = t.card;
+            warnOutOfRange(s, *t.card, t.PrL, 0.0f);
+        }
         return c.film;
     }
     return tubeEvaporation(p, f, dc.Ps, dc.sigma);

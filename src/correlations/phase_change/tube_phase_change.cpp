@@ -76,4 +76,33 @@ TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow
     return film;
 }
 
+float akersDeansCrosserNusselt(float G, float DI, float x, float rhoL, float rhoV, float muL,
+                               float PrL) {
+    const float Req = G * DI * ((1.0f - x) + x * std::sqrt(rhoL / rhoV)) / muL;
+    const float PrTerm = std::cbrt(PrL);
+    if (Req < 5.0e4f) return 5.03f * std::cbrt(Req) * PrTerm;
+    return 0.0265f * std::pow(Req, 0.8f) * PrTerm;
+}
+
+TubeCondensingFilm akersDeansCrosserCondensation(const TubeTwoPhaseProperties& p,
+                                                 const TubeTwoPhaseFlow& f) {
+    constexpr int kSteps = 10;
+    TubeCondensingFilm film;
+    film.card = &kAkersDeansCrosserCard;
+    const float W = f.V * p.Dtv;                             // vapour entering, kg/h
+    const float G = W * f.PN / (f.NT * tubeFlowArea(f.DI));  // kg/m2h
+    const float muL = p.Vtl * p.Dtlv;                        // kg/mh
+    film.PrL = p.Ctlv * muL / p.Ktl;
+    const float xOut = 1.0f - f.Wcon / W;
+    float sum = 0.0f;
+    for (int i = 0; i < kSteps; ++i) {
+        // The middle of each step of the quality range, from x = 1 down to xOut.
+        const float x = 1.0f - (static_cast<float>(i) + 0.5f) * (1.0f - xOut) / kSteps;
+        sum += akersDeansCrosserNusselt(G, f.DI, x, p.Dtlv, p.Dtv, muL, film.PrL);
+    }
+    film.Nu = sum / kSteps;
+    film.Xt = p.Ktl / f.DI * film.Nu;
+    return film;
+}
+
 }  // namespace hx

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "correlations/common/correlation_card.h"
 #include "correlations/tube_side/tube_side.h"
 
 namespace hx {
@@ -63,5 +64,36 @@ TubeCondensation tubeCondensation(const TubeTwoPhaseProperties& p, const TubeTwo
 // Reynolds number, Ut = PN·(Wcon/ρv)/a/3600/NT/2.
 TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f, float Ps,
                          float sigma);
+
+// ---------------------------------------------------------------------------
+// The textbook basis for condensation inside horizontal tubes: Akers, Deans
+// and Crosser's equivalent-Reynolds-number correlation, the local value
+// averaged over the quality range of the tubes (the vapour entering
+// saturated, x = 1, leaving at 1 − Wcon/W), ten equal steps in x.
+
+inline constexpr CorrelationCard kAkersDeansCrosserCard{
+    "Akers-Deans-Crosser",
+    "W. W. Akers, H. A. Deans, O. K. Crosser, Chem. Eng. Prog. Symp. Ser. 55(29) (1959) 171-176",
+    "Nu = 5.03 Re_eq^(1/3) Pr_l^(1/3) (Re_eq < 5e4), Nu = 0.0265 Re_eq^0.8 Pr_l^(1/3) "
+    "(Re_eq >= 5e4); Re_eq = G DI ((1 - x) + x (rho_l/rho_v)^0.5)/mu_l",
+    {"Pr_l", 1.0f, 100.0f},
+    {}};
+
+// The local Nusselt number at quality x for the mass flux G (kg/m2h): the
+// equivalent Reynolds number on the liquid viscosity μl (kg/mh).
+float akersDeansCrosserNusselt(float G, float DI, float x, float rhoL, float rhoV, float muL,
+                               float PrL);
+
+struct TubeCondensingFilm {
+    float Xt = 0.0f;   // mean coefficient over the quality range, kcal/m2h℃
+    float Nu = 0.0f;   // Xt·DI/kl
+    float PrL = 0.0f;  // condensate Prandtl number
+    const CorrelationCard* card = nullptr;
+};
+
+// The textbook condensing film inside the tubes; the vapour mass flow is
+// V·ρv (kg/h) split over NT/PN tubes.
+TubeCondensingFilm akersDeansCrosserCondensation(const TubeTwoPhaseProperties& p,
+                                                 const TubeTwoPhaseFlow& f);
 
 }  // namespace hx
