@@ -269,7 +269,15 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
         }
         return c.film;
     }
-    return tubeEvaporation(p, f, dc.Ps, dc.sigma);
+    TubeFilm film = tubeEvaporation(p, f, dc.Ps, dc.sigma);
+    if (onTextbookBasis(dc)) {
+        const TubeBoilingFilm t = gungorWintertonEvaporation(p, f, r.TL);
+        film.Xt = std::isfinite(t.Xt) ? std::optional<float>(t.Xt) : std::nullopt;
+        film.Nu = t.Nu;
+        film.card = t.card;
+        warnOutOfRange(s, *t.card, t.xOut, 0.0f);
+    }
+    return film;
 }
 
 // The tube liquid's bulk-to-wall viscosity ratio of the Sieder–Tate

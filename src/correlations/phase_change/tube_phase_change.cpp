@@ -105,4 +105,37 @@ TubeCondensingFilm akersDeansCrosserCondensation(const TubeTwoPhaseProperties& p
     return film;
 }
 
+float gungorWintertonCoefficient(float G, float DI, float x, float Bo, float rhoL, float rhoV,
+                                 float muL, float PrL, float kl) {
+    const float ReL = G * (1.0f - x) * DI / muL;
+    const float hL = 0.023f * std::pow(ReL, 0.8f) * std::pow(PrL, 0.4f) * kl / DI;
+    float E = 1.0f + 3000.0f * std::pow(Bo, 0.86f) +
+              1.12f * std::pow(x / (1.0f - x), 0.75f) * std::pow(rhoL / rhoV, 0.41f);
+    const float FrL = G * G / (rhoL * rhoL * units::kGravityPerHour2 * DI);
+    if (FrL < 0.05f) E *= std::pow(FrL, 0.1f - 2.0f * FrL);
+    return E * hL;
+}
+
+TubeBoilingFilm gungorWintertonEvaporation(const TubeTwoPhaseProperties& p,
+                                           const TubeTwoPhaseFlow& f, float TL) {
+    constexpr int kSteps = 10;
+    TubeBoilingFilm film;
+    film.card = &kGungorWintertonCard;
+    const float W = f.V * p.Dtv;                             // feed, kg/h
+    const float G = W * f.PN / (f.NT * tubeFlowArea(f.DI));  // kg/m2h
+    const float muL = p.Vtl * p.Dtlv;                        // kg/mh
+    const float PrL = p.Ctlv * muL / p.Ktl;
+    const float area = 3.14f * f.DI * f.NT * TL;  // m2
+    const float Bo = f.Wcon / (area * G);
+    film.xOut = f.Wcon / W;
+    float sum = 0.0f;
+    for (int i = 0; i < kSteps; ++i) {
+        const float x = (static_cast<float>(i) + 0.5f) * film.xOut / kSteps;
+        sum += gungorWintertonCoefficient(G, f.DI, x, Bo, p.Dtlv, p.Dtv, muL, PrL, p.Ktl);
+    }
+    film.Xt = sum / kSteps;
+    film.Nu = film.Xt * f.DI / p.Ktl;
+    return film;
+}
+
 }  // namespace hx

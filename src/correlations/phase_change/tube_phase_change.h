@@ -96,4 +96,34 @@ struct TubeCondensingFilm {
 TubeCondensingFilm akersDeansCrosserCondensation(const TubeTwoPhaseProperties& p,
                                                  const TubeTwoPhaseFlow& f);
 
+// The textbook basis for evaporation inside horizontal tubes: Gungor and
+// Winterton's simplified flow-boiling correlation, the local value averaged
+// over the quality range (x = 0 at the inlet to Wcon/W at the outlet), ten
+// equal steps in x. The boiling number is the mean heat flux over G·L,
+// Wcon/(A·G) with A = 3.14·DI·NT·TL.
+inline constexpr CorrelationCard kGungorWintertonCard{
+    "Gungor-Winterton (simplified)",
+    "K. E. Gungor, R. H. S. Winterton, Chem. Eng. Res. Des. 65 (1987) 148-156",
+    "h = E h_l, E = 1 + 3000 Bo^0.86 + 1.12 (x/(1 - x))^0.75 (rho_l/rho_v)^0.41, times "
+    "Fr_l^(0.1 - 2 Fr_l) for Fr_l < 0.05 (horizontal); h_l = 0.023 Re_l^0.8 Pr_l^0.4 k_l/DI, "
+    "Re_l = G (1 - x) DI/mu_l, Fr_l = G^2/(rho_l^2 g DI)",
+    {"x", 0.0f, 1.0f},
+    {}};
+
+// The local two-phase coefficient at quality x (kcal/m2h℃) for the mass
+// flux G (kg/m2h), boiling number Bo, liquid viscosity μl (kg/mh).
+float gungorWintertonCoefficient(float G, float DI, float x, float Bo, float rhoL, float rhoV,
+                                 float muL, float PrL, float kl);
+
+struct TubeBoilingFilm {
+    float Xt = 0.0f;    // mean coefficient over the quality range, kcal/m2h℃
+    float Nu = 0.0f;    // Xt·DI/kl
+    float xOut = 0.0f;  // outlet quality
+    const CorrelationCard* card = nullptr;
+};
+
+// The textbook evaporating film inside the tubes of length TL (m).
+TubeBoilingFilm gungorWintertonEvaporation(const TubeTwoPhaseProperties& p,
+                                           const TubeTwoPhaseFlow& f, float TL);
+
 }  // namespace hx
