@@ -333,7 +333,7 @@ void evaluateProperties(SolverState& s) {
         const GasFractions x{dc.CO2, dc.O2, dc.N2, dc.H2O};  // mole fractions
         const GasMixture g =
             TubeGasProperties(it, s.settings, x, s.props, s.gasComponents, s.console);
-        r.Density = g.Density;
+        r.Density = tubeGasNormalDensity(dc, g.Density);
     } else if (dc.tubeMethod != kWaterCorrelation) {
         TubeLiquidProperties(it, s.settings, s.props, s.console);
     }
