@@ -86,7 +86,7 @@ BundleInput bundleInput(const SolverState& s) {
     in.FN = dc.FN;
     in.VS = s.shellVolumeFlow;
     in.Vs = r.Vs;
-    if (doubleTubeGeometry(dc)) in.enteredDS = r.shellDiameter;
+    in.enteredDS = s.in.bundle.DS;  // the shell as prepared, both bases
     return in;
 }
 
@@ -105,9 +105,9 @@ BellInput bellInput(const SolverState& s) {
     in.Fw = s.geometry.windowFraction;
     in.cutLineTubes = dc.cutLineTubes;
     in.cutEdgeAngle = dc.cutEdgeAngle;
-    in.shellBaffleGap = dc.shellBaffleGap;
-    in.baffleHoleGap = dc.baffleHoleGap;
-    in.sealingStrips = dc.sealingStrips;
+    in.shellBaffleGap = s.in.bundle.shellBaffleGap;
+    in.baffleHoleGap = s.in.bundle.baffleHoleGap;
+    in.sealingStrips = s.in.bundle.sealingStrips;
     in.lowFin = dc.lowFin;
     in.FT = dc.FT;
     in.FH = dc.FH;
@@ -147,16 +147,19 @@ TextbookBellInput textbookBellInput(const SolverState& s) {
     in.B = dc.B;
     in.TL = r.TL;
     in.cutLevel = dc.baffleCut;
-    in.shellBaffleGap = dc.shellBaffleGap;
-    in.baffleHoleGap = dc.baffleHoleGap;
-    in.sealingStrips = dc.sealingStrips;
-    in.layoutDeg = dc.tubeLayout;
+    in.shellBaffleGap = s.in.bundle.shellBaffleGap;
+    in.baffleHoleGap = s.in.bundle.baffleHoleGap;
+    in.sealingStrips = s.in.bundle.sealingStrips;
+    in.layoutDeg = s.in.bundle.layoutDeg;
     in.shellFlow = dc.Ws * kKgPerTon;
     in.Ds = r.Ds;
     in.Vs = r.Vs;
     in.Cs = r.Cs;
     in.Prs = r.Prs;
     in.wallViscosity = shellViscosityAtWall(s);
+    in.Dotl = s.in.bundle.Dotl;
+    in.Bin = s.in.bundle.Bin;
+    in.Bout = s.in.bundle.Bout;
     return in;
 }
 
@@ -479,7 +482,7 @@ void pressureDrops(SolverState& s) {
         in.D0 = dc.D0;
         in.FH = dc.FH;
         in.B = dc.B;
-        in.sealingStrips = dc.sealingStrips;
+        in.sealingStrips = s.in.bundle.sealingStrips;
         in.shellFlow = dc.Ws * kKgPerTon;
         in.Ds = r.Ds;
         in.Vs = r.Vs;

@@ -126,8 +126,9 @@ IdealBank taborekIdealBank(float layoutDeg, float Re, float pitchRatio) {
 TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in) {
     TextbookBellGeometry g;
     g.Bc = (1.0f - in.cutLevel) / 2.0f;
-    // The bundle the shell diameter was drawn around: ND tubes on the centre line.
-    g.Dotl = (in.ND - 1.0f) * in.P + in.D0;
+    // The outer tube limit as specified, or the bundle the shell diameter
+    // was drawn around: ND tubes on the centre line.
+    g.Dotl = in.Dotl > 0.0f ? in.Dotl : (in.ND - 1.0f) * in.P + in.D0;
     g.Dctl = g.Dotl - in.D0;
     const float cutChord = 1.0f - 2.0f * g.Bc;  // cut line from the centre over the radius
     g.thetaDs = 2.0f * std::acos(cutChord);
@@ -147,7 +148,11 @@ TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in) {
     g.Ssb = kPi * in.DS * in.shellBaffleGap * (1.0f - g.thetaDs / (2.0f * kPi));
     const float hole = in.D0 + 2.0f * in.baffleHoleGap;
     g.Stb = kPi / 4.0f * (hole * hole - in.D0 * in.D0) * in.NT * (1.0f - g.Fw);
-    g.Nb = in.TL / in.B - 1.0f;
+    g.Bin = in.Bin > 0.0f ? in.Bin : in.B;
+    g.Bout = in.Bout > 0.0f ? in.Bout : in.B;
+    // The same count either way; equal spaces keep the short form's digits.
+    const bool equalEnds = g.Bin == in.B && g.Bout == in.B;
+    g.Nb = equalEnds ? in.TL / in.B - 1.0f : (in.TL - g.Bin - g.Bout) / in.B + 1.0f;
     return g;
 }
 
@@ -172,8 +177,17 @@ TextbookBellResult textbookBell(const TextbookBellInput& in) {
     const bool laminar = r.Re < 100.0f;
     r.Jb = bypassTerm(laminar ? 1.35f : 1.25f, g.Fsbp, in.sealingStrips, g.Ntcc);
     r.Jr = laminarTerm(r.Re, (g.Ntcc + g.Ntcw) * (g.Nb + 1.0f));
+    // End spaces larger than the central one: lower velocity there (Taborek,
+    // n = 0.6 turbulent, 1/3 laminar; n' = 0.2 and 1 for the drop).
+    const float inlet = g.Bin / in.B;
+    const float outlet = g.Bout / in.B;
+    const float n = laminar ? 1.0f / 3.0f : 0.6f;
+    r.Js = (g.Nb - 1.0f + std::pow(inlet, 1.0f - n) + std::pow(outlet, 1.0f - n)) /
+           (g.Nb - 1.0f + inlet + outlet);
+    const float nDrop = laminar ? 1.0f : 0.2f;
+    r.Rs = std::pow(1.0f / inlet, 2.0f - nDrop) + std::pow(1.0f / outlet, 2.0f - nDrop);
     r.Xs = r.ideal.j * in.Cs * G * std::pow(in.Prs, -2.0f / 3.0f) * r.viscosityTerm * r.Jc * r.Jl *
-           r.Jb * r.Jr;
+           r.Jb * r.Jr * r.Js;
     check.value(r.Xs, "textbook Bell: shell coefficient");
 
     r.dPbi = 2.0f * r.ideal.f * g.Ntcc * G * G / (in.Ds * kGravityHour) / r.viscosityTerm;
@@ -192,7 +206,7 @@ TextbookBellResult textbookBell(const TextbookBellInput& in) {
     }
     r.dPcross = (g.Nb - 1.0f) * r.dPbi * r.Rb * r.Rl;
     r.dPwindows = g.Nb * r.dPwi * r.Rl;
-    r.dPends = 2.0f * r.dPbi * (1.0f + g.Ntcw / g.Ntcc) * r.Rb;
+    r.dPends = r.Rs * r.dPbi * (1.0f + g.Ntcw / g.Ntcc) * r.Rb;
     r.DPs = (r.dPcross + r.dPwindows + r.dPends) * kKgM2ToKgCm2;
     check.value(r.DPs, "textbook Bell: shell drop");
     r.fault = check.fault();

@@ -53,6 +53,11 @@ struct TextbookBellInput {
     float Cs = 0.0f;              // specific heat, kcal/kg℃
     float Prs = 0.0f;             // Prandtl number
     float wallViscosity = 0.0f;   // kinematic viscosity at the wall temperature, m2/h
+    // The bundle as specified, m; 0 takes the bundle the shell was drawn
+    // around, (ND − 1)·P + D0, and end spaces equal to B.
+    float Dotl = 0.0f;  // outer tube limit
+    float Bin = 0.0f;   // inlet baffle spacing
+    float Bout = 0.0f;  // outlet baffle spacing
 };
 
 // The geometry of the method in the handbook's terms.
@@ -71,7 +76,9 @@ struct TextbookBellGeometry {
     float Fsbp = 0.0f;      // bypass fraction of the cross-flow area
     float Ssb = 0.0f;       // shell-to-baffle leak area, m2
     float Stb = 0.0f;       // tube-to-baffle leak area, m2
-    float Nb = 0.0f;        // baffles, TL/B − 1
+    float Nb = 0.0f;        // baffles, (TL − Bin − Bout)/B + 1 (TL/B − 1 for equal spaces)
+    float Bin = 0.0f;       // inlet and outlet baffle spacings, m
+    float Bout = 0.0f;
 };
 
 TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in);
@@ -82,6 +89,9 @@ struct TextbookBellResult {
     IdealBank ideal;
     float viscosityTerm = 0.0f;  // (μ/μ_w)^0.14
     float Jc = 0.0f, Jl = 0.0f, Jb = 0.0f, Jr = 0.0f;
+    // Unequal end spaces: J_s on the coefficient, R_s on the end-zone drop
+    // (1 and 2 for end spaces equal to the central one).
+    float Js = 1.0f, Rs = 2.0f;
     float Xs = 0.0f;       // kcal/m2h℃
     float dPbi = 0.0f;     // ideal drop of one cross-flow section, kg/m2
     float dPwi = 0.0f;     // ideal drop of one window, kg/m2
