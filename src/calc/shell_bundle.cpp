@@ -78,6 +78,8 @@ ShellBundle shellBundle(const DesignCase& dc, float P, float doubleTubeDS, TextC
     const bool entries = specifiedOnForm(dc);
     b.NT = dc.NT;
     b.ND = tubesOnCentreLine(dc.NT);
+    b.D0 = dc.D0;
+    b.P = P;
     b.PN = dc.PN;
     b.layoutDeg = dc.tubeLayout;
     b.sealingStrips = dc.sealingStrips;

@@ -1,33 +1,14 @@
-// The bundle in its shell as the exchanger is specified: shell inside
-// diameter, outer tube limit, the clearances, sealing strips, baffle
-// spacings, tube count, passes and layout. Made once by prepare (and again
-// when the area adjustment changes the tube count); both bases read it.
+// The bundle in its shell as the exchanger is specified (the record is
+// correlations/shell_side/shell_bundle.h): made once by prepare, and again
+// when the area adjustment changes the tube count; both bases read it.
 // Lengths in m.
 #pragma once
 
 #include "calc/design_case.h"
 #include "console/text_console.h"
+#include "correlations/shell_side/shell_bundle.h"
 
 namespace hx {
-
-struct ShellBundle {
-    float DS = 0.0f;    // shell inside diameter
-    float Dotl = 0.0f;  // outer tube limit: the circle the tubes lie within
-    float Lbb = 0.0f;   // diametral bundle-to-shell clearance, DS − Dotl
-    // The gaps as the Bell methods take them: half the diametral
-    // clearances of shell to baffle and of baffle hole to tube.
-    float shellBaffleGap = 0.0f;
-    float baffleHoleGap = 0.0f;
-    float sealingStrips = 0.0f;  // pairs of sealing strips
-    float B = 0.0f;              // central baffle spacing
-    float Bin = 0.0f;            // inlet baffle spacing
-    float Bout = 0.0f;           // outlet baffle spacing
-    float NT = 0.0f;             // tubes
-    float ND = 0.0f;             // tubes on the shell centre line
-    float PN = 0.0f;             // tube passes
-    float layoutDeg = 30.0f;     // tube layout to the flow, deg
-    bool shellDiameterEntered = false;
-};
 
 // The record of a prepared case (working units, P the tube pitch, m). On
 // the original basis everything is derived as the method always derived

@@ -94,20 +94,12 @@ BellInput bellInput(const SolverState& s) {
     const DesignCase& dc = s.dc;
     const Solution& r = s.r;
     BellInput in;
-    in.NT = dc.NT;
-    in.ND = s.bundle.ND;
-    in.D0 = dc.D0;
-    in.P = s.geometry.P;
-    in.DS = s.bundle.DS;
-    in.B = dc.B;
+    in.bundle = s.in.bundle;  // the one record of both bases
     in.TL = r.TL;
     in.cutLevel = dc.baffleCut;
     in.Fw = s.geometry.windowFraction;
     in.cutLineTubes = dc.cutLineTubes;
     in.cutEdgeAngle = dc.cutEdgeAngle;
-    in.shellBaffleGap = s.in.bundle.shellBaffleGap;
-    in.baffleHoleGap = s.in.bundle.baffleHoleGap;
-    in.sealingStrips = s.in.bundle.sealingStrips;
     in.lowFin = dc.lowFin;
     in.FT = dc.FT;
     in.FH = dc.FH;
@@ -139,27 +131,15 @@ TextbookBellInput textbookBellInput(const SolverState& s) {
     const DesignCase& dc = s.dc;
     const Solution& r = s.r;
     TextbookBellInput in;
-    in.NT = dc.NT;
-    in.ND = s.bundle.ND;
-    in.D0 = dc.D0;
-    in.P = s.geometry.P;
-    in.DS = s.bundle.DS;
-    in.B = dc.B;
+    in.bundle = s.in.bundle;  // the one record of both bases
     in.TL = r.TL;
     in.cutLevel = dc.baffleCut;
-    in.shellBaffleGap = s.in.bundle.shellBaffleGap;
-    in.baffleHoleGap = s.in.bundle.baffleHoleGap;
-    in.sealingStrips = s.in.bundle.sealingStrips;
-    in.layoutDeg = s.in.bundle.layoutDeg;
     in.shellFlow = dc.Ws * kKgPerTon;
     in.Ds = r.Ds;
     in.Vs = r.Vs;
     in.Cs = r.Cs;
     in.Prs = r.Prs;
     in.wallViscosity = shellViscosityAtWall(s);
-    in.Dotl = s.in.bundle.Dotl;
-    in.Bin = s.in.bundle.Bin;
-    in.Bout = s.in.bundle.Bout;
     return in;
 }
 

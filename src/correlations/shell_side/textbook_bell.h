@@ -10,6 +10,8 @@
 // drops worked in kg/m2 (with g = 1.27e+08 m/h²) and returned in kg/cm2.
 #pragma once
 
+#include "correlations/shell_side/shell_bundle.h"
+
 namespace hx {
 
 // The tube layouts the fits are given for, angle to the flow in degrees.
@@ -35,29 +37,19 @@ struct IdealBank {
 IdealBank taborekIdealBank(float layoutDeg, float Re, float pitchRatio);
 
 struct TextbookBellInput {
-    float NT = 0.0f;              // number of tubes
-    float ND = 0.0f;              // tubes on the shell centre line
-    float D0 = 0.0f;              // tube outside diameter, m
-    float P = 0.0f;               // tube pitch, m
-    float DS = 0.0f;              // inside shell diameter, m
-    float B = 0.0f;               // baffle spacing, m
-    float TL = 0.0f;              // tube length, m
-    float cutLevel = 0.0f;        // cut line from the centre over the radius, x
-    float shellBaffleGap = 0.0f;  // radial shell-to-baffle gap, m
-    float baffleHoleGap = 0.0f;   // radial baffle-hole-to-tube gap, m
-    float sealingStrips = 0.0f;   // pairs of sealing strips
-    float layoutDeg = 30.0f;      // tube layout, deg
-    float shellFlow = 0.0f;       // kg/h
-    float Ds = 0.0f;              // density, kg/m3
-    float Vs = 0.0f;              // bulk kinematic viscosity, m2/h
-    float Cs = 0.0f;              // specific heat, kcal/kg℃
-    float Prs = 0.0f;             // Prandtl number
-    float wallViscosity = 0.0f;   // kinematic viscosity at the wall temperature, m2/h
-    // The bundle as specified, m; 0 takes the bundle the shell was drawn
-    // around, (ND − 1)·P + D0, and end spaces equal to B.
-    float Dotl = 0.0f;  // outer tube limit
-    float Bin = 0.0f;   // inlet baffle spacing
-    float Bout = 0.0f;  // outlet baffle spacing
+    // The bundle in its shell: NT, ND, D0, P, DS, B, the outer tube limit
+    // (0: the bundle the shell was drawn around, (ND − 1)·P + D0), the
+    // radial shell-to-baffle and baffle-hole-to-tube gaps, the sealing strip
+    // pairs, the inlet and outlet spacings (0: B) and the tube layout.
+    ShellBundle bundle;
+    float TL = 0.0f;             // tube length, m
+    float cutLevel = 0.0f;       // cut line from the centre over the radius, x
+    float shellFlow = 0.0f;      // kg/h
+    float Ds = 0.0f;             // density, kg/m3
+    float Vs = 0.0f;             // bulk kinematic viscosity, m2/h
+    float Cs = 0.0f;             // specific heat, kcal/kg℃
+    float Prs = 0.0f;            // Prandtl number
+    float wallViscosity = 0.0f;  // kinematic viscosity at the wall temperature, m2/h
 };
 
 // The geometry of the method in the handbook's terms.
