@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/run_inputs.h"
 #include "calc/solution.h"
@@ -16,7 +17,9 @@
 namespace hx {
 
 // The run's state of the adjustment: set once the excess-area question
-// has been answered; the choice "1" adjusts the tube length, "2" the count.
+// has been answered; the choice "1" adjusts the tube length, "2" the count,
+// "3" keeps the exchanger and finds the length the phase change needs (the
+// length adjustment, on inputs that remember the length built).
 struct AreaAdjustment {
     bool autoAdjust = false;
     std::string choice;
@@ -42,6 +45,24 @@ AdjustOutcome adjustDoubleTube(float& TL, float F, float C, int fluidMode);
 // (none when the adjustment is done); otherwise the temperature order and
 // the wall limits, which end the run when they fail. The double-tube answer
 // "2" ends the run.
+// An exchanger rated as built: the tube length it has and the length the
+// phase change needs (m, the same tube count), the surface margin
+// (A_available − A_required)/A_required in per cent, and where the phase
+// change ends, as the share of the surface from the inlet of the
+// condensing or boiling stream (the length needed over the length built).
+struct AsBuiltRating {
+    float builtLength = 0.0f;
+    float requiredLength = 0.0f;
+    float marginPercent = 0.0f;
+    float phaseChangeEnd = 0.0f;
+};
+
+AsBuiltRating asBuiltRating(float builtLength, float requiredLength);
+
+// The lines of the as-built rating after the results summary, in the
+// report language; none when the inputs are not rated as built.
+std::vector<std::string> asBuiltLines(const RunInputs& in, bool japanese);
+
 std::optional<RunInputs> checkPhaseChangeSolution(const RunInputs& in, const Solution& r,
                                                   TextConsole& console, AreaAdjustment& adjustment);
 

@@ -114,6 +114,19 @@ struct DesignCase {
     float enteredShellFactor = 0.0f;
     float tubeLayout = 0.0f;  // tube layout to the flow, deg (30, 45, 60, 90), textbook basis
 
+    // The bundle as specified, textbook basis (FORM8), mm as typed; 0 where
+    // left blank, to be derived (shell_bundle.h).
+    float enteredDS = 0.0f;       // shell inside diameter
+    float enteredDotl = 0.0f;     // outer tube limit
+    float enteredLbb = 0.0f;      // diametral bundle-to-shell clearance
+    float enteredLsb = 0.0f;      // diametral baffle-to-shell clearance
+    float enteredLtb = 0.0f;      // diametral tube-to-hole clearance
+    float enteredBin = 0.0f;      // inlet baffle spacing
+    float enteredBout = 0.0f;     // outlet baffle spacing
+    int headType = 0;             // 1 fixed tube sheet or U-tube (0 reads as 1), 2 split ring,
+                                  // 3 pull-through floating head
+    int tubeCountFromLayout = 0;  // 2: the tubes counted from the layout; else as entered
+
     // Hand-entered properties, working units: latent heat kcal/kg, density
     // kg/m3, specific heat kcal/kg℃, kinematic viscosity m2/h, conductivity kcal/mh℃.
     float Ltv = 0.0f;                                        // tube-side latent heat

@@ -9,6 +9,7 @@
 #include "calc/input_checks.h"
 #include "calc/property_normalisation.h"
 #include "calc/read_design_case.h"
+#include "calc/shell_bundle.h"
 #include "core/option_codes.h"
 #include "core/units.h"
 #include "correlations/common/geometry.h"
@@ -310,6 +311,15 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
         if (si) dc.T4 -= units::kKelvinOffset;
     }
     if (dc.tubePhase == TubePhase::Gas) dc.tubeMassFlow = dc.Wt * units::kKgPerTon;
+
+    // The bundle in its shell, read by both bases; on the textbook basis
+    // with the count option the tubes are first counted from the layout.
+    if (!doubleTube) {
+        dc.NT = tubeCountOf(dc, g.P, console);
+        g.ND = tubesOnCentreLine(dc.NT);
+    }
+    in.bundle = shellBundle(dc, g.P, g.shellDiameter, console);
+    g.shellDiameter = in.bundle.DS;
 
     // 30. The hand-entered properties were read with the rest; bring the
     // SI entries to the working units before the properties are prepared.

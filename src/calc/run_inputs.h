@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "calc/design_case.h"
+#include "calc/shell_bundle.h"
 
 namespace hx {
 
@@ -45,7 +46,12 @@ struct TubeGasHumidity {
 struct RunInputs {
     DesignCase dc;  // working units, flags derived
     DerivedGeometry geometry;
+    ShellBundle bundle;                       // the bundle in its shell, both bases
     std::optional<TubeGasHumidity> humidity;  // a gas tube side only
+    // A phase-change exchanger rated as built (the third answer to the
+    // excess-area question): the tube length it has, m. dc.TL is then the
+    // length the phase change needs, found by the length adjustment.
+    std::optional<float> builtLength;
 };
 
 }  // namespace hx

@@ -87,7 +87,7 @@ BundleInput bundleInput(const SolverState& s) {
     in.FN = dc.FN;
     in.VS = s.shellVolumeFlow;
     in.Vs = r.Vs;
-    if (doubleTubeGeometry(dc)) in.enteredDS = r.shellDiameter;
+    in.enteredDS = s.in.bundle.DS;  // the shell as prepared, both bases
     return in;
 }
 
@@ -95,20 +95,12 @@ BellInput bellInput(const SolverState& s) {
     const DesignCase& dc = s.dc;
     const Solution& r = s.r;
     BellInput in;
-    in.NT = dc.NT;
-    in.ND = s.bundle.ND;
-    in.D0 = dc.D0;
-    in.P = s.geometry.P;
-    in.DS = s.bundle.DS;
-    in.B = dc.B;
+    in.bundle = s.in.bundle;  // the one record of both bases
     in.TL = r.TL;
     in.cutLevel = dc.baffleCut;
     in.Fw = s.geometry.windowFraction;
     in.cutLineTubes = dc.cutLineTubes;
     in.cutEdgeAngle = dc.cutEdgeAngle;
-    in.shellBaffleGap = dc.shellBaffleGap;
-    in.baffleHoleGap = dc.baffleHoleGap;
-    in.sealingStrips = dc.sealingStrips;
     in.lowFin = dc.lowFin;
     in.FT = dc.FT;
     in.FH = dc.FH;
@@ -140,18 +132,9 @@ TextbookBellInput textbookBellInput(const SolverState& s) {
     const DesignCase& dc = s.dc;
     const Solution& r = s.r;
     TextbookBellInput in;
-    in.NT = dc.NT;
-    in.ND = s.bundle.ND;
-    in.D0 = dc.D0;
-    in.P = s.geometry.P;
-    in.DS = s.bundle.DS;
-    in.B = dc.B;
+    in.bundle = s.in.bundle;  // the one record of both bases
     in.TL = r.TL;
     in.cutLevel = dc.baffleCut;
-    in.shellBaffleGap = dc.shellBaffleGap;
-    in.baffleHoleGap = dc.baffleHoleGap;
-    in.sealingStrips = dc.sealingStrips;
-    in.layoutDeg = dc.tubeLayout;
     in.shellFlow = dc.Ws * kKgPerTon;
     in.Ds = r.Ds;
     in.Vs = r.Vs;
@@ -396,7 +379,7 @@ void evaluateProperties(SolverState& s) {
         const GasFractions x{dc.CO2, dc.O2, dc.N2, dc.H2O};  // mole fractions
         const GasMixture g =
             TubeGasProperties(it, s.settings, x, s.props, s.gasComponents, s.console);
-        r.Density = g.Density;
+        r.Density = tubeGasNormalDensity(dc, g.Density);
     } else if (dc.tubeMethod != kWaterCorrelation) {
         TubeLiquidProperties(it, s.settings, s.props, s.console);
     }
@@ -563,7 +546,7 @@ void pressureDrops(SolverState& s) {
         in.D0 = dc.D0;
         in.FH = dc.FH;
         in.B = dc.B;
-        in.sealingStrips = dc.sealingStrips;
+        in.sealingStrips = s.in.bundle.sealingStrips;
         in.shellFlow = dc.Ws * kKgPerTon;
         in.Ds = r.Ds;
         in.Vs = r.Vs;

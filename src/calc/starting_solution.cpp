@@ -48,11 +48,18 @@ Solution startingSolution(const RunInputs& in) {
     if (in.humidity) {
         r.Xi = in.humidity->Xi;
         r.MAW = in.humidity->MAW;
-        r.Density = in.humidity->Density;
+        r.Density = tubeGasNormalDensity(dc, in.humidity->Density);
         r.Pi = in.humidity->Pi;
         r.Tzi = in.humidity->Tzi;
     }
     return r;
+}
+
+float tubeGasNormalDensity(const DesignCase& dc, float compositionDensity) {
+    const bool byHand =
+        dc.tubeMethod == kGasByHand || (dc.wetGas && dc.humidityBasis == kFromDewPoint);
+    if (!byHand || dc.fluidMode == kTubePhaseChange || !(dc.Dt > 0.0f)) return compositionDensity;
+    return dc.Dt;
 }
 
 }  // namespace hx

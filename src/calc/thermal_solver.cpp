@@ -369,7 +369,11 @@ private:
     }
 
     // 8. After convergence: the rates of the streams, the outside areas,
-    // the condensate flows and the pressure drops.
+    // the condensate flows and the pressure drops; in the wet-gas mode the
+    // balance of the wet gas once more, on the converged coefficients and
+    // the final rates, so that the outlets reported and the gas outlet the
+    // restart loop compares are those of the converged pass, not of the
+    // last efficiency estimate.
     void afterConvergence() {
         const DesignCase& d = dc();
         Solution& res = r();
@@ -391,6 +395,7 @@ private:
             res.shellCondensingDuty = c->duty;
         }
         pressureDrops(s_);
+        if (d.wetGas) wetGasStep(s_);
     }
 
     // 9. Rating: the properties must have been taken at the outlets found.

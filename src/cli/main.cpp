@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/batch_commands.h"
+#include "cli/tube_count_command.h"
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
 #include "model/session.h"
@@ -54,7 +55,10 @@ constexpr const char* kUsage =
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
     "                                     solve every case of the grid, one row each\n"
-    "  hxcalc catalogue [--markdown]      list the keys of a case file\n";
+    "  hxcalc catalogue [--markdown]      list the keys of a case file\n"
+    "  hxcalc tubecount --shell-id MM|--otl MM --od MM --pitch MM [--layout 30|45|60|90]\n"
+    "               [--passes 1|2|4|6|8] [--head fixed|split-ring|pull-through] [--lane MM]\n"
+    "                                     the tubes a shell holds for the layout\n";
 
 int usageError(const std::string& message) {
     std::cerr << "hxcalc: " << message << "\n\n" << kUsage;
@@ -177,6 +181,18 @@ int main(int argc, char** argv) {
     CLI::App* catalogue = app.add_subcommand("catalogue");
     catalogue->add_flag("--markdown", markdown);
 
+    hx::cli::TubeCountOptions count;
+    CLI::App* tubeCount = app.add_subcommand("tubecount");
+    tubeCount->add_option("--shell-id", count.shellId)->check(CLI::PositiveNumber);
+    tubeCount->add_option("--otl", count.otl)->check(CLI::PositiveNumber);
+    tubeCount->add_option("--od", count.od)->required()->check(CLI::PositiveNumber);
+    tubeCount->add_option("--pitch", count.pitch)->required()->check(CLI::PositiveNumber);
+    tubeCount->add_option("--layout", count.layout)->check(CLI::IsMember({30, 45, 60, 90}));
+    tubeCount->add_option("--passes", count.passes)->check(CLI::IsMember({1, 2, 4, 6, 8}));
+    tubeCount->add_option("--head", count.head)
+        ->check(CLI::IsMember({"fixed", "split-ring", "pull-through"}));
+    tubeCount->add_option("--lane", count.lane)->check(CLI::PositiveNumber);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -191,6 +207,11 @@ int main(int argc, char** argv) {
     if (*solveCommand) return hx::cli::runSolve(solve);
     if (*sweepCommand) return hx::cli::runSweep(sweep);
     if (*catalogue) return hx::cli::runCatalogue(markdown);
+    if (*tubeCount) {
+        if (count.shellId <= 0.0f && count.otl <= 0.0f)
+            return usageError("tubecount needs --shell-id or --otl");
+        return hx::cli::runTubeCount(count);
+    }
 
     const int modes = (demo ? 1 : 0) + (picture.empty() ? 0 : 1) + (replay.script.empty() ? 0 : 1);
     if (modes > 1) return usageError("--demo, --picture and --replay are used one at a time");

@@ -60,17 +60,23 @@ void RADIO10_ON(Session& session) {
     openManualFields(f, code(f, kForm, "EDIT118"));
 }
 
-// The calculation basis; the tube layout applies to the textbook method only.
+// The calculation basis; the tube layout and the bundle as specified apply
+// to the textbook method only.
+constexpr const char* kTextbookEntries[] = {
+    "TEXT183", "EDIT158", "TEXT184", "TEXT185", "EDIT159", "TEXT186", "EDIT160",
+    "TEXT187", "EDIT161", "TEXT188", "EDIT162", "TEXT189", "EDIT163", "TEXT190",
+    "EDIT164", "TEXT191", "EDIT165", "TEXT192", "EDIT166", "TEXT193", "EDIT167"};
+
 void RADIO20_ON(Session& session) {
     FormStore& f = session.forms;
     f.setText(kForm, "EDIT157", std::to_string(kOriginalBasis));
-    enable(f, kForm, {"TEXT183", "EDIT158"}, false);
+    enable(f, kForm, kTextbookEntries, false);
 }
 
 void RADIO21_ON(Session& session) {
     FormStore& f = session.forms;
     f.setText(kForm, "EDIT157", std::to_string(kTextbookBasis));
-    enable(f, kForm, {"TEXT183", "EDIT158"}, true);
+    enable(f, kForm, kTextbookEntries, true);
 }
 
 void RADIO11_ON(Session& session) { chooseSide(session, kManualTube); }

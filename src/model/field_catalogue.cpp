@@ -96,6 +96,16 @@ constexpr ChoiceOption kWeightCalculation[] = {
     {"off", "2", "MAINFORM.RADIO19", "no weight estimate", "重量計算 OFF"},
 };
 
+constexpr ChoiceOption kHeadType[] = {
+    {"fixed_or_u_tube", "1", nullptr, "fixed tube sheets or U-tubes", "固定管板／U字管"},
+    {"split_ring", "2", nullptr, "split-ring floating head", "スプリットリング遊動頭"},
+    {"pull_through", "3", nullptr, "pull-through floating head", "プルスルー遊動頭"},
+};
+constexpr ChoiceOption kTubeCount[] = {
+    {"as_entered", "1", nullptr, "tube count as entered", "管本数は入力値"},
+    {"from_layout", "2", nullptr, "tubes counted inside the outer tube limit", "管本数を配列から算出"},
+};
+
 constexpr CatalogueField choice(const char* key, const char* form, const char* control,
                                 const char* english, const char* japanese,
                                 std::span<const ChoiceOption> options) {
@@ -130,6 +140,21 @@ constexpr CatalogueField temperature(const char* key, const char* form, const ch
                     english, japanese, applies);
 }
 
+// An entry of the bundle as specified: optional in a case file, blank
+// (derived) when left out.
+constexpr CatalogueField optionalChoice(CatalogueField f) {
+    f.optional = true;
+    return f;
+}
+constexpr CatalogueField bundleEntry(const char* key, const char* control, const char* symbol,
+                                     const char* unit, float max, const char* english,
+                                     const char* japanese) {
+    CatalogueField f = number(key, "FORM8", control, symbol, unit, 0.0f, max, english, japanese,
+                              Applies::ShellAndTube);
+    f.optional = true;
+    return f;
+}
+
 constexpr const char* M = "MAINFORM";
 constexpr const char* D = "FORM7";
 
@@ -153,6 +178,8 @@ constexpr CatalogueField kCatalogue[] = {
     choice("coefficient_setting", "FORM8", "EDIT117", "Film coefficients", "熱伝達率の設定", kCoefficientSetting),
     choice("manual_side", "FORM8", "EDIT118", "Side whose coefficient is typed in", "熱伝達率を手入力する側", kManualSide),
     choice("calculation_basis", "FORM8", "EDIT157", "Calculation basis", "計算基準", kCalculationBasis),
+    optionalChoice(choice("head_type", "FORM8", "EDIT166", "Bundle head type (textbook basis; the bundle-to-shell clearance of a blank outer tube limit)", "ヘッド形式(教科書法)", kHeadType)),
+    optionalChoice(choice("tube_count_method", "FORM8", "EDIT167", "Tube count as entered or counted from the layout (textbook basis)", "管本数の与え方(教科書法)", kTubeCount)),
     choice("weight_calculation", M, "EDIT139", "Weight estimate", "重量計算", kWeightCalculation),
 
     // Streams and the geometry column of the main window.
@@ -240,6 +267,13 @@ constexpr CatalogueField kCatalogue[] = {
     // Heat-transfer-coefficient form.
     number("tube_coefficient_factor", "FORM8", "EDIT119", "", "-", 0.0f, 100.0f, "Correction factor on the tube-side film coefficient", "管内側熱伝達率補正係数"),
     number("tube_layout_deg", "FORM8", "EDIT158", "θtp", "deg", 0.0f, 90.0f, "Tube layout angle to the flow: 30, 45, 60 or 90 (textbook basis)", "管配列角度 30,45,60,90° (教科書法)"),
+    bundleEntry("shell_inside_diameter_mm", "EDIT159", "DS", "mm", 10000.0f, "Shell inside diameter (textbook basis; blank: derived)", "シェル内径(教科書法、空欄: 自動)"),
+    bundleEntry("outer_tube_limit_mm", "EDIT160", "Dotl", "mm", 10000.0f, "Outer tube limit diameter (textbook basis; blank: derived)", "管束外径(教科書法、空欄: 自動)"),
+    bundleEntry("bundle_shell_clearance_mm", "EDIT161", "Lbb", "mm", 1000.0f, "Diametral bundle-to-shell clearance (textbook basis; blank: derived, by head type for an entered shell)", "シェル・管束間隙間(教科書法)"),
+    bundleEntry("baffle_shell_clearance_mm", "EDIT162", "Lsb", "mm", 100.0f, "Diametral baffle-to-shell clearance (textbook basis; blank: TEMA RCB-4.3 for an entered shell)", "シェル・バッフル間隙間(教科書法)"),
+    bundleEntry("tube_hole_clearance_mm", "EDIT163", "Ltb", "mm", 100.0f, "Diametral tube-to-baffle-hole clearance (textbook basis; blank: TEMA RCB-4.2 for an entered shell)", "管・バッフル穴隙間(教科書法)"),
+    bundleEntry("inlet_baffle_spacing_mm", "EDIT164", "Bin", "mm", 100000.0f, "Inlet baffle spacing (textbook basis; blank: the central spacing)", "入口バッフル間隔(教科書法)"),
+    bundleEntry("outlet_baffle_spacing_mm", "EDIT165", "Bout", "mm", 100000.0f, "Outlet baffle spacing (textbook basis; blank: the central spacing)", "出口バッフル間隔(教科書法)"),
     number("shell_coefficient_factor", "FORM8", "EDIT120", "", "-", 0.0f, 100.0f, "Correction factor on the shell-side film coefficient", "シェル側熱伝達率補正係数"),
     twoUnits("tube_film_coefficient", "FORM8", "EDIT115", "Xt", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Tube-side film coefficient typed in", "管内側熱伝達率"),
     twoUnits("shell_film_coefficient", "FORM8", "EDIT116", "Xs", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Shell-side film coefficient typed in", "管外側熱伝達率"),

@@ -51,6 +51,9 @@ struct CatalogueField {
     const char* japanese;
     Applies applies = Applies::Always;
     std::span<const ChoiceOption> choices = {};  // empty for a number
+    // A case file may leave the key out: the field stays blank and the
+    // program derives the quantity (the bundle as specified).
+    bool optional = false;
 
     bool isChoice() const { return !choices.empty(); }
 };

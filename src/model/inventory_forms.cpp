@@ -95,6 +95,33 @@ constexpr ControlSpec kForm8[] = {
     disabled(captioned("TEXT183", "Tube layout (30,45,60,90 deg)", "管配列角度 (30,45,60,90°)")),
     disabled(field("EDIT158", "tube layout angle to the flow, deg", "30")),
     codeField("EDIT157", "calculation basis: 1 original, 2 textbook Bell-Delaware", "1", true),
+    // The bundle as specified, textbook basis only; a blank field is derived.
+    disabled(captioned("TEXT184", "Bundle as specified (blank: derived)",
+                       "管束の仕様（空欄：自動設定）")),
+    disabled(captioned("TEXT185", "Shell inside diameter DS (mm)", "シェル内径 DS (mm)")),
+    disabled(field("EDIT159", "shell inside diameter, mm; blank: derived", "")),
+    disabled(captioned("TEXT186", "Outer tube limit Dotl (mm)", "管束外径 Dotl (mm)")),
+    disabled(field("EDIT160", "outer tube limit, mm; blank: derived", "")),
+    disabled(
+        captioned("TEXT187", "Bundle-to-shell clearance Lbb (mm)", "シェル・管束間隙間 Lbb (mm)")),
+    disabled(field("EDIT161", "diametral bundle-to-shell clearance, mm; blank: derived", "")),
+    disabled(captioned("TEXT188", "Baffle-to-shell clearance Lsb (mm)",
+                       "シェル・バッフル間隙間 Lsb (mm)")),
+    disabled(field("EDIT162", "diametral baffle-to-shell clearance, mm; blank: derived", "")),
+    disabled(
+        captioned("TEXT189", "Tube-to-hole clearance Ltb (mm)", "管・バッフル穴隙間 Ltb (mm)")),
+    disabled(field("EDIT163", "diametral tube-to-baffle-hole clearance, mm; blank: derived", "")),
+    disabled(captioned("TEXT190", "Inlet baffle spacing (mm)", "入口バッフル間隔 (mm)")),
+    disabled(field("EDIT164", "inlet baffle spacing, mm; blank: the central spacing", "")),
+    disabled(captioned("TEXT191", "Outlet baffle spacing (mm)", "出口バッフル間隔 (mm)")),
+    disabled(field("EDIT165", "outlet baffle spacing, mm; blank: the central spacing", "")),
+    disabled(captioned("TEXT192", "Head: 1 fixed/U-tube, 2 split ring, 3 pull-through",
+                       "ヘッド形式：1 固定管板/U字管、2 スプリットリング、3 プルスルー")),
+    disabled(field("EDIT166",
+                   "head type: 1 fixed tube sheet or U-tube, 2 split ring, 3 pull-through", "")),
+    disabled(captioned("TEXT193", "Tube count: 1 as entered, 2 from the layout",
+                       "管本数：1 入力値、2 配列から算出")),
+    disabled(field("EDIT167", "tube count: 1 as entered, 2 counted from the layout", "")),
 };
 
 // Phase change of the condensing or evaporating side.

@@ -221,6 +221,18 @@ struct Entering {
         }
     }
 
+    // The typed choices of one form that its fields hold (the head type and
+    // the tube count of the bundle as specified).
+    void typeFormChoices(std::string_view form) {
+        for (const auto& [key, name] : values.choices) {
+            const CatalogueField& f = *findCatalogueField(key);
+            if (f.form != form || !f.optional) continue;
+            const ChoiceOption* o = findChoiceByName(f, name);
+            if (o && !o->button && s.forms.enabled(f.form, f.control))
+                s.forms.setText(f.form, f.control, o->code);
+        }
+    }
+
     // Types every given number of one form into its field.
     void typeInputs(std::string_view form) {
         const int exchanger = formCode(s.forms, "MAINFORM", "EDIT114");
@@ -266,7 +278,7 @@ struct Entering {
 
     void requireGivenInputs() {
         for (const CatalogueField& f : fieldCatalogue()) {
-            if (f.isChoice() || !appliesInForms(f, s.forms)) continue;
+            if (f.isChoice() || f.optional || !appliesInForms(f, s.forms)) continue;
             if (!s.forms.enabled(f.form, f.control)) continue;
             if (values.inputs.count(f.key) == 0)
                 refuse(file, std::string("inputs.") + f.key, "missing");
@@ -335,6 +347,7 @@ struct Entering {
         choose("coefficient_setting");
         choose("manual_side", true);
         choose("calculation_basis", true);
+        typeFormChoices("FORM8");
         typeInputs("FORM8");
         confirm("FORM8", "BUTTON45", "TEXT176");
         checkChoicesHeld();

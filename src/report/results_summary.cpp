@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/area_adjustment.h"
 #include "core/option_codes.h"
 #include "core/units.h"
 #include "correlations/exchanger/heat_balance.h"
@@ -198,6 +199,7 @@ void showResultsSummary(Presentation p, const RunInputs& in, const Solution& r,
     printRunHeader(p, in, shown, console);
     printSummaryTable(p, in.dc, shown, console);
     printBasisLine(p, in.dc, console);
+    for (const std::string& line : asBuiltLines(in, isJapanese(p))) console.print(line);
 }
 
 }  // namespace hx

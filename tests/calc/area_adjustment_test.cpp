@@ -1,8 +1,9 @@
 // The excess-area question and the adjustment it drives: the rules of the
 // two exchanger types on the incoming flow F and the condensate C, the
-// question asked again for an answer other than "1" or "2", and a steam
+// question asked again for an answer other than "1", "2" or "3", a steam
 // condenser with 100 kg/h in the tubes solved again until the condensate
-// lies between 99 % and 100 % of the steam.
+// lies between 99 % and 100 % of the steam, and the same exchanger rated as
+// built.
 #include "calc/area_adjustment.h"
 
 #include <gtest/gtest.h>
@@ -96,10 +97,10 @@ int linesWith(const ScriptedConsole& c, const std::string& text) {
     return n;
 }
 
-TEST(ExcessArea, ShellAndTubeAsksAgainUntilOneOrTwo) {
+TEST(ExcessArea, ShellAndTubeAsksAgainUntilOneTwoOrThree) {
     const RunInputs in = excessCase(kShellAndTube);
     ScriptedConsole console;
-    for (const char* a : {"3", "", "2"}) console.queueAnswer(a);
+    for (const char* a : {"9", "", "2"}) console.queueAnswer(a);
     AreaAdjustment adjustment;
     const std::optional<RunInputs> next =
         checkPhaseChangeSolution(in, condensing(150.0f), console, adjustment);
@@ -118,7 +119,7 @@ TEST(ExcessArea, ShellAndTubeAsksAgainUntilOneOrTwo) {
 TEST(ExcessArea, DoubleTubeAsksAgainAndTwoEndsTheRun) {
     RunInputs in = excessCase(kDoubleTube);
     ScriptedConsole console;
-    for (const char* a : {"3", "2"}) console.queueAnswer(a);
+    for (const char* a : {"9", "2"}) console.queueAnswer(a);
     AreaAdjustment adjustment;
     EXPECT_THROW(checkPhaseChangeSolution(in, condensing(150.0f), console, adjustment), RunEnded);
     EXPECT_EQ(linesWith(console, " ★ 入り側蒸気全量の凝縮に必要な伝熱面積が過剰です。"), 2);
@@ -223,6 +224,38 @@ TEST(ShellCondensation, DoubleTubeVelocityIsThatOfTheAnnulus) {
     const float Sa = 3.14f * (r.shellDiameter * r.shellDiameter - dc.D0 * dc.D0) / 4.0f;
     const float meanVapour = r.shellVolumeFlow * dc.Ds - r.shellCondensation / 2.0f;  // kg/h
     EXPECT_NEAR(r.Us, meanVapour / Sa / dc.Ds / 3600.0f, 1e-3f * r.Us);
+}
+
+// The third answer keeps the exchanger: the run finds the length the
+// phase change needs by the same adjustment as answer "1", and the inputs
+// remember the 1000 mm the tubes have.
+TEST(ExcessArea, AnswerThreeRatesTheExchangerAsBuilt) {
+    SteamRun shortened("1");
+    SteamRun built("3");
+    ASSERT_TRUE(shortened.r);
+    ASSERT_TRUE(built.r);
+    ASSERT_TRUE(built.in->builtLength);
+    EXPECT_FALSE(shortened.in->builtLength);
+    EXPECT_EQ(*built.in->builtLength, 1.0f);
+    EXPECT_EQ(built.in->dc.TL, shortened.in->dc.TL);
+    EXPECT_EQ(built.r->Wcon, shortened.r->Wcon);
+    const AsBuiltRating a = asBuiltRating(1.0f, built.in->dc.TL);
+    EXPECT_NEAR(a.marginPercent, (1.0f / built.in->dc.TL - 1.0f) * 100.0f, 1e-3f);
+    const std::vector<std::string> lines = asBuiltLines(*built.in, false);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 29), " Rated as built: tube length ");
+    EXPECT_TRUE(asBuiltLines(*shortened.in, true).empty());
+}
+
+// (A − Areq)/Areq: zero when the tubes are as long as needed; a quarter
+// more length is a 25 % margin, and the phase change ends at 80 % of it.
+TEST(AsBuilt, MarginIsZeroAtTheRequiredLength) {
+    const AsBuiltRating exact = asBuiltRating(0.75f, 0.75f);
+    EXPECT_EQ(exact.marginPercent, 0.0f);
+    EXPECT_EQ(exact.phaseChangeEnd, 1.0f);
+    const AsBuiltRating longer = asBuiltRating(1.0f, 0.8f);
+    EXPECT_NEAR(longer.marginPercent, 25.0f, 1e-4f);
+    EXPECT_NEAR(longer.phaseChangeEnd, 0.8f, 1e-6f);
 }
 
 }  // namespace

@@ -9,6 +9,12 @@
 namespace hx {
 namespace {
 
+RunInputs inputsOf(const DesignCase& dc) {
+    RunInputs in;
+    in.dc = dc;
+    return in;
+}
+
 // Expected values computed by hand from the geometry rules.
 TEST(Geometry, CentreLineTubesShellDiameterAndWindow) {
     EXPECT_NEAR(tubesOnCentreLine(7.0f), 3.0f, 1e-6f);  // √((28 − 1)/3)
@@ -56,7 +62,7 @@ TEST(DesignCase, RunDefaultsDependOnTheTubePhase) {
     gas.tubeMethod = kGasByHand;
     gas.shellMethod = kGasByHand;
     deriveFlags(gas);
-    const Solution r = startingSolution(RunInputs{gas, {}, {}});
+    const Solution r = startingSolution(inputsOf(gas));
     EXPECT_FLOAT_EQ(r.Dt, 1.0f);
     EXPECT_FLOAT_EQ(r.Ct, 0.24f);
     EXPECT_FLOAT_EQ(r.Density, 1.284f);
@@ -66,7 +72,7 @@ TEST(DesignCase, RunDefaultsDependOnTheTubePhase) {
     liquid.tubeMethod = kWaterCorrelation;
     liquid.shellMethod = kWaterCorrelation;
     deriveFlags(liquid);
-    const Solution l = startingSolution(RunInputs{liquid, {}, {}});
+    const Solution l = startingSolution(inputsOf(liquid));
     EXPECT_FLOAT_EQ(l.Dt, 1000.0f);
     EXPECT_FLOAT_EQ(l.Ct, 1.1f);
     EXPECT_FLOAT_EQ(l.Ds, 1000.0f);

@@ -85,5 +85,10 @@ cmp -s "$work/s1.csv" "$work/s2.csv" || fail "--jobs 2 wrote another table"
 expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --out "$work/s.json"
 python3 -m json.tool "$work/s.json" >/dev/null || fail "sweep --out .json is not JSON"
 
+# The tube count of a shell: one row per pass arrangement; no shell, exit 2.
+expect 0 "$hxcalc" tubecount --shell-id 635 --od 19.05 --pitch 25.4 --passes 2
+grep -q "^     2    494$" "$work/out" || fail "tubecount printed $(cat "$work/out")"
+expect 2 "$hxcalc" tubecount --od 19.05 --pitch 25.4
+
 [ "$failures" -eq 0 ] && echo "all command-line checks passed"
 exit $((failures > 0))

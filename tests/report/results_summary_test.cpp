@@ -106,7 +106,8 @@ Case wetGas() {
 // next screen starts from).
 std::vector<std::string> show(Presentation p, const DesignCase& dc, Solution& r) {
     ScriptedConsole console;
-    const RunInputs in{dc, {}, {}};
+    RunInputs in;
+    in.dc = dc;
     ResultsView view(r);
     view.enter(p, in);
     r = view.shown();

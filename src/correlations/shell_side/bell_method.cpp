@@ -120,48 +120,52 @@ BellResult bellMethod(const BellInput& in) {
         g.Nw = in.enteredWindow->tubes;
         Rw = in.enteredWindow->rows;
     } else {
-        g.Nw = in.NT * in.Fw - in.cutLineTubes * alphaShare;
-        Rw = in.ND * in.Fw - alphaShare;
+        g.Nw = in.bundle.NT * in.Fw - in.cutLineTubes * alphaShare;
+        Rw = in.bundle.ND * in.Fw - alphaShare;
     }
     g.RwEff = Rw + alphaShare;
     g.NwEff = g.Nw + in.cutLineTubes * r.fc;
     g.Nww = g.Nw + in.cutLineTubes * alphaShare;
 
-    r.Db = in.DS - 2.0f * in.shellBaffleGap;
-    const float Df = in.D0 + 2.0f * in.FH;  // fin tip diameter
-    r.d = in.lowFin ? Df : in.D0;
+    r.Db = in.bundle.DS - 2.0f * in.bundle.shellBaffleGap;
+    const float Df = in.bundle.D0 + 2.0f * in.FH;  // fin tip diameter
+    r.d = in.lowFin ? Df : in.bundle.D0;
 
-    g.Sw = r.cw * in.DS * in.DS - (g.NwEff * 3.14f / 4.0f) * r.d * r.d;
-    g.Sm = in.lowFin ? centreRowCrossFlowArea(in.DS, in.D0, in.B, in.DS / in.P - 1.0f, true, in.FT,
-                                              in.FH, in.FN)
-                     : (in.DS - in.ND * in.D0) * in.B;
+    g.Sw = r.cw * in.bundle.DS * in.bundle.DS - (g.NwEff * 3.14f / 4.0f) * r.d * r.d;
+    g.Sm = in.lowFin ? centreRowCrossFlowArea(in.bundle.DS, in.bundle.D0, in.bundle.B,
+                                              in.bundle.DS / in.bundle.P - 1.0f, true, in.FT, in.FH,
+                                              in.FN)
+                     : (in.bundle.DS - in.bundle.ND * in.bundle.D0) * in.bundle.B;
     if (in.lowFin) {
-        g.Sb = (r.Db - in.ND * (in.D0 + in.FT * (Df - in.D0) / finPitch(in.FN))) * in.B;
+        g.Sb =
+            (r.Db - in.bundle.ND * (in.bundle.D0 + in.FT * (Df - in.bundle.D0) / finPitch(in.FN))) *
+            in.bundle.B;
     } else {
-        g.Sb = (r.Db - (in.ND - 1.0f) * in.P - in.D0) * in.B;
+        g.Sb = (r.Db - (in.bundle.ND - 1.0f) * in.bundle.P - in.bundle.D0) * in.bundle.B;
     }
     g.Fsbp = check.divide(g.Sb, g.Sm, "Bell: cross-flow area");
     g.G = in.shellFlow / g.Sm;  // kg/h over m2
 
-    r.Fwt = check.divide(2.0f * g.Nww, in.NT, "Bell: tube count");
+    r.Fwt = check.divide(2.0f * g.Nww, in.bundle.NT, "Bell: tube count");
     check.divide(g.Sm, g.Sw, "Bell: window flow area");
     r.Jc = check.value(windowCorrection(r.Fwt, g.Sm, g.Sw), "Bell: window correction");
 
-    g.Nc = in.ND - 2.0f * g.RwEff + 2.0f * (360.0f - in.cutEdgeAngle) / 360.0f;
-    check.divide(in.sealingStrips, g.Nc, "Bell: rows in cross flow");
-    r.Jb = check.value(bypassCorrection(1.25f, g.Fsbp, in.sealingStrips, g.Nc),
+    g.Nc = in.bundle.ND - 2.0f * g.RwEff + 2.0f * (360.0f - in.cutEdgeAngle) / 360.0f;
+    check.divide(in.bundle.sealingStrips, g.Nc, "Bell: rows in cross flow");
+    r.Jb = check.value(bypassCorrection(1.25f, g.Fsbp, in.bundle.sealingStrips, g.Nc),
                        "Bell: bypass correction");
 
-    g.Nb = check.divide(in.TL, in.B, "Bell: baffle spacing");
+    g.Nb = check.divide(in.TL, in.bundle.B, "Bell: baffle spacing");
     r.Nt = (g.Nb + 1.0f) * g.Nc + (g.Nb + 2.0f) * g.RwEff;
     r.Jr = check.value(laminarCorrection(r.Nt, in.Res), "Bell: laminar correction");
 
     // The leak ring of the shell-to-baffle gap is taken between DS and
     // D_2 = D_b − 2·g_sb, over the part of the circle the baffle covers.
-    const float D2 = r.Db - 2.0f * in.shellBaffleGap;
-    g.Ssb = ((360.0f - r.theta) / 360.0f) * (3.14f / 4.0f) * (in.DS * in.DS - D2 * D2);
-    const float dh = r.d + 2.0f * in.baffleHoleGap;  // baffle hole diameter
-    const float Nth = in.NT - g.Nw;                  // tubes through one baffle
+    const float D2 = r.Db - 2.0f * in.bundle.shellBaffleGap;
+    g.Ssb =
+        ((360.0f - r.theta) / 360.0f) * (3.14f / 4.0f) * (in.bundle.DS * in.bundle.DS - D2 * D2);
+    const float dh = r.d + 2.0f * in.bundle.baffleHoleGap;  // baffle hole diameter
+    const float Nth = in.bundle.NT - g.Nw;                  // tubes through one baffle
     g.Stb = (Nth * 3.14f / 4.0f) * (dh * dh - r.d * r.d);
     r.Jl = check.value(leakageCorrection(g.Stb, g.Ssb, g.Sm), "Bell: leakage correction");
 

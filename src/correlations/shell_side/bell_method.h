@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "correlations/shell_side/shell_bundle.h"
+
 namespace hx {
 
 // ---------------------------------------------------------------------------
@@ -113,20 +115,14 @@ struct WindowTubes {
 };
 
 struct BellInput {
-    float NT = 0.0f;              // number of tubes
-    float ND = 0.0f;              // tubes on the shell centre line
-    float D0 = 0.0f;              // tube outside diameter, m
-    float P = 0.0f;               // tube pitch, m
-    float DS = 0.0f;              // inside shell diameter, m
-    float B = 0.0f;               // baffle spacing, m
-    float TL = 0.0f;              // tube length, m
-    float cutLevel = 0.0f;        // x, 0 to 0.6
-    float Fw = 0.0f;              // window fraction of the cut
-    float cutLineTubes = 0.0f;    // n_c
-    float cutEdgeAngle = 0.0f;    // α, deg
-    float shellBaffleGap = 0.0f;  // g_sb, m
-    float baffleHoleGap = 0.0f;   // g_th, m
-    float sealingStrips = 0.0f;   // N_ss
+    // The bundle in its shell: NT, ND, D0, P, DS, B, the shell-to-baffle
+    // gap g_sb, the baffle-hole gap g_th and the sealing strips N_ss.
+    ShellBundle bundle;
+    float TL = 0.0f;            // tube length, m
+    float cutLevel = 0.0f;      // x, 0 to 0.6
+    float Fw = 0.0f;            // window fraction of the cut
+    float cutLineTubes = 0.0f;  // n_c
+    float cutEdgeAngle = 0.0f;  // α, deg
     bool lowFin = false;
     float FT = 0.0f;                           // fin thickness, m
     float FH = 0.0f;                           // fin height, m

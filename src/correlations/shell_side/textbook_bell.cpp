@@ -126,28 +126,35 @@ IdealBank taborekIdealBank(float layoutDeg, float Re, float pitchRatio) {
 TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in) {
     TextbookBellGeometry g;
     g.Bc = (1.0f - in.cutLevel) / 2.0f;
-    // The bundle the shell diameter was drawn around: ND tubes on the centre line.
-    g.Dotl = (in.ND - 1.0f) * in.P + in.D0;
-    g.Dctl = g.Dotl - in.D0;
+    // The outer tube limit as specified, or the bundle the shell diameter
+    // was drawn around: ND tubes on the centre line.
+    g.Dotl =
+        in.bundle.Dotl > 0.0f ? in.bundle.Dotl : (in.bundle.ND - 1.0f) * in.bundle.P + in.bundle.D0;
+    g.Dctl = g.Dotl - in.bundle.D0;
     const float cutChord = 1.0f - 2.0f * g.Bc;  // cut line from the centre over the radius
     g.thetaDs = 2.0f * std::acos(cutChord);
-    g.thetaCtl = 2.0f * std::acos(std::min(1.0f, in.DS * cutChord / g.Dctl));
+    g.thetaCtl = 2.0f * std::acos(std::min(1.0f, in.bundle.DS * cutChord / g.Dctl));
     g.Fw = segmentShare(g.thetaCtl);
     g.Fc = 1.0f - 2.0f * g.Fw;
-    const float grossWindow = kPi / 4.0f * in.DS * in.DS * segmentShare(g.thetaDs);
-    const float windowTubes = in.NT * g.Fw * kPi / 4.0f * in.D0 * in.D0;
+    const float grossWindow = kPi / 4.0f * in.bundle.DS * in.bundle.DS * segmentShare(g.thetaDs);
+    const float windowTubes = in.bundle.NT * g.Fw * kPi / 4.0f * in.bundle.D0 * in.bundle.D0;
     g.Sw = grossWindow - windowTubes;
-    const float Lbb = in.DS - g.Dotl;  // diametral shell-to-bundle clearance
-    g.Sm = in.B * (Lbb + g.Dctl / effectivePitch(in.layoutDeg, in.P) * (in.P - in.D0));
-    const float Lpp = rowPitch(in.layoutDeg, in.P);
-    g.Ntcc = in.DS / Lpp * cutChord;
-    g.Ntcw = 0.8f / Lpp * (in.DS * g.Bc - (in.DS - g.Dctl) / 2.0f);
-    g.Fsbp = in.B * Lbb / g.Sm;
+    const float Lbb = in.bundle.DS - g.Dotl;  // diametral shell-to-bundle clearance
+    g.Sm = in.bundle.B * (Lbb + g.Dctl / effectivePitch(in.bundle.layoutDeg, in.bundle.P) *
+                                    (in.bundle.P - in.bundle.D0));
+    const float Lpp = rowPitch(in.bundle.layoutDeg, in.bundle.P);
+    g.Ntcc = in.bundle.DS / Lpp * cutChord;
+    g.Ntcw = 0.8f / Lpp * (in.bundle.DS * g.Bc - (in.bundle.DS - g.Dctl) / 2.0f);
+    g.Fsbp = in.bundle.B * Lbb / g.Sm;
     // The gap once around the part of the circle the baffle covers.
-    g.Ssb = kPi * in.DS * in.shellBaffleGap * (1.0f - g.thetaDs / (2.0f * kPi));
-    const float hole = in.D0 + 2.0f * in.baffleHoleGap;
-    g.Stb = kPi / 4.0f * (hole * hole - in.D0 * in.D0) * in.NT * (1.0f - g.Fw);
-    g.Nb = in.TL / in.B - 1.0f;
+    g.Ssb = kPi * in.bundle.DS * in.bundle.shellBaffleGap * (1.0f - g.thetaDs / (2.0f * kPi));
+    const float hole = in.bundle.D0 + 2.0f * in.bundle.baffleHoleGap;
+    g.Stb = kPi / 4.0f * (hole * hole - in.bundle.D0 * in.bundle.D0) * in.bundle.NT * (1.0f - g.Fw);
+    g.Bin = in.bundle.Bin > 0.0f ? in.bundle.Bin : in.bundle.B;
+    g.Bout = in.bundle.Bout > 0.0f ? in.bundle.Bout : in.bundle.B;
+    // The same count either way; equal spaces keep the short form's digits.
+    const bool equalEnds = g.Bin == in.bundle.B && g.Bout == in.bundle.B;
+    g.Nb = equalEnds ? in.TL / in.bundle.B - 1.0f : (in.TL - g.Bin - g.Bout) / in.bundle.B + 1.0f;
     return g;
 }
 
@@ -159,8 +166,9 @@ TextbookBellResult textbookBell(const TextbookBellInput& in) {
     check.require(g.Sm > 0.0f && g.Sw > 0.0f && g.Ntcc > 0.0f, "textbook Bell: flow areas");
 
     const float G = check.divide(in.shellFlow, g.Sm, "textbook Bell: cross-flow area");  // kg/m2h
-    r.Re = check.divide(in.D0 * G, in.Vs * in.Ds, "textbook Bell: viscosity");
-    r.ideal = taborekIdealBank(in.layoutDeg, r.Re, check.divide(in.P, in.D0, "textbook Bell: D0"));
+    r.Re = check.divide(in.bundle.D0 * G, in.Vs * in.Ds, "textbook Bell: viscosity");
+    r.ideal = taborekIdealBank(in.bundle.layoutDeg, r.Re,
+                               check.divide(in.bundle.P, in.bundle.D0, "textbook Bell: D0"));
     r.viscosityTerm =
         std::pow(check.divide(in.Vs, in.wallViscosity, "textbook Bell: wall viscosity"), 0.14f);
 
@@ -170,29 +178,41 @@ TextbookBellResult textbookBell(const TextbookBellInput& in) {
     r.Jc = 0.55f + 0.72f * g.Fc;
     r.Jl = 0.44f * (1.0f - rs) + (1.0f - 0.44f * (1.0f - rs)) * std::exp(-2.2f * rlm);
     const bool laminar = r.Re < 100.0f;
-    r.Jb = bypassTerm(laminar ? 1.35f : 1.25f, g.Fsbp, in.sealingStrips, g.Ntcc);
+    r.Jb = bypassTerm(laminar ? 1.35f : 1.25f, g.Fsbp, in.bundle.sealingStrips, g.Ntcc);
     r.Jr = laminarTerm(r.Re, (g.Ntcc + g.Ntcw) * (g.Nb + 1.0f));
+    // End spaces larger than the central one: lower velocity there (Taborek,
+    // n = 0.6 turbulent, 1/3 laminar; n' = 0.2 and 1 for the drop).
+    const float inlet = g.Bin / in.bundle.B;
+    const float outlet = g.Bout / in.bundle.B;
+    const float n = laminar ? 1.0f / 3.0f : 0.6f;
+    r.Js = (g.Nb - 1.0f + std::pow(inlet, 1.0f - n) + std::pow(outlet, 1.0f - n)) /
+           (g.Nb - 1.0f + inlet + outlet);
+    const float nDrop = laminar ? 1.0f : 0.2f;
+    r.Rs = std::pow(1.0f / inlet, 2.0f - nDrop) + std::pow(1.0f / outlet, 2.0f - nDrop);
     r.Xs = r.ideal.j * in.Cs * G * std::pow(in.Prs, -2.0f / 3.0f) * r.viscosityTerm * r.Jc * r.Jl *
-           r.Jb * r.Jr;
+           r.Jb * r.Jr * r.Js;
     check.value(r.Xs, "textbook Bell: shell coefficient");
 
     r.dPbi = 2.0f * r.ideal.f * g.Ntcc * G * G / (in.Ds * kGravityHour) / r.viscosityTerm;
-    r.Rb = bypassTerm(laminar ? 4.5f : 3.7f, g.Fsbp, in.sealingStrips, g.Ntcc);
+    r.Rb = bypassTerm(laminar ? 4.5f : 3.7f, g.Fsbp, in.bundle.sealingStrips, g.Ntcc);
     const float p = -0.15f * (1.0f + rs) + 0.8f;
     r.Rl = std::exp(-1.33f * (1.0f + rs) * std::pow(rlm, p));
     // Two velocity heads of the mean of the cross-flow and window velocities.
     const float heads = in.shellFlow * in.shellFlow / (g.Sm * g.Sw * in.Ds * kGravityHour);
     if (laminar) {
-        const float Dw = 4.0f * g.Sw / (kPi * in.D0 * in.NT * g.Fw + in.DS * g.thetaDs / 2.0f);
+        const float Dw =
+            4.0f * g.Sw /
+            (kPi * in.bundle.D0 * in.bundle.NT * g.Fw + in.bundle.DS * g.thetaDs / 2.0f);
         const float viscous =
             26.0f * in.Vs * in.shellFlow / (std::sqrt(g.Sm * g.Sw) * kGravityHour);
-        r.dPwi = viscous * (g.Ntcw / (in.P - in.D0) + in.B / (Dw * Dw)) + heads;
+        r.dPwi =
+            viscous * (g.Ntcw / (in.bundle.P - in.bundle.D0) + in.bundle.B / (Dw * Dw)) + heads;
     } else {
         r.dPwi = (2.0f + 0.6f * g.Ntcw) * heads / 2.0f;
     }
     r.dPcross = (g.Nb - 1.0f) * r.dPbi * r.Rb * r.Rl;
     r.dPwindows = g.Nb * r.dPwi * r.Rl;
-    r.dPends = 2.0f * r.dPbi * (1.0f + g.Ntcw / g.Ntcc) * r.Rb;
+    r.dPends = r.Rs * r.dPbi * (1.0f + g.Ntcw / g.Ntcc) * r.Rb;
     r.DPs = (r.dPcross + r.dPwindows + r.dPends) * kKgM2ToKgCm2;
     check.value(r.DPs, "textbook Bell: shell drop");
     r.fault = check.fault();

@@ -10,6 +10,8 @@
 // drops worked in kg/m2 (with g = 1.27e+08 m/h²) and returned in kg/cm2.
 #pragma once
 
+#include "correlations/shell_side/shell_bundle.h"
+
 namespace hx {
 
 // The tube layouts the fits are given for, angle to the flow in degrees.
@@ -35,24 +37,19 @@ struct IdealBank {
 IdealBank taborekIdealBank(float layoutDeg, float Re, float pitchRatio);
 
 struct TextbookBellInput {
-    float NT = 0.0f;              // number of tubes
-    float ND = 0.0f;              // tubes on the shell centre line
-    float D0 = 0.0f;              // tube outside diameter, m
-    float P = 0.0f;               // tube pitch, m
-    float DS = 0.0f;              // inside shell diameter, m
-    float B = 0.0f;               // baffle spacing, m
-    float TL = 0.0f;              // tube length, m
-    float cutLevel = 0.0f;        // cut line from the centre over the radius, x
-    float shellBaffleGap = 0.0f;  // radial shell-to-baffle gap, m
-    float baffleHoleGap = 0.0f;   // radial baffle-hole-to-tube gap, m
-    float sealingStrips = 0.0f;   // pairs of sealing strips
-    float layoutDeg = 30.0f;      // tube layout, deg
-    float shellFlow = 0.0f;       // kg/h
-    float Ds = 0.0f;              // density, kg/m3
-    float Vs = 0.0f;              // bulk kinematic viscosity, m2/h
-    float Cs = 0.0f;              // specific heat, kcal/kg℃
-    float Prs = 0.0f;             // Prandtl number
-    float wallViscosity = 0.0f;   // kinematic viscosity at the wall temperature, m2/h
+    // The bundle in its shell: NT, ND, D0, P, DS, B, the outer tube limit
+    // (0: the bundle the shell was drawn around, (ND − 1)·P + D0), the
+    // radial shell-to-baffle and baffle-hole-to-tube gaps, the sealing strip
+    // pairs, the inlet and outlet spacings (0: B) and the tube layout.
+    ShellBundle bundle;
+    float TL = 0.0f;             // tube length, m
+    float cutLevel = 0.0f;       // cut line from the centre over the radius, x
+    float shellFlow = 0.0f;      // kg/h
+    float Ds = 0.0f;             // density, kg/m3
+    float Vs = 0.0f;             // bulk kinematic viscosity, m2/h
+    float Cs = 0.0f;             // specific heat, kcal/kg℃
+    float Prs = 0.0f;            // Prandtl number
+    float wallViscosity = 0.0f;  // kinematic viscosity at the wall temperature, m2/h
 };
 
 // The geometry of the method in the handbook's terms.
@@ -71,7 +68,9 @@ struct TextbookBellGeometry {
     float Fsbp = 0.0f;      // bypass fraction of the cross-flow area
     float Ssb = 0.0f;       // shell-to-baffle leak area, m2
     float Stb = 0.0f;       // tube-to-baffle leak area, m2
-    float Nb = 0.0f;        // baffles, TL/B − 1
+    float Nb = 0.0f;        // baffles, (TL − Bin − Bout)/B + 1 (TL/B − 1 for equal spaces)
+    float Bin = 0.0f;       // inlet and outlet baffle spacings, m
+    float Bout = 0.0f;
 };
 
 TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in);
@@ -82,6 +81,9 @@ struct TextbookBellResult {
     IdealBank ideal;
     float viscosityTerm = 0.0f;  // (μ/μ_w)^0.14
     float Jc = 0.0f, Jl = 0.0f, Jb = 0.0f, Jr = 0.0f;
+    // Unequal end spaces: J_s on the coefficient, R_s on the end-zone drop
+    // (1 and 2 for end spaces equal to the central one).
+    float Js = 1.0f, Rs = 2.0f;
     float Xs = 0.0f;       // kcal/m2h℃
     float dPbi = 0.0f;     // ideal drop of one cross-flow section, kg/m2
     float dPwi = 0.0f;     // ideal drop of one window, kg/m2

@@ -43,20 +43,20 @@ TEST(LeakageDropFactor, BranchesAndFloor) {
 // strip pair), 20 t/h of water at 995 kg/m3, ν 0.0036 m2/h, ν_w 0.003 m2/h.
 BellDropInput sampleDrop(float Res) {
     BellInput in;
-    in.NT = 100.0f;
-    in.ND = tubesOnCentreLine(100.0f);
-    in.D0 = 0.019f;
-    in.P = 1.25f * 0.019f;
-    in.DS = shellDiameter(in.ND, in.P);
-    in.B = 0.2f;
+    in.bundle.NT = 100.0f;
+    in.bundle.ND = tubesOnCentreLine(100.0f);
+    in.bundle.D0 = 0.019f;
+    in.bundle.P = 1.25f * 0.019f;
+    in.bundle.DS = shellDiameter(in.bundle.ND, in.bundle.P);
+    in.bundle.B = 0.2f;
     in.TL = 3.0f;
     in.cutLevel = 0.25f;
     in.Fw = windowFraction(0.25f);
     in.cutLineTubes = 4.0f;
     in.cutEdgeAngle = 60.0f;
-    in.shellBaffleGap = 0.003f;
-    in.baffleHoleGap = 0.0004f;
-    in.sealingStrips = 1.0f;
+    in.bundle.shellBaffleGap = 0.003f;
+    in.bundle.baffleHoleGap = 0.0004f;
+    in.bundle.sealingStrips = 1.0f;
     in.shellFlow = 20000.0f;
     in.Res = Res;
     in.Cs = 1.0f;
@@ -68,9 +68,9 @@ BellDropInput sampleDrop(float Res) {
     BellDropInput d;
     d.geometry = bell.geometry;
     d.Res = Res;
-    d.P = in.P;
-    d.D0 = in.D0;
-    d.B = in.B;
+    d.P = in.bundle.P;
+    d.D0 = in.bundle.D0;
+    d.B = in.bundle.B;
     d.sealingStrips = 1.0f;
     d.shellFlow = 20000.0f;
     d.Ds = 995.0f;

@@ -102,20 +102,20 @@ BundleInput sampleBundle() {
 
 BellInput sampleBell(const BundleGeometry& g) {
     BellInput in;
-    in.NT = 100.0f;
-    in.ND = g.ND;
-    in.D0 = 0.019f;
-    in.P = 1.25f * 0.019f;
-    in.DS = g.DS;
-    in.B = 0.2f;
+    in.bundle.NT = 100.0f;
+    in.bundle.ND = g.ND;
+    in.bundle.D0 = 0.019f;
+    in.bundle.P = 1.25f * 0.019f;
+    in.bundle.DS = g.DS;
+    in.bundle.B = 0.2f;
     in.TL = 3.0f;
     in.cutLevel = 0.25f;
     in.Fw = windowFraction(0.25f);
     in.cutLineTubes = 4.0f;
     in.cutEdgeAngle = 60.0f;
-    in.shellBaffleGap = 0.003f;
-    in.baffleHoleGap = 0.0004f;
-    in.sealingStrips = 1.0f;
+    in.bundle.shellBaffleGap = 0.003f;
+    in.bundle.baffleHoleGap = 0.0004f;
+    in.bundle.sealingStrips = 1.0f;
     in.shellFlow = 20000.0f;
     in.Res = g.Res;
     in.Cs = 1.0f;
@@ -178,21 +178,21 @@ TEST(BellMethod, PlainBundleStepByStep) {
 // fin tip diameter), no tubes on the cut line, Res 700; by hand.
 TEST(BellMethod, LowFinAreasUseTheFinTipDiameter) {
     BellInput in;
-    in.NT = 100.0f;
-    in.ND = tubesOnCentreLine(100.0f);
-    in.D0 = 0.019f;
+    in.bundle.NT = 100.0f;
+    in.bundle.ND = tubesOnCentreLine(100.0f);
+    in.bundle.D0 = 0.019f;
     in.FH = 0.0014f;
     in.FT = 0.0003f;
     in.FN = 19.0f;
     in.lowFin = true;
-    in.P = 1.25f * 0.0218f;
-    in.DS = shellDiameter(in.ND, in.P);
-    in.B = 0.2f;
+    in.bundle.P = 1.25f * 0.0218f;
+    in.bundle.DS = shellDiameter(in.bundle.ND, in.bundle.P);
+    in.bundle.B = 0.2f;
     in.TL = 3.0f;
     in.cutLevel = 0.25f;
     in.Fw = windowFraction(0.25f);
-    in.shellBaffleGap = 0.003f;
-    in.baffleHoleGap = 0.0004f;
+    in.bundle.shellBaffleGap = 0.003f;
+    in.bundle.baffleHoleGap = 0.0004f;
     in.shellFlow = 20000.0f;
     in.Res = 700.0f;
     in.Cs = 1.0f;

@@ -40,16 +40,16 @@ TEST(TaborekFits, IdealBankOfTheSample) {
 // 250 mm spacing, 1 m tubes, water.
 TextbookBellInput sample(float flowKgH) {
     TextbookBellInput in;
-    in.NT = 100.0f;
-    in.ND = tubesOnCentreLine(100.0f);
-    in.D0 = 0.027f;
-    in.P = 1.25f * 0.027f;
-    in.DS = shellDiameter(in.ND, in.P);
-    in.B = 0.25f;
+    in.bundle.NT = 100.0f;
+    in.bundle.ND = tubesOnCentreLine(100.0f);
+    in.bundle.D0 = 0.027f;
+    in.bundle.P = 1.25f * 0.027f;
+    in.bundle.DS = shellDiameter(in.bundle.ND, in.bundle.P);
+    in.bundle.B = 0.25f;
     in.TL = 1.0f;
     in.cutLevel = 0.4f;
-    in.shellBaffleGap = 0.0005f;
-    in.baffleHoleGap = 0.0002f;
+    in.bundle.shellBaffleGap = 0.0005f;
+    in.bundle.baffleHoleGap = 0.0002f;
     in.shellFlow = flowKgH;
     in.Ds = 993.0f;
     in.Vs = 0.0027f;
@@ -80,11 +80,11 @@ TEST(TextbookBell, LaminarFlowTakesTheLaminarBranches) {
 
 TEST(TextbookBell, HalfTheCrossedRowsInSealingStripsRemoveTheBypass) {
     TextbookBellInput in = sample(10000.0f);
-    in.sealingStrips = 3.0f;  // N_ss/N_tcc = 3/5.79 ≥ 1/2
+    in.bundle.sealingStrips = 3.0f;  // N_ss/N_tcc = 3/5.79 ≥ 1/2
     const TextbookBellResult r = textbookBell(in);
     EXPECT_EQ(r.Jb, 1.0f);
     EXPECT_EQ(r.Rb, 1.0f);
-    in.sealingStrips = 1.0f;
+    in.bundle.sealingStrips = 1.0f;
     const TextbookBellResult one = textbookBell(in);
     EXPECT_GT(one.Jb, textbookBell(sample(10000.0f)).Jb);
     EXPECT_LT(one.Jb, 1.0f);
@@ -108,8 +108,31 @@ TEST(TextbookBell, MissingViscosityIsReported) {
     in.wallViscosity = 0.0f;
     EXPECT_FALSE(textbookBell(in).ok());
     in = sample(10000.0f);
-    in.B = 0.0f;
+    in.bundle.B = 0.0f;
     EXPECT_FALSE(textbookBell(in).ok());
+}
+
+// End spaces half as long again as the central one (Taborek): one central
+// space fewer, J_s = (N_b − 1 + 2·1.5^0.4)/(N_b − 1 + 3) on the coefficient
+// and R_s = 2·(1/1.5)^1.8 on the end-zone drop in turbulent flow; equal
+// spaces give 1 and 2.
+TEST(TextbookBell, UnequalEndSpaces) {
+    TextbookBellInput equal = sample(10000.0f);
+    equal.TL = 2.0f;  // eight spaces of 0.25 m
+    TextbookBellInput wide = equal;
+    wide.bundle.Bin = 1.5f * equal.bundle.B;
+    wide.bundle.Bout = 1.5f * equal.bundle.B;
+    const TextbookBellResult a = textbookBell(equal);
+    const TextbookBellResult r = textbookBell(wide);
+    ASSERT_TRUE(r.ok());
+    ASSERT_GE(r.Re, 100.0f);
+    EXPECT_EQ(a.Js, 1.0f);
+    EXPECT_EQ(a.Rs, 2.0f);
+    const float Nb = (equal.TL - 3.0f * equal.bundle.B) / equal.bundle.B + 1.0f;
+    EXPECT_NEAR(r.geometry.Nb, Nb, 1e-5f);
+    EXPECT_NEAR(r.Js, (Nb - 1.0f + 2.0f * std::pow(1.5f, 0.4f)) / (Nb - 1.0f + 3.0f), 1e-6f);
+    EXPECT_NEAR(r.Rs, 2.0f * std::pow(1.0f / 1.5f, 1.8f), 1e-6f);
+    EXPECT_LT(r.Js, 1.0f);
 }
 
 }  // namespace
