@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -34,14 +35,16 @@ constexpr const char* kUsage =
     "                                     both sides, 1000 mm tubes) and print its results\n"
     "                                     in English engineering and SI units\n"
     "  hxcalc --replay FILE               run a script of user actions headless and print\n"
-    "                                     the console transcript (exit 2: bad script line,\n"
-    "                                     3: an answer was not queued, 4: program error)\n"
+    "                                     the console transcript (exit 2: a bad line or an\n"
+    "                                     unreadable script, 3: an answer was not queued,\n"
+    "                                     4: program error)\n"
     "  hxcalc --replay FILE --screenshots DIR\n"
     "                                     the same with the real windows (offscreen), saving\n"
     "                                     DIR/LABEL-FORM.png of every visible form at each\n"
     "                                     `snap LABEL` line\n"
-    "  hxcalc --replay FILE --pdf PATH   the same, every report and hard copy printed into\n"
-    "                                     the PDF file PATH (no display needed)\n"
+    "  hxcalc --replay FILE --pdf PATH    the same, every report and hard copy printed into\n"
+    "                                     the PDF file PATH (no display needed; exit 5: a\n"
+    "                                     report could not be written, the old file kept)\n"
     "  hxcalc --picture PICTURE NUMBER... print NUMBERs through a number picture, as the\n"
     "                                     reports print them, e.g. --picture \"###.##\" 3.5\n"
     "  hxcalc sample shell-and-tube|double-tube\n"
@@ -85,6 +88,14 @@ int runPicture(const std::vector<std::string>& args) {
         return 2;
     }
     return 0;
+}
+
+// A folder opens as a stream on Linux and reads as an empty script, which
+// would pass for a run that did nothing.
+bool replayScriptReadable(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    return static_cast<bool>(std::ifstream(path));
 }
 
 int runReplayFile(const std::string& path) {
@@ -197,6 +208,10 @@ int main(int argc, char** argv) {
     if (demo) return hx::runDemo(std::cout);
     if (!picture.empty()) return runPicture(picture);
     if (!replay.script.empty()) {
+        if (!replayScriptReadable(replay.script)) {
+            std::cerr << "hxcalc: cannot read replay script " << replay.script << '\n';
+            return hx::kReplayScriptError;
+        }
         if (replay.screenshots.empty() && replay.pdf.empty()) return runReplayFile(replay.script);
 #if HX_WITH_GUI
         return hx::gui::runWindowReplay(argc, argv, replay.script,

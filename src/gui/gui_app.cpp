@@ -122,6 +122,9 @@ int runWindowReplay(int argc, char** argv, const std::string& scriptPath,
     if (!pdfPath.isEmpty()) env.printJob = &printJob;
     const int status = runReplay(script, scriptPath, env);
     consoleView.setSource(nullptr);
+    // A report that could not be written was told in the transcript; the
+    // run as a whole did not do what was asked of it.
+    if (status == kReplayOk && printJob.failedWrites() > 0) return kReplayOutputError;
     return status;
 }
 
