@@ -88,6 +88,19 @@ expect 2 "$hxcalc" sweep "$water" --vary tube_length_mm=-5:5000:3
 says "FROM -5 is outside"
 expect 0 "$hxcalc" sweep "$water" --vary "tube_length_mm= 500,1000 "
 
+# A case the dialogs refuse exits 2 in sweep as in solve.
+python3 - "$water" "$work/refused.json" <<'PY'
+import json, sys
+case = json.load(open(sys.argv[1]))
+case["choices"]["solve_for"] = "tube_outlet_given"
+case["inputs"].update(tube_outlet_temperature=400, tube_length_mm=None)
+json.dump(case, open(sys.argv[2], "w"))
+PY
+expect 2 "$hxcalc" solve "$work/refused.json"
+says "the dialog refuses the case"
+expect 2 "$hxcalc" sweep "$work/refused.json" --vary tube_flow_t_h=5,10
+says "the dialog refuses the case"
+
 # A solve that ends says what ended it and what to change (exit 1).
 sed 's/"h2o_percent": [0-9.]*/"h2o_percent": 0/' examples/wet_gas_one_atm.json >"$work/dry.json"
 expect 1 "$hxcalc" solve "$work/dry.json"
