@@ -3,6 +3,7 @@
 // set) it opens the windows; otherwise the command line runs the program's
 // scripted and checking modes, and without arguments it tells what it can do.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -37,7 +38,7 @@ constexpr const char* kUsage =
     "  hxcalc --replay FILE               run a script of user actions headless and print\n"
     "                                     the console transcript (exit 2: a bad line or an\n"
     "                                     unreadable script, 3: an answer was not queued,\n"
-    "                                     4: program error)\n"
+    "                                     4: program error, 5: output not written)\n"
     "  hxcalc --replay FILE --screenshots DIR\n"
     "                                     the same with the real windows (offscreen), saving\n"
     "                                     DIR/LABEL-FORM.png of every visible form at each\n"
@@ -53,7 +54,7 @@ constexpr const char* kUsage =
     "               [--on-limit giveup|loosen]\n"
     "                                     solve a case file and print its summary (exit 0:\n"
     "                                     solved, 1: the run ended with a message, 2: bad\n"
-    "                                     command line or case file)\n"
+    "                                     command line or case file, or output not written)\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
     "                                     solve every case of the grid, one row each\n"
@@ -132,9 +133,29 @@ bool displayAvailable() {
 }
 #endif
 
+// Output that could not be written (standard output redirected to a full
+// disk) is a failure, never exit 0: the command's own status for a failed
+// output when it had succeeded.
+int withOutputChecked(int status, int failedOutput) {
+    std::cout.flush();
+    if (std::cout || status != 0) return status;
+    std::cerr << "hxcalc: standard output: cannot be written\n";
+    return failedOutput;
+}
+
+int runCommand(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool replay = std::find(argv, argv + argc, std::string_view("--replay")) != argv + argc;
+    return withOutputChecked(runCommand(argc, argv),
+                             replay ? hx::kReplayOutputError : hx::cli::kOutputFailed);
+}
+
+namespace {
+
+int runCommand(int argc, char** argv) {
     if (argc == 1) {
 #if HX_WITH_GUI
         if (displayAvailable()) return hx::gui::runDesktop(argc, argv);
@@ -224,3 +245,5 @@ int main(int argc, char** argv) {
         return usageError("--screenshots and --pdf go with --replay FILE");
     return usageError("nothing to do");
 }
+
+}  // namespace

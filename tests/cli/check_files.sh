@@ -52,6 +52,13 @@ for f in out.csv out.json; do
 done
 [ -z "$(ls -A "$work" | grep '^\.out')" ] || fail "temporary files left: $(ls -A "$work")"
 
+# Standard output that cannot be written (a full disk) is never exit 0.
+"$hxcalc" solve "$water" >/dev/full 2>"$work/err"
+[ $? -eq 2 ] || fail "solve onto a full standard output did not exit 2"
+"$hxcalc" --replay tests/golden/startup_english_sample.replay >/dev/full 2>"$work/err"
+[ $? -eq 5 ] || fail "a replay onto a full standard output did not exit 5"
+grep -q "standard output: cannot be written" "$work/err" || fail "no message: $(cat "$work/err")"
+
 # Outputs that may not be replaced: a pipe, a folder, the case file.
 mkfifo "$work/pipe.csv"
 expect 2 "$hxcalc" sweep "$water" --vary tube_length_mm=500,1000 --out "$work/pipe.csv"
