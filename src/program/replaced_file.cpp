@@ -34,6 +34,12 @@ std::string replaceableProblem(const std::string& path) {
 }
 
 ReplacedFile::ReplacedFile(std::string path) : path_(std::move(path)) {
+    // A link is followed: the file it names is replaced, the link kept.
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(path_, linkError)) {
+        const std::filesystem::path target = std::filesystem::weakly_canonical(path_, linkError);
+        if (!linkError) path_ = target.string();
+    }
     if (const std::string problem = replaceableProblem(path_); !problem.empty())
         throw OutputFileError(path_, problem);
     struct stat st {};

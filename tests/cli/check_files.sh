@@ -72,6 +72,13 @@ expect 2 "$hxcalc" sweep "$work/case.csv" --vary tube_length_mm=500,1000 --out "
 says "is the case file itself"
 cmp -s "$water" "$work/case.csv" || fail "the case file was overwritten"
 
+# A link is followed: the table replaces the file it names, the link stays.
+echo "earlier table" >"$work/real.csv"
+ln -s real.csv "$work/link.csv"
+expect 0 "$hxcalc" sweep "$water" --vary tube_length_mm=500,1000 --out "$work/link.csv"
+[ -L "$work/link.csv" ] && grep -q "^tube_length_mm," "$work/real.csv" ||
+    fail "--out through a link: the link was replaced or its file not written"
+
 # A folder or a missing file as a replay script.
 expect 2 "$hxcalc" --replay tests
 says "cannot read replay script tests"
