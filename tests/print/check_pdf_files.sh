@@ -2,7 +2,7 @@
 # --pdf onto a file it cannot finish or may not replace: a write cut short
 # by a file-size limit (as a full disk) keeps the earlier report whole, a
 # pipe is refused and stays a pipe; each is told in the transcript and the
-# run exits 5.
+# run exits 5, as does a screenshot that cannot be written.
 set -u
 hxcalc=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -45,6 +45,12 @@ status=$?
 grep -q "could not be written to $work/pipe (not a regular file)" "$work/out" ||
     fail "no message for the pipe"
 [ -p "$work/pipe" ] || fail "the pipe was replaced"
+
+# A screenshot that cannot be written (a folder in its place) also exits 5.
+mkdir -p "$work/shots/01-launch-TEXT.png"
+"$hxcalc" --replay "$here/../gui/first_steps.hxs" --screenshots "$work/shots" >/dev/null 2>&1
+status=$?
+[ "$status" -eq 5 ] || fail "a screenshot that could not be written exited $status, not 5"
 
 [ "$failures" -eq 0 ] && echo "all PDF file checks passed"
 exit $((failures > 0))
