@@ -451,14 +451,26 @@ TEST(BadInputFuzz, OneBadVarySpecIsRefusedOrGivesNumbersInRange) {
         "3..4", ".5",   "-.5",   "1e3",      "0:100:1000001",
     };
     std::vector<CaseValues> cases;
-    for (const std::string& name : exampleCases()) cases.push_back(readCaseFile(examplePath(name)));
+    std::vector<EnteredCase> entered;
+    for (const std::string& name : exampleCases()) {
+        cases.push_back(readCaseFile(examplePath(name)));
+        entered.push_back(enteredCaseOf(cases.back(), name));
+    }
     for (int i = 0; i < kRuns; ++i) {
-        const CaseValues& base = cases[pick(cases.size())];
+        const std::size_t c = pick(cases.size());
+        const CaseValues& base = cases[c];
         std::vector<std::string> keys;
         for (const auto& [key, value] : base.inputs) keys.push_back(key);
         const bool si = isSICode(base.unitCode);
         const std::string key = keys[pick(keys.size())];
-        const std::string spec = key + "=" + specs[pick(specs.size())];
+        const CatalogueField& field = *findCatalogueField(key);
+        // The ends of the key's own range, which the file accepts.
+        const std::string lo = numberText(si ? field.minSI : field.minEngineering);
+        const std::string hi = numberText(si ? field.maxSI : field.maxEngineering);
+        const std::string ends[] = {lo, hi, lo + "," + hi, lo + ":" + hi + ":3"};
+        const std::string values =
+            pick(3) == 0 ? ends[pick(std::size(ends))] : specs[pick(specs.size())];
+        const std::string spec = key + "=" + values;
         Variation v;
         try {
             v = parseVariation(spec, base);
@@ -474,12 +486,24 @@ TEST(BadInputFuzz, OneBadVarySpecIsRefusedOrGivesNumbersInRange) {
             EXPECT_EQ(problem.find("nan"), std::string::npos) << e.what();
             continue;
         }
-        const CatalogueField& f = *findCatalogueField(key);
+        const CatalogueField& f = field;
         ASSERT_FALSE(v.values.empty()) << spec;
         for (const float value : v.values) {
             ASSERT_TRUE(std::isfinite(value)) << spec;
             ASSERT_GE(value, si ? f.minSI : f.minEngineering) << spec;
             ASSERT_LE(value, si ? f.maxSI : f.maxEngineering) << spec;
+        }
+        // A short grid is solved: each row ends with its message or has a
+        // finite number for every result.
+        if (v.values.size() > 3) continue;
+        const std::vector<SweepRow> rows = runSweep(
+            entered[c], base.answers, {v}, 1, LimitPolicy{0}, Presentation::EnglishSI, nullptr);
+        for (const SweepRow& row : rows) {
+            if (!row.solved) {
+                EXPECT_FALSE(row.status.empty()) << spec;
+                continue;
+            }
+            for (const float r : row.results) ASSERT_TRUE(std::isfinite(r)) << spec;
         }
     }
 }
