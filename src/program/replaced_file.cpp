@@ -16,8 +16,15 @@ namespace {
 
 std::string reasonOf(int error) { return error == 0 ? "write failed" : std::strerror(error); }
 
-// The permission bits a new file gets under the process's umask.
+// The permission bits a new file gets under the process's umask, read
+// from /proc so that the mask is never changed while other threads may be
+// creating files; umask() itself only where /proc does not tell.
 unsigned newFileMode() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) != 0) continue;
+        return 0666u & ~static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+    }
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666u & ~static_cast<unsigned>(mask);
