@@ -103,10 +103,11 @@ constexpr EndReason kEndReasons[] = {
      "修正平均温度差が1000度を超えました（オーバーフロー）。tube_inlet_temperature と "
      "shell_inlet_temperature の差を小さくしてください。"},
     {nullptr, "収束不可",
-     "The solution did not converge in 10000 passes: check the flows and temperatures, or "
-     "solve for the tube length instead of an outlet temperature.",
-     "10000回の繰り返しで収束しませんでした。流量と温度を見直すか、出口温度ではなく管長を"
-     "求める計算にしてください。"},
+     "The solution did not settle in 10000 passes: check the flows and temperatures; a case "
+     "that does not settle with its tube length given may settle with an outlet temperature "
+     "given instead (solve_for).",
+     "10000回の繰り返しで収束しませんでした。流量と温度を見直してください。管長指定で収束しない"
+     "場合は、出口温度の指定（solve_for）で収束することがあります。"},
     {nullptr, "given up at an iteration limit",
      "Run it again with --on-limit loosen to loosen the tolerance at the limit, or change "
      "the flows and temperatures.",
