@@ -4,14 +4,17 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <iostream>
+#include <memory>
 #include <thread>
 
 #include "model/field_catalogue.h"
 #include "program/batch_run.h"
 #include "program/case_file.h"
+#include "program/replaced_file.h"
 #include "program/starting_cases.h"
 
 namespace hx::cli {
@@ -56,11 +59,18 @@ void showProgress(const std::atomic<std::size_t>& done, std::size_t total,
 // error that is not a refusal (a case the program could not enter) names
 // the file as well.
 int refused(const std::string& caseFile, const std::exception& e) {
-    if (dynamic_cast<const CaseFileError*>(&e))
+    if (dynamic_cast<const CaseFileError*>(&e) || dynamic_cast<const OutputFileError*>(&e))
         std::cerr << "hxcalc: " << e.what() << '\n';
     else
         std::cerr << "hxcalc: " << caseFile << ": " << e.what() << '\n';
     return kBatchBadInput;
+}
+
+// The sweep's output may not be its own case file: the case would be lost
+// to the table written over it.
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
 }
 
 }  // namespace
@@ -87,7 +97,7 @@ int runSolve(const SolveOptions& options) {
         } else if (outcome.solved) {
             for (const std::string& line : summaryLines(outcome, p)) std::cout << line << '\n';
         } else {
-            for (const std::string& line : outcome.message) std::cout << line << '\n';
+            for (const std::string& line : endedLines(outcome, p)) std::cout << line << '\n';
         }
         return outcome.solved ? kBatchSolved : kBatchRunEnded;
     } catch (const std::exception& e) {
@@ -108,13 +118,15 @@ int runSweep(const SweepOptions& options) {
         const bool json = endsWith(options.out, ".json");
         if (!options.out.empty() && !json && !endsWith(options.out, ".csv"))
             throw CaseFileError("--out " + options.out + ": expected a .csv or a .json file");
-        // The output is opened first, so an unwritable file is named at once.
-        std::ofstream file;
-        if (!options.out.empty()) {
-            file.open(options.out, std::ios::binary | std::ios::trunc);
-            if (!file) throw CaseFileError(options.out + ": cannot be written");
-        }
+        if (!options.out.empty() && sameFile(options.out, options.caseFile))
+            throw CaseFileError("--out " + options.out + ": is the case file itself");
+        // The output is opened first (a temporary file beside it, renamed
+        // over it once the whole table is written), so an unwritable file
+        // is named at once and a failed write leaves the old file whole.
+        std::unique_ptr<ReplacedFile> file;
+        if (!options.out.empty()) file = std::make_unique<ReplacedFile>(options.out);
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
+        checkVariationsApply(variations, values, options.caseFile);
         const Presentation p = presentationOf(options.units, options.language);
         std::atomic<std::size_t> done{0};
         std::vector<SweepRow> rows;
@@ -131,13 +143,16 @@ int runSweep(const SweepOptions& options) {
         }
         finishedPromise.set_value();
         bar.join();
-        std::ostream& out = options.out.empty() ? std::cout : file;
+        std::ostream& out = file ? file->stream() : std::cout;
         if (json)
             writeSweepJson(out, variations, rows, p);
         else
             writeSweepCsv(out, variations, rows, p);
-        out.flush();
-        if (!out) throw CaseFileError(options.out + ": cannot be written");
+        if (file) {
+            file->commit();
+        } else if (!out.flush()) {
+            throw OutputFileError("standard output", "write failed");
+        }
         return kBatchSolved;
     } catch (const std::exception& e) {
         return refused(options.caseFile, e);

@@ -24,6 +24,9 @@ struct SweepOptions {
     std::string onLimit = "giveup";
 };
 
+// The exit status of a command whose output could not be written.
+constexpr int kOutputFailed = 2;
+
 // Each returns the exit status: 0 solved (or written), 1 the run ended with
 // a message, 2 a bad case file or argument.
 int runSample(const std::string& kind);

@@ -3,8 +3,10 @@
 // set) it opens the windows; otherwise the command line runs the program's
 // scripted and checking modes, and without arguments it tells what it can do.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -35,14 +37,16 @@ constexpr const char* kUsage =
     "                                     both sides, 1000 mm tubes) and print its results\n"
     "                                     in English engineering and SI units\n"
     "  hxcalc --replay FILE               run a script of user actions headless and print\n"
-    "                                     the console transcript (exit 2: bad script line,\n"
-    "                                     3: an answer was not queued, 4: program error)\n"
+    "                                     the console transcript (exit 2: a bad line or an\n"
+    "                                     unreadable script, 3: an answer was not queued,\n"
+    "                                     4: program error, 5: output not written)\n"
     "  hxcalc --replay FILE --screenshots DIR\n"
     "                                     the same with the real windows (offscreen), saving\n"
     "                                     DIR/LABEL-FORM.png of every visible form at each\n"
     "                                     `snap LABEL` line\n"
-    "  hxcalc --replay FILE --pdf PATH   the same, every report and hard copy printed into\n"
-    "                                     the PDF file PATH (no display needed)\n"
+    "  hxcalc --replay FILE --pdf PATH    the same, every report and hard copy printed into\n"
+    "                                     the PDF file PATH (no display needed; exit 5: a\n"
+    "                                     report could not be written, the old file kept)\n"
     "  hxcalc --picture PICTURE NUMBER... print NUMBERs through a number picture, as the\n"
     "                                     reports print them, e.g. --picture \"###.##\" 3.5\n"
     "  hxcalc sample shell-and-tube|double-tube\n"
@@ -51,7 +55,7 @@ constexpr const char* kUsage =
     "               [--on-limit giveup|loosen]\n"
     "                                     solve a case file and print its summary (exit 0:\n"
     "                                     solved, 1: the run ended with a message, 2: bad\n"
-    "                                     command line or case file)\n"
+    "                                     command line or case file, or output not written)\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
     "                                     solve every case of the grid, one row each\n"
@@ -91,6 +95,14 @@ int runPicture(const std::vector<std::string>& args) {
     return 0;
 }
 
+// A folder opens as a stream on Linux and reads as an empty script, which
+// would pass for a run that did nothing.
+bool replayScriptReadable(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    return static_cast<bool>(std::ifstream(path));
+}
+
 int runReplayFile(const std::string& path) {
     std::ifstream script(path);
     if (!script) {
@@ -125,9 +137,29 @@ bool displayAvailable() {
 }
 #endif
 
+// Output that could not be written (standard output redirected to a full
+// disk) is a failure, never exit 0: the command's own status for a failed
+// output when it had succeeded.
+int withOutputChecked(int status, int failedOutput) {
+    std::cout.flush();
+    if (std::cout || status != 0) return status;
+    std::cerr << "hxcalc: standard output: cannot be written\n";
+    return failedOutput;
+}
+
+int runCommand(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool replay = std::find(argv, argv + argc, std::string_view("--replay")) != argv + argc;
+    return withOutputChecked(runCommand(argc, argv),
+                             replay ? hx::kReplayOutputError : hx::cli::kOutputFailed);
+}
+
+namespace {
+
+int runCommand(int argc, char** argv) {
     if (argc == 1) {
 #if HX_WITH_GUI
         if (displayAvailable()) return hx::gui::runDesktop(argc, argv);
@@ -218,6 +250,10 @@ int main(int argc, char** argv) {
     if (demo) return hx::runDemo(std::cout);
     if (!picture.empty()) return runPicture(picture);
     if (!replay.script.empty()) {
+        if (!replayScriptReadable(replay.script)) {
+            std::cerr << "hxcalc: cannot read replay script " << replay.script << '\n';
+            return hx::kReplayScriptError;
+        }
         if (replay.screenshots.empty() && replay.pdf.empty()) return runReplayFile(replay.script);
 #if HX_WITH_GUI
         return hx::gui::runWindowReplay(argc, argv, replay.script,
@@ -230,3 +266,5 @@ int main(int argc, char** argv) {
         return usageError("--screenshots and --pdf go with --replay FILE");
     return usageError("nothing to do");
 }
+
+}  // namespace

@@ -34,8 +34,10 @@ void useJapaneseFont(QApplication& app) {
 // Saves every visible form as DIR/LABEL-FORM.png, and the text window as
 // DIR/LABEL-TEXT.png. On a real display (QT_QPA_PLATFORM=xcb, under a window
 // manager) also the whole screen as DIR/LABEL-screen.png, as a user sees it.
-void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& dir,
-                     const std::string& label) {
+// Returns the number of pictures that could not be written.
+int saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& dir,
+                    const std::string& label) {
+    int failed = 0;
     console.refreshNow();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
@@ -47,8 +49,10 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
         while (settle.elapsed() < 400) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         const QString file = QDir(dir).filePath(QString::fromStdString(label + "-screen.png"));
         if (QScreen* screen = QGuiApplication::primaryScreen();
-            !screen || !screen->grabWindow(0).save(file))
+            !screen || !screen->grabWindow(0).save(file)) {
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
+            ++failed;
+        }
     }
     std::vector<QWidget*> shown;
     for (const auto& w : windows.all())
@@ -57,9 +61,12 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
     for (QWidget* w : shown) {
         const QString file = QDir(dir).filePath(QString::fromStdString(label + "-") +
                                                 w->objectName() + QStringLiteral(".png"));
-        if (!w->grab().save(file))
+        if (!w->grab().save(file)) {
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
+            ++failed;
+        }
     }
+    return failed;
 }
 
 }  // namespace
@@ -115,13 +122,18 @@ int runWindowReplay(int argc, char** argv, const std::string& scriptPath,
         [&](HardCopy which) { return hardCopyImage(windows, consoleView, which); });
 
     ReplayEnvironment env{session, console, platform, std::cout, std::cerr, nullptr};
+    int failedPictures = 0;
     if (!outDir.isEmpty())
         env.snap = [&](const std::string& label) {
-            saveScreenshots(windows, consoleView, outDir, label);
+            failedPictures += saveScreenshots(windows, consoleView, outDir, label);
         };
     if (!pdfPath.isEmpty()) env.printJob = &printJob;
     const int status = runReplay(script, scriptPath, env);
     consoleView.setSource(nullptr);
+    // A report that could not be written was told in the transcript; the
+    // run as a whole did not do what was asked of it.
+    if (status == kReplayOk && (printJob.failedWrites() > 0 || failedPictures > 0))
+        return kReplayOutputError;
     return status;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/pdf_print_job.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -8,10 +9,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "console/display_width.h"
+#include "program/replaced_file.h"
 
 namespace hx::gui {
 
@@ -135,6 +136,7 @@ void PdfPrintJob::add(Item item) {
     QString error;
     if (!writeDocument(path, error)) {
         reportFailure(path, error);
+        ++failedWrites_;
         path_.clear();
         return;
     }
@@ -142,13 +144,12 @@ void PdfPrintJob::add(Item item) {
 }
 
 bool PdfPrintJob::writeDocument(const QString& path, QString& error) {
-    // QSaveFile writes a temporary file beside the target and renames it
-    // over the target only when everything was written.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    // The document is drawn in memory first, then written whole through
+    // a temporary file beside the target: every write, the flush to disk
+    // and the close are checked before it is renamed over the old file.
+    QByteArray document;
+    QBuffer file(&document);
+    file.open(QIODevice::WriteOnly);
     QPdfWriter writer(&file);
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -158,7 +159,6 @@ bool PdfPrintJob::writeDocument(const QString& path, QString& error) {
     writer.setCreator(QStringLiteral("hxcalc"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        file.cancelWriting();
         error = QStringLiteral("cannot start the PDF document");
         return false;
     }
@@ -193,8 +193,12 @@ bool PdfPrintJob::writeDocument(const QString& path, QString& error) {
     }
     drawPageNumber(painter, g, page);
     painter.end();
-    if (!file.commit()) {
-        error = file.errorString();
+    try {
+        ReplacedFile out(path.toStdString());
+        out.stream().write(document.constData(), static_cast<std::streamsize>(document.size()));
+        out.commit();
+    } catch (const OutputFileError& e) {
+        error = QString::fromStdString(e.reason());
         return false;
     }
     pages_ = page;

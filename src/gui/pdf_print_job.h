@@ -1,7 +1,8 @@
 // The print job of a program run as one PDF file. The file is chosen at the
 // first addition; every report and hard copy is kept in memory, and after
 // each addition the whole document is written again to a temporary file in
-// the same folder and renamed over the old one, so the file on disk is
+// the same folder and renamed over the old one (a device or other file that
+// is not a regular file is refused, never replaced), so the file on disk is
 // always a complete document: a crash, a kill or a closed window between
 // two prints leaves the earlier reports readable, and program end has
 // nothing left to do.
@@ -49,6 +50,8 @@ public:
     const QString& path() const { return path_; }
     // Pages of the document as last written.
     int pageCount() const { return pages_; }
+    // Writes that failed in this run (each reported as it failed).
+    int failedWrites() const { return failedWrites_; }
 
 private:
     struct Item {
@@ -68,6 +71,7 @@ private:
     std::vector<Item> items_;
     QString path_;
     int pages_ = 0;
+    int failedWrites_ = 0;
 };
 
 // The IPA Gothic font of the reports, loaded from its file so that the PDF

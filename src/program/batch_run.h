@@ -35,6 +35,11 @@ std::vector<std::string> summaryLines(const HeadlessOutcome& outcome, Presentati
 // in the units of p, the warnings, the message and the passes.
 std::string solveJson(const CaseValues& values, const HeadlessOutcome& outcome, Presentation p);
 
+// The message a run ended with, followed by why and what to change where
+// the message itself does not say it (an answer to a console question, an
+// overflow), in the language of p.
+std::vector<std::string> endedLines(const HeadlessOutcome& outcome, Presentation p);
+
 // One varied input: its catalogue key and the values it takes.
 struct Variation {
     std::string key;
@@ -42,8 +47,14 @@ struct Variation {
 };
 
 // "KEY=FROM:TO:STEPS" (STEPS values from FROM to TO, both included) or
-// "KEY=v1,v2,...". Throws CaseFileError naming the problem.
+// "KEY=v1,v2,...", every number read whole and in the key's range. Throws
+// CaseFileError naming the problem.
 Variation parseVariation(const std::string& spec, const CaseValues& base);
+
+// Refuses a varied input the case does not use (a fin thickness on plain
+// tubes), as solve refuses it in a case file. Throws CaseFileError.
+void checkVariationsApply(const std::vector<Variation>& variations, const CaseValues& base,
+                          const std::string& fileName);
 
 // Sets one input of an entered case as typing its value into its field
 // would.

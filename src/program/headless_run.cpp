@@ -51,6 +51,18 @@ private:
     LimitPolicy policy_;
 };
 
+// The answers key of a question by its prompt.
+std::string questionKey(const std::string& prompt) {
+    if (isPrompt(prompt, QuestionId::WindowTubes)) return "window_tubes";
+    if (isPrompt(prompt, QuestionId::DewPointChoice)) return "dew_point_choice";
+    if (isPrompt(prompt, QuestionId::PrandtlForce)) return "prandtl_force";
+    if (isPrompt(prompt, QuestionId::LimitJapanese) || isPrompt(prompt, QuestionId::LimitEnglish))
+        return "limit";
+    if (!prompt.empty() && prompt.find_first_not_of(" 　") == std::string::npos)
+        return "excess_area";
+    return "";
+}
+
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -61,14 +73,17 @@ std::vector<std::string> splitLines(const std::string& text) {
 }  // namespace
 
 void AnsweringConsole::lineCompleted(int row) {
-    if (!recording_) return;
     std::string text = rowTextAt(row);
-    if (text.find_first_not_of(' ') != std::string::npos) lines_.push_back(std::move(text));
+    if (text.find_first_not_of(" 　") == std::string::npos) return;
+    screen_.push_back(text);
+    if (recording_) lines_.push_back(std::move(text));
 }
 
 std::string AnsweringConsole::readLine(const std::string& prompt) {
     if (++questionsAsked_ > kMostQuestions)
         throw RunEnded("The run asked the same question again and again; it was ended.");
+    question_ = questionKey(prompt);
+    questionScreen_ = screen_;
     if (isPrompt(prompt, QuestionId::WindowTubes)) {
         // Both window questions show the same prompt: tubes first, then rows.
         const bool tubes = windowQuestions_++ % 2 == 0;
@@ -106,7 +121,12 @@ HeadlessOutcome runHeadless(const EnteredCase& entered, const ConsoleAnswers& an
             break;
         }
     } catch (const RunEnded& e) {
-        outcome.message = splitLines(e.what());
+        if (e.message.empty() && !console.question().empty()) {
+            // Ended by an answer: the screen of the question tells why.
+            outcome.endedBy = console.question();
+            outcome.message = console.questionScreen();
+        }
+        if (outcome.message.empty()) outcome.message = splitLines(e.what());
     }
     outcome.passes = progress.passes;
     outcome.loosened = progress.loosened;

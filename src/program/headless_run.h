@@ -31,10 +31,14 @@ public:
     explicit AnsweringConsole(const ConsoleAnswers& answers) : answers_(answers) {}
     void record(bool on) { recording_ = on; }
     const std::vector<std::string>& lines() const { return lines_; }
+    // The last question asked (its answers key, "limit" for an iteration
+    // limit) and the lines on the screen when it was asked.
+    const std::string& question() const { return question_; }
+    const std::vector<std::string>& questionScreen() const { return questionScreen_; }
 
 protected:
     void lineCompleted(int row) override;
-    void cleared() override {}
+    void cleared() override { screen_.clear(); }
     std::string readLine(const std::string& prompt) override;
     std::string readKey() override { return {}; }
 
@@ -44,11 +48,17 @@ private:
     int windowQuestions_ = 0;
     int questionsAsked_ = 0;
     std::vector<std::string> lines_;
+    std::vector<std::string> screen_;  // the lines since the last clear
+    std::string question_;
+    std::vector<std::string> questionScreen_;
 };
 
 struct HeadlessOutcome {
     bool solved = false;
-    std::vector<std::string> message;   // the lines of the message a run ended with
+    std::vector<std::string> message;  // the lines of the message a run ended with
+    // The console question whose answer ended the run (its answers key),
+    // when the run ended by an answer rather than with a message.
+    std::string endedBy;
     std::vector<std::string> warnings;  // lines the solve and its checks printed
     int passes = 0;                     // passes of the efficiency loop, all solves
     int loosened = 0;                   // iteration limits answered by loosening

@@ -35,6 +35,7 @@ enum ReplayStatus : int {
     kReplayScriptError = 2,   // unknown command or control, bad use of one, unreadable file
     kReplayNoAnswer = 3,      // the program waited for an answer that was not queued
     kReplayProgramError = 4,  // the program itself failed (an internal error)
+    kReplayOutputError = 5,   // a report could not be written to its file (--pdf)
 };
 
 struct ReplayEnvironment {
