@@ -1,0 +1,40 @@
+// The published worked examples (tests/validation/data/examples): every
+// example solves on the textbook basis, and every asserted check of it is
+// within its tolerance of the book's answer.
+#include "validation/published_examples.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace hx::validation {
+namespace {
+
+TEST(PublishedExamples, SixExamplesFromThreeBooks) {
+    const std::vector<PublishedExample> examples = publishedExamples();
+    EXPECT_GE(examples.size(), 6u);
+    std::set<std::string> authors;
+    for (const PublishedExample& e : examples) authors.insert(e.title.substr(0, e.title.find(',')));
+    EXPECT_GE(authors.size(), 3u);
+}
+
+TEST(PublishedExamples, TextbookBasisWithinTheTolerances) {
+    for (const PublishedExample& e : publishedExamples()) {
+        const ExampleComparison c = compareExample(e);
+        ASSERT_TRUE(c.textbook.solved) << e.name << ": " << c.textbook.status;
+        for (std::size_t i = 0; i < e.checks.size(); ++i) {
+            const PublishedCheck& k = e.checks[i];
+            if (!enforced(k)) continue;
+            ASSERT_TRUE(c.textbook.values[i].has_value())
+                << e.name << ": " << k.result << " not reported";
+            EXPECT_LE(std::fabs(percentError(*c.textbook.values[i], k.published)),
+                      k.tolerancePercent)
+                << e.name << ": " << k.label << " (" << k.result << ") " << *c.textbook.values[i]
+                << " against " << k.published << " " << k.unit;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace hx::validation
