@@ -133,7 +133,7 @@ std::optional<double> numberIn(const json& node, const std::string& name) {
     return std::nullopt;
 }
 
-std::optional<double> resultOf(const json& doc, const std::string& name) {
+std::optional<double> resultIn(const json& doc, const std::string& name) {
     if (doc.contains("results"))
         for (const json& r : doc["results"])
             if (r.value("name", "") == name && r["value"].is_number())
@@ -165,7 +165,7 @@ BasisRun runBasis(const PublishedExample& example, const std::string& basis) {
     run.status = outcome.solved ? "solved" : message;
     const json doc = json::parse(solveJson(values, outcome, Presentation::EnglishSI));
     for (const PublishedCheck& c : example.checks)
-        run.values.push_back(outcome.solved ? resultOf(doc, c.result) : std::nullopt);
+        run.values.push_back(outcome.solved ? resultIn(doc, c.result) : std::nullopt);
     return run;
 }
 
@@ -206,6 +206,10 @@ std::string verdict(const PublishedCheck& c, const std::optional<double>& v) {
 }
 
 }  // namespace
+
+std::optional<double> resultNamed(const std::string& solveJsonText, const std::string& name) {
+    return resultIn(json::parse(solveJsonText), name);
+}
 
 double percentError(double program, double published) {
     return 100.0 * (program / published - 1.0);

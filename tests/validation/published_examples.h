@@ -74,6 +74,11 @@ struct ExampleComparison {
 std::vector<PublishedExample> publishedExamples();
 ExampleComparison compareExample(const PublishedExample& example);
 
+// A number of a `hxcalc solve --format json` document by name: an entry of
+// "results", else any member of that name at any depth (a number, or an
+// object with a numeric "value").
+std::optional<double> resultNamed(const std::string& solveJsonText, const std::string& name);
+
 // Relative error of the program in per cent.
 double percentError(double program, double published);
 
