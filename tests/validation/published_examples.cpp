@@ -200,8 +200,8 @@ std::string verdict(const PublishedCheck& c, const std::optional<double>& v) {
     if (!v) return c.status == CheckStatus::Pending ? "pending (not reported yet)" : "not reported";
     const bool within = std::fabs(percentError(*v, c.published)) <= c.tolerancePercent;
     std::string out = within ? "within" : "outside";
-    if (c.status == CheckStatus::Pending) out += enforced(c) ? "" : ", pending";
-    if (c.status == CheckStatus::Method) out += ", other method";
+    if (c.status == CheckStatus::Pending && !enforced(c)) out += " (not yet asserted)";
+    if (c.status == CheckStatus::Method) out += " (other method)";
     return out;
 }
 
@@ -255,6 +255,26 @@ std::string publishedExamplesDocument(const std::vector<ExampleComparison>& comp
           "reason below the table); *info* is shown for orientation.\n";
     if (kAwaitingTextbookCorrelations)
         md << "\nIn this build the pending checks are reported, not asserted.\n";
+    md << "\n| example | stands for | asserted: within / all | pending: within / all |\n"
+          "|---|---|---|---|\n";
+    for (const ExampleComparison& c : comparisons) {
+        int asserted = 0, assertedWithin = 0, pending = 0, pendingWithin = 0;
+        for (std::size_t i = 0; i < c.example.checks.size(); ++i) {
+            const PublishedCheck& k = c.example.checks[i];
+            const std::optional<double>& v = c.textbook.values[i];
+            const bool within = v && std::fabs(percentError(*v, k.published)) <= k.tolerancePercent;
+            if (k.status == CheckStatus::Assert) {
+                ++asserted;
+                assertedWithin += within ? 1 : 0;
+            } else if (k.status == CheckStatus::Pending) {
+                ++pending;
+                pendingWithin += within ? 1 : 0;
+            }
+        }
+        md << "| " << c.example.title.substr(0, c.example.title.find(" —")) << " | "
+           << c.example.kind << " | " << assertedWithin << " / " << asserted << " | "
+           << pendingWithin << " / " << pending << " |\n";
+    }
     for (const ExampleComparison& c : comparisons) {
         const PublishedExample& e = c.example;
         md << "\n### " << e.title << "\n\n";
