@@ -4,8 +4,9 @@
 //
 // An example is two files in tests/validation/data/examples: NAME.json, the
 // case as the program's case file enters it (the book's geometry, flows,
-// temperatures and hand-entered property values, in SI), and NAME.txt, the
-// book's answers:
+// temperatures and hand-entered property values, in SI, on the textbook
+// basis, so that `hxcalc solve NAME.json` runs it as it stands; the harness
+// sets the basis for each run), and NAME.txt, the book's answers:
 //
 //   title: <author, title, edition, example number>
 //   source: <where the numbers were read: page and address>
