@@ -4,12 +4,12 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/geometry.h"
 #include "calc/phase_change_limits.h"
 #include "calc/solution_checks.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "core/units.h"
+#include "correlations/common/geometry.h"
 
 namespace hx {
 

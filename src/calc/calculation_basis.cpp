@@ -4,9 +4,9 @@
 #include <span>
 #include <string_view>
 
-#include "calc/textbook_bell.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
+#include "correlations/shell_side/textbook_bell.h"
 
 namespace hx {
 
@@ -28,6 +28,10 @@ constexpr std::string_view kLowCorrectionJapanese[] = {
 }  // namespace
 
 bool onTextbookBasis(const DesignCase& dc) { return dc.calculationBasis == kTextbookBasis; }
+
+CorrelationBasis correlationBasis(const DesignCase& dc) {
+    return onTextbookBasis(dc) ? CorrelationBasis::Textbook : CorrelationBasis::Original;
+}
 
 bool usesTextbookShell(const DesignCase& dc) {
     return onTextbookBasis(dc) && dc.bellMethod && !dc.lowFin;

@@ -6,10 +6,14 @@
 
 #include "calc/design_case.h"
 #include "console/text_console.h"
+#include "correlations/common/correlation_card.h"
 
 namespace hx {
 
 bool onTextbookBasis(const DesignCase& dc);
+
+// The basis the correlation selectors take for the run.
+CorrelationBasis correlationBasis(const DesignCase& dc);
 
 // The shell side takes the textbook method: on that basis, for a baffled
 // bundle of plain tubes (low-fin tubes keep the original correlations).

@@ -5,13 +5,13 @@
 
 #include "calc/calculation_basis.h"
 #include "calc/console_questions.h"
-#include "calc/geometry.h"
 #include "calc/inlet_saturation.h"
 #include "calc/input_checks.h"
 #include "calc/property_normalisation.h"
 #include "calc/read_design_case.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "correlations/common/geometry.h"
 
 namespace hx {
 

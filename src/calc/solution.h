@@ -54,6 +54,16 @@ struct Solution {
 
     // Pressure drops, kg/cm2.
     float DPt = 0.0f, DPs = 0.0f;
+    // The terms of the drops on the textbook basis, kgf/cm2 (0 otherwise):
+    // tube friction and return losses; shell cross flow, windows, end zones.
+    float DPtFriction = 0.0f, DPtReturns = 0.0f;
+    float DPsCross = 0.0f, DPsWindows = 0.0f, DPsEnds = 0.0f;
+    // The textbook Bell-Delaware quantities of the shell side (0 when the
+    // method did not run): cross-flow area Sm (m2), the correction factors.
+    float Sm = 0.0f;
+    float Jc = 0.0f, Jl = 0.0f, Jb = 0.0f, Js = 0.0f, Jr = 0.0f;
+    float Rl = 0.0f, Rb = 0.0f, Rs = 0.0f;
+    float Nut = 0.0f, Nus = 0.0f;  // Nusselt numbers of the film correlations (0: not formed)
 
     // Condensate and wet gas.
     float Wcon = 0.0f;           // condensate (or evaporated) flow, kg/h

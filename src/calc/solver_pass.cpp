@@ -2,19 +2,21 @@
 // coefficient and pressure drops, mapped from the run's records onto the
 // correlations' named inputs. Working units throughout (℃, m, kg/h, m3/h,
 // kcal/h, kcal/m2h℃, m2/h, kg/cm2).
+#include <algorithm>
 #include <cmath>
 
 #include "calc/calculation_basis.h"
 #include "calc/progress_screen.h"
-#include "calc/shell_coefficient.h"
-#include "calc/shell_phase_change.h"
-#include "calc/shell_pressure_drop.h"
+#include "calc/shell_coefficient_checks.h"
 #include "calc/solver_state.h"
-#include "calc/tube_phase_change.h"
-#include "calc/tube_pressure_drop.h"
-#include "calc/tube_side.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "correlations/phase_change/shell_phase_change.h"
+#include "correlations/phase_change/tube_phase_change.h"
+#include "correlations/pressure_drop/shell_pressure_drop.h"
+#include "correlations/pressure_drop/tube_pressure_drop.h"
+#include "correlations/shell_side/shell_coefficient.h"
+#include "correlations/tube_side/tube_side.h"
 #include "props/gas_properties.h"
 #include "props/water_properties.h"
 
@@ -188,6 +190,12 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         const ShellCondensationResult c = shellCondensation(in);
         if (!c.ok()) haltOnNonFinite(s.console, dc.unitCode);
         r.Xs = c.Xs;
+        if (onTextbookBasis(dc)) {
+            const ShellCondensingFilm f = nusseltKernCondensation(in);
+            r.Xs = finiteOrHalt(s, f.Xs);
+            r.Nus = f.Nu;
+            warnOutOfRange(s, *f.card, f.jakob, in.ND);
+        }
         r.Res = c.Res;
         r.Us = c.Us;
         r.shellCondensingDuty = c.duty;
@@ -250,11 +258,43 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
     f.Twav = r.Twav;
     const TubeTwoPhaseProperties p = tubePhaseProperties(dc, r);
     if (dc.phaseChange == kCondensation) {
-        const TubeCondensation c = tubeCondensation(p, f);
+        TubeCondensation c = tubeCondensation(p, f);
         r.tubeCondensingDuty = c.duty;
+        if (onTextbookBasis(dc)) {
+            const TubeCondensingFilm t = akersDeansCrosserCondensation(p, f);
+            c.film.Xt = std::isfinite(t.Xt) ? std::optional<float>(t.Xt) : std::nullopt;
+            c.film.Nu = t.Nu;
+            c.film.card = t.card;
+            warnOutOfRange(s, *t.card, t.PrL, 0.0f);
+        }
         return c.film;
     }
-    return tubeEvaporation(p, f, dc.Ps, dc.sigma);
+    TubeFilm film = tubeEvaporation(p, f, dc.Ps, dc.sigma);
+    if (onTextbookBasis(dc)) {
+        const TubeBoilingFilm t = gungorWintertonEvaporation(p, f, r.TL);
+        film.Xt = std::isfinite(t.Xt) ? std::optional<float>(t.Xt) : std::nullopt;
+        film.Nu = t.Nu;
+        film.card = t.card;
+        warnOutOfRange(s, *t.card, t.xOut, 0.0f);
+    }
+    return film;
+}
+
+// The tube liquid's bulk-to-wall viscosity ratio of the Sieder–Tate
+// correction: water by its correlation at the mean wall temperature; a gas,
+// or a liquid entered by hand (no viscosity at the wall), takes 1.
+float tubeViscosityRatio(const SolverState& s) {
+    const DesignCase& dc = s.dc;
+    const Solution& r = s.r;
+    if (dc.tubeMethod != kWaterCorrelation || dc.tubePhase == TubePhase::Gas) return 1.0f;
+    const std::optional<float> mu = waterViscosity(r.Twav);
+    if (!mu) return 1.0f;
+    return r.Vt / (*mu / r.Dt);
+}
+
+// The range check of a tube-side branch: Re and Pr, or Re alone.
+void warnTubeRange(SolverState& s, const TubeFilm& film) {
+    if (film.card != nullptr) warnOutOfRange(s, *film.card, film.Ret, s.r.Prt);
 }
 
 TubeFilm sensibleTubeFilm(SolverState& s) {
@@ -291,7 +331,15 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
     p.Kt = r.Kt;
     p.Prt = r.Prt;
     p.correction = dc.tubeFactor;
-    return s.plainFilm(p, plainTubeFilm);
+    p.basis = correlationBasis(dc);
+    if (p.basis == CorrelationBasis::Textbook) p.viscosityRatio = tubeViscosityRatio(s);
+    const TubeFilm film = s.plainFilm(p, plainTubeFilm);
+    if (p.basis == CorrelationBasis::Textbook) {
+        warnTubeRange(s, film);
+        if (dc.tubeMethod == kWaterCorrelation)
+            warnOutOfRange(s, kSiederTateCard, p.viscosityRatio, 0.0f);
+    }
+    return film;
 }
 
 FilmSetting filmSetting(const DesignCase& dc) {
@@ -307,7 +355,40 @@ FilmSetting filmSetting(const DesignCase& dc) {
     return f;
 }
 
+bool shellCondenses(const DesignCase& dc) {
+    return dc.fluidMode == kShellPhaseChange && dc.phaseChange == kCondensation;
+}
+
+// The reported quantities of the textbook Bell–Delaware shell side; its
+// drops are worked in kg/m2 (× 0.0001: to kg/cm2). Inlet and outlet baffle
+// spacings equal the central one, so Js and Rs are 1.
+void copyTextbookBell(const TextbookBellResult& t, Solution& r) {
+    constexpr float kKgM2ToKgCm2 = 0.0001f;
+    r.Sm = t.geometry.Sm;
+    r.Jc = t.Jc;
+    r.Jl = t.Jl;
+    r.Jb = t.Jb;
+    r.Js = 1.0f;
+    r.Jr = t.Jr;
+    r.Rl = t.Rl;
+    r.Rb = t.Rb;
+    r.Rs = 1.0f;
+    r.DPsCross = t.dPcross * kKgM2ToKgCm2;
+    r.DPsWindows = t.dPwindows * kKgM2ToKgCm2;
+    r.DPsEnds = t.dPends * kKgM2ToKgCm2;
+}
+
 }  // namespace
+
+void warnOutOfRange(SolverState& s, const CorrelationCard& card, float first, float second) {
+    if (!onTextbookBasis(s.dc)) return;
+    if (std::find(s.warnedCards.begin(), s.warnedCards.end(), &card) != s.warnedCards.end()) return;
+    const std::optional<std::string> line =
+        outOfRangeLine(card, first, second, isJapanese(s.dc.unitCode));
+    if (!line) return;
+    s.warnedCards.push_back(&card);
+    s.console.print(*line);
+}
 
 float finiteOrHalt(SolverState& s, float v) {
     if (!std::isfinite(v)) haltOnNonFinite(s.console, s.dc.unitCode);
@@ -373,7 +454,18 @@ void shellFilmCoefficient(SolverState& s) {
         in.FT = dc.FT;
         in.FH = dc.FH;
         in.FN = dc.FN;
-        s.annulus = annulusCoefficient(in);
+        if (onTextbookBasis(dc) && !dc.lowFin) {
+            const TextbookAnnulusResult t = textbookAnnulus(in, r.TL);
+            s.annulus = t.flow;
+            r.Nus = t.nusselt.Nu;
+            if (s.annulus->ok()) {
+                const float ratio = dc.D0 / s.bundle.DS;
+                const bool laminar = t.nusselt.card == &kShahLondonAnnulusCard;
+                warnOutOfRange(s, *t.nusselt.card, t.flow.Res, laminar ? ratio : r.Prs);
+            }
+        } else {
+            s.annulus = annulusCoefficient(in);
+        }
         if (!s.annulus->ok()) haltOnNonFinite(s.console, dc.unitCode);
         r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
         r.Res = s.annulus->Res;
@@ -388,6 +480,7 @@ void shellFilmCoefficient(SolverState& s) {
             if (!s.textbookBell->ok()) haltOnNonFinite(s.console, dc.unitCode);
             r.Xs = s.textbookBell->Xs;
             r.viscosityRatio = in.Vs / in.wallViscosity;  // the correction in force, as shown
+            r.Res = s.textbookBell->Re;  // the Reynolds number of the method, on Sm
         }
     }
     if (dc.fluidMode == kShellPhaseChange) shellPhaseChangeCoefficient(s);
@@ -409,6 +502,7 @@ void tubeFilmAndOverall(SolverState& s) {
     }
     r.Ret = film.Ret;
     r.Ut = film.Ut;
+    r.Nut = film.Nu;
 
     s.films = effectiveFilms(Xt, r.Xs, filmSetting(dc));
     r.Xt = s.films.Xt;
@@ -447,6 +541,14 @@ void pressureDrops(SolverState& s) {
         in.coefficients = s.tape->coefficients;
         in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
+    } else if (onTextbookBasis(dc)) {
+        const PlainTubeDropInputs in{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret};
+        if (const std::optional<TextbookTubeDrop> d = textbookTubePressureDrop(in)) {
+            dpt = d->total;
+            r.DPtFriction = d->friction;
+            r.DPtReturns = d->returns;
+        }
+        warnOutOfRange(s, kTubeFrictionCard, r.Ret, 0.0f);
     } else {
         dpt = plainTubePressureDrop(PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
     }
@@ -468,7 +570,18 @@ void pressureDrops(SolverState& s) {
         in.wallViscosity = s.wallViscosity;
         shell = annulusDrop(in);
     } else if (s.textbookBell) {
+        copyTextbookBell(*s.textbookBell, r);
         shell.DPs = s.textbookBell->DPs;
+        if (shellCondenses(dc)) {
+            // The vapour condenses along the shell: the drop on the mean of
+            // the inlet and outlet vapour flows, kg/h.
+            TextbookBellInput in = textbookBellInput(s);
+            in.shellFlow = dc.Ws * kKgPerTon - r.shellCondensation / 2.0f;
+            const TextbookBellResult mean = textbookBell(in);
+            copyTextbookBell(mean, r);
+            shell.DPs = mean.DPs;
+            shell.fault = mean.fault;
+        }
     } else if (s.bell) {
         BellDropInput in;
         in.geometry = s.bell->geometry;

@@ -6,21 +6,23 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
-#include "calc/annulus.h"
-#include "calc/bell_method.h"
-#include "calc/heat_balance.h"
 #include "calc/last_call.h"
-#include "calc/mean_temperature.h"
 #include "calc/run_inputs.h"
 #include "calc/solution.h"
 #include "calc/solver_progress.h"
 #include "calc/starting_solution.h"
-#include "calc/textbook_bell.h"
-#include "calc/tube_side.h"
-#include "calc/twisted_tape.h"
+#include "calc/tape_prandtl_check.h"
 #include "calc/wet_gas_balance.h"
 #include "console/text_console.h"
+#include "correlations/annulus/annulus.h"
+#include "correlations/exchanger/heat_balance.h"
+#include "correlations/exchanger/mean_temperature.h"
+#include "correlations/shell_side/bell_method.h"
+#include "correlations/shell_side/textbook_bell.h"
+#include "correlations/tube_side/tube_side.h"
+#include "correlations/tube_side/twisted_tape.h"
 #include "props/gas_properties.h"
 #include "props/liquid_properties.h"
 
@@ -86,6 +88,8 @@ struct SolverState {
     float wideningFactor = 1.0f;
     WetGasLoop wetLoop;       // the wet-gas balance's counter and band
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
+    // The correlations whose range warning the run has shown (once a run).
+    std::vector<const CorrelationCard*> warnedCards;
 
     // Pure steps whose inputs repeat from pass to pass of the efficiency loop.
     LastCall<PlainTubeFlow, TubeFilm> plainFilm;
@@ -126,6 +130,11 @@ void wetGasStep(SolverState& s);
 
 // Tube-side and shell-side pressure drops after convergence.
 void pressureDrops(SolverState& s);
+
+// On the textbook basis, a correlation used outside its card's range says
+// so once a run: a warning line on the solver's console (the JSON result of
+// a headless solve keeps it among its warnings).
+void warnOutOfRange(SolverState& s, const CorrelationCard& card, float first, float second);
 
 // Halts the run with the calculation-failed line when v is not finite.
 float finiteOrHalt(SolverState& s, float v);

@@ -3,13 +3,13 @@
 // tube film by the condensing water. Working units (℃, kg/h, kcal/h).
 #include <cmath>
 
-#include "calc/condensation_enhancement.h"
 #include "calc/progress_screen.h"
 #include "calc/solver_state.h"
-#include "calc/tube_side.h"
 #include "calc/wet_gas_balance.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "correlations/phase_change/condensation_enhancement.h"
+#include "correlations/tube_side/tube_side.h"
 
 namespace hx {
 

@@ -4,14 +4,14 @@
 #include <cmath>
 
 #include "calc/calculation_basis.h"
-#include "calc/heat_balance.h"
-#include "calc/mean_temperature.h"
-#include "calc/shell_effectiveness.h"
 #include "calc/solver_state.h"
-#include "calc/tube_side.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "core/units.h"
+#include "correlations/exchanger/heat_balance.h"
+#include "correlations/exchanger/mean_temperature.h"
+#include "correlations/exchanger/shell_effectiveness.h"
+#include "correlations/tube_side/tube_side.h"
 
 namespace hx {
 

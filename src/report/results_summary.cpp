@@ -3,9 +3,9 @@
 #include <array>
 #include <cmath>
 
-#include "calc/heat_balance.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "correlations/exchanger/heat_balance.h"
 #include "report/basis_line.h"
 #include "report/run_header.h"
 #include "report/summary_rows.h"
@@ -156,6 +156,9 @@ Solution convertedToSI(const Solution& r) {
     // kgf/cm2 to MPa.
     s.DPt = r.DPt * kMPaPerKgfCm2;
     s.DPs = r.DPs * kMPaPerKgfCm2;
+    for (float Solution::*term : {&Solution::DPtFriction, &Solution::DPtReturns,
+                                  &Solution::DPsCross, &Solution::DPsWindows, &Solution::DPsEnds})
+        s.*term = r.*term * kMPaPerKgfCm2;
     // kcal/kg℃ to kJ/kgK.
     s.Ct = r.Ct * kKJPerKcal;
     s.Cs = r.Cs * kKJPerKcal;

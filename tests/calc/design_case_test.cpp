@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/geometry.h"
 #include "calc/starting_solution.h"
 #include "core/option_codes.h"
+#include "correlations/common/geometry.h"
 
 namespace hx {
 namespace {

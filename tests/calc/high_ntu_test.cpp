@@ -7,12 +7,12 @@
 
 #include <cmath>
 
-#include "calc/mean_temperature.h"
 #include "calc/prepare.h"
 #include "calc/solver_progress.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
 #include "core/option_codes.h"
+#include "correlations/exchanger/mean_temperature.h"
 #include "program/demo.h"
 
 namespace hx {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Fails when a source under SRC (default: the project's src/) includes a
 # header of a layer above its own. The layers, from the bottom up; a layer
-# may include its own headers and those of the layers below it.
+# may include its own headers and those of the layers below it. A layer's
+# folder may hold subfolders (correlations/tube_side, ...): every file below
+# it belongs to the layer.
 set -u
 src=${1:-"$(dirname "$0")/../../src"}
-layers=(console core model props calc report dialogs program gui cli)
+layers=(console core model props correlations calc report dialogs program gui cli)
 
 rank() {
     local i
@@ -31,6 +33,6 @@ for dir in "$src"/*/; do
             echo "${file#"$src"/}:$line: $layer includes $target, a layer above it"
             status=1
         fi
-    done < <(grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[a-z_]*/' "$dir"* 2>/dev/null)
+    done < <(grep -rHn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[a-z_]*/' "$dir" 2>/dev/null)
 done
 exit $status

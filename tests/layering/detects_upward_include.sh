@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The layering check must fail on a copy of the sources where props includes
-# a header of calc, and pass on the sources as they are.
+# a header of calc, or a correlation in a subfolder includes calc, and pass
+# on the sources as they are.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 src="$here/../../src"
@@ -11,5 +12,12 @@ cp -r "$src"/. "$copy"
 echo '#include "calc/design_case.h"' >> "$copy/props/water_properties.h"
 if "$here/check_layers.sh" "$copy" >/dev/null; then
     echo "an upward include (props -> calc) was not reported"
+    exit 1
+fi
+
+cp -r "$src"/. "$copy"
+echo '#include "calc/solution.h"' >> "$copy/correlations/tube_side/tube_side.h"
+if "$here/check_layers.sh" "$copy" >/dev/null; then
+    echo "an upward include from a subfolder (correlations -> calc) was not reported"
     exit 1
 fi

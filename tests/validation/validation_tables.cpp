@@ -9,13 +9,13 @@
 #include <stdexcept>
 
 #include "calc/prepare.h"
-#include "calc/shell_effectiveness.h"
 #include "calc/solver_progress.h"
-#include "calc/textbook_bell.h"
 #include "calc/thermal_solver.h"
 #include "console/null_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
+#include "correlations/exchanger/shell_effectiveness.h"
+#include "correlations/shell_side/textbook_bell.h"
 #include "program/demo.h"
 #include "props/water_properties.h"
 #include "validation/published_examples.h"
@@ -329,10 +329,16 @@ std::vector<ClosureCase> closureGrid() {
 
 PrintedSample printedSample() {
     Solved original, textbook;
-    if (!solveCase(sampleCase(kOriginalBasis, 10.0f, 10.0f, 1.0f), original) ||
-        !solveCase(sampleCase(kTextbookBasis, 10.0f, 10.0f, 1.0f), textbook)) {
-        return {};
-    }
+    if (!solveCase(sampleCase(kOriginalBasis, 10.0f, 10.0f, 1.0f), original)) return {};
+    // The textbook tube side (Gnielinski's transition range here) would move
+    // the run's temperatures away from those case A was worked at; the tube
+    // coefficient of the original run, entered by hand, keeps them, so the
+    // comparison is of the shell side alone.
+    EnteredCase e = sampleCase(kTextbookBasis, 10.0f, 10.0f, 1.0f);
+    e.values.coefficientSetting = kByHand;
+    e.values.manualSide = kManualTube;
+    e.values.manualXt = original.s.Xt * static_cast<float>(kWattPerKcalH);  // W/m2K: SI sample
+    if (!solveCase(e, textbook)) return {};
     PrintedSample p;
     p.originalXs = original.s.Xs * kWattPerKcalH;
     p.originalDPs = original.s.DPs * 10000.0 * kPascalPerKgfM2;
@@ -456,7 +462,8 @@ std::string validationDocument() {
     const PrintedSample printed = printedSample();
     const double referenceDrop = rowValue(compareTextbookSample(30.0f), "shell dp total, Pa", true);
     md << "The sample as a run prints it (the properties and wall temperature of its own\n"
-          "solution): on the original basis "
+          "solution; on the textbook basis with the original run's tube coefficient entered by\n"
+          "hand, so that only the shell side differs): on the original basis "
        << fixed(printed.originalXs, 1) << " W/m2K and " << fixed(printed.originalDPs, 1)
        << " Pa; on the textbook basis " << fixed(printed.textbookXs, 1) << " W/m2K and "
        << fixed(printed.textbookDPs, 1) << " Pa ("

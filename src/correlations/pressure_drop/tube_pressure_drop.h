@@ -1,0 +1,92 @@
+// Tube-side friction pressure drop, plain tubes and tubes with a twisted
+// tape. Lengths m, density kg/m3, velocity m/s, pressure drop kg/cm2.
+#pragma once
+
+#include <optional>
+
+#include "correlations/common/correlation_card.h"
+#include "correlations/tube_side/twisted_tape.h"
+
+namespace hx {
+
+// Fanning friction factor of a plain tube: 16/Re in laminar flow
+// (Ret ≤ 2000), 0.0014 + 0.125/Re^0.32 for smooth tubes in turbulent flow.
+float plainTubeFriction(float Ret);
+
+// Friction loss over PN passes of length TL in a channel of hydraulic
+// diameter D: PN·(4·f·TL/D)·ρ·u²/2/9.8 (kg/m2, g = 9.8 m/s²) × 0.0001 to kg/cm2.
+float tubeFrictionDrop(float PN, float f, float TL, float D, float density, float Ut);
+
+// Reynolds number at which the laminar and turbulent tape film
+// correlations meet: (c_l/c_t)^(1/(n − 0.5)).
+float tapeTransitionReynolds(const TapeCoefficients& c);
+
+// Fanning friction factor with the tape, s the swirl fraction and
+// TZ/TB the wall-to-bulk absolute temperature ratio: at or above the
+// transition 0.046·(1 + 3.65·s)·Re^−0.2·(TZ/TB)^−0.1, below it
+// (1.45 + 6.5·s)·Re^−0.6·(TZ/TB)^−0.1.
+float tapeFriction(float Ret, float s, float temperatureRatio, float transitionReynolds);
+
+struct PlainTubeDropInputs {
+    float PN = 0.0f;  // passes
+    float TL = 0.0f;  // tube length, m
+    float DI = 0.0f;  // inside diameter, m
+    float Dt = 0.0f;  // density, kg/m3
+    float Ut = 0.0f;  // velocity, m/s
+    float Ret = 0.0f;
+};
+// DPt of plain tubes (kg/cm2); absent when not finite (Ret ≤ 0).
+std::optional<float> plainTubePressureDrop(const PlainTubeDropInputs& in);
+
+struct TapeDropInputs {
+    float PN = 0.0f;
+    float TL = 0.0f;
+    float De = 0.0f;  // hydraulic diameter with the tape, m
+    float Dt = 0.0f;
+    float Ut = 0.0f;
+    float Ret = 0.0f;
+    float s = 0.0f;                 // swirl fraction
+    TapeCoefficients coefficients;  // n, c_t, c_l of the film correlation
+    float temperatureRatio = 1.0f;  // TZ/TB
+};
+// DPt with the tape (kg/cm2); absent when not finite.
+std::optional<float> tapePressureDrop(const TapeDropInputs& in);
+
+// ---------------------------------------------------------------------------
+// The textbook tube-side drop: friction by the Darcy factor of a smooth
+// tube (64/Re laminar to Re 2300, Petukhov's from 3000, interpolated
+// between), plus the return losses of a multi-pass bundle, four velocity
+// heads a pass (Kern). Nozzle losses need the nozzle bore, which the case
+// does not give; they are not included.
+
+inline constexpr CorrelationCard kTubeFrictionCard{
+    "smooth-tube friction (Darcy)",
+    "laminar 64/Re (Hagen-Poiseuille); turbulent B. S. Petukhov, Adv. Heat Transfer 6 (1970) "
+    "503-564",
+    "f = 64/Re (Re <= 2300); f = (0.790 ln Re - 1.64)^-2 (Re >= 3000); linear in Re between",
+    {"Re", 0.0f, 5.0e6f},
+    {}};
+
+inline constexpr CorrelationCard kReturnLossCard{
+    "return losses, 4 velocity heads a pass",
+    "D. Q. Kern, Process Heat Transfer, McGraw-Hill (1950) eq. 7.46; R. W. Serth, Process Heat "
+    "Exchange, Elsevier (2007) eq. 5.7",
+    "dP_r = 4 PN rho u^2/2",
+    {},
+    {}};
+
+// Darcy friction factor of a smooth tube by regime (see the card).
+float darcyTubeFriction(float Re);
+
+struct TextbookTubeDrop {
+    float friction = 0.0f;  // kg/cm2
+    float returns = 0.0f;   // kg/cm2
+    float total = 0.0f;     // kg/cm2
+};
+// The textbook DPt of plain tubes; absent when not finite (Ret ≤ 0).
+std::optional<TextbookTubeDrop> textbookTubePressureDrop(const PlainTubeDropInputs& in);
+
+// Return losses of PN passes, 4·PN·ρ·u²/2/9.8 × 0.0001 (kg/cm2).
+float returnLossDrop(float PN, float density, float Ut);
+
+}  // namespace hx
