@@ -189,13 +189,10 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         in.condensate = r.shellCondensation;
         const ShellCondensationResult c = shellCondensation(in);
         if (!c.ok()) haltOnNonFinite(s.console, dc.unitCode);
-        r.Xs = c.Xs;
-        if (onTextbookBasis(dc)) {
-            const ShellCondensingFilm f = nusseltKernCondensation(in);
-            r.Xs = finiteOrHalt(s, f.Xs);
-            r.Nus = f.Nu;
-            warnOutOfRange(s, *f.card, f.jakob, in.ND);
-        }
+        const ShellCondensingFilm f = shellCondensingFilm(correlationBasis(dc), in);
+        r.Xs = f.Xs;
+        r.Nus = f.Nu;
+        warnOutOfRange(s, *f.card, f.jakob, in.ND);
         r.Res = c.Res;
         r.Us = c.Us;
         r.shellCondensingDuty = c.duty;
@@ -257,27 +254,13 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
     f.T3 = r.T3;
     f.Twav = r.Twav;
     const TubeTwoPhaseProperties p = tubePhaseProperties(dc, r);
-    if (dc.phaseChange == kCondensation) {
-        TubeCondensation c = tubeCondensation(p, f);
-        r.tubeCondensingDuty = c.duty;
-        if (onTextbookBasis(dc)) {
-            const TubeCondensingFilm t = akersDeansCrosserCondensation(p, f);
-            c.film.Xt = std::isfinite(t.Xt) ? std::optional<float>(t.Xt) : std::nullopt;
-            c.film.Nu = t.Nu;
-            c.film.card = t.card;
-            warnOutOfRange(s, *t.card, t.PrL, 0.0f);
-        }
-        return c.film;
-    }
-    TubeFilm film = tubeEvaporation(p, f, dc.Ps, dc.sigma);
-    if (onTextbookBasis(dc)) {
-        const TubeBoilingFilm t = gungorWintertonEvaporation(p, f, r.TL);
-        film.Xt = std::isfinite(t.Xt) ? std::optional<float>(t.Xt) : std::nullopt;
-        film.Nu = t.Nu;
-        film.card = t.card;
-        warnOutOfRange(s, *t.card, t.xOut, 0.0f);
-    }
-    return film;
+    const CorrelationBasis basis = correlationBasis(dc);
+    const TubePhaseFilm t = dc.phaseChange == kCondensation
+                                ? tubeCondensingFilm(basis, p, f)
+                                : tubeBoilingFilm(basis, p, f, dc.Ps, dc.sigma, r.TL);
+    if (dc.phaseChange == kCondensation) r.tubeCondensingDuty = p.Ltv * f.Wcon;
+    warnOutOfRange(s, *t.film.card, t.rangeValue, 0.0f);
+    return t.film;
 }
 
 // The tube liquid's bulk-to-wall viscosity ratio of the Sieder–Tate
@@ -454,19 +437,11 @@ void shellFilmCoefficient(SolverState& s) {
         in.FT = dc.FT;
         in.FH = dc.FH;
         in.FN = dc.FN;
-        if (onTextbookBasis(dc) && !dc.lowFin) {
-            const TextbookAnnulusResult t = textbookAnnulus(in, r.TL);
-            s.annulus = t.flow;
-            r.Nus = t.nusselt.Nu;
-            if (s.annulus->ok()) {
-                const float ratio = dc.D0 / s.bundle.DS;
-                const bool laminar = t.nusselt.card == &kShahLondonAnnulusCard;
-                warnOutOfRange(s, *t.nusselt.card, t.flow.Res, laminar ? ratio : r.Prs);
-            }
-        } else {
-            s.annulus = annulusCoefficient(in);
-        }
+        const AnnulusFilm film = annulusFilm(correlationBasis(dc), in, r.TL);
+        s.annulus = film.flow;
         if (!s.annulus->ok()) haltOnNonFinite(s.console, dc.unitCode);
+        r.Nus = film.Nu;
+        warnOutOfRange(s, *film.card, film.first, film.second);
         r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
         r.Res = s.annulus->Res;
         r.Us = s.annulus->Us;
@@ -541,16 +516,13 @@ void pressureDrops(SolverState& s) {
         in.coefficients = s.tape->coefficients;
         in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
-    } else if (onTextbookBasis(dc)) {
-        const PlainTubeDropInputs in{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret};
-        if (const std::optional<TextbookTubeDrop> d = textbookTubePressureDrop(in)) {
-            dpt = d->total;
-            r.DPtFriction = d->friction;
-            r.DPtReturns = d->returns;
-        }
-        warnOutOfRange(s, kTubeFrictionCard, r.Ret, 0.0f);
     } else {
-        dpt = plainTubePressureDrop(PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
+        const TubeDrop d = plainTubeDrop(
+            correlationBasis(dc), PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
+        dpt = d.total;
+        r.DPtFriction = d.friction;
+        r.DPtReturns = d.returns;
+        warnOutOfRange(s, *d.card, r.Ret, 0.0f);
     }
     // A tube side without flow (Ret ≤ 0) has no friction drop to report.
     r.DPt = dpt.value_or(0.0f);

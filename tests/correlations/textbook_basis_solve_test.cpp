@@ -52,5 +52,20 @@ TEST(TextbookBasisSolve, TurbulentWaterTubeSideAsGnielinski) {
     EXPECT_NEAR(r.DPs, r.DPsCross + r.DPsWindows + r.DPsEnds, 1e-3f * r.DPs);
 }
 
+// A condensate a hundred times as viscous as water (Prl ≈ 165) condensing
+// in the tubes: Akers–Deans–Crosser is used outside its Prandtl range, and
+// the run says so once, in the case's language, among its warnings.
+TEST(TextbookBasisSolve, CorrelationOutsideItsRangeSaysSoOnce) {
+    const HeadlessOutcome out = solveCase("viscous_condensate_in_tubes.json");
+    ASSERT_TRUE(out.solved);
+    int shown = 0;
+    for (const std::string& line : out.warnings) {
+        if (line.rfind("  ** Akers-Deans-Crosser: Pr_l = ", 0) != 0) continue;
+        ++shown;
+        EXPECT_NE(line.find(" 適用範囲外 1〜100"), std::string::npos) << line;
+    }
+    EXPECT_EQ(shown, 1);
+}
+
 }  // namespace
 }  // namespace hx

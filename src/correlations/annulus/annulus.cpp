@@ -125,4 +125,20 @@ TextbookAnnulusResult textbookAnnulus(const AnnulusInput& in, float L) {
     return t;
 }
 
+AnnulusFilm annulusFilm(CorrelationBasis basis, const AnnulusInput& in, float L) {
+    AnnulusFilm film;
+    if (basis != CorrelationBasis::Textbook || in.lowFin) {
+        film.flow = annulusCoefficient(in);
+        film.card = &kOriginalAnnulusCard;
+        return film;
+    }
+    const TextbookAnnulusResult t = textbookAnnulus(in, L);
+    film.flow = t.flow;
+    film.Nu = t.nusselt.Nu;
+    film.card = t.nusselt.card;
+    film.first = t.flow.Res;
+    film.second = t.nusselt.card == &kShahLondonAnnulusCard ? in.D0 / in.DS : in.Prs;
+    return film;
+}
+
 }  // namespace hx

@@ -111,4 +111,26 @@ struct TextbookAnnulusResult {
 };
 TextbookAnnulusResult textbookAnnulus(const AnnulusInput& in, float L);
 
+// The original annulus correlations as a card (their regimes are in the
+// formulas above; the card carries no range).
+inline constexpr CorrelationCard kOriginalAnnulusCard{
+    "annulus (original)",
+    "the program's original method",
+    "Res < 2000: (KS/De')0.032 Res^0.8 Prs^0.3; from 2000: (KS/De)0.023 Res^0.8 Prs^0.4 "
+    "(DS/D0)^0.45; low fin: (KS/De)0.039 Res^0.87 Prs^0.4 ((p - FT)/De)^0.4 (FH/De)^-0.19",
+    {},
+    {}};
+
+// The annulus film of a basis, with the card of the branch that ran and
+// the two values its range is checked on. The textbook basis takes the
+// textbook correlation for a plain inner tube; a low-fin inner tube keeps
+// the original on either basis. `L` is the heated length, m.
+struct AnnulusFilm {
+    AnnulusResult flow;
+    float Nu = 0.0f;  // 0 for the original (which forms no Nusselt number)
+    const CorrelationCard* card = nullptr;
+    float first = 0.0f, second = 0.0f;  // the card's range quantities
+};
+AnnulusFilm annulusFilm(CorrelationBasis basis, const AnnulusInput& in, float L);
+
 }  // namespace hx

@@ -112,4 +112,12 @@ ShellCondensingFilm nusseltKernCondensation(const ShellCondensationInput& in) {
     return f;
 }
 
+ShellCondensingFilm shellCondensingFilm(CorrelationBasis basis, const ShellCondensationInput& in) {
+    if (basis == CorrelationBasis::Textbook) return nusseltKernCondensation(in);
+    ShellCondensingFilm f;
+    f.Xs = shellCondensation(in).Xs;
+    f.card = &kOriginalShellCondensationCard;
+    return f;
+}
+
 }  // namespace hx

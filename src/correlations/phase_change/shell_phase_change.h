@@ -132,4 +132,15 @@ struct ShellCondensingFilm {
 // The textbook condensing film on the bundle (see the card); ΔT = |T1 − Twav|.
 ShellCondensingFilm nusseltKernCondensation(const ShellCondensationInput& in);
 
+inline constexpr CorrelationCard kOriginalShellCondensationCard{
+    "shell condensation (original)",
+    "the program's original method",
+    "Xs = (kl/D0) 0.725 (Ga (rho_l - rho_v)/rho_l Pr Ja)^0.25 ND^-0.25",
+    {},
+    {}};
+
+// The condensing film on the bundle of a basis, with its card; the
+// original's coefficient is the one shellCondensation gives.
+ShellCondensingFilm shellCondensingFilm(CorrelationBasis basis, const ShellCondensationInput& in);
+
 }  // namespace hx

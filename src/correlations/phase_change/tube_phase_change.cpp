@@ -138,4 +138,32 @@ TubeBoilingFilm gungorWintertonEvaporation(const TubeTwoPhaseProperties& p,
     return film;
 }
 
+TubePhaseFilm tubeCondensingFilm(CorrelationBasis basis, const TubeTwoPhaseProperties& p,
+                                 const TubeTwoPhaseFlow& f) {
+    TubePhaseFilm r;
+    r.film = tubeCondensation(p, f).film;
+    r.film.card = &kOriginalTubeCondensationCard;
+    if (basis != CorrelationBasis::Textbook) return r;
+    const TubeCondensingFilm t = akersDeansCrosserCondensation(p, f);
+    r.film.Xt = finite(t.Xt);
+    r.film.Nu = t.Nu;
+    r.film.card = t.card;
+    r.rangeValue = t.PrL;
+    return r;
+}
+
+TubePhaseFilm tubeBoilingFilm(CorrelationBasis basis, const TubeTwoPhaseProperties& p,
+                              const TubeTwoPhaseFlow& f, float Ps, float sigma, float TL) {
+    TubePhaseFilm r;
+    r.film = tubeEvaporation(p, f, Ps, sigma);
+    r.film.card = &kOriginalTubeEvaporationCard;
+    if (basis != CorrelationBasis::Textbook) return r;
+    const TubeBoilingFilm t = gungorWintertonEvaporation(p, f, TL);
+    r.film.Xt = finite(t.Xt);
+    r.film.Nu = t.Nu;
+    r.film.card = t.card;
+    r.rangeValue = t.xOut;
+    return r;
+}
+
 }  // namespace hx

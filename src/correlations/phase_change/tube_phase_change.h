@@ -126,4 +126,24 @@ struct TubeBoilingFilm {
 TubeBoilingFilm gungorWintertonEvaporation(const TubeTwoPhaseProperties& p,
                                            const TubeTwoPhaseFlow& f, float TL);
 
+inline constexpr CorrelationCard kOriginalTubeCondensationCard{
+    "tube condensation (original)",
+    "the program's original method",
+    "Xt = 0.468 [kl^3 rho_l (rho_l - rho_v) L (1 + 0.68 Cl dT/L) g/(nu_l rho_l DI dT)]^0.25",
+    {},
+    {}};
+inline constexpr CorrelationCard kOriginalTubeEvaporationCard{
+    "tube evaporation (original)", "the program's original method", "Xt = 0.5 hn + hc", {}, {}};
+
+// The phase-change films inside the tubes of a basis: the film with its
+// Nusselt number and card, and the value the card's range is checked on.
+struct TubePhaseFilm {
+    TubeFilm film;
+    float rangeValue = 0.0f;  // Pr_l (condensation) or the outlet quality (evaporation)
+};
+TubePhaseFilm tubeCondensingFilm(CorrelationBasis basis, const TubeTwoPhaseProperties& p,
+                                 const TubeTwoPhaseFlow& f);
+TubePhaseFilm tubeBoilingFilm(CorrelationBasis basis, const TubeTwoPhaseProperties& p,
+                              const TubeTwoPhaseFlow& f, float Ps, float sigma, float TL);
+
 }  // namespace hx

@@ -74,4 +74,20 @@ std::optional<TextbookTubeDrop> textbookTubePressureDrop(const PlainTubeDropInpu
     return d;
 }
 
+TubeDrop plainTubeDrop(CorrelationBasis basis, const PlainTubeDropInputs& in) {
+    TubeDrop d;
+    if (basis != CorrelationBasis::Textbook) {
+        d.total = plainTubePressureDrop(in);
+        d.card = &kOriginalTubeFrictionCard;
+        return d;
+    }
+    d.card = &kTubeFrictionCard;
+    if (const std::optional<TextbookTubeDrop> t = textbookTubePressureDrop(in)) {
+        d.total = t->total;
+        d.friction = t->friction;
+        d.returns = t->returns;
+    }
+    return d;
+}
+
 }  // namespace hx

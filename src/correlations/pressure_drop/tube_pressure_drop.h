@@ -89,4 +89,21 @@ std::optional<TextbookTubeDrop> textbookTubePressureDrop(const PlainTubeDropInpu
 // Return losses of PN passes, 4·PN·ρ·u²/2/9.8 × 0.0001 (kg/cm2).
 float returnLossDrop(float PN, float density, float Ut);
 
+inline constexpr CorrelationCard kOriginalTubeFrictionCard{
+    "tube friction (original)",
+    "the program's original method",
+    "Fanning f = 16/Re (Re <= 2000), 0.0014 + 0.125/Re^0.32; friction only",
+    {},
+    {}};
+
+// The plain-tube drop of a basis with its terms (0 on the original, which
+// has friction only) and the card of its friction factor.
+struct TubeDrop {
+    std::optional<float> total;  // kg/cm2; absent when not finite (Ret ≤ 0)
+    float friction = 0.0f;       // kg/cm2 (textbook)
+    float returns = 0.0f;        // kg/cm2 (textbook)
+    const CorrelationCard* card = nullptr;
+};
+TubeDrop plainTubeDrop(CorrelationBasis basis, const PlainTubeDropInputs& in);
+
 }  // namespace hx
