@@ -142,6 +142,19 @@ std::optional<double> resultIn(const json& doc, const std::string& name) {
     return std::nullopt;
 }
 
+// The correlations a run used outside their range, named once each (a
+// warning line is "** NAME: QUANTITY = VALUE outside FROM to TO", one a pass).
+std::vector<std::string> rangeWarningsOf(const std::vector<std::string>& warnings) {
+    std::vector<std::string> names;
+    for (const std::string& line : warnings) {
+        const std::string text = trimmed(line);
+        if (text.rfind("** ", 0) != 0 || text.find(" outside ") == std::string::npos) continue;
+        const std::string name = text.substr(3, text.find(':') - 3);
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    return names;
+}
+
 BasisRun runBasis(const PublishedExample& example, const std::string& basis) {
     const std::string path = dataPath("examples/" + example.name + ".json");
     CaseValues values = readCaseFile(path);
@@ -163,6 +176,7 @@ BasisRun runBasis(const PublishedExample& example, const std::string& basis) {
     for (const std::string& line : outcome.message)
         message += (message.empty() ? "" : " / ") + trimmed(line);
     run.status = outcome.solved ? "solved" : message;
+    run.rangeWarnings = rangeWarningsOf(outcome.warnings);
     const json doc = json::parse(solveJson(values, outcome, Presentation::EnglishSI));
     for (const PublishedCheck& c : example.checks)
         run.values.push_back(outcome.solved ? resultIn(doc, c.result) : std::nullopt);
@@ -259,6 +273,11 @@ std::string exampleSection(const ExampleComparison& c) {
         md << "Entered geometry keys in this build:";
         for (const std::string& k : c.textbook.optionalKeysUsed) md << " `" << k << "`";
         md << ".\n\n";
+    }
+    if (!c.textbook.rangeWarnings.empty()) {
+        md << "Used outside its range on the textbook basis (the run says so):";
+        for (const std::string& w : c.textbook.rangeWarnings) md << " " << w << ";";
+        md << "\n\n";
     }
     md << "| quantity | published | unit | original | error % | textbook | error % | "
           "tolerance % | status |\n"

@@ -65,6 +65,7 @@ struct BasisRun {
     std::string status;                         // "solved" or the message the run ended with
     std::vector<std::optional<double>> values;  // one per check, absent when not reported
     std::vector<std::string> optionalKeysUsed;  // optional inputs this build accepted
+    std::vector<std::string> rangeWarnings;     // correlations used outside their range, once each
 };
 
 struct ExampleComparison {
