@@ -343,10 +343,16 @@ std::string publishedExamplesDocument(const std::vector<ExampleComparison>& comp
                : "\nThe textbook correlations are in this build: the pending checks are asserted "
                  "too.\n");
     md << "\nNot covered yet: a Bell–Delaware rating whose book prints its J and R factors,\n"
-          "and condensation or evaporation inside the tubes; no such example with its full\n"
-          "inputs and answers was found in the stored copies of the books consulted (Serth,\n"
-          "Kakaç, Thulukkanam, Hewitt). The harness reads J, R and ΔP terms from the JSON\n"
-          "result by name at any depth, so such an example needs only its two files.\n";
+          "and condensation or evaporation inside the tubes. No such example with its full\n"
+          "inputs and answers was found in the stored copies of the sources consulted: Serth,\n"
+          "Kakaç & Liu, Shah & Sekulić, Thulukkanam and Hewitt; Raju (Wiley 2011), whose\n"
+          "stored §10.2.3 page gives the method (Jc = 0.55 + 0.72 Fc) but not the pages of\n"
+          "its worked example; Toledo-Velázquez et al., Engineering 6 (2014) 193–201, of\n"
+          "which only the abstract is stored; Sinnott (4th ed.), whose stored copy gave only\n"
+          "its contents page for the Bell-method example. For the tube side the one stored\n"
+          "worked problem is a single tube (a PE review note after Chopey's handbook), not\n"
+          "an exchanger. The harness reads J, R and ΔP terms from the JSON result by name\n"
+          "at any depth, so such an example needs only its two files.\n";
     md << "\n| example | stands for | asserted: within / all | pending: within / all | "
           "other method: within / all |\n"
           "|---|---|---|---|---|\n";
