@@ -18,6 +18,7 @@
 #include "correlations/shell_side/textbook_bell.h"
 #include "program/demo.h"
 #include "props/water_properties.h"
+#include "validation/published_examples.h"
 
 namespace hx::validation {
 
@@ -541,7 +542,10 @@ std::string validationDocument() {
           "- The textbook shell side applies to plain tubes; a low-fin bundle keeps the original\n"
           "  correlations on either basis. Inlet and outlet baffle spacings equal the central "
           "one.\n"
-          "- 1-2N shell: sensible heat on both sides; designs need F ≥ 0.75.\n";
+          "- 1-2N shell: sensible heat on both sides; designs need F ≥ 0.75.\n\n";
+    std::vector<ExampleComparison> examples;
+    for (const PublishedExample& e : publishedExamples()) examples.push_back(compareExample(e));
+    md << publishedExamplesDocument(examples);
     return md.str();
 }
 
