@@ -44,7 +44,9 @@ bool usesOneTwoShell(const DesignCase& dc) {
 }
 
 void checkTubeLayout(const DesignCase& dc, TextConsole& console) {
-    if (!onTextbookBasis(dc) || isTubeLayout(dc.tubeLayout)) return;
+    // A double tube has no bundle layout: its annulus takes no layout fit.
+    const bool doubleTube = dc.exchangerType == kDoubleTube || dc.doubleTubeGeometry == 1;
+    if (!onTextbookBasis(dc) || doubleTube || isTubeLayout(dc.tubeLayout)) return;
     endRun(console, isJapanese(dc.unitCode) ? kLayoutJapanese : kLayoutEnglish);
 }
 

@@ -24,8 +24,9 @@ bool usesTextbookShell(const DesignCase& dc);
 // wet gas, with an even number of tube passes.
 bool usesOneTwoShell(const DesignCase& dc);
 
-// On the textbook basis the tube layout must be one the fits are given for
-// (30°, 45°, 60°, 90°); otherwise the run ends with a message.
+// On the textbook basis the tube layout of a shell-and-tube bundle must be one
+// the fits are given for (30°, 45°, 60°, 90°); otherwise the run ends with a
+// message. A double tube needs none.
 void checkTubeLayout(const DesignCase& dc, TextConsole& console);
 
 // A design whose correction factor F is below the lowest one used ends

@@ -70,6 +70,17 @@ TEST(BatchRun, ExamplesSolveAsThroughTheWindows) {
     EXPECT_GE(solved, 7);
 }
 
+// A double tube has no bundle layout: on the textbook basis it solves with
+// the layout left blank, as on the original basis.
+TEST(BatchRun, DoubleTubeOnTheTextbookBasisNeedsNoLayout) {
+    CaseValues values = readCaseFile(HX_TEST_DATA "/../examples/double_tube.json");
+    values.choices["calculation_basis"] = "textbook";
+    values.inputs["tube_layout_deg"] = 0.0f;
+    const HeadlessOutcome outcome =
+        runHeadless(enteredCaseOf(values, "c"), values.answers, LimitPolicy{}, true);
+    EXPECT_TRUE(outcome.solved) << (outcome.message.empty() ? "" : outcome.message.front());
+}
+
 // Tubes on the cut line: the run asks the window counts, answered from the
 // case file as the user would type them.
 TEST(BatchRun, ConsoleQuestionsAnsweredFromTheCase) {
