@@ -301,8 +301,12 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         t.Kt = r.Kt;
         t.Prt = r.Prt;
         t.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
+        t.basis = correlationBasis(dc);
+        t.gas = gas;
+        if (t.basis == CorrelationBasis::Textbook) t.viscosityRatio = tubeViscosityRatio(s);
         s.tape = tapeFilm(t);
-        return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut};
+        warnOutOfRange(s, *s.tape->card, s.tape->Re, r.Prt);
+        return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut, s.tape->Nu, s.tape->card};
     }
     PlainTubeFlow p;
     p.DI = dc.DI;
