@@ -113,6 +113,9 @@ struct DesignCase {
     float enteredTubeFactor = 0.0f;  // FORM8 entries, used with the formula setting
     float enteredShellFactor = 0.0f;
     float tubeLayout = 0.0f;  // tube layout to the flow, deg (30, 45, 60, 90), textbook basis
+    // Tube-side nozzle bores, mm as entered (textbook basis; 0: no nozzle loss).
+    float tubeInletNozzle = 0.0f;
+    float tubeOutletNozzle = 0.0f;
 
     // Hand-entered properties, working units: latent heat kcal/kg, density
     // kg/m3, specific heat kcal/kg℃, kinematic viscosity m2/h, conductivity kcal/mh℃.

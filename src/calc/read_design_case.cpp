@@ -115,6 +115,9 @@ constexpr CaseField kFields[] = {
     qty("FORM8", "EDIT119", &DC::enteredTubeFactor),
     qty("FORM8", "EDIT120", &DC::enteredShellFactor),
     qty("FORM8", "EDIT158", &DC::tubeLayout),
+    // Tube-side nozzle bores (textbook basis).
+    qty("FORM8", "EDIT180", &DC::tubeInletNozzle),
+    qty("FORM8", "EDIT181", &DC::tubeOutletNozzle),
     // Weight panel.
     wgt("EDIT150", &WP::tubeSheetThickness),
     wgt("EDIT127", &WP::tubeSheetDensity),

@@ -530,6 +530,12 @@ void pressureDrops(SolverState& s) {
     }
     // A tube side without flow (Ret ≤ 0) has no friction drop to report.
     r.DPt = dpt.value_or(0.0f);
+    if (onTextbookBasis(dc) && dpt) {
+        r.DPtNozzles =
+            nozzleLossDrop(s.tubeVolumeFlow * r.Dt, r.Dt, dc.tubeInletNozzle * units::kMetresPerMm,
+                           dc.tubeOutletNozzle * units::kMetresPerMm);
+        r.DPt += r.DPtNozzles;
+    }
 
     ShellDrop shell;
     if (s.annulus) {

@@ -64,13 +64,13 @@ void RADIO10_ON(Session& session) {
 void RADIO20_ON(Session& session) {
     FormStore& f = session.forms;
     f.setText(kForm, "EDIT157", std::to_string(kOriginalBasis));
-    enable(f, kForm, {"TEXT183", "EDIT158"}, false);
+    enable(f, kForm, {"TEXT183", "EDIT158", "TEXT190", "EDIT180", "TEXT191", "EDIT181"}, false);
 }
 
 void RADIO21_ON(Session& session) {
     FormStore& f = session.forms;
     f.setText(kForm, "EDIT157", std::to_string(kTextbookBasis));
-    enable(f, kForm, {"TEXT183", "EDIT158"}, true);
+    enable(f, kForm, {"TEXT183", "EDIT158", "TEXT190", "EDIT180", "TEXT191", "EDIT181"}, true);
 }
 
 void RADIO11_ON(Session& session) { chooseSide(session, kManualTube); }

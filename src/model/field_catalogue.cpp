@@ -241,6 +241,9 @@ constexpr CatalogueField kCatalogue[] = {
     number("tube_coefficient_factor", "FORM8", "EDIT119", "", "-", 0.0f, 100.0f, "Correction factor on the tube-side film coefficient", "管内側熱伝達率補正係数"),
     number("tube_layout_deg", "FORM8", "EDIT158", "θtp", "deg", 0.0f, 90.0f, "Tube layout angle to the flow: 30, 45, 60 or 90 (textbook basis)", "管配列角度 30,45,60,90° (教科書法)"),
     number("shell_coefficient_factor", "FORM8", "EDIT120", "", "-", 0.0f, 100.0f, "Correction factor on the shell-side film coefficient", "シェル側熱伝達率補正係数"),
+    // Tube-side nozzle bores (textbook basis; blank: no nozzle loss).
+    number("tube_inlet_nozzle_mm", "FORM8", "EDIT180", "", "mm", 0.0f, 10000.0f, "Tube-side inlet nozzle inside diameter (textbook basis; blank: no nozzle loss)", "管内側入口ノズル内径 (教科書法、空欄: ノズル損失なし)"),
+    number("tube_outlet_nozzle_mm", "FORM8", "EDIT181", "", "mm", 0.0f, 10000.0f, "Tube-side outlet nozzle inside diameter (textbook basis; blank: no nozzle loss)", "管内側出口ノズル内径 (教科書法、空欄: ノズル損失なし)"),
     twoUnits("tube_film_coefficient", "FORM8", "EDIT115", "Xt", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Tube-side film coefficient typed in", "管内側熱伝達率"),
     twoUnits("shell_film_coefficient", "FORM8", "EDIT116", "Xs", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Shell-side film coefficient typed in", "管外側熱伝達率"),
 };
@@ -277,6 +280,11 @@ const CatalogueField* findCatalogueField(std::string_view key) {
     const auto* it = std::find_if(std::begin(kCatalogue), std::end(kCatalogue),
                                   [&](const CatalogueField& f) { return f.key == key; });
     return it == std::end(kCatalogue) ? nullptr : it;
+}
+
+bool isOptionalInput(std::string_view key) {
+    constexpr std::string_view kOptional[] = {"tube_inlet_nozzle_mm", "tube_outlet_nozzle_mm"};
+    return std::find(std::begin(kOptional), std::end(kOptional), key) != std::end(kOptional);
 }
 
 const ChoiceOption* findChoiceByName(const CatalogueField& field, std::string_view name) {

@@ -62,6 +62,10 @@ std::span<const CatalogueField> fieldCatalogue();
 // The entry of a key; nullptr when there is none.
 const CatalogueField* findCatalogueField(std::string_view key);
 
+// An input a case file may leave out even where its field is open: a blank
+// field keeps its meaning (the tube nozzle bores: no nozzle loss).
+bool isOptionalInput(std::string_view key);
+
 // The option of a choice by name or by code; nullptr when there is none.
 const ChoiceOption* findChoiceByName(const CatalogueField& field, std::string_view name);
 const ChoiceOption* findChoiceByCode(const CatalogueField& field, int code);

@@ -95,6 +95,11 @@ constexpr ControlSpec kForm8[] = {
     disabled(captioned("TEXT183", "Tube layout (30,45,60,90 deg)", "管配列角度 (30,45,60,90°)")),
     disabled(field("EDIT158", "tube layout angle to the flow, deg", "30")),
     codeField("EDIT157", "calculation basis: 1 original, 2 textbook Bell-Delaware", "1", true),
+    // Tube-side nozzle bores for the nozzle losses (textbook basis; blank: none).
+    disabled(captioned("TEXT190", "Tube inlet nozzle ID, mm", "管内側入口ノズル内径 mm")),
+    disabled(field("EDIT180", "tube-side inlet nozzle inside diameter, mm", "")),
+    disabled(captioned("TEXT191", "Tube outlet nozzle ID, mm", "管内側出口ノズル内径 mm")),
+    disabled(field("EDIT181", "tube-side outlet nozzle inside diameter, mm", "")),
 };
 
 // Phase change of the condensing or evaporating side.

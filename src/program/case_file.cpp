@@ -267,7 +267,7 @@ struct Entering {
     void requireGivenInputs() {
         for (const CatalogueField& f : fieldCatalogue()) {
             if (f.isChoice() || !appliesInForms(f, s.forms)) continue;
-            if (!s.forms.enabled(f.form, f.control)) continue;
+            if (!s.forms.enabled(f.form, f.control) || isOptionalInput(f.key)) continue;
             if (values.inputs.count(f.key) == 0)
                 refuse(file, std::string("inputs.") + f.key, "missing");
         }
