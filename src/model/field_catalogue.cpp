@@ -72,7 +72,7 @@ constexpr ChoiceOption kCompositionAdjustment[] = {
 };
 constexpr ChoiceOption kCalculationBasis[] = {
     {"original", "1", "FORM8.RADIO20", "the program's original method", "従来方式"},
-    {"textbook", "2", "FORM8.RADIO21", "textbook correlations: Bell-Delaware shell side, Gnielinski tube side, Shah-London and Gnielinski annulus, Nusselt-Kern, Akers-Deans-Crosser and Gungor-Winterton phase change, return losses; 1-2N shell for even passes", "教科書ベル・デラウェア法"},
+    {"textbook", "2", "FORM8.RADIO21", "textbook correlations: Bell-Delaware shell side, Gnielinski tube side, Manglik-Bergles twisted tape, Shah-London and Gnielinski annulus, Nusselt-Kern, Akers-Deans-Crosser and Gungor-Winterton phase change, return and nozzle losses; 1-2N shell for even passes", "教科書ベル・デラウェア法"},
 };
 constexpr ChoiceOption kWaterContentUnit[] = {
     {"percent", "1", nullptr, "H2O content in percent", "水分 %"},
