@@ -113,6 +113,9 @@ struct DesignCase {
     float enteredTubeFactor = 0.0f;  // FORM8 entries, used with the formula setting
     float enteredShellFactor = 0.0f;
     float tubeLayout = 0.0f;  // tube layout to the flow, deg (30, 45, 60, 90), textbook basis
+    // Tube-side nozzle bores, mm as entered (textbook basis; 0: no nozzle loss).
+    float tubeInletNozzle = 0.0f;
+    float tubeOutletNozzle = 0.0f;
 
     // The bundle as specified, textbook basis (FORM8), mm as typed; 0 where
     // left blank, to be derived (shell_bundle.h).

@@ -124,6 +124,9 @@ constexpr CaseField kFields[] = {
     qty("FORM8", "EDIT165", &DC::enteredBout),
     code("FORM8", "EDIT166", &DC::headType),
     code("FORM8", "EDIT167", &DC::tubeCountFromLayout),
+    // Tube-side nozzle bores (textbook basis).
+    qty("FORM8", "EDIT180", &DC::tubeInletNozzle),
+    qty("FORM8", "EDIT181", &DC::tubeOutletNozzle),
     // Weight panel.
     wgt("EDIT150", &WP::tubeSheetThickness),
     wgt("EDIT127", &WP::tubeSheetDensity),

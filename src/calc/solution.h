@@ -56,7 +56,7 @@ struct Solution {
     float DPt = 0.0f, DPs = 0.0f;
     // The terms of the drops on the textbook basis, kgf/cm2 (0 otherwise):
     // tube friction and return losses; shell cross flow, windows, end zones.
-    float DPtFriction = 0.0f, DPtReturns = 0.0f;
+    float DPtFriction = 0.0f, DPtReturns = 0.0f, DPtNozzles = 0.0f;
     float DPsCross = 0.0f, DPsWindows = 0.0f, DPsEnds = 0.0f;
     // The textbook Bell-Delaware quantities of the shell side (0 when the
     // method did not run): cross-flow area Sm (m2), the correction factors.

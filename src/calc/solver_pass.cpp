@@ -284,8 +284,12 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         t.Kt = r.Kt;
         t.Prt = r.Prt;
         t.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
+        t.basis = correlationBasis(dc);
+        t.gas = gas;
+        if (t.basis == CorrelationBasis::Textbook) t.viscosityRatio = tubeViscosityRatio(s);
         s.tape = tapeFilm(t);
-        return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut};
+        warnOutOfRange(s, *s.tape->card, s.tape->Re, r.Prt);
+        return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut, s.tape->Nu, s.tape->card};
     }
     PlainTubeFlow p;
     p.DI = dc.DI;
@@ -509,6 +513,12 @@ void pressureDrops(SolverState& s) {
     }
     // A tube side without flow (Ret ≤ 0) has no friction drop to report.
     r.DPt = dpt.value_or(0.0f);
+    if (onTextbookBasis(dc) && dpt) {
+        r.DPtNozzles =
+            nozzleLossDrop(s.tubeVolumeFlow * r.Dt, r.Dt, dc.tubeInletNozzle * units::kMetresPerMm,
+                           dc.tubeOutletNozzle * units::kMetresPerMm);
+        r.DPt += r.DPtNozzles;
+    }
 
     ShellDrop shell;
     if (s.annulus) {

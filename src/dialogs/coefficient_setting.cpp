@@ -60,12 +60,13 @@ void RADIO10_ON(Session& session) {
     openManualFields(f, code(f, kForm, "EDIT118"));
 }
 
-// The calculation basis; the tube layout and the bundle as specified apply
-// to the textbook method only.
-constexpr const char* kTextbookEntries[] = {
-    "TEXT183", "EDIT158", "TEXT184", "TEXT185", "EDIT159", "TEXT186", "EDIT160",
-    "TEXT187", "EDIT161", "TEXT188", "EDIT162", "TEXT189", "EDIT163", "TEXT190",
-    "EDIT164", "TEXT191", "EDIT165", "TEXT192", "EDIT166", "TEXT193", "EDIT167"};
+// The calculation basis; the tube layout, the bundle as specified and the
+// tube nozzle bores apply to the textbook method only.
+constexpr const char* kTextbookEntries[] = {"TEXT183", "EDIT158", "TEXT184", "TEXT185", "EDIT159",
+                                            "TEXT186", "EDIT160", "TEXT187", "EDIT161", "TEXT188",
+                                            "EDIT162", "TEXT189", "EDIT163", "TEXT190", "EDIT164",
+                                            "TEXT191", "EDIT165", "TEXT192", "EDIT166", "TEXT193",
+                                            "EDIT167", "TEXT194", "EDIT180", "TEXT195", "EDIT181"};
 
 void RADIO20_ON(Session& session) {
     FormStore& f = session.forms;

@@ -72,7 +72,7 @@ constexpr ChoiceOption kCompositionAdjustment[] = {
 };
 constexpr ChoiceOption kCalculationBasis[] = {
     {"original", "1", "FORM8.RADIO20", "the program's original method", "従来方式"},
-    {"textbook", "2", "FORM8.RADIO21", "textbook correlations: Bell-Delaware shell side, Gnielinski tube side, Shah-London and Gnielinski annulus, Nusselt-Kern, Akers-Deans-Crosser and Gungor-Winterton phase change, return losses; 1-2N shell for even passes", "教科書ベル・デラウェア法"},
+    {"textbook", "2", "FORM8.RADIO21", "textbook correlations: Bell-Delaware shell side, Gnielinski tube side, Manglik-Bergles twisted tape, Shah-London and Gnielinski annulus, Nusselt-Kern, Akers-Deans-Crosser and Gungor-Winterton phase change, return and nozzle losses; 1-2N shell for even passes", "教科書ベル・デラウェア法"},
 };
 constexpr ChoiceOption kWaterContentUnit[] = {
     {"percent", "1", nullptr, "H2O content in percent", "水分 %"},
@@ -140,12 +140,13 @@ constexpr CatalogueField temperature(const char* key, const char* form, const ch
                     english, japanese, applies);
 }
 
-// An entry of the bundle as specified: optional in a case file, blank
-// (derived) when left out.
+// An entry of the bundle as specified or a nozzle bore: optional in a case
+// file, blank (derived, or no nozzle loss) when left out.
 constexpr CatalogueField optionalChoice(CatalogueField f) {
     f.optional = true;
     return f;
 }
+constexpr CatalogueField optionalNumber(CatalogueField f) { return optionalChoice(f); }
 constexpr CatalogueField bundleEntry(const char* key, const char* control, const char* symbol,
                                      const char* unit, float max, const char* english,
                                      const char* japanese) {
@@ -275,6 +276,9 @@ constexpr CatalogueField kCatalogue[] = {
     bundleEntry("inlet_baffle_spacing_mm", "EDIT164", "Bin", "mm", 100000.0f, "Inlet baffle spacing (textbook basis; blank: the central spacing)", "入口バッフル間隔(教科書法)"),
     bundleEntry("outlet_baffle_spacing_mm", "EDIT165", "Bout", "mm", 100000.0f, "Outlet baffle spacing (textbook basis; blank: the central spacing)", "出口バッフル間隔(教科書法)"),
     number("shell_coefficient_factor", "FORM8", "EDIT120", "", "-", 0.0f, 100.0f, "Correction factor on the shell-side film coefficient", "シェル側熱伝達率補正係数"),
+    // Tube-side nozzle bores (textbook basis; blank: no nozzle loss).
+    optionalNumber(number("tube_inlet_nozzle_mm", "FORM8", "EDIT180", "", "mm", 0.0f, 10000.0f, "Tube-side inlet nozzle inside diameter (textbook basis; blank: no nozzle loss)", "管内側入口ノズル内径 (教科書法、空欄: ノズル損失なし)")),
+    optionalNumber(number("tube_outlet_nozzle_mm", "FORM8", "EDIT181", "", "mm", 0.0f, 10000.0f, "Tube-side outlet nozzle inside diameter (textbook basis; blank: no nozzle loss)", "管内側出口ノズル内径 (教科書法、空欄: ノズル損失なし)")),
     twoUnits("tube_film_coefficient", "FORM8", "EDIT115", "Xt", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Tube-side film coefficient typed in", "管内側熱伝達率"),
     twoUnits("shell_film_coefficient", "FORM8", "EDIT116", "Xs", "W/m2K", "kcal/m2h℃", 0.0f, 1.0e7f, 0.0f, 1.0e7f, "Shell-side film coefficient typed in", "管外側熱伝達率"),
 };
@@ -312,6 +316,7 @@ const CatalogueField* findCatalogueField(std::string_view key) {
                                   [&](const CatalogueField& f) { return f.key == key; });
     return it == std::end(kCatalogue) ? nullptr : it;
 }
+
 
 const ChoiceOption* findChoiceByName(const CatalogueField& field, std::string_view name) {
     for (const ChoiceOption& o : field.choices)

@@ -122,6 +122,11 @@ constexpr ControlSpec kForm8[] = {
     disabled(captioned("TEXT193", "Tube count: 1 as entered, 2 from the layout",
                        "管本数：1 入力値、2 配列から算出")),
     disabled(field("EDIT167", "tube count: 1 as entered, 2 counted from the layout", "")),
+    // Tube-side nozzle bores for the nozzle losses (textbook basis; blank: none).
+    disabled(captioned("TEXT194", "Tube inlet nozzle ID, mm", "管内側入口ノズル内径 mm")),
+    disabled(field("EDIT180", "tube-side inlet nozzle inside diameter, mm", "")),
+    disabled(captioned("TEXT195", "Tube outlet nozzle ID, mm", "管内側出口ノズル内径 mm")),
+    disabled(field("EDIT181", "tube-side outlet nozzle inside diameter, mm", "")),
 };
 
 // Phase change of the condensing or evaporating side.

@@ -49,6 +49,7 @@ constexpr ResultQuantity kQuantities[] = {
     {"DPs", &S::DPs, "kgf/cm2", "MPa", "shell-side pressure drop"},
     {"DPt_friction", &S::DPtFriction, "kgf/cm2", "MPa", "tube-side friction drop (textbook basis)"},
     {"DPt_returns", &S::DPtReturns, "kgf/cm2", "MPa", "tube-side return losses, 4 velocity heads a pass (textbook basis)"},
+    {"DPt_nozzles", &S::DPtNozzles, "kgf/cm2", "MPa", "tube-side nozzle losses, 1 + 0.5 velocity heads (textbook basis, nozzle bores entered)"},
     {"DPs_cross", &S::DPsCross, "kgf/cm2", "MPa", "shell-side drop of the central cross-flow sections (textbook basis)"},
     {"DPs_windows", &S::DPsWindows, "kgf/cm2", "MPa", "shell-side drop of the baffle windows (textbook basis)"},
     {"DPs_ends", &S::DPsEnds, "kgf/cm2", "MPa", "shell-side drop of the two end zones (textbook basis)"},

@@ -157,8 +157,9 @@ Solution convertedToSI(const Solution& r) {
     // kgf/cm2 to MPa.
     s.DPt = r.DPt * kMPaPerKgfCm2;
     s.DPs = r.DPs * kMPaPerKgfCm2;
-    for (float Solution::*term : {&Solution::DPtFriction, &Solution::DPtReturns,
-                                  &Solution::DPsCross, &Solution::DPsWindows, &Solution::DPsEnds})
+    for (float Solution::*term :
+         {&Solution::DPtFriction, &Solution::DPtReturns, &Solution::DPtNozzles, &Solution::DPsCross,
+          &Solution::DPsWindows, &Solution::DPsEnds})
         s.*term = r.*term * kMPaPerKgfCm2;
     // kcal/kg℃ to kJ/kgK.
     s.Ct = r.Ct * kKJPerKcal;

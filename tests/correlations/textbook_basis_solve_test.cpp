@@ -52,6 +52,24 @@ TEST(TextbookBasisSolve, TurbulentWaterTubeSideAsGnielinski) {
     EXPECT_NEAR(r.DPs, r.DPsCross + r.DPsWindows + r.DPsEnds, 1e-3f * r.DPs);
 }
 
+// The same exchanger with its tube nozzles entered (150 mm in, 200 mm out):
+// the drop adds one velocity head in the inlet bore and half a head in the
+// outlet bore of the 100 t/h, worked here from the run's density.
+TEST(TextbookBasisSolve, TubeNozzleLossesJoinTheTubeDrop) {
+    const HeadlessOutcome plain = solveCase("turbulent_water_textbook.json");
+    const HeadlessOutcome out = solveCase("turbulent_water_nozzles_textbook.json");
+    ASSERT_TRUE(plain.solved && out.solved);
+    EXPECT_EQ(plain.solution.DPtNozzles, 0.0f);
+    const Solution& r = out.solution;
+    const double W = 100000.0 / 3600.0;  // kg/s
+    auto head = [&](double d) {
+        const double u = W / (r.Dt * 0.785 * d * d);
+        return r.Dt * u * u / 2.0 / 9.8 * 1.0e-4;  // kg/cm2
+    };
+    EXPECT_NEAR(r.DPtNozzles, head(0.150) + 0.5 * head(0.200), 1e-4 * r.DPtNozzles);
+    EXPECT_NEAR(r.DPt, r.DPtFriction + r.DPtReturns + r.DPtNozzles, 1e-6f * r.DPt);
+}
+
 // A condensate a hundred times as viscous as water (Prl ≈ 165) condensing
 // in the tubes: Akers–Deans–Crosser is used outside its Prandtl range, and
 // the run says so once, in the case's language, among its warnings.

@@ -100,7 +100,10 @@ TubeCondensingFilm akersDeansCrosserCondensation(const TubeTwoPhaseProperties& p
 // Winterton's simplified flow-boiling correlation, the local value averaged
 // over the quality range (x = 0 at the inlet to Wcon/W at the outlet), ten
 // equal steps in x. The boiling number is the mean heat flux over G·L,
-// Wcon/(A·G) with A = 3.14·DI·NT·TL.
+// Wcon/(A·G) with A = 3.14·DI·NT·TL. The liquid coefficient is
+// Dittus–Boelter on the liquid fraction G·(1 − x); the Froude number takes
+// the whole flow as liquid. (The 1986 full form instead adds a suppressed
+// nucleate term: E = 1 + 24000·Bo^1.16 + 1.37·(1/Xtt)^0.86.)
 inline constexpr CorrelationCard kGungorWintertonCard{
     "Gungor-Winterton (simplified)",
     "K. E. Gungor, R. H. S. Winterton, Chem. Eng. Res. Des. 65 (1987) 148-156",

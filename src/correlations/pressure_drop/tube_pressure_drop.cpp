@@ -62,6 +62,23 @@ float returnLossDrop(float PN, float density, float Ut) {
     return 4.0f * PN * density * Ut * Ut / 2.0f / kGravity * kKgM2ToKgCm2;
 }
 
+namespace {
+
+// Velocity heads ρ·u²/2 of W (kg/h) through a bore d (m), in kg/cm2.
+float nozzleVelocityHead(float W, float density, float bore) {
+    if (!(bore > 0.0f)) return 0.0f;
+    constexpr float kSecondsPerHour = 3600.0f;
+    const float u = W / kSecondsPerHour / (density * 0.785f * bore * bore);  // m/s
+    return density * u * u / 2.0f / kGravity * kKgM2ToKgCm2;
+}
+
+}  // namespace
+
+float nozzleLossDrop(float W, float density, float inletBore, float outletBore) {
+    return 1.0f * nozzleVelocityHead(W, density, inletBore) +
+           0.5f * nozzleVelocityHead(W, density, outletBore);
+}
+
 std::optional<TextbookTubeDrop> textbookTubePressureDrop(const PlainTubeDropInputs& in) {
     if (!(in.Ret > 0.0f)) return std::nullopt;
     TextbookTubeDrop d;

@@ -56,8 +56,8 @@ std::optional<float> tapePressureDrop(const TapeDropInputs& in);
 // The textbook tube-side drop: friction by the Darcy factor of a smooth
 // tube (64/Re laminar to Re 2300, Petukhov's from 3000, interpolated
 // between), plus the return losses of a multi-pass bundle, four velocity
-// heads a pass (Kern). Nozzle losses need the nozzle bore, which the case
-// does not give; they are not included.
+// heads a pass (Kern). The nozzle losses, when the nozzle bores are
+// entered, by the velocity heads of Serth's rule (nozzleLossDrop).
 
 inline constexpr CorrelationCard kTubeFrictionCard{
     "smooth-tube friction (Darcy)",
@@ -74,6 +74,21 @@ inline constexpr CorrelationCard kReturnLossCard{
     "dP_r = 4 PN rho u^2/2",
     {},
     {}};
+
+// Tube-side nozzle losses for regular (not enlarged) nozzles: one velocity
+// head in the inlet nozzle and half a velocity head in the outlet nozzle,
+// each on the nozzle's own bore.
+inline constexpr CorrelationCard kTubeNozzleCard{
+    "tube nozzle losses, 1 + 0.5 velocity heads",
+    "R. W. Serth, Process Heat Exchange: Principles and Applications, Elsevier (2007) Table 5.3 "
+    "(regular nozzles: 1.0 inlet, 0.5 outlet velocity heads)",
+    "dP_n = 1.0 rho u_in^2/2 + 0.5 rho u_out^2/2, u = W/(rho 0.785 d_n^2)",
+    {},
+    {}};
+
+// Nozzle losses (kg/cm2) of the mass flow W (kg/h) at the density ρ (kg/m3)
+// through inlet and outlet bores d (m); a bore of 0 (not entered) adds no loss.
+float nozzleLossDrop(float W, float density, float inletBore, float outletBore);
 
 // Darcy friction factor of a smooth tube by regime (see the card).
 float darcyTubeFriction(float Re);

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "correlations/common/correlation_card.h"
+
 namespace hx {
 
 // Hydraulic diameter of the tube divided by the tape (m):
@@ -50,17 +52,61 @@ struct TapeFlow {
     float Kt = 0.0f;                // conductivity, kcal/mh℃
     float Prt = 0.0f;               // Prandtl number
     float temperatureRatio = 1.0f;  // TZ/TB
+    CorrelationBasis basis = CorrelationBasis::Original;
+    bool gas = false;             // a gas: the property correction on temperatures
+    float viscosityRatio = 1.0f;  // μ_bulk/μ_wall of a liquid (textbook basis), -
 };
 
+// ---------------------------------------------------------------------------
+// The textbook basis: Manglik and Bergles' correlation for a tube with a
+// full-width twisted tape in turbulent flow. The Reynolds number is on the
+// tube inside diameter DI with the mean axial velocity in the flow area the
+// tape leaves, 0.785·DI² − δ·DI; y = H/DI with H the length of a 180° twist
+// (the neck-to-neck length, half the full-turn pitch). Nu is on DI.
+
+inline constexpr CorrelationCard kManglikBerglesCard{
+    "Manglik-Bergles twisted tape",
+    "R. M. Manglik, A. E. Bergles, J. Heat Transfer 115 (1993) 890-896 (Part II, turbulent)",
+    "Nu = 0.023 Re^0.8 Pr^0.4 (1 + 0.769/y) (pi/(pi - 4 t/DI))^0.8 "
+    "((pi + 2 - 2 t/DI)/(pi - 4 t/DI))^0.2 phi; phi = (mu/mu_w)^0.18 heating, ^0.30 cooling "
+    "(liquids), (Tb/Tw)^0.45 heating, ^0.15 cooling (gases)",
+    {"Re", 1.0e4f, 1.0e6f},
+    {}};
+
+inline constexpr CorrelationCard kOriginalTapeCard{
+    "twisted tape (original)",
+    "the program's original method",
+    "Nu = c_l Re^0.5 Pr^0.4 (TZ/TB)^-0.5 (Re < 2000), c_t Re^n Pr^0.4 (TZ/TB)^-0.5",
+    {},
+    {}};
+
+// Reynolds number on DI and the open flow area: PN·DI·V/(Vt·NT·(0.785·DI² − δ·DI)).
+float manglikBerglesReynolds(float PN, float V, float Vt, float NT, float DI, float thickness);
+
+// The property correction φ: a liquid on the viscosity ratio μb/μw, a gas on
+// the absolute temperature ratio Tw/Tb; heating when the wall is the hotter
+// (Tw/Tb > 1).
+float manglikBerglesPropertyFactor(bool gas, float viscosityRatio, float wallToBulkRatio);
+
+// Nusselt number on DI before the property correction, y = H/DI.
+float manglikBerglesNusselt(float Re, float Pr, float y, float thicknessRatio);
+
 // Everything the tape pressure drop needs besides the film coefficient.
+// Ret stays the original method's Reynolds number on De, the argument of
+// the tape friction factor on both bases.
 struct TapeFilm {
     std::optional<float> Xt;  // (Kt/De)·Nu, kcal/m2h℃; the tube correction factor is not applied
+    float Nu = 0.0f;          // Nusselt number of the correlation that ran
+    float Re = 0.0f;          // Reynolds number of that correlation
+    const CorrelationCard* card = nullptr;
     float Ret = 0.0f;
     float Ut = 0.0f;  // plain-tube velocity of the flow basis Vr, m/s
     float De = 0.0f;  // hydraulic diameter, m
     float s = 0.0f;   // swirl fraction
     TapeCoefficients coefficients;
 };
+// The tape film of the basis: the original correlation, or on the textbook
+// basis Manglik–Bergles (Xt = (Kt/DI)·Nu·φ).
 TapeFilm tapeFilm(const TapeFlow& flow);
 
 }  // namespace hx

@@ -9,13 +9,14 @@ namespace {
 
 TEST(TextbookTubeBoiling, GungorWintertonOnBothSidesOfTheFroudeLimit) {
     // DI 0.02 m, ρl/ρv = 900/10, μl = 0.72 kg/mh, Prl 4, kl 0.18, Bo = 2e-4.
-    // G = 500 kg/m2s, x = 0.3: Re_l = 5000, h_l = 0.023·Re_l^0.8·4^0.4·9,
+    // G = 500 kg/m2s, x = 0.3: Re_l = G·(1 − x)·DI/μl = 35000, h_l = 0.023·Re_l^0.8·4^0.4·9,
     // E = 1 + 3000·Bo^0.86 + 1.12·(0.3/0.7)^0.75·90^0.41 = 6.73083, Fr_l = 1.575
     // (no correction): h = 10474.1 kcal/m2h℃.
     EXPECT_NEAR(gungorWintertonCoefficient(500.0f * 3600.0f, 0.02f, 0.3f, 2.0e-4f, 900.0f, 10.0f,
                                            0.72f, 4.0f, 0.18f),
                 10474.1f, 1.0f);
-    // G = 50 kg/m2s, x = 0.1: Fr_l = 0.015748 < 0.05, E·Fr_l^(0.1 − 2·Fr_l): h = 985.020.
+    // G = 50 kg/m2s, x = 0.1: Re_l = 4500, E = 4.34088, Fr_l = 0.015748 < 0.05, E·Fr_l^(0.1 −
+    // 2·Fr_l): h = 985.020.
     EXPECT_NEAR(gungorWintertonCoefficient(50.0f * 3600.0f, 0.02f, 0.1f, 2.0e-4f, 900.0f, 10.0f,
                                            0.72f, 4.0f, 0.18f),
                 985.020f, 0.1f);

@@ -29,5 +29,15 @@ TEST(TextbookTubeDrop, ReturnLossesAreFourVelocityHeadsAPass) {
         textbookTubePressureDrop(PlainTubeDropInputs{2.0f, 3.0f, 0.02f, 1000.0f, 1.0f, 0.0f}));
 }
 
+// Nozzle losses by hand: 36000 kg/h of water (1000 kg/m3) through a 100 mm
+// inlet, u = 10/(1000·0.785·0.01) = 1.27389 m/s, one velocity head
+// 811.39 Pa = 0.0082795 kg/cm2; a 200 mm outlet, u = 0.318471 m/s, half a
+// head 0.0002587 kg/cm2. A bore left blank (0) adds nothing.
+TEST(TextbookTubeDrop, NozzleLossesOnTheirOwnBores) {
+    EXPECT_NEAR(nozzleLossDrop(36000.0f, 1000.0f, 0.1f, 0.2f), 0.00853824f, 1e-7f);
+    EXPECT_NEAR(nozzleLossDrop(36000.0f, 1000.0f, 0.1f, 0.0f), 0.00827951f, 1e-7f);
+    EXPECT_EQ(nozzleLossDrop(36000.0f, 1000.0f, 0.0f, 0.0f), 0.0f);
+}
+
 }  // namespace
 }  // namespace hx

@@ -78,5 +78,32 @@ TEST(TwistedTape, FrictionBranchesAtTheTransitionReynolds) {
     }
 }
 
+// Manglik–Bergles by hand: t/DI = 0.05, y = 2.5, Re 20000, Pr 5:
+// 0.023·Re^0.8·Pr^0.4·(1 + 0.769/2.5)·(π/(π − 0.2))^0.8·((π + 1.9)/(π − 0.2))^0.2 = 185.4666.
+TEST(TwistedTape, ManglikBerglesNusseltByHand) {
+    EXPECT_NEAR(manglikBerglesNusselt(20000.0f, 5.0f, 2.5f, 0.05f), 185.4666f, 0.02f);
+}
+
+// The textbook basis through the selector: the sample tape at 60 m3/h
+// (Re = 2·0.02·60/(0.0036·50·(3.14e-4 − 2e-5)) = 45351.47, y = 0.05/0.02 = 2.5),
+// Nu = 357.0383 before the property factor; a heated liquid with μb/μw 1.2
+// takes 1.2^0.18, a cooled gas (Tw/Tb 0.9) (1/0.9)^0.15. Xt = (Kt/DI)·Nu·φ.
+TEST(TwistedTape, ManglikBerglesOnTheTextbookBasis) {
+    TapeFlow f = sampleTape();
+    f.V = 60.0f;
+    f.basis = CorrelationBasis::Textbook;
+    f.viscosityRatio = 1.2f;
+    const TapeFilm liquid = tapeFilm(f);
+    EXPECT_EQ(liquid.card, &kManglikBerglesCard);
+    EXPECT_NEAR(liquid.Re, 45351.47f, 0.1f);
+    ASSERT_TRUE(liquid.Xt.has_value());
+    EXPECT_NEAR(*liquid.Xt, 9223.748f, 0.5f);
+    EXPECT_NEAR(liquid.De, tapeFilm(sampleTape()).De, 1e-9f);  // the tape drop's inputs stay
+    f.gas = true;
+    f.temperatureRatio = 0.9f;
+    EXPECT_NEAR(*tapeFilm(f).Xt, 9068.144f, 0.5f);
+    EXPECT_EQ(tapeFilm(sampleTape()).card, &kOriginalTapeCard);
+}
+
 }  // namespace
 }  // namespace hx
