@@ -317,7 +317,6 @@ const CatalogueField* findCatalogueField(std::string_view key) {
     return it == std::end(kCatalogue) ? nullptr : it;
 }
 
-
 const ChoiceOption* findChoiceByName(const CatalogueField& field, std::string_view name) {
     for (const ChoiceOption& o : field.choices)
         if (o.name == name) return &o;
