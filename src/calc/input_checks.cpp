@@ -579,6 +579,27 @@ void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
     endRun(console, {line});
 }
 
+void checkShellEvaporationGeometry(bool doubleTube, int fluidMode, int phaseChange, int unitCode,
+                                   TextConsole& console) {
+    constexpr Message kLine1{
+        "    二重管の環状部（シェル側）の蒸発は計算できません。",
+        "    Shell side evaporation in a double tube (annulus) cannot be calculated:"};
+    constexpr Message kLine2{
+        "    シェル側沸騰の相関式は管群のものです。シェル＆チューブ式で計算して下さい。",
+        "    the shell side boiling correlation is one of a tube bundle."};
+    if (!doubleTube || fluidMode != kShellPhaseChange || phaseChange != kEvaporation) return;
+    endRun(console, {kLine1.in(unitCode), kLine2.in(unitCode)});
+}
+
+void checkCoolantColder(float T1, float T3, int unitCode, TextConsole& console) {
+    constexpr std::string_view kTemperatureMessage = "  Illegal temperature setting";
+    constexpr Message kCoolantNotColder{
+        "    シェル入側温度は管内湿り気体の入側温度より低く設定して下さい",
+        "    set the Shell side inlet Temp. below the wet gas inlet Temp."};
+    if (T1 < T3) return;
+    endRun(console, {kTemperatureMessage, kCoolantNotColder.in(unitCode)});
+}
+
 // ---------------------------------------------------------------------------
 
 namespace {

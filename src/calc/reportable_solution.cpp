@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/progress_screen.h"
+#include "calc/solution_checks.h"
 #include "core/option_codes.h"
 
 namespace hx {
@@ -56,6 +57,13 @@ bool solutionIsReportable(const RunInputs& in, const Solution& r) {
 
 void checkReportable(const RunInputs& in, const Solution& r, TextConsole& console) {
     if (!solutionIsReportable(in, r)) haltOnNonFinite(console, in.dc.unitCode);
+}
+
+void checkSolution(const RunInputs& in, const Solution& r, TextConsole& console) {
+    checkShellAreas(in.dc, r, console);
+    checkSensibleSolution(in.dc, r, console);
+    checkHeatExchanged(in.dc, r, console);
+    checkReportable(in, r, console);
 }
 
 }  // namespace hx
