@@ -1,6 +1,7 @@
 #include "calc/entry_checks.h"
 
 #include <charconv>
+#include <cmath>
 #include <set>
 
 #include "calc/read_design_case.h"
@@ -237,6 +238,10 @@ std::string rangeMessage(std::string_view name, float v, float lo, float hi, Low
     const std::string u = unit == "-" || unit.empty() ? "" : " " + std::string(unit);
     const std::string n = "    " + std::string(name);
     const bool japanese = isJapanese(unitCode);
+    // A text beyond the float range reads as infinite: said so, without
+    // printing the infinity.
+    if (!std::isfinite(v))
+        return japanese ? n + "の値が数値の範囲を超えています" : n + " is beyond the number range";
     if (lower == Lower::AbsoluteZero && !(v > lo))
         return japanese ? n + "が絶対零度以下です" : n + " is below absolute zero";
     if (lower == Lower::Exclusive && !(v > lo)) {
