@@ -103,8 +103,8 @@ void BUTTON45_ON(Session& session) {
     if (refusal || !message.empty()) {
         f.setText(kForm, "TEXT176", refusal ? refusal->message : std::string(message));
         f.setEnabled(kMain, "BUTTON1", false);
-        if (refusal) selectRefusedField(f, *refusal);
         session.console.halt();
+        if (refusal) selectRefusedField(f, *refusal);  // after the notice: keeps the focus
         return;
     }
     f.setText(kForm, "TEXT176", "");

@@ -404,8 +404,10 @@ void BUTTON40_ON(Session& session) {
     if (!refusal) refusal = findEntryOutOfRange(readDesignCase(f), kData);
     if (refusal) {
         f.setText(kData, "TEXT177", refusal->message);
-        selectRefusedField(f, *refusal);
+        // Selected once the notice is acknowledged, so that the field keeps
+        // the focus for retyping.
         session.console.halt();
+        selectRefusedField(f, *refusal);
         return;
     }
 
