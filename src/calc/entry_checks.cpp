@@ -274,6 +274,9 @@ std::optional<FieldRefusal> findPartlyReadField(const FormStore& forms, std::str
     for (const CaseField& f : designCaseFields()) {
         if (!form.empty() && f.form != form) continue;
         if (!seen.insert({f.form, f.control}).second) continue;
+        // A disabled field is one the case does not use (or a code a button
+        // writes): the user could not retype it.
+        if (!forms.enabled(f.form, f.control)) continue;
         const std::string& text = forms.text(f.form, f.control);
         const NumberText read = readWholeNumber(text);
         if (read.whole) continue;

@@ -35,8 +35,8 @@ struct FieldRefusal {
 // "伝熱管本数"), for the messages that refuse it; "" for a field without one.
 std::string_view fieldName(std::string_view control, int unitCode);
 
-// The first field of `form` ("" for every form the run reads) whose text
-// is a number with more text after it.
+// The first enabled field of `form` ("" for every form the run reads)
+// whose text is a number with more text after it.
 std::optional<FieldRefusal> findPartlyReadField(const FormStore& forms, std::string_view form);
 
 // The first quantity of `form` ("" for every form) outside its range, the
