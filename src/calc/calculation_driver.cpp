@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "calc/area_adjustment.h"
+#include "calc/entry_checks.h"
 #include "calc/prepare.h"
 #include "calc/read_design_case.h"
 #include "calc/reportable_solution.h"
@@ -51,9 +52,26 @@ void freezeForms(Session& s) {
     f.setText(kMain, "BUTTON1", isJapanese(unitCode) ? " 計算開始" : " START");
 }
 
+// Phase 0: every field read whole and every quantity in its range; a
+// refused field's message in the text window, the field selected for
+// retyping, and the run does not start.
+bool refuseEntries(Session& s) {
+    std::optional<FieldRefusal> refusal = findPartlyReadField(s.forms, "");
+    if (!refusal) refusal = findEntryOutOfRange(readDesignCase(s.forms), "");
+    if (!refusal) return false;
+    s.console.clear();
+    s.console.print("");
+    s.console.print(refusal->message);
+    s.console.halt();
+    s.console.clear();
+    selectRefusedField(s.forms, *refusal);
+    return true;
+}
+
 }  // namespace
 
 void BUTTON1_ON(Session& session, const ResultsStage& results) {
+    if (refuseEntries(session)) return;
     freezeForms(session);
     try {
         // An automatic area adjustment gives the inputs of a smaller
@@ -68,9 +86,7 @@ void BUTTON1_ON(Session& session, const ResultsStage& results) {
                 inputs = std::move(*adjusted);
                 continue;
             }
-            checkShellAreas(inputs.dc, solution, session.console);
-            checkSensibleSolution(inputs.dc, solution, session.console);
-            checkReportable(inputs, solution, session.console);
+            checkSolution(inputs, solution, session.console);
             if (results) results(session, inputs, solution);
             break;
         }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/entry_checks.h"
 #include "calc/read_design_case.h"
 #include "console/number_picture.h"
 #include "core/option_codes.h"
@@ -97,243 +98,6 @@ constexpr std::string_view kBadTL = "  Illegal tube length setting";
 constexpr Message kCO2Under{"     CO2 0%未満は設定できません !", "     CO2 under 0% range !"};
 constexpr Message kO2Under{"     O2 0%未満は設定できません !", "     O2 under 0% range !"};
 constexpr Message kH2OUnder{"     H2O 0%未満は設定できません !", "     H2O under 0% range !"};
-// An entry that reads beyond the float range, by control, named as the
-// field's caption names it.
-struct ControlMessage {
-    std::string_view control;
-    Message message;
-};
-constexpr ControlMessage kNotFinite[] = {
-    {"EDIT75",
-     {"    管内側流量の値が数値の範囲を超えています",
-      "    Tube side flowrate is beyond the number range"}},
-    {"EDIT76",
-     {"    ｼｪﾙ側流量の値が数値の範囲を超えています",
-      "    Shell side flowrate is beyond the number range"}},
-    {"EDIT28",
-     {"    湿り凝縮液膜厚さの値が数値の範囲を超えています",
-      "    H2O cond. liquid film thickness is beyond the number range"}},
-    {"EDIT2",
-     {"    伝熱管外径の値が数値の範囲を超えています",
-      "    Tube outside diameter is beyond the number range"}},
-    {"EDIT1",
-     {"    伝熱管内径の値が数値の範囲を超えています",
-      "    Tube inside diameter is beyond the number range"}},
-    {"EDIT3",
-     {"    管ﾋﾟｯﾁ(管外径基準)の値が数値の範囲を超えています",
-      "    Tube pitch(out side base) is beyond the number range"}},
-    {"EDIT4",
-     {"    ﾌｨﾝ肉厚の値が数値の範囲を超えています", "    Fin thickness is beyond the number range"}},
-    {"EDIT5",
-     {"    ﾌｨﾝ高さの値が数値の範囲を超えています", "    Fin hight is beyond the number range"}},
-    {"EDIT16",
-     {"    ﾌｨﾝの熱伝導率の値が数値の範囲を超えています",
-      "    Fin thermal conductivity is beyond the number range"}},
-    {"EDIT6",
-     {"    ﾌｨﾝ枚数の値が数値の範囲を超えています", "    Fin number is beyond the number range"}},
-    {"EDIT15",
-     {"    伝熱管の熱伝導率の値が数値の範囲を超えています",
-      "    Tube thermal conductivity is beyond the number range"}},
-    {"EDIT17",
-     {"    管内側汚れ係数の値が数値の範囲を超えています",
-      "    Tube side fouling factor is beyond the number range"}},
-    {"EDIT18",
-     {"    ｼｪﾙ側汚れ係数の値が数値の範囲を超えています",
-      "    Shell side fouling factor is beyond the number range"}},
-    {"EDIT19",
-     {"    管内側パス数の値が数値の範囲を超えています",
-      "    Tube side fluid pass number is beyond the number range"}},
-    {"EDIT45",
-     {"    ﾊﾞｯﾌﾙ板(BP)間隔の値が数値の範囲を超えています",
-      "    Baffle space is beyond the number range"}},
-    {"EDIT46",
-     {"    BP切欠位置の値が数値の範囲を超えています",
-      "    Buffle cat line level from center is beyond the number range"}},
-    {"EDIT47",
-     {"    BP切欠き線上の管数の値が数値の範囲を超えています",
-      "    Tube number on buffle cut line is beyond the number range"}},
-    {"EDIT48",
-     {"    管中心からBP切欠ｴｯｼﾞ開口角度の値が数値の範囲を超えています",
-      "    Angle at buffle edge/tube center is beyond the number range"}},
-    {"EDIT49",
-     {"    ｼｪﾙ内径とBP外径間のｷﾞｬｯﾌﾟの値が数値の範囲を超えています",
-      "    Gap at inside shell/buffle dia. is beyond the number range"}},
-    {"EDIT50",
-     {"    ｼｪﾙ内径と管束外径間のｷﾞｬｯﾌﾟの値が数値の範囲を超えています",
-      "    Gap at inside shell/tube bundle is beyond the number range"}},
-    {"EDIT51",
-     {"    BP穴径と管外径間ｷﾞｬｯﾌﾟの値が数値の範囲を超えています",
-      "    Gap at buffle hole/outside tube is beyond the number range"}},
-    {"EDIT52",
-     {"    ﾊﾞｲﾊﾟｽ防止板の枚数の値が数値の範囲を超えています",
-      "    Plate number for privention bypass is beyond the number range"}},
-    {"EDIT80",
-     {"    伝熱管本数の値が数値の範囲を超えています",
-      "    Number of tubes is beyond the number range"}},
-    {"EDIT81",
-     {"    シェル入側温度の値が数値の範囲を超えています",
-      "    Shell side inlet Temp. is beyond the number range"}},
-    {"EDIT82",
-     {"    管内入側温度の値が数値の範囲を超えています",
-      "    Tube side inlet Temp. is beyond the number range"}},
-    {"EDIT124",
-     {"    大気圧露点温度の値が数値の範囲を超えています",
-      "    Atom.Sat.Temp. is beyond the number range"}},
-    {"EDIT83",
-     {"    伝熱管長さの値が数値の範囲を超えています",
-      "    Tube length is beyond the number range"}},
-    {"EDIT85",
-     {"    シェル出側温度の値が数値の範囲を超えています",
-      "    Shell outlet temp. is beyond the number range"}},
-    {"EDIT84",
-     {"    伝熱管出側温度の値が数値の範囲を超えています",
-      "    Tube outlet temp. is beyond the number range"}},
-    {"EDIT123",
-     {"    管内気体圧力の値が数値の範囲を超えています",
-      "    air pressure in tube is beyond the number range"}},
-    {"EDIT87", {"    CO2の値が数値の範囲を超えています", "    CO2 is beyond the number range"}},
-    {"EDIT88", {"    O2の値が数値の範囲を超えています", "    O2 is beyond the number range"}},
-    {"EDIT89", {"    H2Oの値が数値の範囲を超えています", "    H2O is beyond the number range"}},
-    {"EDIT90", {"    N2の値が数値の範囲を超えています", "    N2 is beyond the number range"}},
-    {"EDIT113",
-     {"    H2O(kg/kgda)の値が数値の範囲を超えています",
-      "    H2O(kg/kgda) is beyond the number range"}},
-    {"EDIT111",
-     {"    捻りﾃｰﾌﾟﾋﾟｯﾁの値が数値の範囲を超えています",
-      "    Twist tape pitch is beyond the number range"}},
-    {"EDIT112",
-     {"    捻りﾃｰﾌﾟ板厚の値が数値の範囲を超えています",
-      "    Twist tape thickness is beyond the number range"}},
-    {"EDIT93",
-     {"    管内側物性値 飽和蒸気凝縮潜熱の値が数値の範囲を超えています",
-      "    Tube side physical prop. Sat.Latent heat is beyond the number range"}},
-    {"EDIT94",
-     {"    管内側物性値 密度の値が数値の範囲を超えています",
-      "    Tube side physical prop. Density is beyond the number range"}},
-    {"EDIT95",
-     {"    管内側物性値 比熱の値が数値の範囲を超えています",
-      "    Tube side physical prop. Specific heat is beyond the number range"}},
-    {"EDIT96",
-     {"    管内側物性値 動粘性係数の値が数値の範囲を超えています",
-      "    Tube side physical prop. Kinetic viscocity is beyond the number range"}},
-    {"EDIT97",
-     {"    管内側物性値 熱伝導率の値が数値の範囲を超えています",
-      "    Tube side physical prop. Thermal conductivity is beyond the number range"}},
-    {"EDIT98",
-     {"    管内側物性値 凝縮液密度の値が数値の範囲を超えています",
-      "    Tube side physical prop. Condensate density is beyond the number range"}},
-    {"EDIT99",
-     {"    管内側物性値 凝縮液比熱の値が数値の範囲を超えています",
-      "    Tube side physical prop. Cond.Specific heat is beyond the number range"}},
-    {"EDIT100",
-     {"    管内側物性値 凝縮液動粘性係数の値が数値の範囲を超えています",
-      "    Tube side physical prop. Cond.kinetic visc. is beyond the number range"}},
-    {"EDIT101",
-     {"    管内側物性値 凝縮液熱伝導率の値が数値の範囲を超えています",
-      "    Tube side physical prop. Cond.thermal conduc. is beyond the number range"}},
-    {"EDIT102",
-     {"    シェル側物性値 飽和蒸気凝縮潜熱の値が数値の範囲を超えています",
-      "    Shell side physical prop. Sat.Latent heat is beyond the number range"}},
-    {"EDIT103",
-     {"    シェル側物性値 密度の値が数値の範囲を超えています",
-      "    Shell side physical prop. Density is beyond the number range"}},
-    {"EDIT104",
-     {"    シェル側物性値 比熱の値が数値の範囲を超えています",
-      "    Shell side physical prop. Specific heat is beyond the number range"}},
-    {"EDIT105",
-     {"    シェル側物性値 動粘性係数の値が数値の範囲を超えています",
-      "    Shell side physical prop. Kinetic viscocity is beyond the number range"}},
-    {"EDIT106",
-     {"    シェル側物性値 熱伝導率の値が数値の範囲を超えています",
-      "    Shell side physical prop. Thermal conductivity is beyond the number range"}},
-    {"EDIT107",
-     {"    シェル側物性値 凝縮液密度の値が数値の範囲を超えています",
-      "    Shell side physical prop. Condensate density is beyond the number range"}},
-    {"EDIT108",
-     {"    シェル側物性値 凝縮液比熱の値が数値の範囲を超えています",
-      "    Shell side physical prop. Cond.Specific heat is beyond the number range"}},
-    {"EDIT109",
-     {"    シェル側物性値 凝縮液動粘性係数の値が数値の範囲を超えています",
-      "    Shell side physical prop. Cond.kinetic visc. is beyond the number range"}},
-    {"EDIT110",
-     {"    シェル側物性値 凝縮液熱伝導率の値が数値の範囲を超えています",
-      "    Shell side physical prop. Cond.thermal conduc. is beyond the number range"}},
-    {"EDIT115",
-     {"    管内側熱伝達率の値が数値の範囲を超えています",
-      "    Tube side heat transfer coefficient is beyond the number range"}},
-    {"EDIT116",
-     {"    管外側熱伝達率の値が数値の範囲を超えています",
-      "    Shell side heat transfer coefficient is beyond the number range"}},
-    {"EDIT119",
-     {"    管内側熱伝達率補正係数の値が数値の範囲を超えています",
-      "    Modification coefficient for tube side Heat Tran.Coeffi. is beyond the number range"}},
-    {"EDIT120",
-     {"    シェル側熱伝達率補正係数の値が数値の範囲を超えています",
-      "    Modification coefficient for shell side Heat Tran.Coeffi. is beyond the number range"}},
-    {"EDIT158",
-     {"    管配列角度の値が数値の範囲を超えています",
-      "    Tube layout is beyond the number range"}},
-    {"EDIT159",
-     {"    シェル内径の値が数値の範囲を超えています",
-      "    Shell inside diameter is beyond the number range"}},
-    {"EDIT160",
-     {"    管束外径の値が数値の範囲を超えています",
-      "    Outer tube limit is beyond the number range"}},
-    {"EDIT161",
-     {"    シェル・管束間隙間の値が数値の範囲を超えています",
-      "    Bundle-to-shell clearance is beyond the number range"}},
-    {"EDIT162",
-     {"    シェル・バッフル間隙間の値が数値の範囲を超えています",
-      "    Baffle-to-shell clearance is beyond the number range"}},
-    {"EDIT163",
-     {"    管・バッフル穴隙間の値が数値の範囲を超えています",
-      "    Tube-to-hole clearance is beyond the number range"}},
-    {"EDIT164",
-     {"    入口バッフル間隔の値が数値の範囲を超えています",
-      "    Inlet baffle spacing is beyond the number range"}},
-    {"EDIT165",
-     {"    出口バッフル間隔の値が数値の範囲を超えています",
-      "    Outlet baffle spacing is beyond the number range"}},
-    {"EDIT180",
-     {"    管内側入口ノズル内径の値が数値の範囲を超えています",
-      "    Tube side inlet nozzle diameter is beyond the number range"}},
-    {"EDIT181",
-     {"    管内側出口ノズル内径の値が数値の範囲を超えています",
-      "    Tube side outlet nozzle diameter is beyond the number range"}},
-    {"EDIT150",
-     {"    管板厚さの値が数値の範囲を超えています",
-      "    Tube sheet thickness is beyond the number range"}},
-    {"EDIT127",
-     {"    管板密度の値が数値の範囲を超えています",
-      "    Tube sheet density is beyond the number range"}},
-    {"EDIT128",
-     {"    管板外径の値が数値の範囲を超えています",
-      "    Tube sheet outside diameter is beyond the number range"}},
-    {"EDIT156",
-     {"    管板枚数の値が数値の範囲を超えています",
-      "    Number of tube sheets is beyond the number range"}},
-    {"EDIT129",
-     {"    シェル肉厚の値が数値の範囲を超えています",
-      "    Shell thickness is beyond the number range"}},
-    {"EDIT130",
-     {"    シェル密度の値が数値の範囲を超えています",
-      "    Shell density is beyond the number range"}},
-    {"EDIT131",
-     {"    バッフル板厚の値が数値の範囲を超えています",
-      "    Baffle thickness is beyond the number range"}},
-    {"EDIT132",
-     {"    バッフル密度の値が数値の範囲を超えています",
-      "    Baffle density is beyond the number range"}},
-    {"EDIT126",
-     {"    バッフル枚数の値が数値の範囲を超えています",
-      "    Number of baffles is beyond the number range"}},
-    {"EDIT133",
-     {"    伝熱管密度の値が数値の範囲を超えています",
-      "    Tube density is beyond the number range"}},
-    {"EDIT149",
-     {"    その他重量の値が数値の範囲を超えています",
-      "    Other weight is beyond the number range"}},
-};
 
 // Hand-entered properties: latent heat, density, specific heat, kinematic
 // viscosity, conductivity, then those of the condensate.
@@ -403,13 +167,14 @@ constexpr PropertyRow kCondensateProperties[] = {
       "    Illegal setting of Shell side physical prop. Cond.thermal conduc."}},
 };
 
-// The message for a control of kNotFinite; a control missing from the
-// table is a programming error.
-const Message& notFiniteMessage(std::string_view control) {
-    for (const ControlMessage& c : kNotFinite) {
-        if (c.control == control) return c.message;
-    }
-    throw std::logic_error("no beyond-range message for control " + std::string(control));
+// The message for an entry beyond the float range, naming the field as its
+// caption names it; a control without a name is a programming error.
+std::string notFiniteMessage(std::string_view control, int unitCode) {
+    const std::string_view name = fieldName(control, unitCode);
+    if (name.empty()) throw std::logic_error("no field name for control " + std::string(control));
+    return "    " + std::string(name) +
+           (isJapanese(unitCode) ? "の値が数値の範囲を超えています"
+                                 : " is beyond the number range");
 }
 
 void clearAndHalt(TextConsole& console, int emptyLines, std::string_view message) {
@@ -511,7 +276,7 @@ void checkEnteredValues(const DesignCase& dc, bool doubleTube, TextConsole& cons
     for (const CaseField& f : designCaseFields()) {
         const bool finite = f.code || (f.quantity && std::isfinite(dc.*f.quantity)) ||
                             (f.weight && std::isfinite(dc.weight.*f.weight));
-        if (!finite) endRun(console, {notFiniteMessage(f.control).in(dc.unitCode)});
+        if (!finite) endRun(console, notFiniteMessage(f.control, dc.unitCode));
     }
 }
 
@@ -604,6 +369,27 @@ void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
     const std::string line = si ? "     set the temperature(K) 273<" + std::string(name) + "<440"
                                 : "     set the temperature(℃) 0<" + std::string(name) + "<160";
     endRun(console, {line});
+}
+
+void checkShellEvaporationGeometry(bool doubleTube, int fluidMode, int phaseChange, int unitCode,
+                                   TextConsole& console) {
+    constexpr Message kLine1{
+        "    二重管の環状部（シェル側）の蒸発は計算できません。",
+        "    Shell side evaporation in a double tube (annulus) cannot be calculated:"};
+    constexpr Message kLine2{
+        "    シェル側沸騰の相関式は管群のものです。シェル＆チューブ式で計算して下さい。",
+        "    the shell side boiling correlation is one of a tube bundle."};
+    if (!doubleTube || fluidMode != kShellPhaseChange || phaseChange != kEvaporation) return;
+    endRun(console, {kLine1.in(unitCode), kLine2.in(unitCode)});
+}
+
+void checkCoolantColder(float T1, float T3, int unitCode, TextConsole& console) {
+    constexpr std::string_view kTemperatureMessage = "  Illegal temperature setting";
+    constexpr Message kCoolantNotColder{
+        "    シェル入側温度は管内湿り気体の入側温度より低く設定して下さい",
+        "    set the Shell side inlet Temp. below the wet gas inlet Temp."};
+    if (T1 < T3) return;
+    endRun(console, {kTemperatureMessage, kCoolantNotColder.in(unitCode)});
 }
 
 // ---------------------------------------------------------------------------

@@ -75,6 +75,18 @@ void checkDoubleTubeFit(bool lowFin, float D0, float FH, float DS, int unitCode,
 void checkWaterTemperature(float enteredT, int unitCode, std::string_view name,
                            TextConsole& console);
 
+// Shell-side evaporation needs a tube bundle: the boiling correlation of
+// the shell side is one of a bundle (pitch ratio, bundle factor), and the
+// annulus of a double tube has neither. Halts for a double tube in fluid
+// mode 4 with evaporation.
+void checkShellEvaporationGeometry(bool doubleTube, int fluidMode, int phaseChange, int unitCode,
+                                   TextConsole& console);
+
+// Wet gas: the shell coolant (inlet T1, ℃) must enter colder than the wet
+// gas (inlet T3, its saturation temperature, ℃); otherwise both streams
+// would be cooled. Halts with the temperature message naming the shell inlet.
+void checkCoolantColder(float T1, float T3, int unitCode, TextConsole& console);
+
 // ---------------------------------------------------------------------------
 // Tube gas: composition fractions and the humidity set-up.
 

@@ -5,6 +5,7 @@
 
 #include "calc/calculation_basis.h"
 #include "calc/console_questions.h"
+#include "calc/entry_checks.h"
 #include "calc/inlet_saturation.h"
 #include "calc/input_checks.h"
 #include "calc/property_normalisation.h"
@@ -195,6 +196,8 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
     // 3-4. Presence of the codes and dimensions that cannot be 0.
     checkPresence(dc, console);
     checkEnteredValues(dc, doubleTube, console);
+    checkEntryRanges(dc, console);
+    checkShellEvaporationGeometry(doubleTube, dc.fluidMode, dc.phaseChange, dc.unitCode, console);
     checkTubeLayout(dc, console);
 
     // 6. Property methods and the tube fluid phase.
@@ -210,6 +213,8 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
 
     // 10. Order of the entered temperatures.
     checkTemperatureOrder(dc.fluidMode, dc.solveFor, dc.T1, dc.T2, dc.T3, dc.T4, console);
+    // The main data form's checks, for a case that reached here without its OK.
+    checkMainDataEntries(dc, console);
 
     // 11. Baffle window; the double-tube annulus has no baffles.
     g.windowFraction = windowFraction(dc.baffleCut);
@@ -298,6 +303,8 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
     if (dc.tubeMethod == kWaterCorrelation)
         checkWaterTemperature(dc.T3, dc.unitCode, "T3", console);
     if (si && !dc.wetGas) dc.T3 -= units::kKelvinOffset;
+    // A dehumidifying coolant must enter colder than the wet gas it cools.
+    if (dc.wetGas) checkCoolantColder(dc.T1, dc.T3, dc.unitCode, console);
 
     // 29. The given length, or the given outlet temperature.
     dc.outletGiven = OutletGiven::None;

@@ -18,4 +18,11 @@ bool solutionIsReportable(const RunInputs& in, const Solution& r);
 // Ends the run with the calculation-failed message when it may not.
 void checkReportable(const RunInputs& in, const Solution& r, TextConsole& console);
 
+// The checks of a solution once the solver and any area adjustment are
+// done, in their order: the condensate against the areas (checkShellAreas),
+// the outlets of modes 1 and 2 (checkSensibleSolution), heat exchanged at
+// all (checkHeatExchanged), then reportable. The start button and the
+// headless runs both call it, so that no path reports what the other ends.
+void checkSolution(const RunInputs& in, const Solution& r, TextConsole& console);
+
 }  // namespace hx

@@ -1,5 +1,8 @@
 #include "calc/solution_checks.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "calc/phase_change_limits.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
@@ -28,7 +31,71 @@ constexpr std::string_view kAreaTooLargeForShellCondensate =
 constexpr std::string_view kAreaTooLargeForTubeCondensate =
     "  ★ 凝縮量に対し伝熱面積が過大！ MAIN INPUT 画面の伝熱管面積を減らしてください。!!";
 
+// No heat exchanged, by the side that carries none.
+struct Wording {
+    std::string_view japanese;
+    std::string_view english;
+    std::string_view in(int unitCode) const { return isJapanese(unitCode) ? japanese : english; }
+};
+constexpr Wording kNoHeat{"    熱交換量がゼロです（Q=0）：計算結果は表示できません。",
+                          "    No heat is exchanged (Q=0): the result cannot be reported."};
+constexpr Wording kShellCarriesNone{
+    "    シェル側の熱伝達率 Xs がほぼゼロで、シェル側は熱を運びません。",
+    "    The shell side film coefficient Xs is (almost) 0: the shell side carries no heat."};
+constexpr Wording kTubeCarriesNone{
+    "    管内側の熱伝達率 Xt がほぼゼロで、管内側は熱を運びません。",
+    "    The tube side film coefficient Xt is (almost) 0: the tube side carries no heat."};
+constexpr Wording kWallCarriesNone{
+    "    総括伝熱係数がほぼゼロです：壁の熱伝導率または汚れ係数で熱が通りません。",
+    "    The overall coefficient is (almost) 0: the wall conductivity or a fouling factor"
+    " lets no heat through."};
+constexpr Wording kShellRemedy{
+    "    シェル側の補正係数、物性値、流量、バッフル間隔を見直して下さい。",
+    "    Check the shell side correction factor, properties, flow and baffle spacing."};
+constexpr Wording kTubeRemedy{"    管内側の補正係数、物性値、流量を見直して下さい。",
+                              "    Check the tube side correction factor, properties and flow."};
+constexpr Wording kWallRemedy{"    伝熱管の熱伝導率と汚れ係数を見直して下さい。",
+                              "    Check the tube thermal conductivity and the fouling factors."};
+constexpr Wording kGasBelowCoolant{
+    "    管内湿り気体の出口温度が冷却水の入口温度より低くなりました。",
+    "    The wet gas outlet lies below the coolant inlet: the balance cannot hold."};
+
+// A duty below this fraction of the larger stream's capacity across the
+// inlet difference is no exchange: a film or wall that conducts nothing.
+constexpr float kNegligibleDuty = 1.0e-6f;
+
 }  // namespace
+
+void checkHeatExchanged(const DesignCase& dc, const Solution& r, TextConsole& console) {
+    if (!std::isfinite(r.Q)) return;  // not a number: the calculation-failed message follows
+    const float tubeCapacity = dc.Wt * 1000.0f * r.Ct;  // kcal/h℃ (Wt in ton/h)
+    const float shellCapacity = dc.Ws * 1000.0f * r.Cs;
+    const float scale = std::max(tubeCapacity, shellCapacity) * std::fabs(r.T1 - r.T3);  // kcal/h
+    // In the wet-gas mode the duty reported is the heat the coolant takes up.
+    const bool noHeat = !(r.Q > 0.0f) || (std::isfinite(scale) && r.Q <= kNegligibleDuty * scale) ||
+                        (dc.fluidMode == kTubeWetGas && !(r.QK > 0.0f));
+    const bool gasBelowCoolant = dc.fluidMode == kTubeWetGas && r.T4 < r.T1;
+    if (!noHeat && !gasBelowCoolant) return;
+    const int code = dc.unitCode;
+    console.clear();
+    for (int i = 0; i < 4; ++i) console.print("");
+    // The side of the smaller conductance carries no heat; when both films
+    // conduct, the wall and the fouling stop it.
+    // The correction factors of the formula setting scale the films.
+    const bool byFormula = dc.coefficientSetting != kByHand;
+    const float shellConductance = r.Xs * r.As * (byFormula ? dc.enteredShellFactor : 1.0f);
+    const float tubeConductance = r.Xt * r.At * (byFormula ? dc.enteredTubeFactor : 1.0f);
+    const float overall = r.KO * r.As;
+    const float smallest = std::min(shellConductance, tubeConductance);
+    if (!noHeat) {
+        endRun(console, {kGasBelowCoolant.in(code), kNoHeat.in(code)});
+    } else if (!(overall < kNegligibleDuty * smallest) && shellConductance <= tubeConductance) {
+        endRun(console, {kNoHeat.in(code), kShellCarriesNone.in(code), kShellRemedy.in(code)});
+    } else if (!(overall < kNegligibleDuty * smallest)) {
+        endRun(console, {kNoHeat.in(code), kTubeCarriesNone.in(code), kTubeRemedy.in(code)});
+    }
+    endRun(console, {kNoHeat.in(code), kWallCarriesNone.in(code), kWallRemedy.in(code)});
+}
 
 std::optional<std::string_view> unreachableOutletMessage(OutletGiven given, float T1, float T2,
                                                          float T3, float T4) {

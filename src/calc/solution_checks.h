@@ -45,4 +45,11 @@ bool temperatureOrderHolds(float T1, float T2, float T3, float T4);
 // type, halt, RunEnded. Other cases pass.
 void checkTemperatureOrder(const DesignCase& dc, const Solution& r, TextConsole& console);
 
+// A run that exchanges no heat: the duty not above a millionth of what the
+// larger stream would carry across the inlet difference, or in the wet-gas
+// mode a gas outlet below the coolant inlet. Ends the run with a message
+// naming the side that carries no heat (the side of the smaller film
+// coefficient, or the wall and fouling when both films conduct) and why.
+void checkHeatExchanged(const DesignCase& dc, const Solution& r, TextConsole& console);
+
 }  // namespace hx

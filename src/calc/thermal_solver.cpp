@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/calculation_basis.h"
+#include "calc/solution_checks.h"
 #include "calc/solver_state.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
@@ -395,7 +396,12 @@ private:
             res.shellCondensingDuty = c->duty;
         }
         pressureDrops(s_);
-        if (d.wetGas) wetGasStep(s_);
+        if (d.wetGas) {
+            // A gas that gives up no heat has no balance left to close: say
+            // which side carries none before the balance divides by its duty.
+            checkHeatExchanged(d, res, s_.console);
+            wetGasStep(s_);
+        }
     }
 
     // 9. Rating: the properties must have been taken at the outlets found.

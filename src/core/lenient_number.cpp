@@ -57,6 +57,7 @@ NumberText readWholeNumber(std::string_view text) {
     read.value = readNumber(text);
     const NumberSpan span = numberSpan(text);
     if (span.start == span.end) return read;
+    read.number = true;
     read.rest = text.substr(span.end);
     for (const char c : read.rest) {
         if (c != ' ' && c != '\t') {

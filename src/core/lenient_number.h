@@ -21,6 +21,7 @@ float readNumber(std::string_view text);
 struct NumberText {
     float value = 0.0f;
     bool whole = true;
+    bool number = false;  // the text starts with a number (not empty, not a mark)
     std::string_view rest;
 };
 NumberText readWholeNumber(std::string_view text);

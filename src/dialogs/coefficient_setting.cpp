@@ -2,8 +2,11 @@
 // each multiplied by a correction factor (EDIT119 tube, EDIT120 shell), or
 // are typed in by hand for one or both sides (EDIT115 tube, EDIT116 shell,
 // in kcal/m2h℃ for code 4 and W/m2K for codes 1 and 3).
+#include <optional>
 #include <string>
 
+#include "calc/entry_checks.h"
+#include "calc/read_design_case.h"
 #include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"
@@ -100,10 +103,15 @@ void BUTTON45_ON(Session& session) {
     const std::string_view message =
         coefficientCheckMessage(code(f, kForm, "EDIT117"), code(f, kForm, "EDIT118"),
                                 f.number(kForm, "EDIT115"), f.number(kForm, "EDIT116"));
-    if (!message.empty()) {
-        f.setText(kForm, "TEXT176", std::string(message));
+    // A coefficient typed with text after its number, or one out of its
+    // range (a negative one), is refused as a zero one is.
+    std::optional<FieldRefusal> refusal = findPartlyReadField(f, kForm);
+    if (!refusal && message.empty()) refusal = findEntryOutOfRange(readDesignCase(f), kForm);
+    if (refusal || !message.empty()) {
+        f.setText(kForm, "TEXT176", refusal ? refusal->message : std::string(message));
         f.setEnabled(kMain, "BUTTON1", false);
         session.console.halt();
+        if (refusal) selectRefusedField(f, *refusal);  // after the notice: keeps the focus
         return;
     }
     f.setText(kForm, "TEXT176", "");

@@ -1,7 +1,9 @@
 #include "dialogs/main_data_form.h"
 
+#include <optional>
 #include <string>
 
+#include "calc/read_design_case.h"
 #include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/property_panels.h"
@@ -380,53 +382,6 @@ void BUTTON39_ON(Session& session) {
     if (mode == kTubeWetGas) f.setEnabled(kData, "RADIO6", false);
 }
 
-MainDataVerdict checkMainData(const MainDataEntries& e) {
-    constexpr std::string_view kTubeSideMessage = " Illegal temperature setting";
-    constexpr std::string_view kTemperatureMessage = "  Illegal temperature setting";
-    constexpr std::string_view kLengthMessage = "  Illegal tube length setting";
-    const float t1 = e.shellInlet;
-    const float t3 = e.tubeInlet;
-
-    // A condensing stream must be hotter than the stream it heats, an
-    // evaporating one colder than the stream that heats it.
-    if (e.fluidMode == kTubePhaseChange) {
-        if ((e.phaseChange == kCondensation && !(t3 > t1)) ||
-            (e.phaseChange == kEvaporation && !(t3 < t1)))
-            return {MainDataStage::PhaseChange, kTubeSideMessage};
-    }
-    if (e.fluidMode == kShellPhaseChange) {
-        if ((e.phaseChange == kCondensation && !(t3 < t1)) ||
-            (e.phaseChange == kEvaporation && !(t3 > t1)))
-            return {MainDataStage::PhaseChange, kTemperatureMessage};
-    }
-    // Equal inlets exchange no heat.
-    if (t1 == t3) return {MainDataStage::Duty, kTemperatureMessage};
-    if (e.fluidMode != kSensible) return {};
-
-    // A given outlet must lie between the two inlets: a stream cannot be
-    // cooled below the other's inlet nor heated above it.
-    const bool shellCooled = t3 < t1;
-    switch (e.solveFor) {
-        case kLengthGiven:
-            if (e.length <= 0.0f) return {MainDataStage::Duty, kLengthMessage};
-            break;
-        case kShellOutletGiven: {
-            const float t2 = e.shellOutlet;
-            const bool bad = shellCooled ? (t2 > t1 || t2 < t3) : (t2 < t1 || t2 > t3);
-            if (bad) return {MainDataStage::Duty, kTemperatureMessage};
-            break;
-        }
-        case kTubeOutletGiven: {
-            const float t4 = e.tubeOutlet;
-            const bool bad = shellCooled ? (t4 < t3 || t4 > t1) : (t4 > t3 || t4 < t1);
-            if (bad) return {MainDataStage::Duty, kTemperatureMessage};
-            break;
-        }
-        default: break;
-    }
-    return {};
-}
-
 void BUTTON40_ON(Session& session) {
     FormStore& f = session.forms;
     MainDataEntries e;
@@ -442,6 +397,19 @@ void BUTTON40_ON(Session& session) {
     const bool arrangementOpen = e.solveFor == kLengthGiven && e.fluidMode == kSensible;
     enable(f, kMain, {"EDIT53", "BUTTON26", "BUTTON27"}, arrangementOpen);
     f.setText(kData, "TEXT177", " ");
+
+    // Each field of the form read whole and in its range before the
+    // temperature checks; a refused field is selected for retyping.
+    std::optional<FieldRefusal> refusal = findPartlyReadField(f, kData);
+    if (!refusal) refusal = findEntryOutOfRange(readDesignCase(f), kData);
+    if (refusal) {
+        f.setText(kData, "TEXT177", refusal->message);
+        // Selected once the notice is acknowledged, so that the field keeps
+        // the focus for retyping.
+        session.console.halt();
+        selectRefusedField(f, *refusal);
+        return;
+    }
 
     const MainDataVerdict verdict = checkMainData(e);
     if (verdict.stage != MainDataStage::PhaseChange) {

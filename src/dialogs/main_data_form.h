@@ -12,6 +12,7 @@
 
 #include <string_view>
 
+#include "calc/entry_checks.h"
 #include "model/session.h"
 
 namespace hx {
@@ -36,29 +37,8 @@ void BUTTON42_ON(Session& session);  // Window close
 // the two closed ones show the dash; without, only the states change.
 void layoutSolveFor(FormStore& forms, int solveFor, bool writeTexts);
 
-// What FORM7's OK reads.
-struct MainDataEntries {
-    int fluidMode = 0;         // EDIT39
-    int solveFor = 0;          // FORM7 EDIT122
-    int phaseChange = 0;       // FORM9 EDIT121: 1 condensation, 2 evaporation
-    float shellInlet = 0.0f;   // T1, ℃ or K
-    float tubeInlet = 0.0f;    // T3
-    float length = 0.0f;       // L, mm
-    float shellOutlet = 0.0f;  // T2
-    float tubeOutlet = 0.0f;   // T4
-};
-
-// Where the checks of OK stop: before FORM8 is shown (the phase-change
-// temperatures), after it (equal inlets, length, outlet bounds), or not at all.
-enum class MainDataStage { Passed, PhaseChange, Duty };
-
-struct MainDataVerdict {
-    MainDataStage stage = MainDataStage::Passed;
-    std::string_view message;  // empty when passed
-};
-
-// The checks of FORM7's OK in their order; the first failure is returned.
-MainDataVerdict checkMainData(const MainDataEntries& e);
+// The temperature checks of OK (MainDataEntries, checkMainData) are in
+// calc/entry_checks.h, shared with the start button and the headless runs.
 
 void registerMainDataFormHandlers(DispatchTable& table);
 

@@ -23,6 +23,7 @@
 
 #include "gui/field_tooltips.h"
 #include "gui/window_titles.h"
+#include "model/field_catalogue.h"
 #include "model/option_buttons.h"
 
 namespace hx::gui {
@@ -256,6 +257,7 @@ void FormWindow::build() {
                                  [this, name](const QString& text) {
                                      if (!mirroring_)
                                          store_.setText(name_, name, text.toStdString());
+                                     markRange(name);
                                  });
                 w = edit;
                 break;
@@ -595,6 +597,7 @@ void FormWindow::applyText(const std::string& control) {
             auto* edit = static_cast<QLineEdit*>(w);
             const QString value = QString::fromStdString(text);
             if (edit->text() != value) edit->setText(value);
+            markRange(control);
             break;
         }
         case ControlKind::Text:
@@ -618,6 +621,44 @@ void FormWindow::recaptionLabels() {
     const bool japanese = japanesePresentation(store_);
     setWindowTitle(gui::windowTitle(name_, japanese));
     for (const auto& [control, w] : widgets_) w->setToolTip(fieldToolTip(name_, control, japanese));
+    for (const auto& [control, w] : widgets_)
+        if (kindFromName(control) == ControlKind::Edit) markRange(control);
+}
+
+// A field whose text is a number outside the catalogue's range for it (or a
+// number with more text after it) gets a red frame, and its tooltip names
+// the range; the checks of OK and of the start button decide, this only
+// warns while typing.
+void FormWindow::markRange(const std::string& control) {
+    QWidget* w = widget(control);
+    if (!w || !store_.hasControl(name_, control)) return;
+    const bool japanese = japanesePresentation(store_);
+    const FieldMark mark =
+        fieldMark(name_, control, store_.text(name_, control), unitCodeOf(store_));
+    QString tip = fieldToolTip(name_, control, japanese);
+    if (mark.outside) {
+        const QString range = QString::fromStdString(mark.range);
+        tip +=
+            (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
+            (japanese ? QStringLiteral("範囲外です。範囲: ") : QStringLiteral("Out of range: ")) +
+            range;
+    }
+    w->setToolTip(tip);
+    w->setStyleSheet(mark.outside ? QStringLiteral("QLineEdit { border: 2px solid red; }")
+                                  : QString());
+}
+
+// A field refused by a check: its window comes forward, the field takes the
+// focus and its text is marked for retyping.
+void FormWindow::selectField(const std::string& control) {
+    auto* edit = qobject_cast<QLineEdit*>(widget(control));
+    if (!edit) return;
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
 }
 
 void FormWindow::apply(const FormChange& change) {
@@ -648,6 +689,7 @@ void FormWindow::apply(const FormChange& change) {
             scheduleFit();
             break;
         case FormChange::What::FormVisible: showForm(store_.formVisible(name_)); break;
+        case FormChange::What::Selected: selectField(change.control); break;
     }
     mirroring_ = false;
 }

@@ -65,6 +65,8 @@ protected:
 private:
     void build();
     void applyText(const std::string& control);
+    void markRange(const std::string& control);
+    void selectField(const std::string& control);
     void recaptionLabels();
     void syncOptionButtons();
     void placeOnShow();

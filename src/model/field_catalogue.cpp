@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/lenient_number.h"
+
 namespace hx {
 
 namespace {
@@ -342,6 +344,32 @@ std::string fieldTooltip(std::string_view form, std::string_view control, bool j
         tip += line;
     }
     return tip;
+}
+
+FieldMark fieldMark(std::string_view form, std::string_view control, std::string_view text,
+                    int unitCode) {
+    FieldMark mark;
+    const bool si = isSICode(unitCode);
+    const NumberText number = readWholeNumber(text);
+    bool inSomeRange = false;
+    bool found = false;
+    for (const CatalogueField& f : kCatalogue) {
+        if (f.form != form || f.control != control || f.isChoice()) continue;
+        found = true;
+        const float lo = si ? f.minSI : f.minEngineering;
+        const float hi = si ? f.maxSI : f.maxEngineering;
+        const std::string_view unit = si ? f.unitSI : f.unitEngineering;
+        std::string range = rangeText(lo, hi);
+        if (unit != "-") range += " " + std::string(unit);
+        if (mark.range.find(range) == std::string::npos)
+            mark.range += (mark.range.empty() ? "" : " / ") + range;
+        if (number.value >= lo && number.value <= hi) inSomeRange = true;
+    }
+    if (!found) return mark;
+    // A text that is no number at all (empty, a dash, a word) reads as 0
+    // and is left unmarked; a number with more text after it is marked.
+    mark.outside = !number.whole || (number.number && !inSomeRange);
+    return mark;
 }
 
 std::string catalogueMarkdown() {

@@ -78,6 +78,20 @@ inline bool isSICode(int unitCode) { return unitCode == 1 || unitCode == 3; }
 // names both units where they differ. "" for a control without an entry.
 std::string fieldTooltip(std::string_view form, std::string_view control, bool japanese);
 
+// How a field's text stands against the catalogue's range, for marking the
+// field as the user types: `outside` when the text reads as a number with
+// text after it, or as a number outside every range the catalogue gives the
+// field (a field holding two quantities in different modes takes either).
+// An empty text and a placeholder mark are not marked. `range` is the
+// allowed range in the units of the code ("0 … 1 m2K/W"; two ranges joined
+// by " / "), "" for a field without an entry.
+struct FieldMark {
+    bool outside = false;
+    std::string range;
+};
+FieldMark fieldMark(std::string_view form, std::string_view control, std::string_view text,
+                    int unitCode);
+
 // The catalogue as a Markdown table, for docs/case-file.md.
 std::string catalogueMarkdown();
 

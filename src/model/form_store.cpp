@@ -141,6 +141,12 @@ const FormStore::Form& FormStore::form(std::string_view name) const {
     return it->second;
 }
 
+void FormStore::selectField(std::string_view f, std::string_view n) {
+    control(f, n);  // throws for a name that is not in the model
+    selected_ = {std::string(f), std::string(n)};
+    notify(FormChange::What::Selected, f, n);
+}
+
 void FormStore::notify(FormChange::What what, std::string_view f, std::string_view c) {
     const FormChange change{what, std::string(f), std::string(c)};
     // Copy: a listener may subscribe or unsubscribe while being notified.

@@ -40,7 +40,9 @@ struct ControlState {
 
 // What changed, for the front end.
 struct FormChange {
-    enum class What { Text, Enabled, Visible, FormVisible };
+    // Selected: a field refused by a check is to be selected (focus, text
+    // marked) so that the user retypes it.
+    enum class What { Text, Enabled, Visible, FormVisible, Selected };
     What what;
     std::string form;
     std::string control;  // empty for FormVisible
@@ -72,6 +74,12 @@ public:
     void setVisible(std::string_view form, std::string_view name, bool visible);
 
     bool formVisible(std::string_view form) const;
+
+    // The field a refused entry left selected, {"", ""} when none: a check
+    // that refuses a field selects it for the user to retype.
+    void selectField(std::string_view form, std::string_view name);
+    const std::pair<std::string, std::string>& selectedField() const { return selected_; }
+
     void showForm(std::string_view form);
     void hideForm(std::string_view form);
 
@@ -98,6 +106,7 @@ private:
 
     std::map<std::string, Form, std::less<>> forms_;
     std::vector<std::string> formOrder_;
+    std::pair<std::string, std::string> selected_;
     std::map<int, Listener> listeners_;
     int nextHandle_ = 1;
 };

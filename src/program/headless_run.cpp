@@ -5,7 +5,7 @@
 #include "calc/area_adjustment.h"
 #include "calc/console_questions.h"
 #include "calc/prepare.h"
-#include "calc/solution_checks.h"
+#include "calc/reportable_solution.h"
 #include "calc/thermal_solver.h"
 #include "core/run_ended.h"
 
@@ -114,7 +114,7 @@ HeadlessOutcome runHeadless(const EnteredCase& entered, const ConsoleAnswers& an
                 inputs = std::move(*adjusted);
                 continue;
             }
-            checkSensibleSolution(inputs.dc, solution, console);
+            checkSolution(inputs, solution, console);
             outcome.solved = true;
             outcome.inputs = std::move(inputs);
             outcome.solution = solution;

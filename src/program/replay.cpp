@@ -111,6 +111,10 @@ void runCommand(const std::string& command, const std::string& rest, ReplayEnvir
         const std::string what = trimmed(rest);
         if (what == "screen") {
             showScreen(env);
+        } else if (what == "selected") {
+            // The field a refused entry left selected for retyping.
+            const auto& [form, control] = forms.selectedField();
+            env.out << "selected " << (form.empty() ? "none" : form + "." + control) << '\n';
         } else {
             env.out << describeControl(forms, what) << '\n';
         }

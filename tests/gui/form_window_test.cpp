@@ -143,6 +143,29 @@ TEST(FormWindows, TypingAndClickingReachTheModel) {
     EXPECT_FALSE(program.console.transcript().empty());  // the guidance box
 }
 
+// A number typed outside the field's range is framed in red with the range
+// in its tooltip as it is typed; a refused field is selected for retyping.
+TEST(FormWindows, OutOfRangeFieldMarkedAndRefusedFieldSelected) {
+    LaunchedProgram program;
+    program.windows->showVisible();
+    program.session.forms.setText("MAINFORM", "EDIT74", "1");  // English SI
+    program.session.forms.setEnabled("MAINFORM", "EDIT18", true);
+    auto* fouling = qobject_cast<QLineEdit*>(program.widget("MAINFORM", "EDIT18"));
+    ASSERT_NE(fouling, nullptr);
+    fouling->clear();
+    QTest::keyClicks(fouling, "2");
+    EXPECT_TRUE(fouling->styleSheet().contains("red"));
+    EXPECT_TRUE(fouling->toolTip().contains("0 … 1")) << fouling->toolTip().toStdString();
+    QTest::keyClick(fouling, Qt::Key_Backspace);
+    QTest::keyClicks(fouling, "0.0002");
+    EXPECT_TRUE(fouling->styleSheet().isEmpty());
+
+    program.session.forms.setText("MAINFORM", "EDIT18", "0x10");
+    EXPECT_TRUE(fouling->styleSheet().contains("red"));
+    program.session.forms.selectField("MAINFORM", "EDIT18");
+    EXPECT_EQ(fouling->selectedText(), "0x10");
+}
+
 TEST(FormWindows, MissingDrawingLeavesAnEmptyFrameAndANotice) {
     LaunchedProgram program;
     EXPECT_FALSE(program.windows->showBitmap("no-such-drawing.bmp", program.console));
