@@ -66,6 +66,8 @@ void saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& 
 
 int runDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The folder of the recovery file: ~/.local/share/hxcalc.
+    QCoreApplication::setApplicationName(QStringLiteral("hxcalc"));
     useJapaneseFont(app);
     QApplication::setQuitOnLastWindowClosed(false);
     Desktop desktop;
