@@ -210,7 +210,8 @@ void readAnswers(const json& section, CaseValues& values, const std::string& fil
             const NumberText read = readWholeNumber(text);
             if (!read.whole)
                 refuse(file, path,
-                       quotedValue(text) + " is not a number: " + quotedValue(read.rest) + " follows it");
+                       quotedValue(text) + " is not a number: " + quotedValue(read.rest) +
+                           " follows it");
             values.answers[key] = text;
         } else if (value.is_string())
             values.answers[key] = value.get<std::string>();
@@ -591,9 +592,9 @@ CaseValues parseCase(std::string_view text, const std::string& fileName) {
     if (!units.is_string()) refuse(fileName, "unit_system", "wrong type: expected a name");
     const ChoiceOption* u = findChoiceByName(unitSystemField(), units.get<std::string>());
     if (!u)
-        refuse(
-            fileName, "unit_system",
-            quotedValue(units.get<std::string>()) + " is not one of " + optionNames(unitSystemField()));
+        refuse(fileName, "unit_system",
+               quotedValue(units.get<std::string>()) + " is not one of " +
+                   optionNames(unitSystemField()));
     values.unitCode = codeOf(*u);
     readChoices(member(doc, "choices", fileName), values, fileName);
     readInputs(member(doc, "inputs", fileName), values, fileName);
