@@ -359,7 +359,10 @@ void addCaseFileActions(QMenu* fileMenu, CaseFileActions& actions) {
     QMenu* recent = new QMenu(QString::fromUtf8(kEnglish.recent), fileMenu);
     open->setShortcut(QKeySequence::Open);
     save->setShortcut(QKeySequence::Save);
-    saveAs->setShortcut(QKeySequence::SaveAs);
+    // Not every platform theme binds Save as (a bare X11 session does not).
+    const QKeySequence saveAsKeys(QKeySequence::SaveAs);
+    saveAs->setShortcut(saveAsKeys.isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
+                                             : saveAsKeys);
     QObject::connect(open, &QAction::triggered, &actions, [&actions] { actions.open(); });
     QObject::connect(save, &QAction::triggered, &actions, [&actions] { actions.save(); });
     QObject::connect(saveAs, &QAction::triggered, &actions, [&actions] { actions.saveAs(); });
