@@ -522,11 +522,11 @@ CaseValues caseFromForms(const FormStore& forms, const std::string& name) {
         if (!read.whole)
             refuse(
                 name, key,
-                "\"" + text + "\" is not a number: \"" + std::string(read.rest) + "\" follows it");
+                quotedValue(text) + " is not a number: " + quotedValue(read.rest) + " follows it");
         const std::optional<float> value = wholeNumber(text);
         if (value) checkRange(f, *value, values.unitCode, name);
         if (!value && !std::isfinite(read.value))
-            refuse(name, key, "\"" + text + "\" is outside every range");
+            refuse(name, key, quotedValue(text) + " is outside every range");
         values.inputs[f.key] = value;
     }
     return values;

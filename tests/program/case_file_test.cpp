@@ -221,6 +221,20 @@ TEST(CaseFile, RefusalsNameTheKeyAndStayShort) {
         "accepted");
 }
 
+// A field that is a number followed by more is not saved as its prefix.
+TEST(CaseFile, SaveRefusesAFieldThatIsNotANumber) {
+    Program user;
+    openCase(user.session, *startingCase("shell-and-tube"), "c.json");
+    user.session.forms.setText("FORM7", "EDIT80", "1x0");
+    try {
+        caseFromForms(user.session.forms, "c.json");
+        ADD_FAILURE() << "saved";
+    } catch (const CaseFileError& e) {
+        EXPECT_STREQ(e.what(),
+                     "c.json: inputs.tube_count: \"1x0\" is not a number: \"x0\" follows it");
+    }
+}
+
 TEST(CaseFile, UnreadableFileIsRefused) {
     try {
         readCaseFile("/nonexistent/dir/c.json");
