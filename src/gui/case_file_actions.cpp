@@ -235,6 +235,10 @@ bool CaseFileActions::offerRecovery() {
         opening_ = false;
     } catch (const std::exception& e) {
         opening_ = false;
+        // Kept beside, so it is neither lost nor offered at every start.
+        const QString kept = QDir(dataFolder_).filePath(QStringLiteral("recovery-unreadable.json"));
+        QFile::remove(kept);
+        QFile::rename(recoveryPath(), kept);
         QMessageBox::warning(&main_, QString::fromUtf8(t.failedTitle),
                              QString::fromStdString(e.what()));
         return false;
