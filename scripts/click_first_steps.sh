@@ -15,10 +15,13 @@ if [ -z "${HX_INSIDE_XVFB:-}" ]; then
   HX_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$size"
 fi
 cd "$here"
+# Settings and the recovery file in a folder of this run, not the user's.
+home=$(mktemp -d)
+export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
 openbox >/dev/null 2>&1 &
 sleep 1  # the window manager running before the windows come
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+trap 'rm -rf "$log" "$home"' EXIT
 
 win() {  # the window of a title, waiting for it to appear
   for _ in $(seq 1 100); do
@@ -67,7 +70,9 @@ if ended "$pid" 50; then echo "first steps: the results menu's 0 and y ended the
   exit 1
 fi
 
-# The figure window open, one close request on the main window.
+# The figure window open, one close request on the main window. (The first
+# run's case is in the recovery file: a new start would offer it first.)
+rm -f "$XDG_DATA_HOME/hxcalc/recovery.json"
 build/hxcalc >"$log" 2>&1 &
 pid=$!
 units=$(win "hxcalc — 単位系選択")

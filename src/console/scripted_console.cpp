@@ -66,9 +66,18 @@ void ScriptedConsole::record(std::string line) {
     transcript_.push_back(std::move(line));
 }
 
+void ScriptedConsole::runQueuedActions() {
+    while (!answers_.empty() && answers_.front().action) {
+        const std::function<void()> action = std::move(answers_.front().action);
+        answers_.pop_front();
+        action();
+    }
+}
+
 std::string ScriptedConsole::nextAnswer(const std::string& prompt) {
+    runQueuedActions();
     if (answers_.empty()) throw NoAnswer(prompt);
-    std::string answer = std::move(answers_.front());
+    std::string answer = std::move(answers_.front().answer);
     answers_.pop_front();
     return answer;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,8 +23,14 @@ public:
 
     // Queues one answer: a typed line for input(), a key for waitKey()/halt()
     // (the empty string is Enter).
-    void queueAnswer(std::string answer) { answers_.push_back(std::move(answer)); }
+    void queueAnswer(std::string answer) { answers_.push_back({std::move(answer), {}}); }
+    // Queues something the user does between two answers (saving the case
+    // while the results menu waits): run when the program asks for the
+    // answer queued after it, or by runQueuedActions.
+    void queueAction(std::function<void()> action) { answers_.push_back({{}, std::move(action)}); }
     std::size_t pendingAnswers() const { return answers_.size(); }
+    // Runs the actions at the front of the queue, up to the next answer.
+    void runQueuedActions();
 
     // Every completed line, trailing blanks dropped, and kClearMark at each
     // clear. Rows written after a locate() are screen updates (the solver
@@ -54,7 +61,11 @@ private:
     // The last line recorded other than a clear mark, or "".
     const std::string& lastLine() const;
 
-    std::deque<std::string> answers_;
+    struct Queued {
+        std::string answer;
+        std::function<void()> action;  // set for an action, empty for an answer
+    };
+    std::deque<Queued> answers_;
     std::vector<std::string> transcript_;
     std::size_t lastLine_ = kNoLine;  // index in transcript_
     static constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);

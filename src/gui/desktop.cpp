@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <iostream>
 
 #include "gui/hard_copy_image.h"
@@ -103,7 +104,12 @@ void Desktop::buildMenuBar() {
     addCaseFileActions(menu_->fileMenu(), *caseFiles_);
 }
 
-void Desktop::show() { windows_->showVisible(); }
+void Desktop::show() {
+    windows_->showVisible();
+    // A case left unsaved by a run that was closed or killed is offered
+    // back once the windows are up.
+    QTimer::singleShot(0, caseFiles_.get(), [this] { caseFiles_->offerRecovery(); });
+}
 
 void Desktop::click(const std::string& form, const std::string& control) {
     // One handler at a time: while one waits for an answer in the text
@@ -123,6 +129,7 @@ void Desktop::click(const std::string& form, const std::string& control) {
 }
 
 void Desktop::requestExit() {
+    if (caseFiles_) caseFiles_->flushRecovery();
     exiting_ = true;
     // exit(), not quit(): quit() first asks every window to close, and a
     // form asked to close hides itself instead of ending the program. exit()

@@ -30,7 +30,8 @@ public:
     // Runs the start-up sequence and builds the windows; false (with the
     // reason on standard error) when it fails.
     bool start();
-    // Shows the main window, the unit-system form and the text window.
+    // Shows the main window, the unit-system form and the text window, then
+    // offers to restore a case the last run left unsaved.
     void show();
 
     Session& session() { return session_; }

@@ -73,6 +73,8 @@ int saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& d
 
 int runDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The folder of the recovery file: ~/.local/share/hxcalc.
+    QCoreApplication::setApplicationName(QStringLiteral("hxcalc"));
     useJapaneseFont(app);
     QApplication::setQuitOnLastWindowClosed(false);
     Desktop desktop;

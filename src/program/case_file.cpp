@@ -2,11 +2,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <vector>
 
 #include "console/scripted_console.h"
 #include "core/lenient_number.h"
@@ -23,6 +25,13 @@ using nlohmann::json;
 constexpr const char* kFormat = "hxcalc-case";
 constexpr int kVersion = 1;
 
+// A case file is a few kilobytes; anything near this is no case file, and
+// is refused before it is read.
+constexpr std::uintmax_t kLargestCaseFile = 16u * 1024u * 1024u;
+
+// The longest piece of a bad value a message quotes.
+constexpr std::size_t kQuotedLength = 80;
+
 // The console questions a case may answer, by their key in "answers".
 constexpr const char* kAnswerKeys[] = {"window_tubes", "window_rows", "dew_point_choice",
                                        "prandtl_force", "excess_area"};
@@ -30,6 +39,21 @@ constexpr const char* kAnswerKeys[] = {"window_tubes", "window_rows", "dew_point
 [[noreturn]] void refuse(const std::string& file, const std::string& key,
                          const std::string& problem) {
     throw CaseFileError(file + ": " + (key.empty() ? "" : key + ": ") + problem);
+}
+
+// A value or key as a message quotes it: in double quotes, cut after
+// kQuotedLength bytes (at a character boundary) with an ellipsis, so a huge
+// value gives a one-line message.
+std::string quotedValue(std::string_view text) {
+    if (text.size() <= kQuotedLength) return "\"" + std::string(text) + "\"";
+    std::size_t cut = kQuotedLength;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return "\"" + std::string(text.substr(0, cut)) + "…\"";
+}
+
+// A key of the file, shortened as a quoted value is.
+std::string keyName(std::string_view key) {
+    return key.size() <= kQuotedLength ? std::string(key) : quotedValue(key);
 }
 
 std::string optionNames(const CatalogueField& f) {
@@ -101,17 +125,55 @@ const json& member(const json& doc, const char* key, const std::string& file) {
     return doc.at(key);
 }
 
+// The JSON parser of a case file: the document as nlohmann builds it, and
+// the key path of the value being read, so that a number the parser cannot
+// hold ("1e400") is named by its key.
+class KeyTrackingParser : public nlohmann::detail::json_sax_dom_parser<json> {
+public:
+    explicit KeyTrackingParser(json& doc) : json_sax_dom_parser(doc) {}
+
+    bool start_object(std::size_t n) {
+        path_.emplace_back();
+        return json_sax_dom_parser::start_object(n);
+    }
+    bool end_object() {
+        path_.pop_back();
+        return json_sax_dom_parser::end_object();
+    }
+    bool start_array(std::size_t n) {
+        path_.emplace_back("[]");
+        return json_sax_dom_parser::start_array(n);
+    }
+    bool end_array() {
+        path_.pop_back();
+        return json_sax_dom_parser::end_array();
+    }
+    bool key(string_t& k) {
+        if (!path_.empty()) path_.back() = keyName(k);
+        return json_sax_dom_parser::key(k);
+    }
+    // "inputs.tube_count"
+    std::string where() const {
+        std::string w;
+        for (const std::string& k : path_) w += (w.empty() ? "" : ".") + k;
+        return w;
+    }
+
+private:
+    std::vector<std::string> path_;
+};
+
 void readChoices(const json& section, CaseValues& values, const std::string& file) {
     if (!section.is_object()) refuse(file, "choices", "wrong type: expected an object");
     for (const auto& [key, value] : section.items()) {
-        const std::string path = "choices." + key;
+        const std::string path = "choices." + keyName(key);
         const CatalogueField* f = findCatalogueField(key);
         if (!f || !f->isChoice() || key == "unit_system") refuse(file, path, "unknown key");
         if (value.is_null()) continue;
         if (!value.is_string()) refuse(file, path, "wrong type: expected a choice name or null");
         const std::string name = value.get<std::string>();
         if (!findChoiceByName(*f, name))
-            refuse(file, path, "\"" + name + "\" is not one of " + optionNames(*f));
+            refuse(file, path, quotedValue(name) + " is not one of " + optionNames(*f));
         values.choices[key] = name;
     }
 }
@@ -119,7 +181,7 @@ void readChoices(const json& section, CaseValues& values, const std::string& fil
 void readInputs(const json& section, CaseValues& values, const std::string& file) {
     if (!section.is_object()) refuse(file, "inputs", "wrong type: expected an object");
     for (const auto& [key, value] : section.items()) {
-        const std::string path = "inputs." + key;
+        const std::string path = "inputs." + keyName(key);
         const CatalogueField* f = findCatalogueField(key);
         if (!f || f->isChoice()) refuse(file, path, "unknown key");
         if (value.is_null()) {
@@ -138,14 +200,26 @@ void readInputs(const json& section, CaseValues& values, const std::string& file
 void readAnswers(const json& section, CaseValues& values, const std::string& file) {
     if (!section.is_object()) refuse(file, "answers", "wrong type: expected an object");
     for (const auto& [key, value] : section.items()) {
-        const std::string path = "answers." + key;
+        const std::string path = "answers." + keyName(key);
         if (std::find(std::begin(kAnswerKeys), std::end(kAnswerKeys), key) == std::end(kAnswerKeys))
             refuse(file, path, "unknown key");
-        if (value.is_string())
+        const bool count = key == "window_tubes" || key == "window_rows";
+        if (value.is_string() && count) {
+            // A count typed as text is read whole, as the forms read it.
+            const std::string text = value.get<std::string>();
+            const NumberText read = readWholeNumber(text);
+            if (!read.whole)
+                refuse(file, path,
+                       quotedValue(text) + " is not a number: " + quotedValue(read.rest) +
+                           " follows it");
+            values.answers[key] = text;
+        } else if (value.is_string())
             values.answers[key] = value.get<std::string>();
-        else if (value.is_number())
-            values.answers[key] = numberText(value.get<float>());
-        else
+        else if (value.is_number()) {
+            const float v = value.get<float>();
+            if (!std::isfinite(v)) refuse(file, path, "the number is too large");
+            values.answers[key] = numberText(v);
+        } else
             refuse(file, path, "wrong type: expected a text or a number");
     }
 }
@@ -163,6 +237,19 @@ struct Entering {
     const CaseValues& values;
     const std::string& file;
 
+    Entering(Session& session, const CaseValues& v, const std::string& f)
+        : s(session), values(v), file(f) {}
+
+    // Only the clicks that lay out the forms for the choices: no number is
+    // typed, no OK may refuse, and a choice the dialogs do not offer here
+    // is passed over. What a save uses to tell which fields the case has.
+    bool layoutOnly = false;
+    // An OK whose check refuses the entries leaves its form open with the
+    // message, as the user left it, instead of refusing the file; the
+    // message is kept here.
+    bool keepRefusedForm = false;
+    std::string refusedMessage;
+
     const ChoiceOption* chosen(const char* key) const {
         const auto it = values.choices.find(key);
         if (it == values.choices.end()) return nullptr;
@@ -171,7 +258,9 @@ struct Entering {
 
     const ChoiceOption& required(const char* key) const {
         const ChoiceOption* o = chosen(key);
-        if (!o) refuse(file, std::string("choices.") + key, "missing");
+        if (!o)
+            refuse(file, std::string("choices.") + key,
+                   layoutOnly ? "not chosen yet; the case cannot be saved" : "missing");
         return *o;
     }
 
@@ -205,6 +294,7 @@ struct Entering {
             if (key == std::string_view("solve_for")) s.forms.setText("FORM7", "EDIT122", o->code);
             return;
         }
+        if (!s.forms.enabled(form, control) && layoutOnly) return;
         if (!s.forms.enabled(form, control))
             refuse(file, std::string("choices.") + key,
                    "\"" + std::string(o->name) + "\" cannot be chosen in this case");
@@ -217,7 +307,8 @@ struct Entering {
             const ChoiceOption* o = chosen(key);
             if (!o) continue;
             const CatalogueField& f = *findCatalogueField(key);
-            s.forms.setText(f.form, f.control, o->code);
+            if (formCode(s.forms, f.form, f.control) != codeOf(*o))
+                s.forms.setText(f.form, f.control, o->code);
         }
     }
 
@@ -235,6 +326,7 @@ struct Entering {
 
     // Types every given number of one form into its field.
     void typeInputs(std::string_view form) {
+        if (layoutOnly) return;
         const int exchanger = formCode(s.forms, "MAINFORM", "EDIT114");
         const int mode = formCode(s.forms, "MAINFORM", "EDIT39");
         const int phase = formCode(s.forms, "FORM9", "EDIT121");
@@ -263,15 +355,22 @@ struct Entering {
     // message on the form and waits for a key, which a scratch program
     // does not give.
     void confirm(const char* form, const char* button, const char* messageLabel) {
+        // A form refused before: its OK was never passed, so the next is not reached.
+        if (!refusedMessage.empty()) return;
         try {
             s.click(form, button);
         } catch (const NoAnswer&) {
             // The check halted: its message is on the form.
         }
+        if (layoutOnly) return;
         if (s.forms.formVisible(form)) {
             std::string message = s.forms.text(form, messageLabel);
             const auto b = message.find_first_not_of(' ');
             message = b == std::string::npos ? "the entries were refused" : message.substr(b);
+            if (keepRefusedForm) {
+                refusedMessage = message;
+                return;
+            }
             refuse(file, "", std::string("the dialog refuses the case: ") + message);
         }
     }
@@ -350,6 +449,7 @@ struct Entering {
         typeFormChoices("FORM8");
         typeInputs("FORM8");
         confirm("FORM8", "BUTTON45", "TEXT176");
+        if (layoutOnly) return;
         checkChoicesHeld();
         requireGivenInputs();
     }
@@ -390,24 +490,56 @@ CaseValues caseFromForms(const FormStore& forms, const std::string& name) {
     values.unitCode = formCode(forms, "MAINFORM", "EDIT74");
     if (!findChoiceByCode(unitSystemField(), values.unitCode))
         refuse(name, "unit_system", "no unit system is chosen yet");
-    for (const char* key : {"fluid_mode", "tube_properties", "shell_properties"}) {
+    for (const char* key :
+         {"exchanger_type", "fluid_mode", "tube_properties", "shell_properties"}) {
         const CatalogueField& f = *findCatalogueField(key);
         if (!findChoiceByCode(f, formCode(forms, f.form, f.control)))
             refuse(name, std::string("choices.") + key, "not chosen yet; the case cannot be saved");
     }
+    // Every code the forms hold. A run freezes the forms and the end of a
+    // run enables every field again, and a code of an earlier layout stays
+    // in its field (the phase change after the mode went back to sensible
+    // heat): neither the enabled marks nor every code of the live forms
+    // tell what the case is. The dialogs do: the choices are laid out in
+    // a scratch program, and the case has the choices that hold there (a
+    // code the dialogs do not offer in this case is left out, one not made
+    // yet is the dialogs' own) and the fields that are open there.
+    CaseValues codes = values;
     for (const CatalogueField& f : fieldCatalogue()) {
-        if (f.key == std::string_view("unit_system")) continue;
-        if (f.isChoice()) {
-            if (const ChoiceOption* o = findChoiceByCode(f, formCode(forms, f.form, f.control)))
-                values.choices[f.key] = o->name;
-            continue;
-        }
-        if (!appliesInForms(f, forms) || !forms.enabled(f.form, f.control)) continue;
+        if (!f.isChoice() || f.key == std::string_view("unit_system")) continue;
+        if (const ChoiceOption* o = findChoiceByCode(f, formCode(forms, f.form, f.control)))
+            codes.choices[f.key] = o->name;
+    }
+    ScriptedConsole console;
+    ScriptedPlatform platform;
+    Session scratch(console, platform);
+    startProgram(scratch);
+    Entering layout{scratch, codes, name};
+    layout.layoutOnly = true;
+    try {
+        layout.run();
+    } catch (const NoAnswer&) {
+        // A question of the dialogs: the layout up to it is what counts.
+    }
+    const FormStore& laid = scratch.forms;
+    for (const CatalogueField& f : fieldCatalogue()) {
+        if (!f.isChoice() || f.key == std::string_view("unit_system")) continue;
+        if (const ChoiceOption* o = findChoiceByCode(f, formCode(laid, f.form, f.control)))
+            values.choices[f.key] = o->name;
+    }
+    for (const CatalogueField& f : fieldCatalogue()) {
+        if (f.isChoice() || !appliesInForms(f, laid) || !laid.enabled(f.form, f.control)) continue;
         const std::string& text = forms.text(f.form, f.control);
+        const std::string key = std::string("inputs.") + f.key;
+        const NumberText read = readWholeNumber(text);
+        if (!read.whole)
+            refuse(
+                name, key,
+                quotedValue(text) + " is not a number: " + quotedValue(read.rest) + " follows it");
         const std::optional<float> value = wholeNumber(text);
         if (value) checkRange(f, *value, values.unitCode, name);
-        if (!value && !std::isfinite(readNumber(text)))
-            refuse(name, std::string("inputs.") + f.key, "\"" + text + "\" is outside every range");
+        if (!value && !std::isfinite(read.value))
+            refuse(name, key, quotedValue(text) + " is outside every range");
         values.inputs[f.key] = value;
     }
     return values;
@@ -437,17 +569,23 @@ std::string caseToJson(const CaseValues& values) {
 
 CaseValues parseCase(std::string_view text, const std::string& fileName) {
     json doc;
+    KeyTrackingParser sax(doc);
     try {
-        doc = json::parse(text);
-    } catch (const json::parse_error& e) {
-        refuse(fileName, "", std::string("not JSON: ") + e.what());
+        json::sax_parse(text, &sax);
+    } catch (const json::out_of_range& e) {
+        // A number beyond every float ("1e400"), named by its key.
+        refuse(fileName, sax.where(), "the number is too large");
+    } catch (const json::exception& e) {
+        std::string what = e.what();
+        if (what.size() > 2 * kQuotedLength) what = quotedValue(what);
+        refuse(fileName, "", "not JSON: " + what);
     }
     if (!doc.is_object()) refuse(fileName, "", "not a case file: expected a JSON object");
     for (const auto& [key, value] : doc.items()) {
         static_cast<void>(value);
         if (key != "format" && key != "version" && key != "unit_system" && key != "choices" &&
             key != "inputs" && key != "answers")
-            refuse(fileName, key, "unknown key");
+            refuse(fileName, keyName(key), "unknown key");
     }
     const json& format = member(doc, "format", fileName);
     if (!format.is_string() || format.get<std::string>() != kFormat)
@@ -455,7 +593,11 @@ CaseValues parseCase(std::string_view text, const std::string& fileName) {
     const json& version = member(doc, "version", fileName);
     if (!version.is_number_integer())
         refuse(fileName, "version", "wrong type: expected a whole number");
-    if (version.get<int>() != kVersion)
+    // Compared at the width the file gives (4294967297 is no version 1).
+    const bool supported = version.is_number_unsigned()
+                               ? version.get<std::uint64_t>() == std::uint64_t{kVersion}
+                               : version.get<std::int64_t>() == std::int64_t{kVersion};
+    if (!supported)
         refuse(fileName, "version",
                "version " + version.dump() + " is not supported (this program reads version 1)");
     CaseValues values;
@@ -463,9 +605,9 @@ CaseValues parseCase(std::string_view text, const std::string& fileName) {
     if (!units.is_string()) refuse(fileName, "unit_system", "wrong type: expected a name");
     const ChoiceOption* u = findChoiceByName(unitSystemField(), units.get<std::string>());
     if (!u)
-        refuse(
-            fileName, "unit_system",
-            "\"" + units.get<std::string>() + "\" is not one of " + optionNames(unitSystemField()));
+        refuse(fileName, "unit_system",
+               quotedValue(units.get<std::string>()) + " is not one of " +
+                   optionNames(unitSystemField()));
     values.unitCode = codeOf(*u);
     readChoices(member(doc, "choices", fileName), values, fileName);
     readInputs(member(doc, "inputs", fileName), values, fileName);
@@ -474,12 +616,25 @@ CaseValues parseCase(std::string_view text, const std::string& fileName) {
 }
 
 CaseValues readCaseFile(const std::string& path) {
+    // A device (/dev/zero), a folder or a pipe is refused before it is
+    // opened: reading one would never end or fill the memory.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error) refuse(path, "", "cannot be read");
+    if (!std::filesystem::is_regular_file(status))
+        refuse(path, "", "not a regular file; a case file is a JSON file");
+    if (std::filesystem::file_size(path, error) > kLargestCaseFile || error)
+        refuse(path, "", "larger than 16 MB; not a case file");
     std::ifstream in(path, std::ios::binary);
     if (!in) refuse(path, "", "cannot be read");
-    std::ostringstream text;
-    text << in.rdbuf();
+    // At most the limit and one byte more: a file that grew since is
+    // refused as well.
+    std::string text(kLargestCaseFile + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) refuse(path, "", "cannot be read");
-    return parseCase(text.str(), path);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kLargestCaseFile) refuse(path, "", "larger than 16 MB; not a case file");
+    return parseCase(text, path);
 }
 
 void writeCaseFile(const std::string& path, const CaseValues& values) {
@@ -512,14 +667,21 @@ void enterCase(Session& fresh, const CaseValues& values, const std::string& file
     }
 }
 
-void openCase(Session& session, const CaseValues& values, const std::string& fileName) {
+std::string openCase(Session& session, const CaseValues& values, const std::string& fileName) {
     ScriptedConsole console;
     ScriptedPlatform platform;
     Session scratch(console, platform);
     startProgram(scratch);
-    enterCase(scratch, values, fileName);
+    Entering entering{scratch, values, fileName};
+    entering.keepRefusedForm = true;
+    try {
+        entering.run();
+    } catch (const NoAnswer& e) {
+        refuse(fileName, "", "the dialog stopped at a question: " + e.prompt());
+    }
     copyForms(scratch.forms, session.forms);
     session.console.clear();
+    return entering.refusedMessage;
 }
 
 }  // namespace hx

@@ -63,8 +63,10 @@ void enterCase(Session& fresh, const CaseValues& values, const std::string& file
 
 // Opens a case into a running program: entered into a scratch program
 // first, then every form and control copied over. On any error the forms
-// are left as they were.
-void openCase(Session& session, const CaseValues& values, const std::string& fileName);
+// are left as they were. A case whose entries a dialog's OK refuses (saved
+// while that dialog showed its message) opens with that dialog open and
+// its message, as it was left; the message is returned ("" otherwise).
+std::string openCase(Session& session, const CaseValues& values, const std::string& fileName);
 
 // Number text as a case writes it into a field: the shortest text that
 // reads back as the same float.

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "program/case_file.h"
+
 namespace hx {
 
 namespace {
@@ -80,6 +82,27 @@ void showScreen(ReplayEnvironment& env) {
     env.out << "---- end ----\n";
 }
 
+// Saves the case the forms describe; a refusal is a line of the transcript,
+// as the desktop shows it in a box and goes on.
+void saveCase(const std::string& path, ReplayEnvironment& env) {
+    try {
+        writeCaseFile(path, caseFromForms(env.session.forms, path));
+    } catch (const CaseFileError& e) {
+        env.out << "case file: " << e.what() << '\n';
+    }
+}
+
+void openCaseFile(const std::string& path, ReplayEnvironment& env) {
+    try {
+        const std::string refused = openCase(env.session, readCaseFile(path), path);
+        if (!refused.empty())
+            env.out << "case file: " << path << ": opened at the form that refuses it: " << refused
+                    << '\n';
+    } catch (const CaseFileError& e) {
+        env.out << "case file: " << e.what() << '\n';
+    }
+}
+
 void runCommand(const std::string& command, const std::string& rest, ReplayEnvironment& env) {
     FormStore& forms = env.session.forms;
     if (command == "click") {
@@ -118,6 +141,19 @@ void runCommand(const std::string& command, const std::string& rest, ReplayEnvir
         } else {
             env.out << describeControl(forms, what) << '\n';
         }
+    } else if (command == "save") {
+        const std::string path = trimmed(rest);
+        if (path.empty()) throw ScriptError("save needs a file name");
+        // Among queued answers, the save happens when the program has taken
+        // the answers before it (at the results menu, say).
+        if (env.console.pendingAnswers() > 0)
+            env.console.queueAction([path, &env] { saveCase(path, env); });
+        else
+            saveCase(path, env);
+    } else if (command == "open") {
+        const std::string path = trimmed(rest);
+        if (path.empty()) throw ScriptError("open needs a file name");
+        openCaseFile(path, env);
     } else if (command == "snap") {
         if (trimmed(rest).empty()) throw ScriptError("snap needs a label");
         if (env.snap) env.snap(trimmed(rest));
@@ -150,6 +186,8 @@ int runReplay(std::istream& script, const std::string& scriptName, ReplayEnviron
         auto [command, rest] = splitCommand(line);
         try {
             runCommand(command, rest, env);
+            // A save queued after the last answer a click took.
+            if (command == "click") env.console.runQueuedActions();
         } catch (const ScriptError& e) {
             env.err << scriptName << ":" << lineNo << ": " << e.what() << '\n';
             status = kReplayScriptError;

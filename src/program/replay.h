@@ -11,6 +11,9 @@
 //   show NAME       FORM.NAME enabled|disabled visible|hidden "TEXT"
 //                   (a form name alone: FORM visible|hidden)
 //   show screen     the current console screen between ---- screen ---- and ---- end ----
+//   save PATH       write the case file of the forms; after queued answers,
+//                   when the program has taken them (at the results menu)
+//   open PATH       open a case file into the forms
 //   snap LABEL      with screenshots: save every visible form (front end only)
 // Every report and hard copy sent to the print job appears in the
 // transcript as a block "---- print job: text ----" … "---- end ----" or a

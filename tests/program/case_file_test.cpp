@@ -103,10 +103,13 @@ TEST(CaseFile, GoldenPathsRoundTrip) {
         try {
             json = caseToJson(caseFromForms(forms, "saved.json"));
         } catch (const CaseFileError& e) {
-            // A path that types a value out of range to test the run's
-            // checks: the save names it rather than writing a file that
-            // would not open.
-            EXPECT_NE(std::string(e.what()).find(" is outside "), std::string::npos) << e.what();
+            // A path that types a value out of range, or a number with text
+            // after it, to test the run's checks: the save names it rather
+            // than writing a file that would not open.
+            const std::string what = e.what();
+            EXPECT_TRUE(what.find(" is outside ") != std::string::npos ||
+                        what.find(" is not a number") != std::string::npos)
+                << what;
             continue;
         }
         ++tried;
@@ -196,6 +199,45 @@ TEST(CaseFile, BadFilesAreRefusedWithFileKeyAndProblem) {
               "c.json: format: missing");
 }
 
+// A version is compared at its full width; a number no float holds is
+// named by its key; a huge bad value is quoted shortened; a count answered
+// as text is read whole.
+TEST(CaseFile, RefusalsNameTheKeyAndStayShort) {
+    for (const char* version : {"4294967297", "1099511627777", "-1"}) {
+        const std::string message =
+            refusal(sampleWith("\"version\": 1", std::string("\"version\": ") + version));
+        EXPECT_NE(message.find(std::string("version: version ") + version + " is not supported"),
+                  std::string::npos)
+            << message;
+    }
+    EXPECT_EQ(refusal(sampleWith("\"tube_count\": 100", "\"tube_count\": 1e400")),
+              "c.json: inputs.tube_count: the number is too large");
+    const std::string huge(10 * 1024 * 1024, 'x');
+    const std::string message = refusal(sampleWith("\"plain\"", "\"" + huge + "\""));
+    EXPECT_EQ(message.rfind("c.json: choices.tube_surface: \"xxxx", 0), 0u) << message.size();
+    EXPECT_LT(message.size(), 200u);
+    EXPECT_EQ(
+        refusal(sampleWith("\"inputs\"", "\"answers\": {\"window_tubes\": \"1x0\"}, \"inputs\"")),
+        "c.json: answers.window_tubes: \"1x0\" is not a number: \"x0\" follows it");
+    EXPECT_EQ(
+        refusal(sampleWith("\"inputs\"", "\"answers\": {\"window_tubes\": \" 12 \"}, \"inputs\"")),
+        "accepted");
+}
+
+// A field that is a number followed by more is not saved as its prefix.
+TEST(CaseFile, SaveRefusesAFieldThatIsNotANumber) {
+    Program user;
+    openCase(user.session, *startingCase("shell-and-tube"), "c.json");
+    user.session.forms.setText("FORM7", "EDIT80", "1x0");
+    try {
+        caseFromForms(user.session.forms, "c.json");
+        ADD_FAILURE() << "saved";
+    } catch (const CaseFileError& e) {
+        EXPECT_STREQ(e.what(),
+                     "c.json: inputs.tube_count: \"1x0\" is not a number: \"x0\" follows it");
+    }
+}
+
 TEST(CaseFile, UnreadableFileIsRefused) {
     try {
         readCaseFile("/nonexistent/dir/c.json");
@@ -218,8 +260,6 @@ TEST(CaseFile, FailedOpenChangesNoField) {
          "\"fin_thickness_mm\": null, \"tube_outlet_temperature\": 300",
          "c.json: inputs.tube_outlet_temperature: does not apply to this case (the field is "
          "disabled)"},
-        {"\"tube_inlet_temperature\": 353", "\"tube_inlet_temperature\": 293",
-         "c.json: the dialog refuses the case: Illegal temperature setting"},
         {"\"fluid_mode\": \"sensible\",\n", "", "c.json: choices.fluid_mode: missing"},
     };
     for (const auto& c : cases) {
@@ -238,6 +278,52 @@ TEST(CaseFile, FailedOpenChangesNoField) {
         }
         EXPECT_EQ(differences(before.session.forms, user.session.forms), "");
     }
+}
+
+// A case whose entries the main data form refuses (saved while the form
+// showed its message) opens at that form with its message, as it was left;
+// a headless run refuses it.
+TEST(CaseFile, CaseTheDialogRefusesOpensAtTheRefusingForm) {
+    const CaseValues refused = parseCase(
+        sampleWith("\"tube_inlet_temperature\": 353", "\"tube_inlet_temperature\": 293"), "c.json");
+    Program user;
+    EXPECT_EQ(openCase(user.session, refused, "c.json"), "Illegal temperature setting");
+    EXPECT_TRUE(user.session.forms.formVisible("FORM7"));
+    EXPECT_FALSE(user.session.forms.enabled("MAINFORM", "BUTTON1"));
+    EXPECT_EQ(caseToJson(caseFromForms(user.session.forms, "c.json")), caseToJson(refused));
+    Program batch;
+    try {
+        enterCase(batch.session, refused, "c.json");
+        ADD_FAILURE() << "entered";
+    } catch (const CaseFileError& e) {
+        EXPECT_STREQ(e.what(), "c.json: the dialog refuses the case: Illegal temperature setting");
+    }
+}
+
+// What is no case file is refused before a byte of it is read: a device, a
+// folder, a file over 16 MB.
+TEST(CaseFile, DevicesFoldersAndHugeFilesAreNotRead) {
+    const auto refusedFile = [](const std::string& path) -> std::string {
+        try {
+            readCaseFile(path);
+        } catch (const CaseFileError& e) {
+            return e.what();
+        }
+        return "read";
+    };
+    EXPECT_EQ(refusedFile("/dev/zero"),
+              "/dev/zero: not a regular file; a case file is a JSON file");
+    const fs::path dir = fs::temp_directory_path() / "hxcalc_case_huge";
+    fs::create_directories(dir);
+    EXPECT_EQ(refusedFile(dir.string()),
+              dir.string() + ": not a regular file; a case file is a JSON file");
+    const fs::path big = dir / "big.json";
+    {
+        std::ofstream out(big);
+        out << std::string(16 * 1024 * 1024 + 1, ' ');
+    }
+    EXPECT_EQ(refusedFile(big.string()), big.string() + ": larger than 16 MB; not a case file");
+    fs::remove_all(dir);
 }
 
 class CaseFileOnDisk : public ::testing::Test {
