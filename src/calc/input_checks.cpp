@@ -383,6 +383,15 @@ void checkShellEvaporationGeometry(bool doubleTube, int fluidMode, int phaseChan
     endRun(console, {kLine1.in(unitCode), kLine2.in(unitCode)});
 }
 
+void checkTapeLeavesFlowArea(float tapeThickness, float DI, int unitCode, TextConsole& console) {
+    constexpr Message kNoFlowArea{
+        "    捻りﾃｰﾌﾟ板厚が管内の流路を塞ぎます。板厚を管内径の0.785倍未満にして下さい",
+        "    Twist tape thickness leaves no flow area: set it below 0.785 x tube inside diameter"};
+    // The tape across the bore takes thickness × DI of the 0.785·DI² section.
+    if (tapeThickness * DI < 0.785f * DI * DI) return;
+    endRun(console, kNoFlowArea.in(unitCode));
+}
+
 void checkCoolantColder(float T1, float T3, int unitCode, TextConsole& console) {
     constexpr std::string_view kTemperatureMessage = "  Illegal temperature setting";
     constexpr Message kCoolantNotColder{

@@ -85,6 +85,10 @@ void checkShellEvaporationGeometry(bool doubleTube, int fluidMode, int phaseChan
 // Wet gas: the shell coolant (inlet T1, ℃) must enter colder than the wet
 // gas (inlet T3, its saturation temperature, ℃); otherwise both streams
 // would be cooled. Halts with the temperature message naming the shell inlet.
+// A twisted tape must leave the tube a flow area: its thickness times the
+// bore below the bore's section 0.785·DI² (both in m); otherwise the run ends.
+void checkTapeLeavesFlowArea(float tapeThickness, float DI, int unitCode, TextConsole& console);
+
 void checkCoolantColder(float T1, float T3, int unitCode, TextConsole& console);
 
 // ---------------------------------------------------------------------------

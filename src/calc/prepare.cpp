@@ -289,6 +289,7 @@ RunInputs prepare(const EnteredCase& entered, TextConsole& console) {
     if (dc.tapeUsed) {
         dc.tapePitch = 2.0f * dc.tapePitch * units::kMetresPerMm;
         dc.tapeThickness *= units::kMetresPerMm;
+        checkTapeLeavesFlowArea(dc.tapeThickness, dc.DI, dc.unitCode, console);
     }
 
     // 27. Shell inlet temperature.
