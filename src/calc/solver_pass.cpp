@@ -352,11 +352,11 @@ void copyTextbookBell(const TextbookBellResult& t, Solution& r) {
 
 void warnOutOfRange(SolverState& s, const CorrelationCard& card, float first, float second) {
     if (!onTextbookBasis(s.dc)) return;
-    if (std::find(s.warnedCards.begin(), s.warnedCards.end(), &card) != s.warnedCards.end()) return;
+    if (s.progress.warned(&card)) return;
     const std::optional<std::string> line =
         outOfRangeLine(card, first, second, isJapanese(s.dc.unitCode));
     if (!line) return;
-    s.warnedCards.push_back(&card);
+    s.progress.noteWarned(&card);
     s.console.print(*line);
 }
 

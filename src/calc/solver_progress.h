@@ -6,6 +6,9 @@
 // sweeps.
 #pragma once
 
+#include <algorithm>
+#include <vector>
+
 #include "calc/limit_dialogs.h"
 #include "calc/progress_screen.h"
 #include "calc/progress_values.h"
@@ -39,6 +42,16 @@ public:
     // and its box after each adjustment of the gas outlet.
     virtual void wetGasLoopCount(int /*n5*/) {}
     virtual void wetGasBox(const WetGasProgressBox& /*box*/) {}
+
+    // The correlations already warned of as out of range in this run: a run
+    // that solves again (the area adjustment of a condenser) warns once.
+    bool warned(const void* card) const {
+        return std::find(warned_.begin(), warned_.end(), card) != warned_.end();
+    }
+    void noteWarned(const void* card) { warned_.push_back(card); }
+
+private:
+    std::vector<const void*> warned_;
 };
 
 // The progress screen in the text window, with the limit dialogs.

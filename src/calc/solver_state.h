@@ -88,8 +88,6 @@ struct SolverState {
     float wideningFactor = 1.0f;
     WetGasLoop wetLoop;       // the wet-gas balance's counter and band
     bool tapeForced = false;  // the twisted-tape Prandtl question answered "y"
-    // The correlations whose range warning the run has shown (once a run).
-    std::vector<const CorrelationCard*> warnedCards;
 
     // Pure steps whose inputs repeat from pass to pass of the efficiency loop.
     LastCall<PlainTubeFlow, TubeFilm> plainFilm;

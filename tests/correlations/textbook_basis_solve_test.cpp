@@ -2,6 +2,7 @@
 // double pipe with oil in the annulus and a turbulent water tube side.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -83,6 +84,21 @@ TEST(TextbookBasisSolve, CorrelationOutsideItsRangeSaysSoOnce) {
         EXPECT_NE(line.find(" 適用範囲外 1〜100"), std::string::npos) << line;
     }
     EXPECT_EQ(shown, 1);
+}
+
+// Kern's propanol condenser (Process Heat Transfer, Ex. 12.1) has surface to
+// spare: the run shortens the tubes and solves again, and the condensing
+// film, outside its Jakob-number range every time, is still warned of once.
+TEST(TextbookBasisSolve, WarningOnceAcrossTheAreaAdjustment) {
+    const CaseValues values =
+        readCaseFile(std::string(HX_TEST_DATA) + "/validation/data/examples/kern_12_1.json");
+    const HeadlessOutcome out =
+        runHeadless(enteredCaseOf(values, "kern"), values.answers, LimitPolicy{}, true);
+    ASSERT_TRUE(out.solved);
+    const auto film = [](const std::string& line) {
+        return line.rfind("  ** Nusselt film", 0) == 0;
+    };
+    EXPECT_EQ(std::count_if(out.warnings.begin(), out.warnings.end(), film), 1);
 }
 
 }  // namespace
