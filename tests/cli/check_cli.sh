@@ -4,23 +4,7 @@
 # Usage: check_cli.sh HXCALC
 set -u
 hxcalc=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# expect STATUS COMMAND...: runs the command, checks its exit status.
-expect() {
-    local want=$1
-    shift
-    "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
-}
+. "$(dirname "$0")/check_lib.sh"
 
 expect 0 "$hxcalc" sample shell-and-tube
 cp "$work/out" "$work/c.json"
@@ -90,5 +74,4 @@ expect 0 "$hxcalc" tubecount --shell-id 635 --od 19.05 --pitch 25.4 --passes 2
 grep -q "^     2    494$" "$work/out" || fail "tubecount printed $(cat "$work/out")"
 expect 2 "$hxcalc" tubecount --od 19.05 --pitch 25.4
 
-[ "$failures" -eq 0 ] && echo "all command-line checks passed"
-exit $((failures > 0))
+finish "command-line"

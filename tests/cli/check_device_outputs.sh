@@ -5,16 +5,10 @@
 # mknod is not permitted.
 set -u
 hxcalc=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/check_lib.sh"
 mknod "$work/full.csv" c 1 7 2>/dev/null || {
     echo "mknod is not permitted here: skipped"
     exit 77
-}
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
 }
 
 "$hxcalc" sweep examples/sensible_water.json --vary tube_length_mm=500,1000 \
@@ -34,5 +28,4 @@ if [ "${2:-}" = pdf ]; then
     [ -c "$work/full.csv" ] || fail "--pdf replaced the device node"
 fi
 
-[ "$failures" -eq 0 ] && echo "all device checks passed"
-exit $((failures > 0))
+finish "device"

@@ -7,23 +7,7 @@
 # Usage: check_files.sh HXCALC (run from the source folder)
 set -u
 hxcalc=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# expect STATUS COMMAND...: runs the command, checks its exit status.
-expect() {
-    local want=$1
-    shift
-    "$@" >"$work/out" 2>"$work/err"
-    local got=$?
-    [ "$got" -eq "$want" ] || fail "$* exited $got, expected $want: $(head -c 300 "$work/err")"
-}
+. "$(dirname "$0")/check_lib.sh"
 
 # says TEXT: the last command's standard output or error holds TEXT.
 says() {
@@ -136,5 +120,4 @@ says "closer together"
 "$hxcalc" sweep "$work/dry.json" --vary h2o_percent=0 >"$work/out" 2>"$work/err"
 says "low-humidity notice"
 
-[ "$failures" -eq 0 ] && echo "all file and run-end checks passed"
-exit $((failures > 0))
+finish "file and run-end"

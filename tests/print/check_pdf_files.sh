@@ -7,13 +7,7 @@ set -u
 hxcalc=$1
 here=$(cd "$(dirname "$0")" && pwd)
 script="$here/../golden/print_menu_english.replay"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$here/../cli/check_lib.sh"
 
 "$hxcalc" --replay "$script" --pdf "$work/r.pdf" >"$work/out" 2>&1 || fail "first report: exit $?"
 cp "$work/r.pdf" "$work/good.pdf"
@@ -52,5 +46,4 @@ mkdir -p "$work/shots/01-launch-TEXT.png"
 status=$?
 [ "$status" -eq 5 ] || fail "a screenshot that could not be written exited $status, not 5"
 
-[ "$failures" -eq 0 ] && echo "all PDF file checks passed"
-exit $((failures > 0))
+finish "PDF file"

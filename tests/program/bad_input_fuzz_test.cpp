@@ -455,7 +455,7 @@ TEST(BadInputFuzz, OneBadVarySpecIsRefusedOrGivesNumbersInRange) {
         } catch (const CaseFileError& e) {
             EXPECT_NE(std::string(e.what()).find("--vary " + spec), std::string::npos) << e.what();
             // A value spoilt on the way (a step from an infinite bound) is
-            // never what the message names; a quoted "nan" is the spec's own.
+            // never what the message names; a quoted "nan" is the typed text itself.
             const std::string message = e.what();
             std::string problem = message.substr(message.find(spec) + spec.size());
             for (auto at = problem.find("\"nan\""); at != std::string::npos;

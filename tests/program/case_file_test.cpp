@@ -11,6 +11,7 @@
 #include "core/lenient_number.h"
 #include "model/platform.h"
 #include "program/replay.h"
+#include "program/started_program.h"
 #include "program/starting_cases.h"
 #include "program/startup.h"
 
@@ -19,12 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Program {
-    ScriptedConsole console;
-    ScriptedPlatform platform;
-    Session session{console, platform};
-    Program() { startProgram(session); }
-};
+using Program = StartedProgram;
 
 // The lines of a golden click path up to the start button: the path of a
 // user who then saves the case.

@@ -12,6 +12,7 @@
 #include "model/platform.h"
 #include "program/case_file.h"
 #include "program/replay.h"
+#include "program/started_program.h"
 #include "program/startup.h"
 
 namespace hx {
@@ -19,12 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Program {
-    ScriptedConsole console;
-    ScriptedPlatform platform;
-    Session session{console, platform};
-    Program() { startProgram(session); }
-};
+using Program = StartedProgram;
 
 std::string describe(const CaseValues& v) {
     std::string text = "unit " + std::to_string(v.unitCode) + "\n";
