@@ -137,7 +137,12 @@ const std::vector<LayoutHint>& layoutHints() {
          0,
          "RADIO6",
          "BUTTON39"},
-        {"FORM8", {"TEXT174", "TEXT175", "RADIO11", "TEXT169", "TEXT170", "BUTTON45"}},
+        // The entries of the textbook basis: each caption starts the row of
+        // its field.
+        {"FORM8",
+         {"TEXT174", "TEXT175", "RADIO11", "TEXT169", "TEXT170", "BUTTON45", "TEXT183", "TEXT184",
+          "TEXT185", "TEXT186", "TEXT187", "TEXT188", "TEXT189", "TEXT190", "TEXT191", "TEXT192",
+          "TEXT193", "TEXT194", "TEXT195"}},
         {"FORM9", {"BUTTON47"}},
         {"FORM10", {"BUTTON48"}},
     };
