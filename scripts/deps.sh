@@ -14,6 +14,10 @@ packages=(
   libgmock-dev
   libbenchmark-dev
   qt6-base-dev
+  qt6-charts-dev
+  qt6-svg-dev
+  libmuparser-dev
+  chromium
   libcli11-dev
   nlohmann-json3-dev
   fonts-ipafont-gothic
