@@ -286,10 +286,13 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         t.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         t.basis = correlationBasis(dc);
         t.gas = gas;
+        t.TL = r.TL;
         if (t.basis == CorrelationBasis::Textbook) t.viscosityRatio = tubeViscosityRatio(s);
         s.tape = tapeFilm(t);
         warnOutOfRange(s, *s.tape->card, s.tape->Re, r.Prt);
-        return TubeFilm{s.tape->Xt, s.tape->Ret, s.tape->Ut, s.tape->Nu, s.tape->card};
+        // The Reynolds number reported is the one the basis' correlation took.
+        const float Re = t.basis == CorrelationBasis::Textbook ? s.tape->Re : s.tape->Ret;
+        return TubeFilm{s.tape->Xt, Re, s.tape->Ut, s.tape->Nu, s.tape->card};
     }
     PlainTubeFlow p;
     p.DI = dc.DI;
@@ -491,7 +494,22 @@ void pressureDrops(SolverState& s) {
     const DesignCase& dc = s.dc;
     Solution& r = s.r;
     std::optional<float> dpt;
-    if (s.tape) {
+    if (s.tape && onTextbookBasis(dc)) {
+        TextbookTapeDropInputs in;
+        in.PN = dc.PN;
+        in.TL = r.TL;
+        in.DI = dc.DI;
+        in.Dt = r.Dt;
+        in.Ut = r.Ut;
+        in.Re = s.tape->Re;
+        in.y = s.tape->y;
+        in.thicknessRatio = s.tape->thicknessRatio;
+        const TubeDrop d = textbookTapeDrop(in);
+        dpt = d.total;
+        r.DPtFriction = d.friction;
+        r.DPtReturns = d.returns;
+        warnOutOfRange(s, *d.card, in.Re, 0.0f);
+    } else if (s.tape) {
         TapeDropInputs in;
         in.PN = dc.PN;
         in.TL = r.TL;

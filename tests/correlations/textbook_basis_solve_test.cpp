@@ -71,6 +71,27 @@ TEST(TextbookBasisSolve, TubeNozzleLossesJoinTheTubeDrop) {
     EXPECT_NEAR(r.DPt, r.DPtFriction + r.DPtReturns + r.DPtNozzles, 1e-6f * r.DPt);
 }
 
+// The same water tubes with a twisted tape (180° twist 62.5 mm, y = 2.5;
+// 1.25 mm thick, δ/DI = 0.05): the Reynolds number reported is Manglik and
+// Bergles' own, on the unobstructed tube, and the tube drop is their
+// turbulent friction factor worked here from the published form, plus four
+// velocity heads for the one pass.
+TEST(TextbookBasisSolve, TwistedTapeDropByManglikBergles) {
+    const HeadlessOutcome out = solveCase("turbulent_water_tape_textbook.json");
+    ASSERT_TRUE(out.solved);
+    const Solution& r = out.solution;
+    const double D = 0.025, pi = 3.14159265358979, t = 0.05, y = 2.5;
+    EXPECT_NEAR(r.Ret, r.Ut * 3600.0 * D / r.Vt, 5e-3 * r.Ret);  // Vt in m2/h
+    ASSERT_GT(r.Ret, 1.0e4f);
+    const double f = 0.0791 / std::pow(double(r.Ret), 0.25) * std::pow(pi / (pi - 4 * t), 1.75) *
+                     std::pow((pi + 2 - 2 * t) / (pi - 4 * t), 1.25) *
+                     (1 + 2.752 / std::pow(y, 1.29));
+    const double head = r.Dt * r.Ut * r.Ut / 2.0 / 9.8 * 1.0e-4;  // kg/cm2
+    EXPECT_NEAR(r.DPtFriction, 4.0 * f * (r.TL / D) * head, 1e-3 * r.DPtFriction);
+    EXPECT_NEAR(r.DPtReturns, 4.0 * head, 1e-4 * r.DPtReturns);
+    EXPECT_NEAR(r.DPt, r.DPtFriction + r.DPtReturns, 1e-6f * r.DPt);
+}
+
 // A condensate a hundred times as viscous as water (Prl ≈ 165) condensing
 // in the tubes: Akers–Deans–Crosser is used outside its Prandtl range, and
 // the run says so once, in the case's language, among its warnings.

@@ -349,10 +349,17 @@ std::string publishedExamplesDocument(const std::vector<ExampleComparison>& comp
           "stored §10.2.3 page gives the method (Jc = 0.55 + 0.72 Fc) but not the pages of\n"
           "its worked example; Toledo-Velázquez et al., Engineering 6 (2014) 193–201, of\n"
           "which only the abstract is stored; Sinnott (4th ed.), whose stored copy gave only\n"
-          "its contents page for the Bell-method example. For the tube side the one stored\n"
-          "worked problem is a single tube (a PE review note after Chopey's handbook), not\n"
-          "an exchanger. The harness reads J, R and ΔP terms from the JSON result by name\n"
-          "at any depth, so such an example needs only its two files.\n";
+          "its contents page for the Bell-method example; Roetzel, Luo & Chen, Design and\n"
+          "Operation of Heat Exchangers and their Networks (Academic Press, 2020), whose\n"
+          "stored appendix page lists the J and R formulas but no worked numbers; a\n"
+          "reproduction of Perry's Section 11 (the method's steps only); an IIT Guwahati\n"
+          "lecture (Kern's method only). For the tube side the one stored worked problem is\n"
+          "a single tube (a PE review note after Chopey's handbook: Kern's stratified form,\n"
+          "no vapour density), not an exchanger; Thome's Engineering Data Book III,\n"
+          "chapters 8 and 10, is stored only by its opening pages, and Lienhard's, Incropera's\n"
+          "and Cengel's in-tube examples were not found in the stored copies. The harness\n"
+          "reads J, R and ΔP terms from the JSON result by name at any depth, so such an\n"
+          "example needs only its two files.\n";
     md << "\n| example | stands for | asserted: within / all | pending: within / all | "
           "other method: within / all |\n"
           "|---|---|---|---|---|\n";

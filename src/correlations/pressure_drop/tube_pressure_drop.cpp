@@ -107,4 +107,55 @@ TubeDrop plainTubeDrop(CorrelationBasis basis, const PlainTubeDropInputs& in) {
     return d;
 }
 
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kTapeLaminarTo = 2300.0f;
+constexpr float kTapeTurbulentFrom = 1.0e4f;
+
+float tapeBlockage(float thicknessRatio) { return kPi / (kPi - 4.0f * thicknessRatio); }
+
+float tapePerimeter(float thicknessRatio) {
+    return (kPi + 2.0f - 2.0f * thicknessRatio) / (kPi - 4.0f * thicknessRatio);
+}
+
+}  // namespace
+
+float manglikBerglesLaminarFriction(float Re, float y, float thicknessRatio) {
+    const float perimeter = tapePerimeter(thicknessRatio);
+    const float helix = kPi / (2.0f * y);
+    const float Sw = manglikBerglesSwirlNumber(Re, y, thicknessRatio);
+    return 15.767f / Re * perimeter * perimeter * tapeBlockage(thicknessRatio) *
+           (1.0f + helix * helix) * std::pow(1.0f + 1.0e-6f * std::pow(Sw, 2.55f), 1.0f / 6.0f);
+}
+
+float manglikBerglesTurbulentFriction(float Re, float y, float thicknessRatio) {
+    return 0.0791f / std::pow(Re, 0.25f) * std::pow(tapeBlockage(thicknessRatio), 1.75f) *
+           std::pow(tapePerimeter(thicknessRatio), 1.25f) * (1.0f + 2.752f / std::pow(y, 1.29f));
+}
+
+TapeFriction manglikBerglesFriction(float Re, float y, float thicknessRatio) {
+    if (Re <= kTapeLaminarTo)
+        return {manglikBerglesLaminarFriction(Re, y, thicknessRatio),
+                &kManglikBerglesLaminarFrictionCard};
+    if (Re >= kTapeTurbulentFrom)
+        return {manglikBerglesTurbulentFriction(Re, y, thicknessRatio),
+                &kManglikBerglesFrictionCard};
+    const float g = (Re - kTapeLaminarTo) / (kTapeTurbulentFrom - kTapeLaminarTo);
+    return {(1.0f - g) * manglikBerglesLaminarFriction(kTapeLaminarTo, y, thicknessRatio) +
+                g * manglikBerglesTurbulentFriction(kTapeTurbulentFrom, y, thicknessRatio),
+            &kManglikBerglesTransitionFrictionCard};
+}
+
+TubeDrop textbookTapeDrop(const TextbookTapeDropInputs& in) {
+    TubeDrop d;
+    const TapeFriction f = manglikBerglesFriction(in.Re, in.y, in.thicknessRatio);
+    d.card = f.card;
+    if (!(in.Re > 0.0f)) return d;
+    d.friction = tubeFrictionDrop(in.PN, f.f, in.TL, in.DI, in.Dt, in.Ut);
+    d.returns = returnLossDrop(in.PN, in.Dt, in.Ut);
+    d.total = finite(d.friction + d.returns);
+    return d;
+}
+
 }  // namespace hx

@@ -121,4 +121,61 @@ struct TubeDrop {
 };
 TubeDrop plainTubeDrop(CorrelationBasis basis, const PlainTubeDropInputs& in);
 
+// ---------------------------------------------------------------------------
+// The textbook drop of a tube with a twisted tape: Manglik and Bergles'
+// Fanning friction factors on DI and the unobstructed tube velocity (as
+// their Nusselt numbers, twisted_tape.h), laminar to Re 2300, turbulent
+// from 10^4, bridged linearly in Re between; plus the return losses of a
+// multi-pass bundle as for plain tubes. Both forms are isothermal fits.
+
+inline constexpr CorrelationCard kManglikBerglesLaminarFrictionCard{
+    "Manglik-Bergles tape friction, laminar",
+    "R. M. Manglik, A. E. Bergles, J. Heat Transfer 115 (1993) 881-889 (Part I); on DI, "
+    "Part II eq. 10",
+    "f = (15.767/Re) ((pi + 2 - 2 t/DI)/(pi - 4 t/DI))^2 (pi/(pi - 4 t/DI)) (1 + (pi/2y)^2) "
+    "(1 + 1e-6 Sw^2.55)^(1/6)",
+    {"Re", 0.0f, 2300.0f},
+    {}};
+
+inline constexpr CorrelationCard kManglikBerglesFrictionCard{
+    "Manglik-Bergles tape friction, turbulent",
+    "R. M. Manglik, A. E. Bergles, J. Heat Transfer 115 (1993) 890-896 (Part II)",
+    "f = (0.0791/Re^0.25) (pi/(pi - 4 t/DI))^1.75 ((pi + 2 - 2 t/DI)/(pi - 4 t/DI))^1.25 "
+    "(1 + 2.752/y^1.29)",
+    {"Re", 1.0e4f, 1.0e6f},
+    {}};
+
+inline constexpr CorrelationCard kManglikBerglesTransitionFrictionCard{
+    "Manglik-Bergles tape friction, transition",
+    "R. M. Manglik, A. E. Bergles, J. Heat Transfer 115 (1993) 881-896 (Parts I and II); "
+    "the bridge between them is the program's",
+    "f = (1 - g) f_laminar(2300) + g f_turbulent(1e4), g = (Re - 2300)/(1e4 - 2300)",
+    {"Re", 2300.0f, 1.0e4f},
+    {}};
+
+// Fanning friction factors with the tape; Re on the unobstructed tube,
+// y = H/DI (180° twist), δ/DI the thickness ratio.
+float manglikBerglesLaminarFriction(float Re, float y, float thicknessRatio);
+float manglikBerglesTurbulentFriction(float Re, float y, float thicknessRatio);
+
+struct TapeFriction {
+    float f = 0.0f;  // Fanning
+    const CorrelationCard* card = nullptr;
+};
+TapeFriction manglikBerglesFriction(float Re, float y, float thicknessRatio);
+
+struct TextbookTapeDropInputs {
+    float PN = 0.0f;
+    float TL = 0.0f;  // m
+    float DI = 0.0f;  // m
+    float Dt = 0.0f;  // density, kg/m3
+    float Ut = 0.0f;  // unobstructed-tube velocity, m/s
+    float Re = 0.0f;  // on the unobstructed tube
+    float y = 0.0f;
+    float thicknessRatio = 0.0f;
+};
+// The textbook DPt with the tape (friction + returns, kg/cm2); the total
+// absent when not finite (Re ≤ 0).
+TubeDrop textbookTapeDrop(const TextbookTapeDropInputs& in);
+
 }  // namespace hx

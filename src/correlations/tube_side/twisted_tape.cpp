@@ -35,8 +35,24 @@ float tapeNusselt(float Ret, float Prt, float ratio, const TapeCoefficients& c) 
     return c.ct * std::pow(Ret, c.n) * propertyTerms;
 }
 
-float manglikBerglesReynolds(float PN, float V, float Vt, float NT, float DI, float d) {
-    return PN * DI * V / (Vt * NT * (tubeFlowArea(DI) - d * DI));
+float manglikBerglesReynolds(float PN, float V, float Vt, float NT, float DI) {
+    return PN * DI * V / (Vt * NT * tubeFlowArea(DI));
+}
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kLaminarTo = 2300.0f;     // the laminar form's end, Re
+constexpr float kTurbulentFrom = 1.0e4f;  // the turbulent form's start, Re
+
+// π/(π − 4δ/DI): the open-area velocity over the unobstructed one.
+float blockage(float thicknessRatio) { return kPi / (kPi - 4.0f * thicknessRatio); }
+
+}  // namespace
+
+float manglikBerglesSwirlNumber(float Re, float y, float thicknessRatio) {
+    const float helix = kPi / (2.0f * y);
+    return Re / std::sqrt(y) * blockage(thicknessRatio) * std::sqrt(1.0f + helix * helix);
 }
 
 float manglikBerglesPropertyFactor(bool gas, float viscosityRatio, float wallToBulk) {
@@ -46,22 +62,66 @@ float manglikBerglesPropertyFactor(bool gas, float viscosityRatio, float wallToB
 }
 
 float manglikBerglesNusselt(float Re, float Pr, float y, float thicknessRatio) {
-    constexpr float kPi = 3.14159265f;
-    const float blockage = kPi / (kPi - 4.0f * thicknessRatio);
     const float perimeter = (kPi + 2.0f - 2.0f * thicknessRatio) / (kPi - 4.0f * thicknessRatio);
     return 0.023f * std::pow(Re, 0.8f) * std::pow(Pr, 0.4f) * (1.0f + 0.769f / y) *
-           std::pow(blockage, 0.8f) * std::pow(perimeter, 0.2f);
+           std::pow(blockage(thicknessRatio), 0.8f) * std::pow(perimeter, 0.2f);
+}
+
+float manglikBerglesLaminarNusselt(float Re, float Pr, float y, float thicknessRatio, float DI,
+                                   float TL) {
+    const float Gz = kPi / 4.0f * Re * Pr * DI / TL;
+    const float entry = std::pow(1.0f + 0.0951f * std::pow(Gz, 0.894f), 2.5f);
+    const float swirl =
+        6.413e-9f *
+        std::pow(manglikBerglesSwirlNumber(Re, y, thicknessRatio) * std::pow(Pr, 0.391f), 3.835f);
+    const float forced = entry + swirl;
+    return 4.612f * std::pow(forced * forced, 0.1f);
+}
+
+namespace {
+
+float laminarCorrected(const TapeRegimeInputs& in, float Re) {
+    const float viscosity = in.gas ? 1.0f : std::pow(in.viscosityRatio, 0.14f);
+    return manglikBerglesLaminarNusselt(Re, in.Pr, in.y, in.thicknessRatio, in.DI, in.TL) *
+           viscosity;
+}
+
+float turbulentCorrected(const TapeRegimeInputs& in, float Re) {
+    return manglikBerglesNusselt(Re, in.Pr, in.y, in.thicknessRatio) *
+           manglikBerglesPropertyFactor(in.gas, in.viscosityRatio, in.wallToBulkRatio);
+}
+
+}  // namespace
+
+TapeNusselt manglikBerglesRegimeNusselt(const TapeRegimeInputs& in) {
+    if (in.Re <= kLaminarTo) return {laminarCorrected(in, in.Re), &kManglikBerglesLaminarCard};
+    if (in.Re >= kTurbulentFrom) return {turbulentCorrected(in, in.Re), &kManglikBerglesCard};
+    const float g = (in.Re - kLaminarTo) / (kTurbulentFrom - kLaminarTo);
+    return {
+        (1.0f - g) * laminarCorrected(in, kLaminarTo) + g * turbulentCorrected(in, kTurbulentFrom),
+        &kManglikBerglesTransitionCard};
 }
 
 namespace {
 
 void manglikBerglesFilm(const TapeFlow& f, TapeFilm& film) {
-    film.card = &kManglikBerglesCard;
-    film.Re = manglikBerglesReynolds(f.PN, f.V, f.Vt, f.NT, f.DI, f.thickness);
+    TapeRegimeInputs in;
+    in.Re = manglikBerglesReynolds(f.PN, f.V, f.Vt, f.NT, f.DI);
+    in.Pr = f.Prt;
     // The entered pitch is the full turn: the 180° twist is half of it.
-    const float y = f.pitch / 2.0f / f.DI;
-    film.Nu = manglikBerglesNusselt(film.Re, f.Prt, y, f.thickness / f.DI) *
-              manglikBerglesPropertyFactor(f.gas, f.viscosityRatio, f.temperatureRatio);
+    in.y = f.pitch / 2.0f / f.DI;
+    in.thicknessRatio = f.thickness / f.DI;
+    in.DI = f.DI;
+    in.TL = f.TL;
+    in.gas = f.gas;
+    in.viscosityRatio = f.viscosityRatio;
+    in.wallToBulkRatio = f.temperatureRatio;
+    const TapeNusselt nu = manglikBerglesRegimeNusselt(in);
+    film.card = nu.card;
+    film.Re = in.Re;
+    film.Nu = nu.Nu;
+    film.y = in.y;
+    film.thicknessRatio = in.thicknessRatio;
     const float Xt = f.Kt / f.DI * film.Nu;
     film.Xt = std::isfinite(Xt) ? std::optional<float>(Xt) : std::nullopt;
 }
