@@ -12,10 +12,12 @@ FormWindows::FormWindows(FormStore& store, ConsoleView* console)
         if (store.hasForm(spec.name)) windows_.push_back(std::make_unique<FormWindow>(spec, store));
     // Every other form is owned by the main window, which opens it (the
     // start button opens the result forms): it stays above the main window
-    // and goes with it, and the window manager never leaves it behind.
+    // and goes with it, and the window manager never leaves it behind. A
+    // dialog window, as X11 window managers keep only those of the
+    // transient kinds above their owner.
     for (auto& w : windows_) {
         if (w.get() == &mainWindow()) continue;
-        w->setParent(&mainWindow(), w->windowFlags() | Qt::Window);
+        w->setParent(&mainWindow(), (w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
         w->setAnchor(&mainWindow());
     }
     const auto retitleText = [this] { text_->setJapanese(japanesePresentation(store_)); };
