@@ -8,6 +8,8 @@ namespace hx {
 
 namespace {
 
+constexpr std::size_t kHeadingLines = 5;  // at most, kept over a table
+
 bool has(std::string_view line, std::string_view mark) {
     return line.find(mark) != std::string_view::npos;
 }
@@ -15,19 +17,25 @@ bool isTop(std::string_view line) { return has(line, "┌") || has(line, "┏");
 bool isBottom(std::string_view line) { return has(line, "└") || has(line, "┗"); }
 bool isRule(std::string_view line) { return has(line, "├") || has(line, "┣"); }
 bool isBlank(std::string_view line) { return line.find_first_not_of(" 　") == std::string::npos; }
-bool isBoxed(std::string_view line) { return has(line, "│") || has(line, "┃") || isTop(line); }
+// A line of a table's frame or rows (a heading has no rules).
+bool isBoxed(std::string_view line) {
+    for (std::string_view mark : {"│", "┃", "─", "━", "├", "┣", "└", "┗", "┌", "┏"})
+        if (has(line, mark)) return true;
+    return false;
+}
 
 // The rows from `first` that must stand together on one page: a whole table
-// that fits on a page, else its heads and its first rows. One row for a line
-// that starts no table.
+// (with its heading) that fits on a page, else its heading, heads and first
+// rows. One row for a line that starts no table.
 std::size_t rowsKeptTogether(const std::vector<std::string>& lines, std::size_t first,
                              std::size_t rowsPerPage) {
+    // The heading lines directly over the top frame (a title, a note on the
+    // columns) go with their table.
     std::size_t top = first;
-    // A heading line directly over the top frame goes with its table.
-    if (!isTop(lines[top]) && !isBoxed(lines[top]) && !isBlank(lines[top]) &&
-        top + 1 < lines.size() && isTop(lines[top + 1]))
+    while (top < lines.size() && top - first < kHeadingLines && !isTop(lines[top]) &&
+           !isBoxed(lines[top]) && !isBlank(lines[top]))
         ++top;
-    if (!isTop(lines[top])) return 1;
+    if (top >= lines.size() || !isTop(lines[top])) return 1;
     std::size_t bottom = top;
     while (bottom + 1 < lines.size() && !isBottom(lines[bottom])) ++bottom;
     const std::size_t whole = bottom - first + 1;

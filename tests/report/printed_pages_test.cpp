@@ -72,13 +72,14 @@ TEST(PrintedPages, NoTableHeadsAloneAtAPageFootInAnyGoldenReport) {
 }
 
 TEST(PrintedPages, ATableThatFitsAPageMovesWholeWithItsHeading) {
-    std::vector<std::string> lines(8, "text");
-    const std::vector<std::string> table = {" Heading", "┌─┬─┐", "│a│b│", "├─┼─┤",
-                                            "│1│2│",    "│3│4│", "└─┴─┘"};
+    std::vector<std::string> lines(7, "text");
+    lines.emplace_back("");
+    const std::vector<std::string> table = {" Heading", " (a note)", "┌─┬─┐", "│a│b│",
+                                            "├─┼─┤",    "│1│2│",     "│3│4│", "└─┴─┘"};
     lines.insert(lines.end(), table.begin(), table.end());
     const auto pages = printedPages(lines, 10);
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].size(), 8u);
+    EXPECT_EQ(pages[0].size(), 8u);  // the text and the blank line after it
     EXPECT_EQ(pages[1], table);
 }
 
