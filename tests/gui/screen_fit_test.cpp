@@ -43,16 +43,6 @@ TEST(ScreenFit, EveryWindowAndTheTextWindowsLastLineAreOnTheScreen) {
     EXPECT_GE(text.view().height(), 10 * 16);  // ten rows at the least
 }
 
-TEST(ScreenFit, AWindowLargerThanTheScreenIsShrunkAndMovedOnto) {
-    QWidget w;
-    w.resize(2000, 1000);
-    w.move(-50, 300);
-    const QRect area(0, 0, 1366, 768);
-    EXPECT_TRUE(keepInside(w, area));
-    EXPECT_TRUE(area.contains(w.frameGeometry()));
-    EXPECT_FALSE(keepInside(w, area));  // once inside, left alone
-}
-
 TEST(DialogOwnership, EveryFormIsOwnedByTheMainWindowAndStaysAboveIt) {
     Desktop desktop;
     ASSERT_TRUE(desktop.start());
