@@ -9,6 +9,9 @@
 //   vornfig1.bmp     the flow figure: the exchanger with inlet and outlet
 //                    arrows at the four nozzles where the program writes the
 //                    temperatures and flows
+//   vorn2-4J_odd.bmp, vornfig1_odd.bmp
+//                    the same for an odd number of tube passes: no pass
+//                    partition, the tube outlet on the return head
 // Plain C++ on a small raster, so the build needs no image library.
 #include <algorithm>
 #include <cmath>
@@ -197,14 +200,15 @@ void dimension(Canvas& c, int x0, int y0, int x1, int y1, const std::string& lab
     text(c, (x0 + x1) / 2 - w / 2, (y0 + y1) / 2 - 3, label, kInk);
 }
 
-// Side section of a two-pass shell-and-tube exchanger inside the box
-// (x0,y0)-(x1,y1): channel head on the left with the tube nozzles, return
+// Side section of a shell-and-tube exchanger inside the box (x0,y0)-(x1,y1):
+// channel head on the left with the tube nozzles (an even number of passes)
+// or with the tube inlet alone (odd: the outlet on the return head), return
 // head on the right, shell nozzles top left and bottom right. With `arrows`
 // the four streams are drawn as arrows at the nozzles, with `flows` the
 // flow names beside the nozzle temperatures, with `dimensions` the tube
 // length, shell diameter, baffle spacing and cut (right of x1: leave room).
 void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool arrows, bool flows,
-                  bool dimensions) {
+                  bool dimensions, bool oddPasses = false) {
     const int h = y1 - y0;
     const int head = (x1 - x0) / 9;
     const int sx0 = x0 + head, sx1 = x1 - head / 2;  // shell between the tube sheets
@@ -213,10 +217,10 @@ void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool a
     // Shell and heads.
     c.fill(sx0, sy0, sx1, sy1, kShell);
     c.box(sx0, sy0, sx1, sy1, kInk, 3);
-    c.box(x0 + 4, sy0 + 6, sx0, sy1 - 6, kInk, 3);                   // channel head
-    c.line(x0 + 4, (sy0 + sy1) / 2, sx0, (sy0 + sy1) / 2, kInk, 2);  // pass partition
-    c.box(sx1, sy0 + 6, x1 - 4, sy1 - 6, kInk, 3);                   // return head
-    c.fill(sx0 - 3, sy0 - 8, sx0 + 3, sy1 + 8, kSheet);              // tube sheets
+    c.box(x0 + 4, sy0 + 6, sx0, sy1 - 6, kInk, 3);                                   // channel head
+    if (!oddPasses) c.line(x0 + 4, (sy0 + sy1) / 2, sx0, (sy0 + sy1) / 2, kInk, 2);  // partition
+    c.box(sx1, sy0 + 6, x1 - 4, sy1 - 6, kInk, 3);                                   // return head
+    c.fill(sx0 - 3, sy0 - 8, sx0 + 3, sy1 + 8, kSheet);                              // tube sheets
     c.fill(sx1 - 3, sy0 - 8, sx1 + 3, sy1 + 8, kSheet);
     // Tube bundle.
     const int tubes = 8;
@@ -233,29 +237,34 @@ void shellAndTube(Canvas& c, int x0, int y0, int x1, int y1, int baffles, bool a
         else
             c.fill(x - 2, sy0, x + 2, sy1 - cut, kBaffle);
     }
-    // Nozzles: tube in (channel, top) and out (channel, bottom); shell in
-    // (top left) and out (bottom right).
+    // Nozzles: tube in (channel, top) and out (channel, bottom; the return
+    // head with odd passes); shell in (top left) and out (bottom right).
     const int tx = (x0 + 4 + sx0) / 2;
+    const int to = oddPasses ? (sx1 + x1 - 4) / 2 : tx;
     c.box(tx - nozzle / 2, y0 + h / 10, tx + nozzle / 2, sy0 + 6, kInk, 2);
-    c.box(tx - nozzle / 2, sy1 - 6, tx + nozzle / 2, y1 - h / 10, kInk, 2);
+    c.box(to - nozzle / 2, sy1 - 6, to + nozzle / 2, y1 - h / 10, kInk, 2);
     const int si = sx0 + (sx1 - sx0) / 8, so = sx1 - (sx1 - sx0) / 8;
     c.box(si - nozzle / 2, y0 + h / 10, si + nozzle / 2, sy0, kInk, 2);
     c.box(so - nozzle / 2, sy1, so + nozzle / 2, y1 - h / 10, kInk, 2);
     if (arrows) {
         c.arrow(tx, y0, tx, y0 + h / 10 + 8, kTubeFlow);   // tube inlet
-        c.arrow(tx, y1 - h / 10 - 8, tx, y1, kTubeFlow);   // tube outlet
+        c.arrow(to, y1 - h / 10 - 8, to, y1, kTubeFlow);   // tube outlet
         c.arrow(si, y0, si, y0 + h / 10 + 8, kShellFlow);  // shell inlet
         c.arrow(so, y1 - h / 10 - 8, so, y1, kShellFlow);  // shell outlet
     }
     // The nozzle temperatures by the names the summary and the forms use.
     const int right = nozzle / 2 + 4;
     text(c, tx + right, y0 + h / 10 - 2, "Tti", kTubeFlow);
-    text(c, tx + right, y1 - h / 10 - 6, "Tto", kTubeFlow);
+    // Beside the outlet on the return head, the names stand to its left.
+    const auto outletX = [&](const char* name) {
+        return oddPasses ? to - right - textWidth(name, 1) : to + right;
+    };
+    text(c, outletX("Tto"), y1 - h / 10 - 6, "Tto", kTubeFlow);
     text(c, si + right, y0 + h / 10 - 2, "Tsi", kShellFlow);
     text(c, so - right - textWidth("Tso", 1), y1 - h / 10 - 6, "Tso", kShellFlow);
     if (flows) {
         text(c, tx + right, y0 + h / 10 + 8, "Wt in", kTubeFlow);
-        text(c, tx + right, y1 - h / 10 - 16, "Wt out", kTubeFlow);
+        text(c, outletX("Wt out"), y1 - h / 10 - 16, "Wt out", kTubeFlow);
         text(c, si + right, y0 + h / 10 + 8, "Ws in", kShellFlow);
         text(c, so - right - textWidth("Ws out", 1), y1 - h / 10 - 16, "Ws out", kShellFlow);
     }
@@ -333,6 +342,9 @@ int main(int argc, char** argv) {
     Canvas result(360, 200);
     shellAndTube(result, 10, 10, 320, 190, 4, false, false, true);
     ok = result.save(dir + "vorn2-4J.bmp") && ok;
+    Canvas resultOdd(360, 200);
+    shellAndTube(resultOdd, 10, 10, 320, 190, 4, false, false, true, true);
+    ok = resultOdd.save(dir + "vorn2-4J_odd.bmp") && ok;
 
     Canvas annulus(360, 200);
     doubleTube(annulus, 10, 10, 350, 190);
@@ -341,6 +353,9 @@ int main(int argc, char** argv) {
     Canvas flow(480, 300);
     shellAndTube(flow, 60, 10, 420, 290, 4, true, true, false);
     ok = flow.save(dir + "vornfig1.bmp") && ok;
+    Canvas flowOdd(480, 300);
+    shellAndTube(flowOdd, 60, 10, 420, 290, 4, true, true, false, true);
+    ok = flowOdd.save(dir + "vornfig1_odd.bmp") && ok;
 
     if (!ok) {
         std::cerr << "hxdrawings: cannot write the figures into " << argv[1] << '\n';

@@ -26,6 +26,7 @@ packages=(
   xauth
   openbox
   xdotool
+  x11-apps
 )
 
 missing=()

@@ -106,13 +106,20 @@ CaseFileActions::CaseFileActions(Session& session, FormWindow& mainWindow,
     dataFolder_ = dataFolder.isEmpty()
                       ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                       : dataFolder;
+    started_ = !session_.forms.hasForm("FORM6") || !session_.forms.formVisible("FORM6");
     recoveryTimer_.setSingleShot(true);
     recoveryTimer_.setInterval(0);
     connect(&recoveryTimer_, &QTimer::timeout, this, [this] { writeRecovery(); });
     // Subscribed after the windows, so the title is finished after the main
     // window recaptions it for a new language.
     subscription_ = session_.forms.subscribe([this](const FormChange& change) {
-        if (!opening_ && changesCase(change)) {
+        // The unit-system window of the start fills the forms with the
+        // defaults of the units chosen: that is where a case starts, not a
+        // change of the user's.
+        if (!started_ && change.form == "FORM6" && change.what == FormChange::What::FormVisible &&
+            !session_.forms.formVisible("FORM6"))
+            started_ = true;
+        if (!opening_ && started_ && changesCase(change)) {
             modified_ = true;
             recoveryTimer_.start();
         }

@@ -73,6 +73,7 @@ private:
     QString path_;
     QString suffix_;  // what updateTitle last appended to the window title
     bool modified_ = false;
+    bool started_ = false;  // the unit system of the start is chosen
     bool opening_ = false;
     int subscription_ = 0;
     QAction* open_ = nullptr;

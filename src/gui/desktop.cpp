@@ -52,17 +52,19 @@ bool Desktop::start() {
 }
 
 void Desktop::buildPrintJob() {
-    FormWindow& main = windows_->mainWindow();
+    // A print is asked for by a key in the text window: its file dialog and
+    // its failure box are owned by the text window, and stay above it.
+    TextWindow& text = windows_->textWindow();
     // The file is asked for at the first print, in the user's documents folder.
-    const auto choosePath = [&main] {
-        return QFileDialog::getSaveFileName(&main, QStringLiteral("hxcalc: print to PDF"),
+    const auto choosePath = [&text] {
+        return QFileDialog::getSaveFileName(&text, QStringLiteral("hxcalc: print to PDF"),
                                             defaultReportPath(), QStringLiteral("PDF (*.pdf)"));
     };
     const auto grab = [this](HardCopy which) { return hardCopyImage(*windows_, *view_, which); };
     // The print menu clears the text window next: a failed write is also
     // shown in a box, so that it is seen.
-    const auto alert = [&main](const QString& message) {
-        QMessageBox::warning(&main, QStringLiteral("hxcalc"), message);
+    const auto alert = [&text](const QString& message) {
+        QMessageBox::warning(&text, QStringLiteral("hxcalc"), message);
     };
     printJob_ = std::make_unique<PdfPrintJob>(console_, choosePath, grab, alert);
     platform_.setPrinter(printJob_.get());

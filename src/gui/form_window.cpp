@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "gui/field_tooltips.h"
+#include "gui/screen_fit.h"
 #include "gui/window_titles.h"
 #include "model/field_catalogue.h"
 #include "model/option_buttons.h"
@@ -258,6 +259,9 @@ void FormWindow::build() {
                 auto* edit = new QLineEdit;
                 edit->setFixedWidth(isCodeField(spec) ? 16 : 96);  // the code strip: 16 x 16
                 if (isCodeField(spec)) edit->setFixedHeight(16);
+                // The result form shows results: they can be selected and
+                // copied, not changed.
+                if (name_ == "FORM4") edit->setReadOnly(true);
                 QObject::connect(edit, &QLineEdit::textEdited, this,
                                  [this, name](const QString& text) {
                                      if (!mirroring_)
@@ -511,6 +515,21 @@ void FormWindow::setMenuBar(QWidget* bar) {
     fitContents();
 }
 
+void FormWindow::setStatusText(const QString& text) {
+    if (!status_) {
+        if (text.isEmpty()) return;
+        status_ = new QLabel;
+        status_->setObjectName(QStringLiteral("STATUS"));
+        status_->setTextFormat(Qt::PlainText);
+        status_->setWordWrap(true);  // no wider than the form
+        status_->setContentsMargins(6, 2, 6, 2);
+        status_->setFrameShape(QFrame::StyledPanel);
+        layout()->addWidget(status_);
+    }
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
+}
+
 void FormWindow::fitContents() {
     fitPending_ = false;
     // Captions set while the window was hidden left the layouts' cached
@@ -572,6 +591,7 @@ void FormWindow::showForm(bool visible) {
     fitContents();
     placeOnShow();
     show();
+    keepOnScreen(*this);
 }
 
 void FormWindow::placeOnShow() {

@@ -47,6 +47,8 @@ public:
     void setAnchor(QWidget* anchor) { anchor_ = anchor; }
     // A menu bar over the controls (the main window).
     void setMenuBar(QWidget* bar);
+    // A line of guidance under the controls (the main window); empty hides it.
+    void setStatusText(const QString& text);
     // Grows the window to hold its contents (done after every change once
     // the events are processed).
     void fitContents();
@@ -77,6 +79,7 @@ private:
     std::string name_;
     QWidget* content_ = nullptr;  // the controls, inside the scroll area
     QScrollArea* scroll_ = nullptr;
+    QLabel* status_ = nullptr;  // made by the first setStatusText
     QWidget* anchor_ = nullptr;
     std::optional<QPoint> lastPos_;  // where the user last had it
     bool fitPending_ = false;

@@ -43,6 +43,8 @@ public:
     bool showBitmap(const std::string& fileName, TextConsole& notices);
 
 private:
+    void updateStatus();
+
     FormStore& store_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     std::unique_ptr<TextWindow> text_;

@@ -13,6 +13,7 @@
 
 #include "console/display_width.h"
 #include "program/replaced_file.h"
+#include "report/printed_pages.h"
 
 namespace hx::gui {
 
@@ -125,6 +126,10 @@ void PdfPrintJob::printText(const std::vector<std::string>& lines) { add({lines,
 
 void PdfPrintJob::printHardCopy(HardCopy window) { add({{}, grab_ ? grab_(window) : QImage()}); }
 
+std::string PdfPrintJob::deliveredTo() const {
+    return QDir::toNativeSeparators(path_).toStdString();
+}
+
 void PdfPrintJob::add(Item item) {
     items_.push_back(std::move(item));
     QString path = path_;
@@ -176,16 +181,11 @@ bool PdfPrintJob::writeDocument(const QString& path, QString& error) {
         if (i > 0) newPage();
         const Item& item = items_[i];
         if (!item.lines.empty() || item.image.isNull()) {
-            int row = 0;
-            for (const std::string& line : item.lines) {
-                // Empty lines past the foot of a page (the end of a text
-                // summary) start no page of their own.
-                if (row >= g.rows && line.empty()) continue;
-                if (row >= g.rows) {
-                    newPage();
-                    row = 0;
-                }
-                drawLine(painter, g, row++, line);
+            const auto pages = printedPages(item.lines, g.rows);
+            for (std::size_t p = 0; p < pages.size(); ++p) {
+                if (p > 0) newPage();
+                int row = 0;
+                for (const std::string& line : pages[p]) drawLine(painter, g, row++, line);
             }
         } else {
             drawImage(painter, g, item.image);

@@ -45,6 +45,7 @@ public:
 
     void printText(const std::vector<std::string>& lines) override;
     void printHardCopy(HardCopy window) override;
+    std::string deliveredTo() const override;
 
     // The file of the job; empty until one is chosen and written.
     const QString& path() const { return path_; }

@@ -1,12 +1,16 @@
 #include "gui/qt_platform.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QMessageBox>
 
 namespace hx::gui {
 
 bool QtPlatform::askYesNo(const std::string& title, const std::string& question) {
-    QWidget* parent = windows_ ? windows_->window("MAINFORM") : nullptr;
+    // Owned by the window the question comes from (the form whose button
+    // was pressed), so that it stays above it; else by the main window.
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent && windows_) parent = windows_->window("MAINFORM");
     const auto answer = QMessageBox::question(parent, QString::fromStdString(title),
                                               QString::fromStdString(question),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);

@@ -1,10 +1,10 @@
 #include "gui/text_window.h"
 
 #include <QCloseEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/screen_fit.h"
 #include "gui/window_titles.h"
 
 namespace hx::gui {
@@ -30,32 +30,39 @@ void TextWindow::fitView() {
 void TextWindow::changeFont(int steps) {
     view_->setFontPixels(view_->fontPixels() + steps);
     fitView();
+    if (isVisible()) keepOnScreen(*this);  // the last row stays on the screen
 }
 
 void TextWindow::resetFont() {
     view_->setFontPixels(ConsoleView::kDefaultFontPixels);
     fitView();
+    if (isVisible()) keepOnScreen(*this);
 }
 
 void TextWindow::showBeside(QWidget& main) {
     if (!placed_) {
         placed_ = true;
-        if (const QScreen* screen = main.screen()) arrange(main, screen->availableGeometry());
+        arrange(main, availableArea(main));
     }
     if (!isVisible()) show();
+    keepOnScreen(*this);
+    keepOnScreen(main);
 }
 
 void TextWindow::arrange(QWidget& main, const QRect& room) {
     // Beside the main window where the screen is wide enough, under it where
     // it is tall enough; else in the screen's bottom right corner, leaving
     // the main window's left side (the selection panel, OPEN) in view.
-    // The positions are of the frames, a window manager's borders and title
-    // bar allowed for; until the window manager has framed a window, Qt
-    // places its inside there, so the title bar goes above it.
+    // Taller than the room, the text window is shortened: its last line (the
+    // key prompt of the results menu) must be on the screen. The positions
+    // are of the frames, a window manager's borders and title bar allowed
+    // for; keepOnScreen corrects them once the real frame is known.
     const QSize frame(8, 32);
+    if (height() + frame.height() > room.height())
+        resize(width(), std::max(minimumHeight(), room.height() - frame.height()));
     const QSize m = main.size() + frame;
     const QSize t = size() + frame;
-    const auto place = [&frame](QWidget& w, int x, int y) { w.move(x, y + frame.height() - 4); };
+    const auto place = [](QWidget& w, int x, int y) { w.move(x, y); };
     auto centred = [](int room0, int roomLength, int length) {
         return room0 + std::max(0, (roomLength - length) / 2);
     };
@@ -70,7 +77,7 @@ void TextWindow::arrange(QWidget& main, const QRect& room) {
         place(main, x, y);
         place(*this, x, y + m.height());
     } else {
-        place(main, centred(room.left(), room.width(), m.width()), room.top());
+        place(main, room.left(), room.top());
         place(*this, std::max(room.left(), room.right() + 1 - t.width()),
               std::max(room.top(), room.bottom() + 1 - t.height()));
     }

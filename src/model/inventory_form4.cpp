@@ -17,7 +17,9 @@ constexpr ControlSpec label(const char* name, const char* resource, const char* 
 }
 
 constexpr ControlSpec kForm4[] = {
-    fixed("PICTURE2", "", "exchanger drawing, vorn2-4J.bmp (double tube: vorn2-4JD.bmp)"),
+    fixed("PICTURE2", "",
+          "exchanger drawing, vorn2-4J.bmp (double tube: vorn2-4JD.bmp, odd tube passes: "
+          "vorn2-4J_odd.bmp)"),
 
     // Headings of the performance table.
     label("TEXT300", "        項目", "heading of the item captions"),

@@ -17,7 +17,8 @@ constexpr ControlSpec kForm2[] = {
 // row of values names its quantity as the drawing does, then the value
 // and its unit (℃ or K, kg/h or kg/s), all set by the results.
 constexpr ControlSpec kForm3[] = {
-    fixed("PICTURE3", "", "flow figure, bitmap file vornfig1.bmp"),
+    fixed("PICTURE3", "",
+          "flow figure, bitmap file vornfig1.bmp (odd tube passes: vornfig1_odd.bmp)"),
     fixed("TEXT400", "", "Tsi, shell inlet temperature"),
     fixed("TEXT420", "", "unit of Tsi"),
     fixed("TEXT401", "", "Tso, shell outlet temperature"),

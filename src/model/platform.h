@@ -30,6 +30,10 @@ public:
 
     // An image of a window on a page of its own.
     virtual void printHardCopy(HardCopy window) = 0;
+
+    // The file the job was last written to, for the user to find it; empty
+    // when the job keeps no file (or its last write failed).
+    virtual std::string deliveredTo() const { return {}; }
 };
 
 // One addition to a print job, as a scripted job keeps it.
@@ -47,6 +51,7 @@ public:
 
     void printText(const std::vector<std::string>& lines) override;
     void printHardCopy(HardCopy window) override;
+    std::string deliveredTo() const override { return next_ ? next_->deliveredTo() : ""; }
 
 private:
     std::vector<PrintedItem> items_;

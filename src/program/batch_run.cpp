@@ -146,7 +146,8 @@ SweepRow solveRow(const EnteredCase& base, const ConsoleAnswers& answers,
     row.status = outcome.solved ? "solved" : joined(endedLines(outcome, p));
     if (outcome.solved) {
         const Solution shown = shownValues(outcome, p);
-        for (const ResultQuantity& q : resultQuantities()) row.results.push_back(shown.*q.member);
+        for (const ResultQuantity& q : resultQuantities())
+            row.results.push_back(resultValue(q, shown, isSI(p)));
     }
     return row;
 }
@@ -220,8 +221,9 @@ std::string solveJson(const CaseValues& values, const HeadlessOutcome& outcome, 
     if (outcome.solved) {
         const Solution shown = shownValues(outcome, p);
         for (const ResultQuantity& q : resultQuantities())
-            results.push_back(
-                {{"name", q.name}, {"unit", unitOf(q, p)}, {"value", jsonNumber(shown.*q.member)}});
+            results.push_back({{"name", q.name},
+                               {"unit", unitOf(q, p)},
+                               {"value", jsonNumber(resultValue(q, shown, isSI(p)))}});
     }
     doc["results"] = results;
     doc["warnings"] = outcome.warnings;

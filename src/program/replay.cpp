@@ -70,6 +70,7 @@ public:
         out_ << "---- print job: hard copy of " << hardCopyName(window) << " ----\n";
         if (next_) next_->printHardCopy(window);
     }
+    std::string deliveredTo() const override { return next_ ? next_->deliveredTo() : ""; }
 
 private:
     std::ostream& out_;
@@ -156,7 +157,13 @@ void runCommand(const std::string& command, const std::string& rest, ReplayEnvir
         openCaseFile(path, env);
     } else if (command == "snap") {
         if (trimmed(rest).empty()) throw ScriptError("snap needs a label");
-        if (env.snap) env.snap(trimmed(rest));
+        // Among queued answers, as a save: the windows as they stand when
+        // the program has taken the answers before it.
+        const std::string label = trimmed(rest);
+        if (env.snap && env.console.pendingAnswers() > 0)
+            env.console.queueAction([label, &env] { env.snap(label); });
+        else if (env.snap)
+            env.snap(label);
     } else {
         throw ScriptError("unknown command \"" + command + "\"");
     }

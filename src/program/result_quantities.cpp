@@ -1,5 +1,7 @@
 #include "program/result_quantities.h"
 
+#include "core/units.h"
+
 namespace hx {
 
 namespace {
@@ -47,6 +49,9 @@ constexpr ResultQuantity kQuantities[] = {
     {"Prs", &S::Prs, "-", "-", "shell fluid Prandtl number"},
     {"DPt", &S::DPt, "kgf/cm2", "MPa", "tube-side pressure drop"},
     {"DPs", &S::DPs, "kgf/cm2", "MPa", "shell-side pressure drop"},
+    // The same drops in Pa, whose digits a small drop keeps (kgf/cm2 × 0.098 MPa × 10^6).
+    {"DPt_Pa", &S::DPt, "Pa", "Pa", "tube-side pressure drop in Pa", units::kMPaPerKgfCm2 * 1.0e6f, 1.0e6f},
+    {"DPs_Pa", &S::DPs, "Pa", "Pa", "shell-side pressure drop in Pa", units::kMPaPerKgfCm2 * 1.0e6f, 1.0e6f},
     {"DPt_friction", &S::DPtFriction, "kgf/cm2", "MPa", "tube-side friction drop (textbook basis)"},
     {"DPt_returns", &S::DPtReturns, "kgf/cm2", "MPa", "tube-side return losses, 4 velocity heads a pass (textbook basis)"},
     {"DPt_nozzles", &S::DPtNozzles, "kgf/cm2", "MPa", "tube-side nozzle losses, 1 + 0.5 velocity heads (textbook basis, nozzle bores entered)"},

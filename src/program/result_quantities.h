@@ -14,8 +14,16 @@ struct ResultQuantity {
     const char* unitEngineering;
     const char* unitSI;  // the unit of the value after inUnitsOf() for an SI presentation
     const char* english;
+    // The member's value times these: a quantity given again in other units.
+    float scaleEngineering = 1.0f;
+    float scaleSI = 1.0f;
 };
 
 std::span<const ResultQuantity> resultQuantities();
+
+// The value of a quantity from the values a presentation shows.
+inline float resultValue(const ResultQuantity& q, const Solution& shown, bool si) {
+    return shown.*q.member * (si ? q.scaleSI : q.scaleEngineering);
+}
 
 }  // namespace hx

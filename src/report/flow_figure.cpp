@@ -38,13 +38,16 @@ float outletWaterPercent(float inletPercent, float Xi, float Xo) {
     return std::isfinite(out) ? out : inletPercent;
 }
 
-void fillWetGas(FormStore& forms, Presentation p, const RunInputs& in, const Solution& s,
-                float shellFlow, const char* flowUnit) {
-    const float inletPercent = in.dc.H2O * 100.0f;  // fraction to vol %
+// The shell flow in and out (the same: the shell stream keeps its mass).
+void fillShellFlow(FormStore& forms, float shellFlow, const char* flowUnit) {
     setText(forms, "TEXT406", freeNumber(shellFlow));
     setText(forms, "TEXT407", freeNumber(shellFlow));
     setText(forms, "TEXT426", flowUnit);
     setText(forms, "TEXT427", flowUnit);
+}
+
+void fillWetGas(FormStore& forms, Presentation p, const RunInputs& in, const Solution& s) {
+    const float inletPercent = in.dc.H2O * 100.0f;  // fraction to vol %
     setText(forms, "TEXT430", drainCaption(p));
     setText(forms, "TEXT408", freeNumber(s.Wcon));
     setText(forms, "TEXT431", isJapanese(p) ? "水分量%(V/V)" : "H2O gas％(v/v)");
@@ -53,8 +56,7 @@ void fillWetGas(FormStore& forms, Presentation p, const RunInputs& in, const Sol
 }
 
 void clearWetGas(FormStore& forms) {
-    for (const char* control : {"TEXT406", "TEXT407", "TEXT426", "TEXT427", "TEXT430", "TEXT408",
-                                "TEXT431", "TEXT409", "TEXT419"})
+    for (const char* control : {"TEXT430", "TEXT408", "TEXT431", "TEXT409", "TEXT419"})
         setText(forms, control, "");
 }
 
@@ -84,15 +86,18 @@ void fillFlowFigure(FormStore& forms, Presentation p, const RunInputs& in, const
     setText(forms, "TEXT405", freeNumber(dc.wetGas ? tubeOutlet : tubeFlow));
     setText(forms, "TEXT424", flowUnit);
     setText(forms, "TEXT425", flowUnit);
+    fillShellFlow(forms, units::kKgPerTon * s.shellMassFlowTonH, flowUnit);
     if (dc.wetGas)
-        fillWetGas(forms, p, in, s, units::kKgPerTon * s.shellMassFlowTonH, flowUnit);
+        fillWetGas(forms, p, in, s);
     else
         clearWetGas(forms);
 }
 
-bool showFlowFigure(FormStore& forms, Platform& platform) {
+bool oddTubePasses(const DesignCase& dc) { return static_cast<int>(dc.PN) % 2 == 1; }
+
+bool showFlowFigure(FormStore& forms, Platform& platform, const DesignCase& dc) {
     forms.showForm(kForm);
-    return platform.loadBitmap("vornfig1.bmp");
+    return platform.loadBitmap(oddTubePasses(dc) ? "vornfig1_odd.bmp" : "vornfig1.bmp");
 }
 
 }  // namespace hx

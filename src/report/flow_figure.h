@@ -1,6 +1,6 @@
 // The flow figure FORM3 of a sensible or wet-gas run: beside the drawing
-// of the exchanger the nozzle temperatures Tsi, Tso, Tti, Tto and the tube
-// flows, and for a wet gas the shell flows, the tube drain and the water
+// of the exchanger the nozzle temperatures Tsi, Tso, Tti, Tto, the tube and
+// shell flows, and for a wet gas the tube drain and the water
 // vapour content of the gas at inlet and outlet, in the language and units
 // of a presentation.
 #pragma once
@@ -21,7 +21,12 @@ bool hasFlowFigure(const DesignCase& dc);
 // (engineering units, as the ResultsView holds them).
 void fillFlowFigure(FormStore& forms, Presentation p, const RunInputs& in, const Solution& shown);
 
-// Shows FORM3 with "vornfig1.bmp". False when the drawing could not be read.
-bool showFlowFigure(FormStore& forms, Platform& platform);
+// Whether the tube stream leaves at the return head (an odd number of
+// passes), which the drawings show.
+bool oddTubePasses(const DesignCase& dc);
+
+// Shows FORM3 with "vornfig1.bmp" ("vornfig1_odd.bmp" for odd passes).
+// False when the drawing could not be read.
+bool showFlowFigure(FormStore& forms, Platform& platform, const DesignCase& dc);
 
 }  // namespace hx

@@ -57,16 +57,23 @@ constexpr PrintMenuTexts kTexts[] = {
 };
 // clang-format on
 
+// The line over the menu after a print: where the file went.
+constexpr const char* kWrittenTo[] = {
+    " The PDF file is written: ", " The PDF file is written: ", " PDFファイルに出力しました: ",
+    " PDFファイルに出力しました: "};
+
 // English engineering: the menu stands below eleven empty lines.
 constexpr int kEnglishBlankLines = 11;
 
 const PrintMenuTexts& textsOf(Presentation p) { return kTexts[static_cast<int>(p)]; }
 
-// Shows the menu on a clear window and reads the choice.
-std::string readChoice(TextConsole& console, Presentation p) {
+// Shows the menu on a clear window and reads the choice. After a print the
+// line above the menu names the file it went into.
+std::string readChoice(TextConsole& console, Presentation p, const std::string& writtenTo) {
     console.clear();
     if (p == Presentation::EnglishEngineering)
         for (int i = 0; i < kEnglishBlankLines; ++i) console.print("");
+    if (!writtenTo.empty()) console.print(kWrittenTo[static_cast<int>(p)] + writtenTo);
     console.print(textsOf(p).menu);
     return console.input(textsOf(p).prompt);
 }
@@ -99,20 +106,28 @@ void printReport(Session& session, Presentation p, ReportContent content, const 
 
 void runPrintMenu(Session& session, Presentation p, const RunInputs& in, const Solution& shown) {
     TextConsole& console = session.console;
+    Printer& printer = session.platform.printer();
+    bool printed = false;
     for (;;) {
-        const std::string choice = readChoice(console, p);
+        const std::string choice = readChoice(console, p, printed ? printer.deliveredTo() : "");
+        printed = false;
         if (choice == "1" || choice == "2") {
             const ReportContent content =
                 choice == "1" ? ReportContent::Summary : ReportContent::Detail;
-            if (printerConfirmed(console, p, content)) printReport(session, p, content, in, shown);
+            if (printerConfirmed(console, p, content)) {
+                printReport(session, p, content, in, shown);
+                printed = true;
+            }
         } else if (choice == "3") {
-            session.platform.printer().printHardCopy(HardCopy::ResultForm);
+            printer.printHardCopy(HardCopy::ResultForm);
+            printed = true;
         } else if (choice == "4") {
             // The presentation drawn again, the inputs given back, and the
             // window printed as it then stands.
             showResultsSummary(p, in, shown, console);
             enableInputs(session);
-            session.platform.printer().printHardCopy(HardCopy::TextWindow);
+            printer.printHardCopy(HardCopy::TextWindow);
+            printed = true;
         } else if (choice == "5") {
             return;
         } else if (choice == "6" && isJapanese(p)) {

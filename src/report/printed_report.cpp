@@ -5,6 +5,8 @@
 #include "report/printed_report.h"
 
 #include <array>
+#include <cstdio>
+#include <string_view>
 
 #include "console/number_picture.h"
 #include "core/option_codes.h"
@@ -188,8 +190,38 @@ void setResultValues(ReportValues& v, const DesignCase& dc, const Solution& r,
     set(Q::DPsHead, r.DPs * u.pressureHead);
 }
 
+// A field of a drop in kg/cm2 (MPa) printed as all zeros for a drop that is
+// not zero says there is no drop: the value is printed instead, in the same
+// width, with an exponent ("3.0E-05").
+std::string keptSmallDrop(std::string_view picture, float value) {
+    std::string text = formatUsing(picture, {value});
+    const std::size_t field = picture.find_first_of("#.", picture.rfind('='));
+    if (value == 0.0f || field == std::string_view::npos) return text;
+    std::size_t width = 0;
+    while (field + width < picture.size() &&
+           (picture[field + width] == '#' || picture[field + width] == '.'))
+        ++width;
+    const std::string shown = text.substr(field, width);
+    if (shown.find_first_of("123456789") != std::string::npos) return text;
+    char small[32];
+    std::snprintf(small, sizeof small, "%*.1E", static_cast<int>(width),
+                  static_cast<double>(value));
+    if (std::string_view(small).size() == width) text.replace(field, width, small);
+    return text;
+}
+
+// The pressure-drop row in kg/cm2 (MPa): each side's field on its own.
+std::string dropLine(std::string_view picture, float tube, float shell) {
+    const std::size_t split = picture.find("Ps=");
+    return keptSmallDrop(picture.substr(0, split), tube) +
+           keptSmallDrop(picture.substr(split), shell);
+}
+
 std::string lineText(const ReportLine& line, const ReportValues& v) {
     if (line.first == Q::None) return std::string(line.picture);
+    if (line.first == Q::DPt && line.second == Q::DPs &&
+        std::string_view(line.picture).find("Ps=") != std::string_view::npos)
+        return dropLine(line.picture, v[static_cast<int>(Q::DPt)], v[static_cast<int>(Q::DPs)]);
     const float first = v[static_cast<int>(line.first)];
     if (line.second == Q::None) return formatUsing(line.picture, {first});
     return formatUsing(line.picture, {first, v[static_cast<int>(line.second)]});

@@ -6,6 +6,7 @@
 #include "console/number_picture.h"
 #include "core/option_codes.h"
 #include "core/units.h"
+#include "report/flow_figure.h"
 #include "report/results_summary.h"
 
 namespace hx {
@@ -60,23 +61,54 @@ struct FormUnits {
     const char *temperature, *flow, *pressure, *heat, *coefficient;
 };
 
-FormUnits unitsOf(Presentation p) {
-    if (isSI(p)) return {"K", "kg/s", "Pa", "     W", "   W/m2K"};
+// The pressure drops in the units of the summary beside the table: a gas in
+// the tubes has its drop in mmAq (Pa), the shell side and a liquid in the
+// tubes in kg/cm2 (MPa); a kg/cm2 (MPa) value is followed by the same drop
+// in mmAq (Pa) in brackets, as the digits of a small drop are all zero.
+const char* pressureUnit(Presentation p, bool tubeGas) {
+    if (isSI(p)) return tubeGas ? "Pa, MPa (Pa)" : "MPa (Pa)";
+    return tubeGas ? "mmAq, kg/cm2 (mmAq)" : "kg/cm2 (mmAq)";
+}
+
+FormUnits unitsOf(Presentation p, bool tubeGas) {
+    const char* pressure = pressureUnit(p, tubeGas);
+    if (isSI(p)) return {"K", "kg/s", pressure, "     W", "   W/m2K"};
     const char* flow = p == Presentation::EnglishEngineering ? "ton/h" : "kg/h";
-    return {"℃", flow, "      mmAq", "  kcal/h  ", " kcal/m2h℃"};
+    return {"℃", flow, pressure, "  kcal/h  ", " kcal/m2h℃"};
+}
+
+// Decimals of each value, those of the summary's picture of the same
+// quantity (converted where the form shows another unit: m to mm, kg/h to
+// ton/h, an efficiency to per cent).
+struct FormDigits {
+    int temperature, flow, rate, DS, TL, dpLiquid, dpHead, dpShell, efficiency, Q, K, TM, area, Xt,
+        Xs;
+};
+
+// Indexed by Presentation.
+constexpr FormDigits kDigits[] = {
+    {2, 4, 4, 0, 0, 5, 1, 5, 2, 0, 1, 2, 2, 1, 1},  // English engineering (flows in ton/h)
+    {2, 4, 4, 1, 1, 4, 1, 4, 2, 0, 1, 2, 2, 1, 1},  // English SI
+    {2, 1, 1, 0, 0, 5, 1, 5, 2, 0, 1, 2, 2, 1, 1},  // Japanese engineering
+    {2, 4, 3, 1, 1, 4, 1, 4, 2, 0, 1, 2, 2, 1, 1},  // Japanese SI
+};
+
+// A value with a fixed number of decimals, without leading blanks.
+std::string fixed(float value, int decimals) {
+    std::string picture = "##########";
+    if (decimals > 0) picture += "." + std::string(static_cast<std::size_t>(decimals), '#');
+    std::string text = formatUsing(picture, {value});
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
 }
 
 void setText(FormStore& forms, const char* control, const std::string& text) {
     forms.setText(kForm, control, text);
 }
 
-void setNumber(FormStore& forms, const char* control, std::optional<float> value) {
-    setText(forms, control, value ? freeNumber(*value) : kNotApplicable);
-}
-
 void fillCaptions(FormStore& forms, Presentation p, const DesignCase& dc) {
     const FormCaptions& c = isJapanese(p) ? kJapanese : kEnglish;
-    const FormUnits u = unitsOf(p);
+    const FormUnits u = unitsOf(p, dc.tubePhase == TubePhase::Gas);
     const bool tubeEvaporates = dc.fluidMode == kTubePhaseChange && dc.phaseChange == kEvaporation;
     const bool shellEvaporates =
         dc.fluidMode == kShellPhaseChange && dc.phaseChange == kEvaporation;
@@ -150,8 +182,11 @@ ResultFormValues resultFormValues(Presentation p, const RunInputs& in, const Sol
     v.TL = si ? s.TL : s.TL * 1000.0f;
     // kgf/cm2 × 10000 = mmAq (a metre of water is 0.1 kgf/cm2); MPa × 10^6 = Pa.
     const float headPerPressure = si ? 1000000.0f : 10000.0f;
-    v.DPt = s.DPt * headPerPressure;
-    v.DPs = s.DPs * headPerPressure;
+    v.tubeGas = dc.tubePhase == TubePhase::Gas;
+    v.DPt = v.tubeGas ? s.DPt * headPerPressure : s.DPt;
+    v.DPs = s.DPs;
+    v.DPtHead = s.DPt * headPerPressure;
+    v.DPsHead = s.DPs * headPerPressure;
     // A side at its saturation temperature has no temperature efficiency.
     if (dc.fluidMode != kTubePhaseChange) v.Et = s.Et * 100.0f;
     if (dc.fluidMode != kShellPhaseChange) v.Es = s.Es * 100.0f;
@@ -167,30 +202,59 @@ ResultFormValues resultFormValues(Presentation p, const RunInputs& in, const Sol
     return v;
 }
 
+std::vector<std::pair<const char*, std::string>> resultFormTexts(Presentation p,
+                                                                 const ResultFormValues& v) {
+    const FormDigits& d = kDigits[static_cast<int>(p)];
+    const auto percent = [&d](std::optional<float> e) {
+        return e ? fixed(*e, d.efficiency) : std::string(kNotApplicable);
+    };
+    // A drop as the summary shows it, with its value in mmAq or Pa after it.
+    const auto drop = [](float value, int decimals, std::optional<float> head) {
+        std::string text = fixed(value, decimals);
+        if (head) text += " (" + fixed(*head, 1) + ")";
+        return text;
+    };
+    const int dpTube = v.tubeGas ? d.dpHead : d.dpLiquid;
+    return {
+        {"EDIT47", fixed(v.tubeIn, d.temperature)},
+        {"EDIT52", fixed(v.tubeOut, d.temperature)},
+        {"EDIT50", fixed(v.shellIn, d.temperature)},
+        {"EDIT44", fixed(v.shellOut, d.temperature)},
+        {"EDIT48", fixed(v.tubeInFlow, d.flow)},
+        {"EDIT53", fixed(v.tubeOutFlow, d.flow)},
+        {"EDIT51", fixed(v.shellInFlow, d.flow)},
+        {"EDIT45", fixed(v.shellOutFlow, d.flow)},
+        {"EDIT54", fixed(v.tubeRate, d.rate)},
+        {"EDIT72", fixed(v.shellRate, d.rate)},
+        {"EDIT46", fixed(v.DS, d.DS)},
+        {"EDIT49", fixed(v.TL, d.TL)},
+        // A gas's tube drop is already in mmAq (Pa): no second value.
+        {"EDIT58", drop(v.DPt, dpTube, v.tubeGas ? std::nullopt : std::optional(v.DPtHead))},
+        {"EDIT57", drop(v.DPs, d.dpShell, v.DPsHead)},
+        {"EDIT59", percent(v.Et)},
+        {"EDIT60", percent(v.Es)},
+        {"EDIT61", fixed(v.Q, d.Q)},
+        {"EDIT62", fixed(v.KI, d.K)},
+        {"EDIT63", fixed(v.KO, d.K)},
+        {"EDIT64", fixed(v.TM, d.TM)},
+        {"EDIT65", fixed(v.At, d.area)},
+        {"EDIT66", fixed(v.outsideArea, d.area)},
+        {"EDIT67", fixed(v.Xt, d.Xt)},
+        {"EDIT68", fixed(v.Xs, d.Xs)},
+        {"EDIT69", fixed(v.NT, 0)},
+    };
+}
+
 void fillResultForm(FormStore& forms, Presentation p, const RunInputs& in, const Solution& shown) {
     fillCaptions(forms, p, in.dc);
-    const ResultFormValues v = resultFormValues(p, in, shown);
-    const std::pair<const char*, std::optional<float>> fields[] = {
-        {"EDIT47", v.tubeIn},      {"EDIT52", v.tubeOut},
-        {"EDIT50", v.shellIn},     {"EDIT44", v.shellOut},
-        {"EDIT48", v.tubeInFlow},  {"EDIT53", v.tubeOutFlow},
-        {"EDIT51", v.shellInFlow}, {"EDIT45", v.shellOutFlow},
-        {"EDIT54", v.tubeRate},    {"EDIT72", v.shellRate},
-        {"EDIT46", v.DS},          {"EDIT49", v.TL},
-        {"EDIT58", v.DPt},         {"EDIT57", v.DPs},
-        {"EDIT59", v.Et},          {"EDIT60", v.Es},
-        {"EDIT61", v.Q},           {"EDIT62", v.KI},
-        {"EDIT63", v.KO},          {"EDIT64", v.TM},
-        {"EDIT65", v.At},          {"EDIT66", v.outsideArea},
-        {"EDIT67", v.Xt},          {"EDIT68", v.Xs},
-        {"EDIT69", v.NT},
-    };
-    for (const auto& [control, value] : fields) setNumber(forms, control, value);
+    for (const auto& [control, text] : resultFormTexts(p, resultFormValues(p, in, shown)))
+        setText(forms, control, text);
 }
 
 bool showResultForm(FormStore& forms, Platform& platform, const DesignCase& dc) {
     forms.showForm(kForm);
-    return platform.loadBitmap(dc.exchangerType == kDoubleTube ? "vorn2-4JD.bmp" : "vorn2-4J.bmp");
+    if (dc.exchangerType == kDoubleTube) return platform.loadBitmap("vorn2-4JD.bmp");
+    return platform.loadBitmap(oddTubePasses(dc) ? "vorn2-4J_odd.bmp" : "vorn2-4J.bmp");
 }
 
 }  // namespace hx

@@ -6,6 +6,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/run_inputs.h"
 #include "calc/solution.h"
@@ -24,8 +27,12 @@ struct ResultFormValues {
     float tubeInFlow = 0.0f, tubeOutFlow = 0.0f, shellInFlow = 0.0f, shellOutFlow = 0.0f;
     float tubeRate = 0.0f, shellRate = 0.0f;  // condensed or evaporated flows
     float DS = 0.0f, TL = 0.0f;               // mm
-    float DPt = 0.0f, DPs = 0.0f;             // mmAq or Pa
-    std::optional<float> Et, Es;              // %
+    // The drops as the summary shows them: kg/cm2 (MPa), a gas in the tubes
+    // mmAq (Pa); and both in mmAq (Pa).
+    bool tubeGas = false;
+    float DPt = 0.0f, DPs = 0.0f;
+    float DPtHead = 0.0f, DPsHead = 0.0f;
+    std::optional<float> Et, Es;  // %
     float Q = 0.0f, KI = 0.0f, KO = 0.0f, TM = 0.0f, At = 0.0f, outsideArea = 0.0f;
     float Xt = 0.0f, Xs = 0.0f, NT = 0.0f;
 };
@@ -33,6 +40,11 @@ struct ResultFormValues {
 // From the values a presentation shows (engineering units, as the
 // ResultsView holds them); converted once here for an SI presentation.
 ResultFormValues resultFormValues(Presentation p, const RunInputs& in, const Solution& shown);
+
+// The text of every value field of FORM4, with the decimals of the summary
+// of presentation p.
+std::vector<std::pair<const char*, std::string>> resultFormTexts(Presentation p,
+                                                                 const ResultFormValues& v);
 
 // Writes the captions, unit labels and fields of FORM4 for presentation p.
 void fillResultForm(FormStore& forms, Presentation p, const RunInputs& in, const Solution& shown);

@@ -129,7 +129,7 @@ void showResultForms(Session& session, Presentation p, const RunInputs& in, cons
     showResultForm(session.forms, session.platform, in.dc);
     if (!hasFlowFigure(in.dc)) return;
     fillFlowFigure(session.forms, p, in, shown);
-    showFlowFigure(session.forms, session.platform);
+    showFlowFigure(session.forms, session.platform, in.dc);
 }
 
 bool resultFormsShown(const FormStore& forms) {

@@ -45,8 +45,10 @@ constexpr SummaryRow kEnglishEngineeringRows[] = {
     {W::LowFinTubes, "│TUBE AREA             │   m2     │At=####.##  │Asf=####.## │", Q::At,
      Q::Asf},
     {W::LowFinTubes, "│ (Fin efficiency)     │    -     │            │EF=#.##     │", Q::EF},
-    {W::TubeGas, "│PRESS.LOS            │mmAq,kg/cm2│DPt=######.#│DPs=##.#####│", Q::DPtHead,
-     Q::DPs},
+    // A gas in the tubes: its drop in mmAq, the shell's in kg/cm2, on two
+    // rows, each unit in the unit column.
+    {W::TubeGas, "│PRESS.LOS             │  mmAq    │DPt=######.#│            │", Q::DPtHead},
+    {W::TubeGas, "│                      │  kg/cm2  │            │DPs=##.#####│", Q::DPs},
     {W::TubeLiquid, "│PRESS.LOS             │ kg/cm2   │DPt=##.#####│DPs=##.#####│", Q::DPt,
      Q::DPs},
 };
@@ -131,8 +133,8 @@ constexpr SummaryRow kJapaneseEngineeringRows[] = {
     {W::LowFinTubes, "  │伝熱面積        │    m2    │At=####.##    │Asf=####.##   │", Q::At,
      Q::Asf},
     {W::LowFinTubes, "  │ (ﾌｲﾝ効率)   　 │    -     │     －       │EF=#.##       │", Q::EF},
-    {W::TubeGas, "  │圧力損失        │mmAq,kg/cm2│DPt=######.# │DPs=##.#####  │", Q::DPtHead,
-     Q::DPs},
+    {W::TubeGas, "  │圧力損失        │   mmAq   │DPt=######.#  │              │", Q::DPtHead},
+    {W::TubeGas, "  │                │  kg/cm2  │              │DPs=##.#####  │", Q::DPs},
     {W::TubeLiquid, "  │圧力損失        │  kg/cm2  │DPt=##.#####  │DPs=##.#####  │", Q::DPt,
      Q::DPs},
 };

@@ -42,7 +42,11 @@ TEST(CaseFileActions, TypingIntoACaseFieldMarksTheTitle) {
     LaunchedProgram program;
     FormWindow& main = *program.windows->window("MAINFORM");
     CaseFileActions actions(program.session, main, [] { return false; });
+    // The unit system of the start fills the forms: no change of the user's.
+    program.session.click("FORM6", "BUTTON32");
+    program.session.click("FORM6", "BUTTON43");
     const QString before = main.windowTitle();
+    EXPECT_FALSE(before.endsWith(QStringLiteral(" *")));
     program.session.forms.setText("FORM6", "BUTTON32", "x");  // not a case field
     EXPECT_EQ(main.windowTitle(), before);
     program.session.forms.setText("MAINFORM", "EDIT45", "300");

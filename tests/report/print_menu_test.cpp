@@ -84,5 +84,29 @@ TEST(PrintMenu, CheckTablePrintoutPrintsTheCheckSection) {
     EXPECT_EQ(rig.printed()[0].lines.front(), "           Check!    ");
 }
 
+// A job that keeps its reports in a file names it to the user.
+struct FilePrinter : RecordingPrinter {
+    std::string deliveredTo() const override { return "/home/u/Documents/report.pdf"; }
+};
+
+TEST(PrintMenu, TheMenuAfterAPrintNamesTheFileInEitherLanguage) {
+    for (const Presentation p : {Presentation::EnglishSI, Presentation::JapaneseEngineering}) {
+        Rig rig;
+        FilePrinter file;
+        rig.platform.printer().forwardTo(&file);
+        rig.menu(p, {"3", "9", "5"});
+        const auto& t = rig.console.transcript();
+        const auto named = [](const std::string& line) {
+            return line.find("/home/u/Documents/report.pdf") != std::string::npos;
+        };
+        // Once: under the menu shown after the print, not after the next key.
+        EXPECT_EQ(std::count_if(t.begin(), t.end(), named), 1);
+        const auto line = std::find_if(t.begin(), t.end(), named);
+        ASSERT_NE(line, t.end());
+        EXPECT_NE(line->find(isJapanese(p) ? "PDFファイルに出力しました" : "PDF file is written"),
+                  std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace hx

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "console/scripted_console.h"
 #include "core/option_codes.h"
@@ -63,10 +64,11 @@ struct Forms {
 
 TEST(ResultForm, UnitsFollowThePresentation) {
     const Case c = waterCase();
-    // English engineering: ton/h as its label says; mmAq = kgf/cm2 × 10000.
+    // English engineering: ton/h as its label says; a liquid's drop in
+    // kg/cm2 as the summary shows it, a gas's in mmAq = kgf/cm2 × 10000.
     const ResultFormValues ee = resultFormValues(kEE, c.in, c.r);
     EXPECT_FLOAT_EQ(ee.tubeInFlow, 10.0f);
-    EXPECT_FLOAT_EQ(ee.DPt, 500.0f);
+    EXPECT_FLOAT_EQ(ee.DPt, 0.05f);
     EXPECT_FLOAT_EQ(ee.DS, 450.0f);
     EXPECT_FLOAT_EQ(ee.TL, 2000.0f);
     EXPECT_FLOAT_EQ(*ee.Et, 25.0f);
@@ -76,7 +78,8 @@ TEST(ResultForm, UnitsFollowThePresentation) {
     // 100000 kcal/h × 1.163 = 116300 W; 80 ℃ = 353 K; lengths stay mm.
     const ResultFormValues si = resultFormValues(kESI, c.in, c.r);
     EXPECT_NEAR(si.tubeInFlow, 2.777778f, 1e-5f);
-    EXPECT_NEAR(si.DPt, 4900.0f, 0.01f);
+    EXPECT_NEAR(si.DPt, 0.0049f, 1e-7f);
+    EXPECT_NEAR(si.DPtHead, 4900.0f, 0.01f);
     EXPECT_NEAR(si.Q, 116300.0f, 0.5f);
     EXPECT_NEAR(si.KI, 581.5f, 0.01f);
     EXPECT_FLOAT_EQ(si.tubeIn, 353.0f);
@@ -87,7 +90,7 @@ TEST(ResultForm, UnitsFollowThePresentation) {
     fillResultForm(f.store, kESI, c.in, c.r);
     EXPECT_EQ(field(f.store, "FORM4", "TEXT330"), "K");
     EXPECT_EQ(field(f.store, "FORM4", "TEXT331"), "kg/s");
-    EXPECT_EQ(field(f.store, "FORM4", "TEXT338"), "Pa");
+    EXPECT_EQ(field(f.store, "FORM4", "TEXT338"), "MPa (Pa)");
     EXPECT_EQ(field(f.store, "FORM4", "TEXT350"), "     W");
     EXPECT_EQ(field(f.store, "FORM4", "TEXT351"), "   W/m2K");
     EXPECT_EQ(field(f.store, "FORM4", "EDIT61"), "116300");
@@ -106,9 +109,9 @@ TEST(ResultForm, PhaseChangingSideHasNoEfficiencyAndLosesItsRate) {
     Forms f;
     fillResultForm(f.store, kJE, tube.in, tube.r);
     EXPECT_EQ(field(f.store, "FORM4", "EDIT59"), "    ― ");
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT60"), "20");
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT54"), "400");
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT53"), "9600");  // 10000 − 400 kg/h
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT60"), "20.00");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT54"), "400.0");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT53"), "9600.0");  // 10000 − 400 kg/h
     EXPECT_EQ(field(f.store, "FORM4", "TEXT314"), "管内側蒸発量");
 
     Case shell = waterCase();
@@ -116,10 +119,10 @@ TEST(ResultForm, PhaseChangingSideHasNoEfficiencyAndLosesItsRate) {
     shell.in.dc.phaseChange = kCondensation;
     shell.r.shellCondensation = 250.0f;
     fillResultForm(f.store, kEE, shell.in, shell.r);
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT59"), "25");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT59"), "25.00");
     EXPECT_EQ(field(f.store, "FORM4", "EDIT60"), "    ― ");
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT72"), "0.25");  // ton/h
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT45"), "9.75");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT72"), "0.2500");  // ton/h
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT45"), "9.7500");
     EXPECT_EQ(field(f.store, "FORM4", "TEXT315"), "Shell condensate");
 }
 
@@ -133,6 +136,35 @@ TEST(ResultForm, LowFinTubesShowTheFinnedArea) {
     c.in.dc.FT = 0.0003f, c.in.dc.FH = 0.0014f, c.in.dc.FN = 19.0f;
     const float si = resultFormValues(kESI, c.in, c.r).outsideArea;
     EXPECT_GT(si, 11.932f * 1.5f);
+}
+
+// The digits of the summary's pictures (Tto=###.##, Wt=######.#, KI=####.#,
+// DPs=##.#####), not the float's own; a drop too small for the MPa digits
+// shows its Pa value beside them; a gas's tube drop in mmAq (Pa) alone.
+TEST(ResultForm, ValuesHaveTheDigitsOfTheSummary) {
+    Case c = waterCase();
+    c.r.T2 = 29.89304f, c.r.KI = 251.3502f, c.r.DPt = 0.0000296f, c.r.DPs = 0.00109f;
+    c.r.As = 8.478001f;
+    Forms f;
+    fillResultForm(f.store, kJE, c.in, c.r);
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT44"), "29.89");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT48"), "10000.0");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT62"), "251.4");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT66"), "8.48");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT58"), "0.00003 (0.3)");  // mmAq in brackets
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT57"), "0.00109 (10.9)");
+    EXPECT_EQ(field(f.store, "FORM4", "TEXT338"), "kg/cm2 (mmAq)");
+    // 0.00109 kgf/cm2 × 0.098 = 0.000107 MPa = 106.8 Pa.
+    fillResultForm(f.store, kESI, c.in, c.r);
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT57"), "0.0001 (106.8)");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT58"), "0.0000 (2.9)");
+    c.in.dc.tubePhase = TubePhase::Gas;
+    fillResultForm(f.store, kESI, c.in, c.r);
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT58"), "2.9");
+    EXPECT_EQ(field(f.store, "FORM4", "TEXT338"), "Pa, MPa (Pa)");
+    fillResultForm(f.store, kEE, c.in, c.r);
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT58"), "0.3");  // mmAq
+    EXPECT_EQ(field(f.store, "FORM4", "TEXT338"), "mmAq, kg/cm2 (mmAq)");
 }
 
 TEST(FlowFigure, WetGasShowsSaturationDrainAndWater) {
@@ -155,8 +187,8 @@ TEST(FlowFigure, WetGasShowsSaturationDrainAndWater) {
     EXPECT_EQ(field(f.store, "FORM3", "TEXT430"), "管内側凝縮量kg/s");
     EXPECT_EQ(field(f.store, "FORM3", "TEXT405"), "2.766667");  // 9960 kg/h
     fillResultForm(f.store, kEE, c.in, c.r);
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT47"), "33");
-    EXPECT_EQ(field(f.store, "FORM4", "EDIT53"), "9.96");  // 10 − 0.04 ton/h
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT47"), "33.00");
+    EXPECT_EQ(field(f.store, "FORM4", "EDIT53"), "9.9600");  // 10 − 0.04 ton/h
 
     // A dry run empties the wet-gas labels again.
     c.in.dc.wetGas = false;
@@ -224,7 +256,7 @@ TEST(ResultsMenuForms, PClosesAndReopensTheForms) {
     again.run({"P", "p", "2", "4"});
     EXPECT_TRUE(again.session.forms.formVisible("FORM4"));
     EXPECT_TRUE(again.session.forms.formVisible("FORM3"));
-    EXPECT_EQ(again.session.forms.text("FORM4", "TEXT338"), "Pa");
+    EXPECT_EQ(again.session.forms.text("FORM4", "TEXT338"), "MPa (Pa)");
     const auto& loaded = again.platform.bitmapsLoaded();
     EXPECT_EQ(std::count(loaded.begin(), loaded.end(), "vorn2-4J.bmp"), 3);
     EXPECT_EQ(std::count(loaded.begin(), loaded.end(), "vornfig1.bmp"), 3);
@@ -248,6 +280,23 @@ TEST(ResultsMenuForms, WeightFailureLeavesTheThermalResults) {
     off.c.in.dc.weightCalculation = 2;
     off.run({"4"});
     EXPECT_EQ(off.session.forms.text("FORM4", "EDIT138"), "");
+}
+
+// One pass (or any odd number) leaves at the return head: the drawings
+// with the tube outlet there; even passes come back to the channel head.
+TEST(FlowFigure, SensibleShowsTheShellFlowsAndNozzlesFollowThePasses) {
+    for (const float passes : {1.0f, 2.0f, 3.0f}) {
+        MenuRig rig;
+        rig.c.in.dc.PN = passes;
+        rig.run({"4"});
+        const bool odd = passes != 2.0f;
+        EXPECT_EQ(rig.platform.bitmapsLoaded(),
+                  (std::vector<std::string>{odd ? "vorn2-4J_odd.bmp" : "vorn2-4J.bmp",
+                                            odd ? "vornfig1_odd.bmp" : "vornfig1.bmp"}));
+        EXPECT_EQ(rig.session.forms.text("FORM3", "TEXT406"), "10000");  // Ws in, kg/h
+        EXPECT_EQ(rig.session.forms.text("FORM3", "TEXT407"), "10000");
+        EXPECT_EQ(rig.session.forms.text("FORM3", "TEXT427"), "kg/h");
+    }
 }
 
 }  // namespace

@@ -295,9 +295,13 @@ TEST(ResultsSummary, GasTubeSidePressureDropInHeadUnits) {
     base.dc.tubePhase = TubePhase::Gas;
     base.r.DPt = 0.0123f;
     expectLines(base, {
-                          {kEE, "│PRESS.LOS            │mmAq,kg/cm2│DPt=   123.0│DPs= 0.05000│"},
+                          // The tube drop in mmAq and the shell's in kg/cm2 on
+                          // two rows, inside the column rules of the frame.
+                          {kEE, "│PRESS.LOS             │  mmAq    │DPt=   123.0│            │"},
+                          {kEE, "│                      │  kg/cm2  │            │DPs= 0.05000│"},
                           {kESI, "  │PRESS.LOS               │Pa,MPa│DPt=  1205.4│DPs=  0.0049│"},
-                          {kJE, "  │圧力損失        │mmAq,kg/cm2│DPt=   123.0 │DPs= 0.05000  │"},
+                          {kJE, "  │圧力損失        │   mmAq   │DPt=   123.0  │              │"},
+                          {kJE, "  │                │  kg/cm2  │              │DPs= 0.05000  │"},
                           {kJSI, "  │圧力損失          │  Pa,  MPa│DPt=  1205.4│DPs=  0.0049│"},
                       });
 }
