@@ -195,7 +195,9 @@ public:
         ++r_.candidates;
         for (const auto& [limit, value] : e.broken) ++r_.rejected[static_cast<std::size_t>(limit)];
         if (!e.broken.empty()) {
-            keepMiss(NearMiss{e.record.index, e.excess, std::move(e.broken)});
+            // Only a rated candidate is a miss: one refused for its geometry
+            // was not rated, and might break more.
+            if (e.solved) keepMiss(NearMiss{e.record.index, e.excess, std::move(e.broken)});
             return;
         }
         ++r_.feasible;
