@@ -58,7 +58,12 @@ constexpr const char* kUsage =
     "                                     command line or case file, or output not written)\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
-    "                                     solve every case of the grid, one row each\n"
+    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]]\n"
+    "                                     solve every case of the grid, one row each; with\n"
+    "                                     --plot, draw the quantities (Q unless --y) against\n"
+    "                                     a varied input, the flow regime shaded and the\n"
+    "                                     cases that ended marked (the table then goes only\n"
+    "                                     to --out)\n"
     "  hxcalc catalogue [--markdown]      list the keys of a case file\n"
     "  hxcalc tubecount --shell-id MM|--otl MM --od MM --pitch MM [--layout 30|45|60|90]\n"
     "               [--passes 1|2|4|6|8] [--head fixed|split-ring|pull-through] [--lane MM]\n"
@@ -208,6 +213,9 @@ int runCommand(int argc, char** argv) {
     sweepCommand->add_option("--lang", sweep.language)->check(CLI::IsMember({"en", "ja"}));
     sweepCommand->add_option("--on-limit", sweep.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
+    sweepCommand->add_option("--plot", sweep.plot);
+    sweepCommand->add_option("--x", sweep.x);
+    sweepCommand->add_option("--y", sweep.y)->delimiter(',');
 
     bool markdown = false;
     CLI::App* catalogue = app.add_subcommand("catalogue");
