@@ -59,7 +59,12 @@ constexpr const char* kUsage =
     "                                     command line or case file, or output not written)\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
-    "                                     solve every case of the grid, one row each\n"
+    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]]\n"
+    "                                     solve every case of the grid, one row each; with\n"
+    "                                     --plot, draw the quantities (Q unless --y) against\n"
+    "                                     a varied input, the flow regime shaded and the\n"
+    "                                     cases that ended marked (the table then goes only\n"
+    "                                     to --out)\n"
     "  hxcalc design CASE.json [--max-dpt P] [--max-dps P] [--min-ut|--max-ut|--min-us|\n"
     "               --max-us M/S] [--min-f F] [--min-ld R] [--max-ld R] [--vary KEY=...]\n"
     "               [--objective area|weight|length|shell-diameter] [--top N] [--jobs N]\n"
@@ -219,6 +224,9 @@ int runCommand(int argc, char** argv) {
     sweepCommand->add_option("--lang", sweep.language)->check(CLI::IsMember({"en", "ja"}));
     sweepCommand->add_option("--on-limit", sweep.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
+    sweepCommand->add_option("--plot", sweep.plot);
+    sweepCommand->add_option("--x", sweep.x);
+    sweepCommand->add_option("--y", sweep.y)->delimiter(',');
 
     hx::cli::DesignOptions design;
     CLI::App* designCommand = hx::cli::addDesignCommand(app, design);
