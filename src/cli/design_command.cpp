@@ -14,6 +14,11 @@
 #include "program/design_report.h"
 #include "program/design_search.h"
 #include "program/replaced_file.h"
+#if HX_WITH_GUI
+#include "charts/chart_export.h"
+#include "charts/offscreen_application.h"
+#include "charts/pareto_chart.h"
+#endif
 
 namespace hx::cli {
 
@@ -82,6 +87,27 @@ DesignSearchResult searchWithProgress(const DesignProblem& problem, const Design
     }
 }
 
+// Refuses a --plot the build cannot draw, before the search runs.
+void checkPlot(const DesignOptions& options) {
+    if (options.plot.empty()) return;
+#if HX_WITH_GUI
+    if (!charts::isPicturePath(options.plot))
+        throw CaseFileError("--plot " + options.plot + ": expected a .svg or a .png file");
+#else
+    throw CaseFileError("--plot: this build has no charts (built without Qt)");
+#endif
+}
+
+void writePlot(const DesignOptions& options, const DesignSearchResult& result, Presentation p) {
+#if HX_WITH_GUI
+    if (options.plot.empty()) return;
+    charts::OffscreenApplication application;
+    charts::exportChart(charts::paretoCharts(result, p), options.plot);
+#else
+    (void)options, (void)result, (void)p;
+#endif
+}
+
 std::size_t rankOf(const std::string& text, std::size_t listed) {
     char* end = nullptr;
     const long rank = std::strtol(text.c_str(), &end, 10);
@@ -141,6 +167,7 @@ int runDesign(const DesignOptions& options) {
         if (limits.minLengthRatio >= limits.maxLengthRatio)
             throw CaseFileError("--min-ld must be below --max-ld");
         const std::string format = formatOf(options);
+        checkPlot(options);
         std::unique_ptr<ReplacedFile> file;
         if (!options.out.empty()) file = std::make_unique<ReplacedFile>(options.out);
         const DesignProblem problem = designProblem(values, options.caseFile, options.vary, limits,
@@ -162,6 +189,7 @@ int runDesign(const DesignOptions& options) {
         } else if (!out.flush()) {
             throw OutputFileError("standard output", "write failed");
         }
+        writePlot(options, result, p);
         if (!options.writeCase.empty()) {
             const std::size_t rank = rankOf(options.writeCase[0], result.ranked.size());
             writeCaseFile(options.writeCase[1],
@@ -171,6 +199,10 @@ int runDesign(const DesignOptions& options) {
     } catch (const CaseFileError& e) {
         std::cerr << "hxcalc: " << e.what() << '\n';
     } catch (const OutputFileError& e) {
+        std::cerr << "hxcalc: " << e.what() << '\n';
+#if HX_WITH_GUI
+    } catch (const charts::ChartExportError& e) {
+#endif
         std::cerr << "hxcalc: " << e.what() << '\n';
     } catch (const std::exception& e) {
         std::cerr << "hxcalc: " << options.caseFile << ": " << e.what() << '\n';
