@@ -298,10 +298,24 @@ void DesignSearchWindow::showForCase() {
     } else {
         target_->setText(text(j, kTexts[kNoTarget]));
     }
+    // The pressure drops in the case's units; the velocity windows the
+    // defaults of the two fluids, to be changed here.
     const QString dp =
         isSICode(values_.unitCode) ? QStringLiteral("MPa") : QStringLiteral("kgf/cm2");
-    maxDPt_->setToolTip(dp);
-    maxDPs_->setToolTip(dp);
+    for (QLineEdit* e : {maxDPt_, maxDPs_}) {
+        e->setToolTip(dp);
+        e->setPlaceholderText(dp + QStringLiteral(", ") + text(j, kTexts[kBlankNone]));
+    }
+    const auto liquid = [&](const char* key) {
+        return choice(key) == "water" || choice(key) == "liquid_by_hand";
+    };
+    const VelocityWindow tube = liquid("tube_properties") ? kLiquidTubeVelocity : kGasVelocity;
+    const VelocityWindow shellSide =
+        liquid("shell_properties") ? kLiquidShellVelocity : kGasVelocity;
+    minUt_->setText(valueText(tube.low));
+    maxUt_->setText(valueText(tube.high));
+    minUs_->setText(valueText(shellSide.low));
+    maxUs_->setText(valueText(shellSide.high));
     fillSpace(textbook);
     run_->setEnabled(target);
     show();
