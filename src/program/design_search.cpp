@@ -5,6 +5,7 @@
 #include <thread>
 #include <tuple>
 
+#include "calc/read_design_case.h"
 #include "calc/weight_estimate.h"
 #include "core/lenient_number.h"
 #include "correlations/exchanger/shell_effectiveness.h"
@@ -117,8 +118,36 @@ Presentation casePresentation(const CaseValues& values) {
     return isSICode(values.unitCode) ? Presentation::EnglishSI : Presentation::EnglishEngineering;
 }
 
-Evaluation evaluate(const DesignProblem& problem, std::size_t index, LimitPolicy policy,
-                    Presentation p) {
+// The members of the case each candidate input feeds, found once for the
+// search (the inputs of every candidate come in the same order): a design
+// is entered as setEnteredInput enters a sweep row, without looking the
+// key up again.
+using InputFields = std::vector<std::vector<const CaseField*>>;
+
+InputFields inputFieldsOf(const DesignProblem& problem) {
+    InputFields all;
+    for (const auto& [key, value] : candidateInputs(problem.space, 0, problem.rating).inputs) {
+        const CatalogueField& f = *findCatalogueField(key);
+        std::vector<const CaseField*>& fields = all.emplace_back();
+        for (const CaseField& c : designCaseFields())
+            if (c.form == std::string_view(f.form) && c.control == std::string_view(f.control))
+                fields.push_back(&c);
+    }
+    return all;
+}
+
+void setInput(EnteredCase& entered, const std::vector<const CaseField*>& fields, float value) {
+    // The value as the field's text reads back.
+    const float read = std::strtof(numberText(value).c_str(), nullptr);
+    for (const CaseField* c : fields) {
+        if (c->code) entered.values.*c->code = static_cast<int>(read);
+        if (c->quantity) entered.values.*c->quantity = read;
+        if (c->weight) entered.values.weight.*c->weight = read;
+    }
+}
+
+Evaluation evaluate(const DesignProblem& problem, const InputFields& fields, std::size_t index,
+                    LimitPolicy policy, Presentation p) {
     const DesignLimits& limits = problem.limits;
     const CandidateInputs c = candidateInputs(problem.space, index, problem.rating);
     Evaluation e;
@@ -135,7 +164,8 @@ Evaluation evaluate(const DesignProblem& problem, std::size_t index, LimitPolicy
     if (!e.broken.empty()) return e;
 
     EnteredCase entered = problem.ratingEntered;
-    for (const auto& [key, value] : c.inputs) setEnteredInput(entered, key, value);
+    for (std::size_t i = 0; i < c.inputs.size(); ++i)
+        setInput(entered, fields[i], c.inputs[i].second);
     const HeadlessOutcome outcome = runHeadless(entered, problem.rating.answers, policy, false);
     if (!outcome.solved) {
         e.broken.emplace_back(Limit::Solve, 0.0f);
@@ -284,10 +314,15 @@ DesignProblem designProblem(const CaseValues& original, const std::string& fileN
     // Which of the tube count and the shell is searched decides the rating
     // case, and the rating case the keys a --vary may name.
     bool shellsSearched = problem.textbookBasis;
+    bool countVaried = false;
     for (const std::string& spec : vary) {
-        if (keyOf(spec) == "tube_count") shellsSearched = false;
+        if (keyOf(spec) == "tube_count") shellsSearched = false, countVaried = true;
         if (keyOf(spec) == "shell_inside_diameter_mm") shellsSearched = true;
     }
+    if (shellsSearched && countVaried)
+        refuse(
+            "--vary tube_count and --vary shell_inside_diameter_mm: the tubes are counted "
+            "from the layout of the shell, so vary the one or the other");
     CaseValues& rating = problem.rating;
     rating = original;
     rating.choices["solve_for"] = "tube_length_given";
@@ -369,12 +404,13 @@ DesignSearchResult searchDesigns(const DesignProblem& problem, std::size_t top, 
     const std::size_t count = problem.space.size();
     const std::size_t threads = static_cast<std::size_t>(std::max(1, jobs));
     std::vector<Accumulator> kept(threads, Accumulator(top));
+    const InputFields fields = inputFieldsOf(problem);
     // Each thread takes every jobs-th candidate, so the threads share the
     // slow corners of the grid; each keeps its own best and Pareto set.
     const auto work = [&](std::size_t first) {
         for (std::size_t i = first; i < count; i += threads) {
             if (cancel && cancel->load(std::memory_order_relaxed)) return;
-            kept[first].add(evaluate(problem, i, policy, p));
+            kept[first].add(evaluate(problem, fields, i, policy, p));
             if (done) done->fetch_add(1, std::memory_order_relaxed);
         }
     };
