@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "model/field_catalogue.h"
 #include "program/result_quantities.h"
 
 namespace hx {
@@ -51,6 +52,7 @@ constexpr Text kNothingFits{"No design meets the target within the limits.",
                             "制限内で目標を満たす設計案がありません。"};
 constexpr Text kMost{"Most candidates were rejected by ", "最も多くの候補を退けた制限："};
 constexpr Text kNearest{"Nearest miss: ", "最も近い候補："};
+constexpr Text kTarget{"target ", "目標 "};
 constexpr Text kNoMiss{"No candidate could be rated: change the space or the case.",
                        "評価できた候補がありません。探索範囲またはケースを見直してください。"};
 constexpr Text kOriginalBasis{"Basis: the program's original method", "計算基準：従来方式"};
@@ -232,16 +234,25 @@ std::vector<std::string> nothingFitsLines(const DesignProblem& problem,
         return lines;
     }
     const NearMiss& miss = *result.nearestMiss;
+    // What it broke, in the case's units: "max_dps 0.012 MPa > 0.01".
+    const bool si = isSICode(problem.original.unitCode);
     std::string broken;
     for (const auto& [limit, value] : miss.broken) {
-        broken +=
-            (broken.empty() ? "" : "; ") + std::string(limitName(limit)) + " " + shortNumber(value);
-        if (limit == Limit::Duty)
-            broken += " (" + shortNumber(problem.target) + ")";
-        else if (limit == Limit::MaxBaffleSpacing || limit == Limit::MinBaffleSpacing)
-            broken += " mm";
-        else
-            broken += " (" + shortNumber(limitBound(problem.limits, limit)) + ")";
+        std::string unit;
+        if (limit == Limit::Duty) unit = si ? " K" : " ℃";
+        if (limit == Limit::MaxDPt || limit == Limit::MaxDPs) unit = si ? " MPa" : " kgf/cm2";
+        if (limit >= Limit::MinTubeVelocity && limit <= Limit::MaxShellVelocity) unit = " m/s";
+        const bool least = limit == Limit::MinTubeVelocity || limit == Limit::MinShellVelocity ||
+                           limit == Limit::MinF;
+        const float bound =
+            limit == Limit::Duty ? problem.target : limitBound(problem.limits, limit);
+        broken += (broken.empty() ? "" : "; ") + std::string(limitName(limit)) + " " +
+                  shortNumber(value) + unit +
+                  (limit == Limit::Duty ? ", " + std::string(in(p, kTarget)) : std::string()) +
+                  (limit == Limit::Duty ? std::string()
+                   : least              ? " < "
+                                        : " > ") +
+                  shortNumber(bound) + unit;
     }
     lines.push_back(in(p, kNearest) + inputsText(problem, miss.index));
     lines.push_back("  " + broken);

@@ -192,6 +192,13 @@ TEST(DesignSearch, NothingFitsNamesTheCommonestLimitAndTheNearestMiss) {
     EXPECT_EQ(doc["candidates"], 24);
     EXPECT_TRUE(doc["designs"].empty());
     EXPECT_EQ(doc["rejected"]["max_dps"], *most);
+
+    // Cancelled before it began: nothing searched, and it says so.
+    const std::atomic<bool> cancel{true};
+    const DesignSearchResult none = searchDesigns(
+        problem, 10, 2, LimitPolicy{}, Presentation::EnglishEngineering, nullptr, &cancel);
+    EXPECT_EQ(none.candidates, 0u);
+    EXPECT_TRUE(none.cancelled);
 }
 
 // A case the search cannot take is refused with what it needs.
