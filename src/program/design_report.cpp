@@ -299,6 +299,7 @@ void writeDesignCsv(std::ostream& out, const DesignProblem& problem,
     for (std::size_t i = 0; i < kLimitCount; ++i)
         out << "rejected," << limitName(static_cast<Limit>(i)) << ',' << result.rejected[i] << '\n';
     out << "candidates,," << result.candidates << '\n';
+    out << "basis,," << (problem.textbookBasis ? "textbook" : "original") << '\n';
 }
 
 void writeDesignJson(std::ostream& out, const DesignProblem& problem,
