@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <future>
 #include <iostream>
 #include <memory>
@@ -108,6 +109,22 @@ void writePlot(const DesignOptions& options, const DesignSearchResult& result, P
 #endif
 }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// No output may replace the case file: the case would be lost to it.
+void checkOutputs(const DesignOptions& options) {
+    const std::pair<const char*, std::string> outputs[] = {
+        {"--out", options.out},
+        {"--plot", options.plot},
+        {"--write-case", options.writeCase.size() == 2 ? options.writeCase[1] : std::string()}};
+    for (const auto& [option, path] : outputs)
+        if (!path.empty() && sameFile(path, options.caseFile))
+            throw CaseFileError(std::string(option) + " " + path + ": is the case file itself");
+}
+
 std::size_t rankOf(const std::string& text, std::size_t listed) {
     char* end = nullptr;
     const long rank = std::strtol(text.c_str(), &end, 10);
@@ -168,6 +185,7 @@ int runDesign(const DesignOptions& options) {
             throw CaseFileError("--min-ld must be below --max-ld");
         const std::string format = formatOf(options);
         checkPlot(options);
+        checkOutputs(options);
         std::unique_ptr<ReplacedFile> file;
         if (!options.out.empty()) file = std::make_unique<ReplacedFile>(options.out);
         const DesignProblem problem = designProblem(values, options.caseFile, options.vary, limits,

@@ -23,15 +23,15 @@ constexpr Gauge kGauges[] = {{10.0f, 3.404f}, {11.0f, 3.048f}, {12.0f, 2.769f}, 
                              {14.0f, 2.108f}, {15.0f, 1.829f}, {16.0f, 1.651f}, {17.0f, 1.473f},
                              {18.0f, 1.245f}, {19.0f, 1.067f}, {20.0f, 0.889f}};
 
-// TEMA RCB-4.52, carbon and high-alloy steel: tube OD (mm) → longest
-// unsupported span (mm).
+// TEMA RCB-4.52, carbon and high-alloy steel: tube OD (1/4 to 2 in, in
+// mm) → longest unsupported span (mm).
 struct Span {
     float outsideDiameterMm;
     float spanMm;
 };
-constexpr Span kSpans[] = {{6.4f, 660.0f},   {9.5f, 889.0f},   {12.7f, 1118.0f}, {15.9f, 1321.0f},
-                           {19.1f, 1524.0f}, {22.2f, 1753.0f}, {25.4f, 1880.0f}, {31.8f, 2235.0f},
-                           {38.1f, 2540.0f}, {50.8f, 3175.0f}};
+constexpr Span kSpans[] = {
+    {6.35f, 660.0f},    {9.525f, 889.0f}, {12.7f, 1118.0f},  {15.875f, 1321.0f}, {19.05f, 1524.0f},
+    {22.225f, 1753.0f}, {25.4f, 1880.0f}, {31.75f, 2235.0f}, {38.1f, 2540.0f},   {50.8f, 3175.0f}};
 
 // The standard lists. Tube ODs 5/8, 3/4, 1 and 1 1/4 in with 14 and 16 BWG
 // walls; tube counts rising by about 1.4 from 10 to 1060 (the shell follows

@@ -49,4 +49,9 @@ expect 2 "$hxcalc" design "$work/c.json" --vary tube_outside_diameter_mm=19.05 \
     --vary tube_passes=2 --write-case 99 "$work/x.json"
 grep -q "expected a rank" "$work/err" || fail "--write-case 99 is not refused"
 expect 2 "$hxcalc" design "$work/c.json" --vary tube_gauge_bwg=9
+# No output replaces the case file.
+cp "$work/c.json" "$work/keep.json"
+expect 2 "$hxcalc" design "$work/c.json" --vary tube_passes=4 --out "$work/c.json"
+expect 2 "$hxcalc" design "$work/c.json" --vary tube_passes=4 --write-case 1 "$work/c.json"
+cmp -s "$work/c.json" "$work/keep.json" || fail "an output replaced the case file"
 finish "design"

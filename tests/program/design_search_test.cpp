@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -199,6 +200,33 @@ TEST(DesignSearch, NothingFitsNamesTheCommonestLimitAndTheNearestMiss) {
         problem, 10, 2, LimitPolicy{}, Presentation::EnglishEngineering, nullptr, &cancel);
     EXPECT_EQ(none.candidates, 0u);
     EXPECT_TRUE(none.cancelled);
+}
+
+// The inputs a candidate derives, by hand: 3/4 in 14 BWG tubes are
+// 19.05 − 2 × 2.108 = 14.83 mm inside; 52 tubes at 1.25 pitch sit in a
+// shell of (√((4·52 − 1)/3) + 1) × 23.8125 = 221.6 mm, a spacing of 0.3 of
+// it is 67 mm (66.49 rounded up), 3048 mm tubes hold 46 spacings and 45
+// baffles, and the tube sheets span the shell and two 5 mm walls, 232 mm.
+// The TEMA span of a 3/4 in tube is 1524 mm, of 1 in 1880 mm, between them
+// interpolated, beyond the table its ends.
+TEST(DesignSearch, CandidateInputsResolveTheDerivedInputs) {
+    const DesignSpace space = designSpace(false, {{"tube_outside_diameter_mm", {19.05f}},
+                                                  {kGaugeKey, {14.0f}},
+                                                  {"tube_count", {52.0f}},
+                                                  {"tube_pitch_ratio", {1.25f}},
+                                                  {kSpacingRatioKey, {0.3f}},
+                                                  {"tube_length_mm", {3048.0f}}});
+    const CandidateInputs c = candidateInputs(space, 0, targetCase(false));
+    std::map<std::string, float> in(c.inputs.begin(), c.inputs.end());
+    EXPECT_EQ(in["tube_inside_diameter_mm"], 14.83f);
+    EXPECT_NEAR(c.shellDiameterMm, 221.62f, 0.01f);
+    EXPECT_EQ(in["baffle_spacing_mm"], 67.0f);
+    EXPECT_EQ(in["baffle_count"], 45.0f);
+    EXPECT_EQ(in["tube_sheet_diameter_mm"], 232.0f);
+    EXPECT_EQ(temaMaxSpanMm(19.05f), 1524.0f);
+    EXPECT_NEAR(temaMaxSpanMm((22.225f + 25.4f) / 2.0f), (1753.0f + 1880.0f) / 2.0f, 0.01f);
+    EXPECT_EQ(temaMaxSpanMm(3.0f), 660.0f);
+    EXPECT_EQ(temaMaxSpanMm(76.2f), 3175.0f);
 }
 
 // A case the search cannot take is refused with what it needs.
