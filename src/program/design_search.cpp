@@ -319,6 +319,18 @@ DesignProblem designProblem(const CaseValues& original, const std::string& fileN
         if (keyOf(spec) == "tube_count") shellsSearched = false, countVaried = true;
         if (keyOf(spec) == "shell_inside_diameter_mm") shellsSearched = true;
     }
+    const auto varied = [&](const char* key) {
+        return std::any_of(vary.begin(), vary.end(),
+                           [&](const std::string& spec) { return keyOf(spec) == key; });
+    };
+    if (varied(kGaugeKey) && varied("tube_inside_diameter_mm"))
+        refuse(
+            "--vary tube_gauge_bwg and --vary tube_inside_diameter_mm both give the tube ID: "
+            "vary the one or the other");
+    if (varied(kSpacingRatioKey) && varied("baffle_spacing_mm"))
+        refuse(
+            "--vary baffle_spacing_ratio and --vary baffle_spacing_mm both give the spacing: "
+            "vary the one or the other");
     if (shellsSearched && countVaried)
         refuse(
             "--vary tube_count and --vary shell_inside_diameter_mm: the tubes are counted "

@@ -239,6 +239,10 @@ TEST(DesignSearch, RefusesACaseWithoutAnOutletTarget) {
     EXPECT_THROW(designProblem(targetCase(false), "c", {"tube_gauge_bwg=13.5"}, DesignLimits{},
                                Objective::Area),
                  CaseFileError);
+    EXPECT_THROW(
+        designProblem(targetCase(false), "c", {"tube_gauge_bwg=14", "tube_inside_diameter_mm=15"},
+                      DesignLimits{}, Objective::Area),
+        CaseFileError);
 }
 
 }  // namespace
