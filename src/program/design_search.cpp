@@ -2,12 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <thread>
 #include <tuple>
 
 #include "calc/read_design_case.h"
+#include "calc/shell_bundle.h"
 #include "calc/weight_estimate.h"
+#include "console/null_console.h"
 #include "core/lenient_number.h"
+#include "core/option_codes.h"
+#include "core/run_ended.h"
+#include "correlations/common/geometry.h"
 #include "correlations/exchanger/shell_effectiveness.h"
 #include "model/field_catalogue.h"
 #include "program/result_quantities.h"
@@ -146,8 +152,43 @@ void setInput(EnteredCase& entered, const std::vector<const CaseField*>& fields,
     }
 }
 
-Evaluation evaluate(const DesignProblem& problem, const InputFields& fields, std::size_t index,
-                    LimitPolicy policy, Presentation p) {
+// The tubes a shell holds by its layout are the same for every candidate
+// that differs only in its gauge, cut, spacing or length: each search
+// thread counts them once (as the rating would, tubeCountOf) and enters the
+// count as the case's, which the rating then reads as it reads the count
+// from the layout. The written case keeps the count from the layout.
+class TubeCounts {
+public:
+    void enter(EnteredCase& entered) {
+        if (entered.values.tubeCountFromLayout != 2) return;
+        DesignCase dc = entered.values;
+        convertMillimetres(dc);
+        dc.bellMethod = true;  // a shell-and-tube bundle, as prepare sets it
+        const float P = tubePitch(dc.TP, dc.D0, dc.FH, dc.tubeSurface == kLowFinTube);
+        const Key key{dc.D0,         P,          dc.tubeLayout, dc.PN, dc.enteredDS, dc.enteredDotl,
+                      dc.enteredLbb, dc.headType};
+        auto it = counts_.find(key);
+        if (it == counts_.end()) {
+            NullConsole console;
+            float n = 0.0f;  // no count: the rating ends with the count's message
+            try {
+                n = tubeCountOf(dc, P, console);
+            } catch (const RunEnded&) {
+            }
+            it = counts_.emplace(key, n).first;
+        }
+        if (!(it->second >= 1.0f)) return;
+        entered.values.tubeCountFromLayout = 1;
+        entered.values.NT = it->second;
+    }
+
+private:
+    using Key = std::tuple<float, float, float, float, float, float, float, int>;
+    std::map<Key, float> counts_;
+};
+
+Evaluation evaluate(const DesignProblem& problem, const InputFields& fields, TubeCounts& counts,
+                    std::size_t index, LimitPolicy policy, Presentation p) {
     const DesignLimits& limits = problem.limits;
     const CandidateInputs c = candidateInputs(problem.space, index, problem.rating);
     Evaluation e;
@@ -166,6 +207,7 @@ Evaluation evaluate(const DesignProblem& problem, const InputFields& fields, std
     EnteredCase entered = problem.ratingEntered;
     for (std::size_t i = 0; i < c.inputs.size(); ++i)
         setInput(entered, fields[i], c.inputs[i].second);
+    counts.enter(entered);
     const HeadlessOutcome outcome = runHeadless(entered, problem.rating.answers, policy, false);
     if (!outcome.solved) {
         e.broken.emplace_back(Limit::Solve, 0.0f);
@@ -420,9 +462,10 @@ DesignSearchResult searchDesigns(const DesignProblem& problem, std::size_t top, 
     // Each thread takes every jobs-th candidate, so the threads share the
     // slow corners of the grid; each keeps its own best and Pareto set.
     const auto work = [&](std::size_t first) {
+        TubeCounts counts;
         for (std::size_t i = first; i < count; i += threads) {
             if (cancel && cancel->load(std::memory_order_relaxed)) return;
-            kept[first].add(evaluate(problem, fields, i, policy, p));
+            kept[first].add(evaluate(problem, fields, counts, i, policy, p));
             if (done) done->fetch_add(1, std::memory_order_relaxed);
         }
     };
