@@ -15,6 +15,7 @@ packages=(
   libbenchmark-dev
   qt6-base-dev
   qt6-charts-dev
+  libqt6opengl6-dev  # Qt Charts' CMake package asks for Qt OpenGL
   qt6-svg-dev
   libmuparser-dev
   chromium

@@ -16,6 +16,11 @@
 #include "program/case_file.h"
 #include "program/replaced_file.h"
 #include "program/starting_cases.h"
+#if HX_WITH_GUI
+#include "charts/chart_export.h"
+#include "charts/offscreen_application.h"
+#include "charts/sweep_chart.h"
+#endif
 
 namespace hx::cli {
 
@@ -59,7 +64,11 @@ void showProgress(const std::atomic<std::size_t>& done, std::size_t total,
 // error that is not a refusal (a case the program could not enter) names
 // the file as well.
 int refused(const std::string& caseFile, const std::exception& e) {
-    if (dynamic_cast<const CaseFileError*>(&e) || dynamic_cast<const OutputFileError*>(&e))
+    if (dynamic_cast<const CaseFileError*>(&e) || dynamic_cast<const OutputFileError*>(&e)
+#if HX_WITH_GUI
+        || dynamic_cast<const charts::ChartExportError*>(&e)
+#endif
+    )
         std::cerr << "hxcalc: " << e.what() << '\n';
     else
         std::cerr << "hxcalc: " << caseFile << ": " << e.what() << '\n';
@@ -72,6 +81,39 @@ bool sameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) && !error;
 }
+
+// Refuses a --plot the build cannot draw or a file it cannot write, before
+// the sweep runs.
+void checkPlotOptions(const SweepOptions& options) {
+    if (options.plot.empty()) {
+        if (!options.x.empty() || !options.y.empty())
+            throw CaseFileError("--x and --y choose what --plot draws; give --plot FILE.svg");
+        return;
+    }
+#if HX_WITH_GUI
+    if (!charts::isPicturePath(options.plot))
+        throw CaseFileError("--plot " + options.plot + ": expected a .svg or a .png file");
+    if (sameFile(options.plot, options.caseFile))
+        throw CaseFileError("--plot " + options.plot + ": is the case file itself");
+    if (!options.out.empty() && sameFile(options.plot, options.out))
+        throw CaseFileError("--plot " + options.plot + ": is the --out file as well");
+#else
+    throw CaseFileError("--plot: this build has no charts (built without Qt)");
+#endif
+}
+
+#if HX_WITH_GUI
+charts::SweepChartRequest chartRequestOf(const SweepOptions& options, const CaseValues& values,
+                                         const EnteredCase& entered) {
+    charts::SweepChartRequest request;
+    request.xKey = options.x;
+    request.quantities = options.y;
+    request.textbookBasis = entered.values.calculationBasis == 2;
+    request.regime = charts::regimeSideFor(options.y);
+    request.inputsInSI = isSICode(values.unitCode);
+    return request;
+}
+#endif
 
 }  // namespace
 
@@ -120,6 +162,7 @@ int runSweep(const SweepOptions& options) {
             throw CaseFileError("--out " + options.out + ": expected a .csv or a .json file");
         if (!options.out.empty() && sameFile(options.out, options.caseFile))
             throw CaseFileError("--out " + options.out + ": is the case file itself");
+        checkPlotOptions(options);
         // The output is opened first (a temporary file beside it, renamed
         // over it once the whole table is written), so an unwritable file
         // is named at once and a failed write leaves the old file whole.
@@ -128,6 +171,17 @@ int runSweep(const SweepOptions& options) {
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         checkVariationsApply(variations, values, options.caseFile);
         const Presentation p = presentationOf(options.units, options.language);
+#if HX_WITH_GUI
+        // The chart's choices are checked on an empty sweep before the
+        // cases are solved, so a wrong --x or --y costs nothing.
+        if (!options.plot.empty()) {
+            try {
+                charts::sweepCharts(variations, {}, chartRequestOf(options, values, entered), p);
+            } catch (const std::invalid_argument& e) {
+                throw CaseFileError(e.what());
+            }
+        }
+#endif
         std::atomic<std::size_t> done{0};
         std::vector<SweepRow> rows;
         std::promise<void> finishedPromise;
@@ -143,6 +197,16 @@ int runSweep(const SweepOptions& options) {
         }
         finishedPromise.set_value();
         bar.join();
+#if HX_WITH_GUI
+        if (!options.plot.empty()) {
+            charts::OffscreenApplication application;
+            charts::exportChart(
+                charts::sweepCharts(variations, rows, chartRequestOf(options, values, entered), p),
+                options.plot);
+            // With a picture asked for, the table is written only to --out.
+            if (!file) return kBatchSolved;
+        }
+#endif
         std::ostream& out = file ? file->stream() : std::cout;
         if (json)
             writeSweepJson(out, variations, rows, p);

@@ -22,6 +22,9 @@ struct SweepOptions {
     std::string units = "eng";
     std::string language = "en";
     std::string onLimit = "giveup";
+    std::string plot;            // FILE.svg or FILE.png: the chart of the sweep
+    std::string x;               // the varied input along x; empty: the first
+    std::vector<std::string> y;  // the quantities plotted; empty: Q
 };
 
 // The exit status of a command whose output could not be written.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/batch_commands.h"
+#include "cli/design_command.h"
 #include "cli/tube_count_command.h"
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
@@ -58,7 +59,22 @@ constexpr const char* kUsage =
     "                                     command line or case file, or output not written)\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
-    "                                     solve every case of the grid, one row each\n"
+    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]]\n"
+    "                                     solve every case of the grid, one row each; with\n"
+    "                                     --plot, draw the quantities (Q unless --y) against\n"
+    "                                     a varied input, the flow regime shaded and the\n"
+    "                                     cases that ended marked (the table then goes only\n"
+    "                                     to --out)\n"
+    "  hxcalc design CASE.json [--max-dpt P] [--max-dps P] [--min-ut|--max-ut|--min-us|\n"
+    "               --max-us M/S] [--min-f F] [--min-ld R] [--max-ld R] [--vary KEY=...]\n"
+    "               [--objective area|weight|length|shell-diameter] [--top N] [--jobs N]\n"
+    "               [--format text|csv|json] [--out FILE] [--plot FILE.svg]\n"
+    "               [--write-case RANK FILE] [--units eng|si] [--lang en|ja]\n"
+    "                                     search the standard tube sizes, counts or shells,\n"
+    "                                     passes, pitches, cuts, spacings and lengths for\n"
+    "                                     the designs that reach the case's outlet target\n"
+    "                                     within the limits (pressure drops in the case's\n"
+    "                                     units), best first (exit 1: nothing fits)\n"
     "  hxcalc catalogue [--markdown]      list the keys of a case file\n"
     "  hxcalc tubecount --shell-id MM|--otl MM --od MM --pitch MM [--layout 30|45|60|90]\n"
     "               [--passes 1|2|4|6|8] [--head fixed|split-ring|pull-through] [--lane MM]\n"
@@ -208,6 +224,12 @@ int runCommand(int argc, char** argv) {
     sweepCommand->add_option("--lang", sweep.language)->check(CLI::IsMember({"en", "ja"}));
     sweepCommand->add_option("--on-limit", sweep.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
+    sweepCommand->add_option("--plot", sweep.plot);
+    sweepCommand->add_option("--x", sweep.x);
+    sweepCommand->add_option("--y", sweep.y)->delimiter(',');
+
+    hx::cli::DesignOptions design;
+    CLI::App* designCommand = hx::cli::addDesignCommand(app, design);
 
     bool markdown = false;
     CLI::App* catalogue = app.add_subcommand("catalogue");
@@ -238,6 +260,7 @@ int runCommand(int argc, char** argv) {
     if (*sample) return hx::cli::runSample(sampleKind);
     if (*solveCommand) return hx::cli::runSolve(solve);
     if (*sweepCommand) return hx::cli::runSweep(sweep);
+    if (*designCommand) return hx::cli::runDesign(design);
     if (*catalogue) return hx::cli::runCatalogue(markdown);
     if (*tubeCount) {
         if (count.shellId <= 0.0f && count.otl <= 0.0f)

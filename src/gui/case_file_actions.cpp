@@ -325,6 +325,24 @@ void CaseFileActions::openFile(const QString& path) {
                                      QString::fromStdString(refused));
 }
 
+bool CaseFileActions::openMadeCase(const CaseValues& values, const std::string& name) {
+    if (busy_() || !confirmDiscard()) return false;
+    try {
+        opening_ = true;
+        const std::string refused = openCase(session_, values, name);
+        opening_ = false;
+        if (!refused.empty()) throw CaseFileError(refused);
+    } catch (const std::exception& e) {
+        opening_ = false;
+        QMessageBox::warning(&main_, QString::fromUtf8(texts(session_.forms).failedTitle),
+                             QString::fromStdString(e.what()));
+        return false;
+    }
+    path_.clear();
+    markModified(true);
+    return true;
+}
+
 bool CaseFileActions::save() { return path_.isEmpty() ? saveAs() : saveTo(path_); }
 
 bool CaseFileActions::saveAs() {

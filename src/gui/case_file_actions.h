@@ -15,6 +15,7 @@
 
 #include "gui/form_window.h"
 #include "model/session.h"
+#include "program/case_file.h"
 
 class QAction;
 class QMenu;
@@ -35,6 +36,10 @@ public:
     void openFile(const QString& path);
     bool save();
     bool saveAs();
+    // Opens a case made by the program (a design of the design search) as
+    // a new, unsaved case, after the question about unsaved changes. False
+    // when the user kept the case open or a dialog refused the new one.
+    bool openMadeCase(const CaseValues& values, const std::string& name);
 
     // True when the case file open has no unsaved change, or the user saves
     // it or agrees to lose it; false for Cancel or a save that failed. A

@@ -86,6 +86,16 @@ void Desktop::buildMenuBar() {
         text.raise();
         text.activateWindow();
     };
+    commands.designSearch = [this, &main] {
+        if (!design_)
+            design_ = std::make_unique<DesignSearchWindow>(
+                session_,
+                [this](const CaseValues& values, const std::string& name) {
+                    return caseFiles_->openMadeCase(values, name);
+                },
+                &main);
+        design_->showForCase();
+    };
     commands.changeFont = [&text](int steps) { text.changeFont(steps); };
     commands.resetFont = [&text] { text.resetFont(); };
     commands.quickStart = [&main, japanese] {

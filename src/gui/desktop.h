@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "gui/case_file_actions.h"
+#include "gui/design_search_window.h"
 #include "gui/form_windows.h"
 #include "gui/menu_bar.h"
 #include "gui/pdf_print_job.h"
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<MenuBar> menu_;
     std::unique_ptr<PdfPrintJob> printJob_;       // the one print job of the program run
     std::unique_ptr<CaseFileActions> caseFiles_;  // File → Open case…, Save case
+    std::unique_ptr<DesignSearchWindow> design_;  // View → Design search…, made when first asked
     bool busy_ = false;                           // a handler runs (and may wait for an answer)
     bool exiting_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 #include "core/lenient_number.h"
 
@@ -314,9 +315,15 @@ std::string choicesText(const CatalogueField& f) {
 std::span<const CatalogueField> fieldCatalogue() { return kCatalogue; }
 
 const CatalogueField* findCatalogueField(std::string_view key) {
-    const auto* it = std::find_if(std::begin(kCatalogue), std::end(kCatalogue),
-                                  [&](const CatalogueField& f) { return f.key == key; });
-    return it == std::end(kCatalogue) ? nullptr : it;
+    // Every run's range checks look their fields up: an index made once
+    // (a key named twice keeps its first field, as a search from the top).
+    static const std::unordered_map<std::string_view, const CatalogueField*> kByKey = [] {
+        std::unordered_map<std::string_view, const CatalogueField*> index;
+        for (const CatalogueField& f : kCatalogue) index.emplace(f.key, &f);
+        return index;
+    }();
+    const auto it = kByKey.find(key);
+    return it == kByKey.end() ? nullptr : it->second;
 }
 
 const ChoiceOption* findChoiceByName(const CatalogueField& field, std::string_view name) {

@@ -69,6 +69,22 @@ cmp -s "$work/s1.csv" "$work/s2.csv" || fail "--jobs 2 wrote another table"
 expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --out "$work/s.json"
 python3 -m json.tool "$work/s.json" >/dev/null || fail "sweep --out .json is not JSON"
 
+# A sweep's picture: a PNG without a display, no table on standard output
+# without --out; a wrong picture, quantity or x refused before solving.
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500:5000:5 --plot "$work/p.png" \
+    --y TL,Ret
+if ! grep -q "no charts" "$work/err"; then
+    [ "$(head -c 4 "$work/p.png" | tail -c 3)" = "PNG" ] || fail "--plot wrote no PNG"
+    [ -s "$work/out" ] && fail "--plot without --out printed the table"
+    expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --plot "$work/p.pdf"
+    expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --plot "$work/p.svg" \
+        --y TLL
+    grep -q "TLL: not a result quantity" "$work/err" || fail "--y TLL: $(cat "$work/err")"
+    expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --plot "$work/p.svg" \
+        --x tube_count
+fi
+expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --y TL
+
 # The tube count of a shell: one row per pass arrangement; no shell, exit 2.
 expect 0 "$hxcalc" tubecount --shell-id 635 --od 19.05 --pitch 25.4 --passes 2
 grep -q "^     2    494$" "$work/out" || fail "tubecount printed $(cat "$work/out")"

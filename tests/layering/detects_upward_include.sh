@@ -21,3 +21,10 @@ if "$here/check_layers.sh" "$copy" >/dev/null; then
     echo "an upward include from a subfolder (correlations -> calc) was not reported"
     exit 1
 fi
+
+cp -r "$src"/. "$copy"
+echo '#include <QString>' >> "$copy/program/batch_run.h"
+if "$here/check_layers.sh" "$copy" >/dev/null; then
+    echo "a Qt include below charts (program -> QString) was not reported"
+    exit 1
+fi

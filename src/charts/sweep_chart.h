@@ -1,0 +1,44 @@
+// The charts of a sweep: chosen result quantities against one varied input,
+// one curve per value of the other varied inputs, the cases that ended with
+// a message marked on the bottom edge, and the flow regime of one side
+// shaded along x.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "charts/chart_data.h"
+#include "program/batch_run.h"
+
+namespace hx::charts {
+
+enum class RegimeSide { Tube, Shell, None };
+
+struct SweepChartRequest {
+    std::string xKey;                     // a varied input; empty: the first
+    std::vector<std::string> quantities;  // result names (Q, TL, Ret, ...); empty: Q
+    bool textbookBasis = false;           // the correlations' own regime limits
+    // The side whose regime is shaded; Tube unless only Res is plotted.
+    RegimeSide regime = RegimeSide::Tube;
+    bool inputsInSI = false;  // the varied inputs are in the case file's SI units
+};
+
+// Throws std::invalid_argument naming an unknown quantity or an x that is
+// not varied. One panel for one or two quantities (the second on the right
+// axis), one panel each for more. The regime is shaded where the chart has
+// one curve per quantity (with families of curves each would have its own).
+std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
+                                   const std::vector<SweepRow>& rows,
+                                   const SweepChartRequest& request, Presentation p);
+
+// The side whose Reynolds number a list of quantities asks for: Shell when
+// it holds Res and not Ret, otherwise Tube.
+RegimeSide regimeSideFor(const std::vector<std::string>& quantities);
+
+// Flow regimes along x from the Reynolds number of each point (x ascending
+// or not): a band per run of one regime, the boundary halfway between two
+// points of different regimes. Points without a finite Re break no band.
+std::vector<ShadedRange> regimeBands(const std::vector<double>& x, const std::vector<double>& re,
+                                     RegimeSide side, bool textbookBasis);
+
+}  // namespace hx::charts
