@@ -341,6 +341,20 @@ FilmSetting filmSetting(const DesignCase& dc) {
     return f;
 }
 
+// Coefficients entered by hand replace the films of the correlations: the
+// trace shows the values in force among the resistances.
+void traceEnteredFilms(CalcTrace& t, const DesignCase& dc, const EffectiveFilms& films) {
+    if (dc.coefficientSetting != 2) return;
+    t.continueStep(TraceStep::Resistances);
+    const char* entered = "entered by hand";
+    if (dc.manualSide != 2)
+        t.addLookup("Xt", {"tube film coefficient in force", "採用した管内境膜伝熱係数"}, films.Xt,
+                    "kcal/m2h℃", entered);
+    if (dc.manualSide != 1)
+        t.addLookup("Xs", {"shell film coefficient in force", "採用した胴側境膜伝熱係数"}, films.Xs,
+                    "kcal/m2h℃", entered);
+}
+
 bool shellCondenses(const DesignCase& dc) {
     return dc.fluidMode == kShellPhaseChange && dc.phaseChange == kCondensation;
 }
@@ -514,6 +528,7 @@ void tubeFilmAndOverall(SolverState& s) {
         r.KO = s.fin->overall.KO;
         r.EF = s.fin->EF;
         if (s.trace.enabled()) traceLowFinOverall(s.trace, *s.fin);
+        if (s.trace.enabled()) traceEnteredFilms(s.trace, dc, s.films);
         return;
     }
     const std::optional<OverallCoefficient> k = plainTubeOverall(s.films, wall);
@@ -521,6 +536,7 @@ void tubeFilmAndOverall(SolverState& s) {
     r.KI = k->KI;
     r.KO = k->KO;
     if (s.trace.enabled()) tracePlainOverall(s.trace, s.films, wall, *k);
+    if (s.trace.enabled()) traceEnteredFilms(s.trace, dc, s.films);
 }
 
 void pressureDrops(SolverState& s) {

@@ -153,6 +153,8 @@ void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float valu
     if (card != nullptr) {
         describeCard(e, *card, first, second);
         e.source = std::string(card->name) + ": " + card->source;
+    } else {
+        e.source = std::string("the program's original method: ") + name.en;
     }
 }
 
@@ -327,8 +329,17 @@ void traceLogMean(CalcTrace& t, int arrangement, float T1, float T2, float T3, f
                   const MeanTemperature& m) {
     t.beginStep(TraceStep::MeanTemperature);
     const EndDifferences d = endDifferences(arrangement, T1, T2, T3, T4);
-    t.add("dT1", {"end difference 1", "端部温度差1"}, d.dT1, kC, "ΔT1 at one end", "abs(a-b)",
-          {var("a", T1, kC), var("b", arrangement == kParallelFlow ? T3 : T4, kC)});
+    // The temperatures each end difference is taken between.
+    const bool parallel = arrangement == kParallelFlow;
+    const bool tubeHeated = T3 < T1;
+    const float ends[2][2] = {
+        {tubeHeated ? T1 : (parallel ? T4 : T3),
+         tubeHeated ? (parallel ? T3 : T4) : (parallel ? T2 : T2)},
+        {tubeHeated ? T2 : (parallel ? T3 : T4), tubeHeated ? (parallel ? T4 : T3) : T1}};
+    t.add("dT1", {"end difference 1", "端部温度差1"}, d.dT1, kC, "ΔT1 = |a - b|", "abs(a-b)",
+          {var("a", ends[0][0], kC), var("b", ends[0][1], kC)});
+    t.add("dT2", {"end difference 2", "端部温度差2"}, d.dT2, kC, "ΔT2 = |a - b|", "abs(a-b)",
+          {var("a", ends[1][0], kC), var("b", ends[1][1], kC)});
     const TraceName tm{"mean temperature difference", "平均温度差"};
     if (d.dT1 == d.dT2) {
         t.add("TM", tm, m.TM, kC, "TM = ΔT1 = ΔT2", "dT1", {var("dT1", d.dT1, kC)});
@@ -336,7 +347,6 @@ void traceLogMean(CalcTrace& t, int arrangement, float T1, float T2, float T3, f
         t.add("TM", tm, m.TM, kC, "TM = F (ΔT1 - ΔT2)/ln(ΔT1/ΔT2)", "F*(dT1-dT2)/ln(dT1/dT2)",
               {var("F", m.F, kNone), var("dT1", d.dT1, kC), var("dT2", d.dT2, kC)});
     }
-    (void)T2;
 }
 
 void traceLookedUpMean(CalcTrace& t, const MeanTemperature& m, const char* source) {
@@ -345,10 +355,8 @@ void traceLookedUpMean(CalcTrace& t, const MeanTemperature& m, const char* sourc
     t.addLookup("TM", {"mean temperature difference", "平均温度差"}, m.TM, kC, source);
 }
 
-void traceDuty(CalcTrace& t, float Q, float T2, float T4, float KI, float TM, float At, float DI,
-               float NT, float TL, bool lengthGiven) {
-    (void)T2;
-    (void)T4;
+void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, float NT, float TL,
+               bool lengthGiven) {
     t.continueStep(TraceStep::Duty);
     t.add("At", {"inside heat-transfer area needed", "必要伝熱面積(内面)"}, At, "m2",
           "At = Q / KI / TM", "Q/KI/TM",

@@ -57,8 +57,8 @@ void traceLogMean(CalcTrace& t, int arrangement, float T1, float T2, float T3, f
 void traceLookedUpMean(CalcTrace& t, const MeanTemperature& m, const char* source);
 
 // Duty, outlets, area and length of the converged pass.
-void traceDuty(CalcTrace& t, float Q, float T2, float T4, float KI, float TM, float At, float DI,
-               float NT, float TL, bool lengthGiven);
+void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, float NT, float TL,
+               bool lengthGiven);
 
 // The pressure drops, term by term, each also in Pa.
 void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DPt);

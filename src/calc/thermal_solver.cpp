@@ -294,7 +294,7 @@ private:
     // The area the pass needs and its length, and the pass in the history.
     void traceArea(float length) {
         const Solution& res = r();
-        traceDuty(s_.trace, res.Q, res.T2, res.T4, res.KI, res.TM, res.At, dc().DI, dc().NT, length,
+        traceDuty(s_.trace, res.Q, res.KI, res.TM, res.At, dc().DI, dc().NT, length,
                   dc().lengthGiven);
         s_.trace.addIteration(res.Q, res.T2, res.T4, res.KI);
     }
