@@ -128,11 +128,34 @@ private:
             if (take('*')) {
                 out += "<mo>·</mo>" + power();
             } else if (take('/')) {
-                out = "<mfrac><mrow>" + out + "</mrow><mrow>" + power() + "</mrow></mfrac>";
+                out = "<mfrac><mrow>" + unwrapped(out) + "</mrow><mrow>" + unwrapped(power()) +
+                      "</mrow></mfrac>";
             } else {
                 return out;
             }
         }
+    }
+    // The parentheses around a whole numerator or denominator: the bar of
+    // the fraction groups it already.
+    static std::string unwrapped(const std::string& m) {
+        static const std::string open = "<mo>(</mo>", close = "<mo>)</mo>";
+        if (m.rfind(open, 0) != 0 || m.size() < open.size() + close.size() ||
+            m.compare(m.size() - close.size(), close.size(), close) != 0)
+            return m;
+        int depth = 0;
+        for (std::size_t i = 0; i < m.size();) {
+            if (m.compare(i, open.size(), open) == 0) {
+                ++depth;
+                i += open.size();
+            } else if (m.compare(i, close.size(), close) == 0) {
+                --depth;
+                i += close.size();
+                if (depth == 0 && i != m.size()) return m;  // (a)·(b): two groups
+            } else {
+                ++i;
+            }
+        }
+        return m.substr(open.size(), m.size() - open.size() - close.size());
     }
     std::string power() {
         const std::string base = unary();
@@ -312,8 +335,8 @@ std::string traceHtml(const CalcTrace& trace, const HeadlessOutcome& outcome, Pr
     out << "<!DOCTYPE html>\n<html lang=\"" << (ja ? "ja" : "en") << "\">\n<head>\n"
         << "<meta charset=\"utf-8\">\n<title>" << t.title << "</title>\n<style>\n"
         << "body{font-family:sans-serif;margin:1.5em;max-width:70em;color:#222}\n"
-        << "nav{float:right;border:1px solid #ccc;padding:.5em 1em;margin:0 0 1em "
-           "1em;background:#fafafa}\n"
+        << "nav{border:1px solid #ccc;padding:.5em 1em;margin:0 0 1em;background:#fafafa}\n"
+        << "nav ol{columns:2;margin:.3em 0}\n"
         << "table{border-collapse:collapse;width:100%;margin-bottom:1em}\n"
         << "th,td{border-bottom:1px solid #ddd;padding:.25em "
            ".5em;text-align:left;vertical-align:top}\n"
