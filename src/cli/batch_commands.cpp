@@ -102,9 +102,9 @@ int runSolve(const SolveOptions& options) {
             if (options.format == "json")
                 std::cout << traceJson(trace, outcome, p);
             else if (options.format == "html")
-                std::cout << traceHtml(trace, outcome, p);
+                std::cout << traceHtml(trace, p);
             else
-                std::cout << traceMarkdown(trace, outcome, p);
+                std::cout << traceMarkdown(trace, p);
         } else if (options.format == "json") {
             std::cout << solveJson(values, outcome, p);
         } else if (outcome.solved) {

@@ -24,6 +24,7 @@ constexpr Title kTitles[] = {
     {"HELP", "hxcalc — Quick start", "hxcalc — 入力の手順"},
     {"ABOUT", "About hxcalc", "hxcalc について"},
     {"WATER", "hxcalc — Water properties", "hxcalc — 水の物性値"},
+    {"CALC", "hxcalc — Calculation", "hxcalc — 計算過程"},
 };
 
 }  // namespace

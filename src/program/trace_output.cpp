@@ -282,7 +282,7 @@ std::string traceJson(const CalcTrace& trace, const HeadlessOutcome& outcome, Pr
     return doc.dump(2) + "\n";
 }
 
-std::string traceMarkdown(const CalcTrace& trace, const HeadlessOutcome& outcome, Presentation p) {
+std::string traceMarkdown(const CalcTrace& trace, Presentation p) {
     const Texts& t = textsOf(p);
     const bool ja = isJapanese(p);
     std::ostringstream out;
@@ -323,11 +323,10 @@ std::string traceMarkdown(const CalcTrace& trace, const HeadlessOutcome& outcome
         out << "\n## " << t.message << "\n\n";
         for (const std::string& line : trace.message()) out << "    " << line << '\n';
     }
-    (void)outcome;
     return out.str();
 }
 
-std::string traceHtml(const CalcTrace& trace, const HeadlessOutcome& outcome, Presentation p) {
+std::string traceHtml(const CalcTrace& trace, Presentation p) {
     const Texts& t = textsOf(p);
     const bool ja = isJapanese(p);
     const std::vector<TraceEntry> entries = trace.entries();
@@ -403,7 +402,6 @@ std::string traceHtml(const CalcTrace& trace, const HeadlessOutcome& outcome, Pr
         for (const std::string& line : trace.message()) out << escapeHtml(line) << '\n';
         out << "</pre>\n";
     }
-    (void)outcome;
     out << "</body>\n</html>\n";
     return out.str();
 }

@@ -16,8 +16,8 @@
 namespace hx {
 
 std::string traceJson(const CalcTrace& trace, const HeadlessOutcome& outcome, Presentation p);
-std::string traceMarkdown(const CalcTrace& trace, const HeadlessOutcome& outcome, Presentation p);
-std::string traceHtml(const CalcTrace& trace, const HeadlessOutcome& outcome, Presentation p);
+std::string traceMarkdown(const CalcTrace& trace, Presentation p);
+std::string traceHtml(const CalcTrace& trace, Presentation p);
 
 // An expression of the trace as MathML (fractions, powers, roots), for
 // the HTML page; an expression it cannot read comes back as plain text.
