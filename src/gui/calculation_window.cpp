@@ -137,6 +137,7 @@ public:
         connect(tree_, &QTreeWidget::currentItemChanged, this,
                 [this](QTreeWidgetItem* item, QTreeWidgetItem*) { showEntry(item); });
         connect(exportButton, &QPushButton::clicked, this, [this] { exportHtml(); });
+        selectFirstEntry();
         resize(1200, 680);
     }
 
@@ -217,6 +218,23 @@ private:
                 shown += match ? 1 : 0;
             }
             step->setHidden(shown == 0);
+        }
+        QTreeWidgetItem* current = tree_->currentItem();
+        if (current == nullptr || current->isHidden()) selectFirstEntry();
+    }
+
+    // The first entry shown, its detail beside the tree.
+    void selectFirstEntry() {
+        for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* step = tree_->topLevelItem(i);
+            if (step->isHidden()) continue;
+            for (int j = 0; j < step->childCount(); ++j) {
+                QTreeWidgetItem* item = step->child(j);
+                if (!item->isHidden() && item->data(0, Qt::UserRole).isValid()) {
+                    tree_->setCurrentItem(item);
+                    return;
+                }
+            }
         }
     }
 
