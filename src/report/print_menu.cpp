@@ -11,6 +11,7 @@
 #include "report/humidity_table.h"
 #include "report/printed_report.h"
 #include "report/results_summary.h"
+#include "report/trace_report.h"
 
 namespace hx {
 
@@ -57,6 +58,14 @@ constexpr PrintMenuTexts kTexts[] = {
 };
 // clang-format on
 
+// The choice of the calculation trace, on a line of its own below the menu.
+constexpr const char* kTraceChoice[] = {
+    "   <7> Calculation trace",
+    "    <7> Calculation trace",
+    "    <7> 計算過程",
+    "    <7> 計算過程",
+};
+
 // English engineering: the menu stands below eleven empty lines.
 constexpr int kEnglishBlankLines = 11;
 
@@ -68,6 +77,7 @@ std::string readChoice(TextConsole& console, Presentation p) {
     if (p == Presentation::EnglishEngineering)
         for (int i = 0; i < kEnglishBlankLines; ++i) console.print("");
     console.print(textsOf(p).menu);
+    console.print(kTraceChoice[static_cast<int>(p)]);
     return console.input(textsOf(p).prompt);
 }
 
@@ -113,6 +123,8 @@ void runPrintMenu(Session& session, Presentation p, const RunInputs& in, const S
             showResultsSummary(p, in, shown, console);
             enableInputs(session);
             session.platform.printer().printHardCopy(HardCopy::TextWindow);
+        } else if (choice == "7") {
+            session.platform.printer().printText(printedTrace(session.lastTrace, p));
         } else if (choice == "5") {
             return;
         } else if (choice == "6" && isJapanese(p)) {
