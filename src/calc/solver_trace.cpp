@@ -462,6 +462,23 @@ void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
     dropInPa(t, symbol, name, DP);
 }
 
+void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b) {
+    t.beginStep(TraceStep::WetGas);
+    const char* src = "wet-gas balance of the pass";
+    t.addLookup("Tzi", {"gas inlet saturation temperature", "入口飽和温度"}, in.Tzi, kC, src);
+    t.addLookup("TZo", {"gas outlet temperature", "ガス出口温度"}, b.TZo, kC, src);
+    t.addLookup("Tso", {"shell outlet temperature", "胴側出口温度"}, b.Tso, kC, src);
+    t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda", src);
+    t.addLookup("Xo", {"outlet absolute humidity", "出口絶対湿度"}, b.Xo, "kg/kgda", src);
+    t.addLookup("Hi", {"inlet enthalpy", "入口エンタルピー"}, b.Hi, "kcal/kgda", src);
+    t.addLookup("Ho", {"outlet enthalpy", "出口エンタルピー"}, b.Ho, "kcal/kgda", src);
+    t.addLookup("Wcon", {"condensate", "凝縮水量"}, b.Wcon, "kg/h",
+                "dry gas flow × (Xi - Xo), wet-gas balance");
+    t.addLookup("QG", {"gas heat", "ガス側熱量"}, b.QG, kHeat, src);
+    t.addLookup("QK", {"shell heat", "胴側熱量"}, b.QK, kHeat, src);
+    t.addLookup("P_wet", {"effectiveness of the gas step", "ガス側温度効率"}, b.eps, kNone, src);
+}
+
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es) {
     t.beginStep(TraceStep::EndChecks);
     t.add("Et", {"tube thermal efficiency", "管側温度効率"}, Et, kNone, "|T3 - T4| / |T1 - T3|",

@@ -4,6 +4,7 @@
 // the formula and the substituted inputs. Callers ask trace.enabled() first.
 #pragma once
 
+#include "calc/wet_gas_balance.h"
 #include "core/calc_trace.h"
 #include "correlations/annulus/annulus.h"
 #include "correlations/exchanger/heat_balance.h"
@@ -68,6 +69,9 @@ void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d);
 void traceTextbookBellDrop(CalcTrace& t, const TextbookBellResult& r);
 void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
                      const char* source);
+
+// The wet-gas balance of the pass: outlet humidity, condensate, heats.
+void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b);
 
 // The end checks: the thermal efficiencies of both streams.
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es);
