@@ -166,23 +166,64 @@ void traceWetFilm(CalcTrace& t, float gasFilm, const WetFilm& wet, float thickne
            var("t", thickness == 0.0f ? 1e-09f : thickness, "m")});
 }
 
+// The bypass factor exp(−k·Fsbp·(1 − (2·Nss/Nc)^0.333)) of the Bell method.
+void traceBypass(CalcTrace& t, const char* symbol, TraceName name, float value, float k, float Fsbp,
+                 float Nss, float Nc) {
+    t.add(symbol, name, value, kNone, "exp(-k Fsbp (1 - (2 Nss/Nc)^0.333))",
+          "exp(-k*Fsbp*(1-(2*Nss/Nc)^0.333))",
+          {var("k", k, kNone), var("Fsbp", Fsbp, kNone), var("Nss", Nss, kNone),
+           var("Nc", Nc, kNone)});
+}
+
+// The leakage factor 1 − p·(Stb + 2·Ssb)/(Stb + Ssb), p by the leak-to-
+// cross-flow area ratio r = (Stb + Ssb)/Sm; 1 without leakage (or where the
+// factor would not be positive).
+void traceLeakage(CalcTrace& t, const char* symbol, TraceName name, float value,
+                  const BellGeometry& g, float rFrom, const char* pAbove, const char* pBelow) {
+    const float leak = g.Stb + g.Ssb;
+    if (leak == 0.0f || value == 1.0f) {
+        t.addLookup(symbol, name, value, kNone, "no leakage area: 1");
+        return;
+    }
+    const bool above = leak / g.Sm >= rFrom && !(leak / g.Sm == rFrom && rFrom == 0.2f);
+    const std::string p = above ? pAbove : pBelow;
+    t.add(symbol, name, value, kNone,
+          "1 - p (Stb + 2 Ssb)/(Stb + Ssb), p = " + p + ", r = (Stb + Ssb)/Sm",
+          "1-" + p + "*(Stb+2*Ssb)/(Stb+Ssb)",
+          {var("Stb", g.Stb, "m2"), var("Ssb", g.Ssb, "m2"), var("Sm", g.Sm, "m2")});
+}
+
 void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
     const BellGeometry& g = r.geometry;
-    const char* fit = "Bell method, chart fit";
-    t.addLookup("theta", {"baffle cut angle", "バッフル切欠角"}, r.theta, "deg", fit);
-    t.addLookup("j", {"Colburn factor", "コルバーン係数"}, r.j, kNone,
-                "Bell method, ideal bank at Re_s = " + std::to_string(in.Res));
-    t.addLookup("phi_fin", {"fin factor", "フィン係数"}, r.finFactor, kNone, fit);
+    t.addLookup("theta", {"baffle cut angle", "バッフル切欠角"}, r.theta, "deg",
+                "cut angle of the baffle cut level");
+    const char* j = in.Res <= 200.0f   ? "1.73*Re^(-0.675)"
+                    : in.Res <= 600.0f ? "0.65*Re^(-0.49)"
+                                       : "0.35*Re^(-0.39)";
+    t.add("j", {"Colburn factor", "コルバーン係数"}, r.j, kNone, std::string("j = ") + j, j,
+          {var("Re", in.Res, kNone)});
+    if (r.finFactor == 1.0f)
+        t.add("phi_fin", {"fin factor", "フィン係数"}, 1.0f, kNone, "1 (plain tubes or Re > 840)",
+              "1", {});
+    else
+        t.addLookup("phi_fin", {"fin factor", "フィン係数"}, r.finFactor, kNone,
+                    "low-fin factor of the Bell method");
     t.addLookup("Sm", {"cross-flow area", "クロスフロー面積"}, g.Sm, "m2", "bundle geometry");
+    t.addLookup("Sw", {"window flow area", "バッフル窓流路面積"}, g.Sw, "m2", "bundle geometry");
     t.add("G_s", {"shell mass velocity", "胴側質量速度"}, g.G, "kg/m2h", "G = W / Sm", "W/Sm",
           {var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2")});
-    t.addLookup("Jc", {"window correction", "バッフル窓補正"}, r.Jc, kNone,
-                "Bell method at Fwt = " + std::to_string(r.Fwt));
-    t.addLookup("Jb", {"bypass correction", "バイパス補正"}, r.Jb, kNone,
-                "Bell method at Fsbp = " + std::to_string(g.Fsbp));
-    t.addLookup("Jr", {"laminar correction", "層流補正"}, r.Jr, kNone,
-                "Bell method at Nt = " + std::to_string(r.Nt));
-    t.addLookup("Jl", {"leakage correction", "漏れ補正"}, r.Jl, kNone, fit);
+    t.add("Jc", {"window correction", "バッフル窓補正"}, r.Jc, kNone,
+          "Jc = 1 - Fwt + 0.524 Fwt^0.32 (Sm/Sw)^0.03", "1-Fwt+0.524*Fwt^0.32*(Sm/Sw)^0.03",
+          {var("Fwt", r.Fwt, kNone), var("Sm", g.Sm, "m2"), var("Sw", g.Sw, "m2")});
+    traceBypass(t, "Jb", {"bypass correction", "バイパス補正"}, r.Jb, 1.25f, g.Fsbp,
+                in.bundle.sealingStrips, g.Nc);
+    if (in.Res < 100.0f)
+        t.add("Jr", {"laminar correction", "層流補正"}, r.Jr, kNone, "Jr = (Nt/13)^0.18",
+              "(Nt/13)^0.18", {var("Nt", r.Nt, kNone)});
+    else
+        t.add("Jr", {"laminar correction", "層流補正"}, r.Jr, kNone, "Jr = 1 (Re ≥ 100)", "1", {});
+    traceLeakage(t, "Jl", {"leakage correction", "漏れ補正"}, r.Jl, g, 0.1f,
+                 "(0.1+0.45*((Stb+Ssb)/Sm))", "(0.442*((Stb+Ssb)/Sm)^0.5)");
     t.add("Xs", {"shell film coefficient", "胴側境膜伝熱係数"}, r.Xs, kCoefficient,
           "h = φfin j c G Pr^-0.666 (μ/μw)^0.14 (Jc Jb / Jr) Jl",
           "fin*j*c*G*Pr^(-0.666)*r^0.14*(Jc*Jb/Jr)*Jl",
@@ -415,8 +456,8 @@ void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d) {
         fs = "0.505*Re^(-0.176)";
     t.add("f_s", {"cross-flow friction factor", "クロスフロー摩擦係数"}, d.fs, kNone, "f = " + fs,
           fs, {var("Re", in.Res, kNone)});
-    t.addLookup("Rb", {"bypass drop factor", "バイパス損失補正"}, d.Rb, kNone,
-                "Bell method at Fsbp = " + std::to_string(g.Fsbp));
+    traceBypass(t, "Rb", {"bypass drop factor", "バイパス損失補正"}, d.Rb,
+                in.Res < 100.0f ? 4.5f : 3.8f, g.Fsbp, in.sealingStrips, g.Nc);
     t.add("dPc", {"drop of one cross-flow section", "クロスフロー1区間の損失"}, d.dPc, kDropM2,
           "ΔPc = cf 4 f G² Nc/(2g ρ) (μ/μw)^0.14 Rb", "cf*4*f*G^2*Nc/(2.54e8*rho)*r^0.14*Rb",
           {var("cf", d.cf, kNone), var("f", d.fs, kNone), var("G", g.G, "kg/m2h"),
@@ -434,7 +475,8 @@ void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d) {
         t.addLookup("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
                     "laminar window: viscous and inertia terms");
     }
-    t.addLookup("Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, kNone, "Bell method");
+    traceLeakage(t, "Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, g, 0.2f,
+                 "(0.26+0.5714286*((Stb+Ssb)/Sm))", "(0.71*((Stb+Ssb)/Sm)^0.4)");
     t.add("DPs", {"shell-side pressure drop", "胴側圧力損失"}, d.DPs, kDrop,
           "DPs = (2 ΔPe + Rl ((Nb - 1) ΔPc + Nb ΔPw)) × 0.0001",
           "(2*dPe+Rl*((Nb-1)*dPc+Nb*dPw))*0.0001",
