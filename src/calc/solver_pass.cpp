@@ -429,7 +429,7 @@ void evaluateProperties(SolverState& s) {
     updateShellViscosities(s);
     if (s.trace.enabled()) {
         s.trace.beginStep(TraceStep::Properties);
-        traceProperties(s.trace, s.props, dc.tubeMethod == kGasCorrelation, dc.Wt, dc.Ws,
+        traceProperties(s.trace, it, s.props, dc.tubeMethod == kGasCorrelation, dc.Wt, dc.Ws,
                         s.tubeVolumeFlow, s.shellVolumeFlow);
     }
 }

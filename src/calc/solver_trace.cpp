@@ -59,14 +59,23 @@ void dropInPa(CalcTrace& t, const std::string& symbol, TraceName name, float DP)
 
 }  // namespace
 
-void traceProperties(CalcTrace& t, const LiquidPropertyState& p, bool gasTube, float Wt, float Ws,
-                     float VT, float VS) {
+void traceProperties(CalcTrace& t, const StreamIterate& it, const LiquidPropertyState& p,
+                     bool gasTube, float Wt, float Ws, float VT, float VS) {
     const PropertyTemperatures& T = p.temperatures;
-    const char* ref = "temperatures of the pass";
-    t.addLookup("Tsm", {"shell fluid mean temperature", "胴側流体平均温度"}, T.Tsm, kC, ref);
-    t.addLookup("Ttm", {"tube fluid mean temperature", "管側流体平均温度"}, T.Ttm, kC, ref);
-    t.addLookup("Tsav", {"shell property temperature", "胴側物性温度"}, T.Tsav, kC, ref);
-    t.addLookup("Ttav", {"tube property temperature", "管側物性温度"}, T.Ttav, kC, ref);
+    t.add("Tsm", {"shell fluid mean temperature", "胴側流体平均温度"}, T.Tsm, kC,
+          "Tsm = (Tsi + Tso)/2", "(Tsi+Tso)/2", {var("Tsi", it.Tsi, kC), var("Tso", it.Tso, kC)});
+    t.add("Ttm", {"tube fluid mean temperature", "管側流体平均温度"}, T.Ttm, kC,
+          "Ttm = (Tti + Tto)/2", "(Tti+Tto)/2", {var("Tti", it.Tti, kC), var("Tto", it.Tto, kC)});
+    t.add("Twav", {"mean wall temperature", "平均壁温"}, T.Twav, kC,
+          "Twav = (hs As Tsm + ht At Ttm)/(hs As + ht At)", "(hs*As*Tsm+ht*At*Ttm)/(hs*As+ht*At)",
+          {var("hs", it.Xs, kCoefficient), var("As", it.As, "m2"), var("Tsm", T.Tsm, kC),
+           var("ht", it.Xt, kCoefficient), var("At", it.At, "m2"), var("Ttm", T.Ttm, kC)});
+    t.add("Tsav", {"shell property temperature", "胴側物性温度"}, T.Tsav, kC,
+          "Tsav = (Twav + Tsm)/2", "0.5*(Twav+Tsm)",
+          {var("Twav", T.Twav, kC), var("Tsm", T.Tsm, kC)});
+    t.add("Ttav", {"tube property temperature", "管側物性温度"}, T.Ttav, kC,
+          "Ttav = (Twav + Ttm)/2", "0.5*(Twav+Ttm)",
+          {var("Twav", T.Twav, kC), var("Ttm", T.Ttm, kC)});
     struct Side {
         const char* tag;
         const LiquidState& s;

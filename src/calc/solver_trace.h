@@ -23,8 +23,9 @@ struct DesignCase;
 // The mean temperatures and both sides' properties of the pass; `gasTube`:
 // the tube-side Prandtl number comes from the gas mixture, not C·ν·ρ/k.
 // Wt, Ws ton/h; VT, VS the actual volume flows of the pass, m3/h.
-void traceProperties(CalcTrace& t, const LiquidPropertyState& p, bool gasTube, float Wt, float Ws,
-                     float VT, float VS);
+// `it` the outlets and coefficients the reference temperatures were taken at.
+void traceProperties(CalcTrace& t, const StreamIterate& it, const LiquidPropertyState& p,
+                     bool gasTube, float Wt, float Ws, float VT, float VS);
 
 // The plain-tube film: Re, u, the Nusselt number of the branch, Xt.
 void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& film);
