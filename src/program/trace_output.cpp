@@ -34,6 +34,7 @@ struct Texts {
     const char* outOfRange;
     const char* inRange;
     const char* lookedUp;
+    const char* byCorrelation;
     const char* units;
 };
 constexpr Texts kEnglish{
@@ -44,6 +45,7 @@ constexpr Texts kEnglish{
     "out of range",
     "in range",
     "looked up or chosen",
+    "the correlation's value (its inner steps are not traced)",
     "Working units: ℃, m, kg/h, m3/h, kcal/h, kcal/m2h℃, kg/cm2 (drops also in Pa)."};
 constexpr Texts kJapanese{
     "計算過程",
@@ -53,6 +55,7 @@ constexpr Texts kJapanese{
     "適用範囲外",
     "適用範囲内",
     "参照値または選択値",
+    "相関式の値(途中の計算は記録していません)",
     "作業単位: ℃, m, kg/h, m3/h, kcal/h, kcal/m2h℃, kg/cm2 (圧力損失は Pa も併記)"};
 const Texts& textsOf(Presentation p) { return isJapanese(p) ? kJapanese : kEnglish; }
 
@@ -369,7 +372,7 @@ std::string traceHtml(const CalcTrace& trace, Presentation p) {
                         << "; ";
                 out << "</div>";
             } else {
-                out << "<i>" << t.lookedUp << "</i>";
+                out << "<i>" << (e.correlation.empty() ? t.lookedUp : t.byCorrelation) << "</i>";
             }
             if (!e.formula.empty())
                 out << "<div class=\"vars\">" << escapeHtml(e.formula) << "</div>";
