@@ -185,16 +185,15 @@ void traceBypass(CalcTrace& t, const char* symbol, TraceName name, float value, 
 }
 
 // The leakage factor 1 − p·(Stb + 2·Ssb)/(Stb + Ssb), p by the leak-to-
-// cross-flow area ratio r = (Stb + Ssb)/Sm; 1 without leakage (or where the
-// factor would not be positive).
+// cross-flow area ratio r = (Stb + Ssb)/Sm (`above`: r past the method's
+// threshold); 1 without leakage (or where the factor would not be positive).
 void traceLeakage(CalcTrace& t, const char* symbol, TraceName name, float value,
-                  const BellGeometry& g, float rFrom, const char* pAbove, const char* pBelow) {
+                  const BellGeometry& g, bool above, const char* pAbove, const char* pBelow) {
     const float leak = g.Stb + g.Ssb;
     if (leak == 0.0f || value == 1.0f) {
         t.addLookup(symbol, name, value, kNone, "no leakage area: 1");
         return;
     }
-    const bool above = leak / g.Sm >= rFrom && !(leak / g.Sm == rFrom && rFrom == 0.2f);
     const std::string p = above ? pAbove : pBelow;
     t.add(symbol, name, value, kNone,
           "1 - p (Stb + 2 Ssb)/(Stb + Ssb), p = " + p + ", r = (Stb + Ssb)/Sm",
@@ -231,7 +230,8 @@ void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
               "(Nt/13)^0.18", {var("Nt", r.Nt, kNone)});
     else
         t.add("Jr", {"laminar correction", "層流補正"}, r.Jr, kNone, "Jr = 1 (Re ≥ 100)", "1", {});
-    traceLeakage(t, "Jl", {"leakage correction", "漏れ補正"}, r.Jl, g, 0.1f,
+    const float leakRatio = (g.Stb + g.Ssb) / g.Sm;
+    traceLeakage(t, "Jl", {"leakage correction", "漏れ補正"}, r.Jl, g, leakRatio >= 0.1f,
                  "(0.1+0.45*((Stb+Ssb)/Sm))", "(0.442*((Stb+Ssb)/Sm)^0.5)");
     t.add("Xs", {"shell film coefficient", "胴側境膜伝熱係数"}, r.Xs, kCoefficient,
           "h = φfin j c G Pr^-0.666 (μ/μw)^0.14 (Jc Jb / Jr) Jl",
@@ -484,7 +484,8 @@ void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d) {
         t.addLookup("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
                     "laminar window: viscous and inertia terms");
     }
-    traceLeakage(t, "Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, g, 0.2f,
+    const float leakRatio = (g.Stb + g.Ssb) / g.Sm;
+    traceLeakage(t, "Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, g, leakRatio > 0.2f,
                  "(0.26+0.5714286*((Stb+Ssb)/Sm))", "(0.71*((Stb+Ssb)/Sm)^0.4)");
     t.add("DPs", {"shell-side pressure drop", "胴側圧力損失"}, d.DPs, kDrop,
           "DPs = (2 ΔPe + Rl ((Nb - 1) ΔPc + Nb ΔPw)) × 0.0001",
