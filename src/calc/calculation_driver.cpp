@@ -73,11 +73,13 @@ bool refuseEntries(Session& s) {
 void BUTTON1_ON(Session& session, const ResultsStage& results) {
     if (refuseEntries(session)) return;
     freezeForms(session);
+    session.lastTrace = CalcTrace(true);
     try {
         // An automatic area adjustment gives the inputs of a smaller
         // exchanger, solved again.
         RunInputs inputs = prepare(readEnteredCase(session.forms), session.console);
         ConsoleProgress progress(session.console);
+        progress.attachTrace(session.lastTrace);
         AreaAdjustment adjustment;
         for (;;) {
             const Solution solution = solve(inputs, progress);
@@ -90,8 +92,9 @@ void BUTTON1_ON(Session& session, const ResultsStage& results) {
             if (results) results(session, inputs, solution);
             break;
         }
-    } catch (const RunEnded&) {
+    } catch (const RunEnded& e) {
         // The step that ended the run has shown its message and halted.
+        session.lastTrace.endWith({e.message});
     }
     endOfRunReset(session);
 }

@@ -9,6 +9,7 @@
 #include "calc/progress_screen.h"
 #include "calc/shell_coefficient_checks.h"
 #include "calc/solver_state.h"
+#include "calc/solver_trace.h"
 #include "core/option_codes.h"
 #include "core/units.h"
 #include "correlations/phase_change/shell_phase_change.h"
@@ -179,6 +180,9 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         r.Res = c.Res;
         r.Us = c.Us;
         r.shellCondensingDuty = c.duty;
+        if (s.trace.enabled())
+            traceCardValue(s.trace, "Xs", {"shell condensing film", "胴側凝縮境膜伝熱係数"}, r.Xs,
+                           "kcal/m2h℃", f.card, f.jakob, in.ND);
         return;
     }
     ShellEvaporationInput in;
@@ -213,6 +217,9 @@ void shellPhaseChangeCoefficient(SolverState& s) {
     r.Us = e.Us;
     r.shellCondensation = e.vapour;
     r.shellCondensingDuty = e.Qe;
+    if (s.trace.enabled())
+        traceCardValue(s.trace, "Xs", {"shell boiling film", "胴側沸騰境膜伝熱係数"}, r.Xs,
+                       "kcal/m2h℃", nullptr, 0.0f, 0.0f);
 }
 
 // ---------------------------------------------------------------------------
@@ -243,6 +250,9 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
                                 : tubeBoilingFilm(basis, p, f, dc.Ps, dc.sigma, r.TL);
     if (dc.phaseChange == kCondensation) r.tubeCondensingDuty = p.Ltv * f.Wcon;
     warnOutOfRange(s, *t.film.card, t.rangeValue, 0.0f);
+    if (s.trace.enabled() && t.film.Xt)
+        traceCardValue(s.trace, "Xt", {"tube phase-change film", "管内相変化境膜伝熱係数"},
+                       *t.film.Xt, "kcal/m2h℃", t.film.card, t.rangeValue, 0.0f);
     return t.film;
 }
 
@@ -290,6 +300,9 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         if (t.basis == CorrelationBasis::Textbook) t.viscosityRatio = tubeViscosityRatio(s);
         s.tape = tapeFilm(t);
         warnOutOfRange(s, *s.tape->card, s.tape->Re, r.Prt);
+        if (s.trace.enabled() && s.tape->Xt)
+            traceCardValue(s.trace, "Xt", {"twisted-tape film", "ねじりテープ管内境膜伝熱係数"},
+                           *s.tape->Xt, "kcal/m2h℃", s.tape->card, s.tape->Re, r.Prt);
         // The Reynolds number reported is the one the basis' correlation took.
         const float Re = t.basis == CorrelationBasis::Textbook ? s.tape->Re : s.tape->Ret;
         return TubeFilm{s.tape->Xt, Re, s.tape->Ut, s.tape->Nu, s.tape->card};
@@ -306,7 +319,10 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
     p.correction = dc.tubeFactor;
     p.basis = correlationBasis(dc);
     if (p.basis == CorrelationBasis::Textbook) p.viscosityRatio = tubeViscosityRatio(s);
-    const TubeFilm film = s.plainFilm(p, plainTubeFilm);
+    // A traced pass evaluates the film afresh, so that its entries are those
+    // of this pass.
+    const TubeFilm film = s.trace.enabled() ? plainTubeFilm(p) : s.plainFilm(p, plainTubeFilm);
+    if (s.trace.enabled()) tracePlainTubeFilm(s.trace, p, film);
     if (p.basis == CorrelationBasis::Textbook) {
         warnTubeRange(s, film);
         if (dc.tubeMethod == kWaterCorrelation)
@@ -326,6 +342,20 @@ FilmSetting filmSetting(const DesignCase& dc) {
     f.cs = dc.enteredShellFactor;
     f.siUnits = false;
     return f;
+}
+
+// Coefficients entered by hand replace the films of the correlations: the
+// trace shows the values in force among the resistances.
+void traceEnteredFilms(CalcTrace& t, const DesignCase& dc, const EffectiveFilms& films) {
+    if (dc.coefficientSetting != 2) return;
+    t.continueStep(TraceStep::Resistances);
+    const char* entered = "entered by hand";
+    if (dc.manualSide != 2)
+        t.addLookup("Xt", {"tube film coefficient in force", "採用した管内境膜伝熱係数"}, films.Xt,
+                    "kcal/m2h℃", entered);
+    if (dc.manualSide != 1)
+        t.addLookup("Xs", {"shell film coefficient in force", "採用した胴側境膜伝熱係数"}, films.Xs,
+                    "kcal/m2h℃", entered);
 }
 
 bool shellCondenses(const DesignCase& dc) {
@@ -400,11 +430,17 @@ void evaluateProperties(SolverState& s) {
     r.shellVolumeFlow = s.shellVolumeFlow;
     r.tubeVolumeFlow = s.tubeVolumeFlow;
     updateShellViscosities(s);
+    if (s.trace.enabled()) {
+        s.trace.beginStep(TraceStep::Properties);
+        traceProperties(s.trace, it, s.props, dc.tubeMethod == kGasCorrelation, dc.Wt, dc.Ws,
+                        s.tubeVolumeFlow, s.shellVolumeFlow);
+    }
 }
 
 void shellFilmCoefficient(SolverState& s) {
     const DesignCase& dc = s.dc;
     Solution& r = s.r;
+    if (s.trace.enabled()) s.trace.beginStep(TraceStep::ShellFilm);
     s.bundle = bundleGeometry(bundleInput(s));
     checkShellReynolds(s.console, s.bundle.Res);
     if (!s.bundle.ok()) haltOnNonFinite(s.console, dc.unitCode);
@@ -433,12 +469,17 @@ void shellFilmCoefficient(SolverState& s) {
         r.Nus = film.Nu;
         warnOutOfRange(s, *film.card, film.first, film.second);
         r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
+        if (s.trace.enabled())
+            traceCardValue(s.trace, "Xs", {"annulus film coefficient", "環状部境膜伝熱係数"}, r.Xs,
+                           "kcal/m2h℃", film.card, film.first, film.second);
         r.Res = s.annulus->Res;
         r.Us = s.annulus->Us;
     } else {
-        s.bell = bellMethod(bellInput(s));
+        const BellInput bell = bellInput(s);
+        s.bell = bellMethod(bell);
         if (!s.bell->ok()) haltOnNonFinite(s.console, dc.unitCode);
         r.Xs = s.bell->Xs;
+        if (s.trace.enabled() && !usesTextbookShell(dc)) traceBell(s.trace, bell, *s.bell);
         if (usesTextbookShell(dc)) {
             const TextbookBellInput in = textbookBellInput(s);
             s.textbookBell = textbookBell(in);
@@ -446,6 +487,7 @@ void shellFilmCoefficient(SolverState& s) {
             r.Xs = s.textbookBell->Xs;
             r.viscosityRatio = in.Vs / in.wallViscosity;  // the correction in force, as shown
             r.Res = s.textbookBell->Re;  // the Reynolds number of the method, on Sm
+            if (s.trace.enabled()) traceTextbookBell(s.trace, in, *s.textbookBell);
         }
     }
     if (dc.fluidMode == kShellPhaseChange) shellPhaseChangeCoefficient(s);
@@ -455,6 +497,7 @@ void shellFilmCoefficient(SolverState& s) {
 void tubeFilmAndOverall(SolverState& s) {
     const DesignCase& dc = s.dc;
     Solution& r = s.r;
+    if (s.trace.enabled()) s.trace.beginStep(TraceStep::TubeFilm);
     TubeFilm film = dc.fluidMode == kTubePhaseChange ? tubePhaseChangeFilm(s) : sensibleTubeFilm(s);
     if (!film.Xt) haltOnNonFinite(s.console, dc.unitCode);
     float Xt = *film.Xt;
@@ -462,6 +505,7 @@ void tubeFilmAndOverall(SolverState& s) {
         const WetFilm wet =
             wetGasFilm(dc.wetGas, Xt, r.heatTransferIncreaseRatio, dc.filmThickness);
         if (!wet.Xt) haltOnNonFinite(s.console, dc.unitCode);
+        if (s.trace.enabled() && dc.wetGas) traceWetFilm(s.trace, Xt, wet, dc.filmThickness);
         Xt = *wet.Xt;
         r.heatTransferIncreaseRatio = wet.ratio;
     }
@@ -473,6 +517,10 @@ void tubeFilmAndOverall(SolverState& s) {
     r.Xt = s.films.Xt;
     r.Xs = s.films.Xs;
     finiteOrHalt(s, r.Xt);
+    if (s.trace.enabled()) {
+        s.trace.beginStep(TraceStep::WallTemperature);
+        traceWall(s.trace, r.Twav, r.viscosityRatio);
+    }
     const TubeWall wall{dc.DI, dc.D0, dc.CM, dc.Ft, dc.Fs};
     if (dc.lowFin) {
         checkFinnedShellCoefficient(s.console, dc.unitCode, s.films.Xs);
@@ -482,17 +530,22 @@ void tubeFilmAndOverall(SolverState& s) {
         r.KI = s.fin->overall.KI;
         r.KO = s.fin->overall.KO;
         r.EF = s.fin->EF;
+        if (s.trace.enabled()) traceLowFinOverall(s.trace, *s.fin);
+        if (s.trace.enabled()) traceEnteredFilms(s.trace, dc, s.films);
         return;
     }
     const std::optional<OverallCoefficient> k = plainTubeOverall(s.films, wall);
     if (!k) haltOnNonFinite(s.console, dc.unitCode);
     r.KI = k->KI;
     r.KO = k->KO;
+    if (s.trace.enabled()) tracePlainOverall(s.trace, s.films, wall, *k);
+    if (s.trace.enabled()) traceEnteredFilms(s.trace, dc, s.films);
 }
 
 void pressureDrops(SolverState& s) {
     const DesignCase& dc = s.dc;
     Solution& r = s.r;
+    if (s.trace.enabled()) s.trace.beginStep(TraceStep::PressureDrop);
     std::optional<float> dpt;
     if (s.tape && onTextbookBasis(dc)) {
         TextbookTapeDropInputs in;
@@ -521,9 +574,18 @@ void pressureDrops(SolverState& s) {
         in.coefficients = s.tape->coefficients;
         in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
+        if (s.trace.enabled() && dpt)
+            traceDropLookup(s.trace, "DPt", {"tube-side pressure drop", "管側圧力損失"}, *dpt,
+                            "twisted tape: friction on De, (Tb/Tw)^-0.1");
     } else {
-        const TubeDrop d = plainTubeDrop(
-            correlationBasis(dc), PlainTubeDropInputs{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret});
+        const PlainTubeDropInputs in{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret};
+        const TubeDrop d = plainTubeDrop(correlationBasis(dc), in);
+        if (s.trace.enabled() && d.total) {
+            if (onTextbookBasis(dc))
+                traceTextbookTubeDrop(s.trace, in, d);
+            else
+                traceOriginalTubeDrop(s.trace, in, *d.total);
+        }
         dpt = d.total;
         r.DPtFriction = d.friction;
         r.DPtReturns = d.returns;
@@ -535,6 +597,7 @@ void pressureDrops(SolverState& s) {
         r.DPtNozzles =
             nozzleLossDrop(s.tubeVolumeFlow * r.Dt, r.Dt, dc.tubeInletNozzle * units::kMetresPerMm,
                            dc.tubeOutletNozzle * units::kMetresPerMm);
+        if (s.trace.enabled()) traceNozzles(s.trace, r.DPt, r.DPtNozzles, r.DPt + r.DPtNozzles);
         r.DPt += r.DPtNozzles;
     }
 
@@ -552,6 +615,9 @@ void pressureDrops(SolverState& s) {
         in.Vs = r.Vs;
         in.wallViscosity = s.wallViscosity;
         shell = annulusDrop(in);
+        if (s.trace.enabled() && shell.ok())
+            traceDropLookup(s.trace, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, shell.DPs,
+                            "annulus friction drop");
     } else if (s.textbookBell) {
         copyTextbookBell(*s.textbookBell, r);
         shell.DPs = s.textbookBell->DPs;
@@ -564,6 +630,9 @@ void pressureDrops(SolverState& s) {
             copyTextbookBell(mean, r);
             shell.DPs = mean.DPs;
             shell.fault = mean.fault;
+            if (s.trace.enabled() && mean.ok()) traceTextbookBellDrop(s.trace, mean);
+        } else if (s.trace.enabled() && s.textbookBell->ok()) {
+            traceTextbookBellDrop(s.trace, *s.textbookBell);
         }
     } else if (s.bell) {
         BellDropInput in;
@@ -582,6 +651,7 @@ void pressureDrops(SolverState& s) {
         const BellDrop d = bellDrop(in);
         shell.DPs = d.DPs;
         shell.fault = d.fault;
+        if (s.trace.enabled() && d.ok()) traceBellDrop(s.trace, in, d);
     }
     r.DPs = shell.ok() ? shell.DPs : 0.0f;
 }

@@ -15,6 +15,7 @@
 #include "calc/wet_gas_balance.h"
 #include "console/null_console.h"
 #include "console/text_console.h"
+#include "core/calc_trace.h"
 
 namespace hx {
 
@@ -45,6 +46,11 @@ public:
 
     // The correlations already warned of as out of range in this run: a run
     // that solves again (the area adjustment of a condenser) warns once.
+    // The calculation trace the solve writes into: none (off) unless a
+    // trace was attached.
+    CalcTrace& trace() { return trace_ != nullptr ? *trace_ : off_; }
+    void attachTrace(CalcTrace& trace) { trace_ = &trace; }
+
     bool warned(const void* card) const {
         return std::find(warned_.begin(), warned_.end(), card) != warned_.end();
     }
@@ -52,6 +58,8 @@ public:
 
 private:
     std::vector<const void*> warned_;
+    CalcTrace off_;
+    CalcTrace* trace_ = nullptr;
 };
 
 // The progress screen in the text window, with the limit dialogs.

@@ -35,6 +35,7 @@ struct SolverState {
           geometry(inputs.geometry),
           progress(p),
           console(p.console()),
+          trace(p.trace()),
           r(startingSolution(inputs)) {}
 
     const RunInputs& in;
@@ -42,6 +43,7 @@ struct SolverState {
     const DerivedGeometry& geometry;
     SolverProgress& progress;
     TextConsole& console;  // warnings, questions and halts of the correlations
+    CalcTrace& trace;      // off unless the caller asked for the calculation
 
     Solution r;  // the iterate; the converged solution once the loops end
 

@@ -5,6 +5,7 @@
 
 #include "calc/progress_screen.h"
 #include "calc/solver_state.h"
+#include "calc/solver_trace.h"
 #include "calc/wet_gas_balance.h"
 #include "core/option_codes.h"
 #include "core/units.h"
@@ -94,6 +95,7 @@ void wetGasStep(SolverState& s) {
     hooks.failed = [&s] { haltOnNonFinite(s.console, s.dc.unitCode); };
     const WetGasBalanceResult b = WetGasBalance(in, s.wetLoop, s.wideningFactor, hooks);
     keepWetGasBalance(s, b, h);
+    if (s.trace.enabled()) traceWetGasBalance(s.trace, in, b);
     CondensationInputs c;
     c.Tzi = h.Tzi;
     c.TZo = b.TZo;
@@ -107,6 +109,10 @@ void wetGasStep(SolverState& s) {
     c.MAW = h.MAW;
     c.P = in.pressureBasis ? h.Pt : 1.0f;
     res.heatTransferIncreaseRatio = finiteOrHalt(s, CondensationEnhancement(c));
+    if (s.trace.enabled())
+        s.trace.addLookup("ratio", {"heat transfer increase ratio", "伝熱促進比"},
+                          res.heatTransferIncreaseRatio, "-",
+                          "condensation enhancement of the tube film");
 }
 
 }  // namespace hx

@@ -6,6 +6,7 @@
 #include "calc/calculation_basis.h"
 #include "calc/solution_checks.h"
 #include "calc/solver_state.h"
+#include "calc/solver_trace.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "core/units.h"
@@ -27,6 +28,9 @@ constexpr float kShellOutletTolerance = 0.001f;       // ℃, T2X against T2
 constexpr float kTwoCycleRepeat = 0.001f;             // of the swing, a repeated estimate
 constexpr float kOverflowTM = 1000.0f;                // ℃
 constexpr float kLoosenFactor = 1.003f;               // widening per continued limit dialog
+
+constexpr const char* kOneTwoShellSource =
+    "1-2N shell: effectiveness and Bowman's F (Bowman, Mueller, Nagle, Trans. ASME 62 (1940))";
 
 bool tubeSaturated(const DesignCase& dc) { return dc.fluidMode == kTubePhaseChange; }
 bool shellSaturated(const DesignCase& dc) { return dc.fluidMode == kShellPhaseChange; }
@@ -226,10 +230,73 @@ private:
         finiteOrHalt(s_, res.Q);
         finiteOrHalt(s_, res.T2);
         finiteOrHalt(s_, res.T4);
+        if (s_.trace.enabled()) traceBalance(rates);
         tubeFilmAndOverall(s_);
         meanTemperatureAndArea();
         res.TL = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));
+        if (s_.trace.enabled()) traceArea(res.TL);
         if (res.TM > kOverflowTM) haltOnOverflow(s_.console);
+    }
+
+    // The trace of the duty: the heat of the efficiency K1 and the outlets
+    // it gives (replaced by the rating's when the pass rates by effectiveness).
+    void traceEfficiencyHeat() {
+        const Solution& res = r();
+        CalcTrace& t = s_.trace;
+        t.beginStep(TraceStep::Duty);
+        t.add("K1", {"efficiency of the pass", "今回の温度効率"}, s_.K1, "-",
+              "the current estimate", "K1", {{"K1", s_.K1, "-"}});
+        t.add("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", "Q = K1 Cmin |T1 - T3|",
+              "K1*Cmin*abs(T1-T3)",
+              {{"K1", s_.K1, "-"},
+               {"Cmin", s_.rates.Cmin, "kcal/h℃"},
+               {"T1", res.T1, "℃"},
+               {"T3", res.T3, "℃"}});
+        t.addLookup("T2", {"shell outlet temperature", "胴側出口温度"}, res.T2, "℃",
+                    "outlet at the efficiency K1");
+        t.addLookup("T4", {"tube outlet temperature", "管側出口温度"}, res.T4, "℃",
+                    "outlet at the efficiency K1");
+    }
+
+    // The trace of a design pass's balance: the heat and the outlet found.
+    void traceBalance(const CapacityRates& rates) {
+        const Solution& res = r();
+        CalcTrace& t = s_.trace;
+        t.beginStep(TraceStep::Duty);
+        if (s_.tubeOutletGiven()) {
+            t.add("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", "Q = Ct |T3 - T4|", "Ct*abs(T3-T4)",
+                  {{"Ct", rates.tube, "kcal/h℃"}, {"T3", res.T3, "℃"}, {"T4", res.T4, "℃"}});
+            const bool hot = res.T1 >= res.T3;
+            t.add("T2", {"shell outlet temperature", "胴側出口温度"}, res.T2, "℃",
+                  hot ? "T2 = T1 - Q/Cs" : "T2 = T1 + Q/Cs", hot ? "T1-Q/Cs" : "T1+Q/Cs",
+                  {{"T1", res.T1, "℃"}, {"Q", res.Q, "kcal/h"}, {"Cs", rates.shell, "kcal/h℃"}});
+            return;
+        }
+        t.add("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", "Q = Cs |T2 - T1|", "Cs*abs(T2-T1)",
+              {{"Cs", rates.shell, "kcal/h℃"}, {"T1", res.T1, "℃"}, {"T2", res.T2, "℃"}});
+        const bool heated = res.T3 <= res.T1;
+        t.add("T4", {"tube outlet temperature", "管側出口温度"}, res.T4, "℃",
+              heated ? "T4 = T3 + Q/Ct" : "T4 = T3 - Q/Ct", heated ? "T3+Q/Ct" : "T3-Q/Ct",
+              {{"T3", res.T3, "℃"}, {"Q", res.Q, "kcal/h"}, {"Ct", rates.tube, "kcal/h℃"}});
+    }
+
+    // The outlets and heat of a rating whose steps are not traced one by one.
+    void traceLookedUpRating(const char* source) {
+        const Solution& res = r();
+        traceLookedUpMean(s_.trace, MeanTemperature{res.TM, res.F}, source);
+        CalcTrace& t = s_.trace;
+        t.beginStep(TraceStep::Duty);
+        t.addLookup("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", source);
+        t.addLookup("T2", {"shell outlet temperature", "胴側出口温度"}, res.T2, "℃", source);
+        t.addLookup("T4", {"tube outlet temperature", "管側出口温度"}, res.T4, "℃", source);
+    }
+
+    // The area the pass needs and its length, and the pass in the history.
+    void traceArea(float length) {
+        const Solution& res = r();
+        traceDuty(s_.trace, res.Q, res.KI, res.TM, res.At, dc().DI, dc().NT, length,
+                  dc().lengthGiven);
+        s_.trace.addIteration(res.Q, res.T2, res.T4, res.KI);
     }
 
     // 7. The efficiency loop of the rating case (Calc. Limit 1).
@@ -243,10 +310,12 @@ private:
             res.T2 = o.T2;
             res.T4 = o.T4;
             res.Q = s_.K1 * s_.rates.Cmin * std::fabs(res.T1 - res.T3);
+            if (s_.trace.enabled()) traceEfficiencyHeat();
             if (dc().wetGas) wetGasStep(s_);
             tubeFilmAndOverall(s_);
             meanTemperatureAndArea();
             res.LT = finiteOrHalt(s_, lengthForArea(res.At, dc().DI, dc().NT));
+            if (s_.trace.enabled()) traceArea(res.LT);
             ++s_.calcLimit1;
             if (s_.calcLimit1 == kEfficiencyLoopLimit) {
                 s_.progress.atLimit(LimitLoop::Efficiency, dc().unitCode);
@@ -330,6 +399,7 @@ private:
         Solution& res = r();
         if (rating) {
             takeRating(oneTwoShellRating(ratingInputs(rates)));
+            if (s_.trace.enabled()) traceLookedUpRating(kOneTwoShellSource);
             return;
         }
         const std::optional<MeanTemperature> mean =
@@ -337,6 +407,7 @@ private:
         if (!mean || mean->F < kLowestCorrection) endOnLowCorrection(s_.console, d.unitCode);
         res.TM = mean->TM;
         res.F = mean->F;
+        if (s_.trace.enabled()) traceLookedUpMean(s_.trace, *mean, kOneTwoShellSource);
     }
 
     // 7.7: effectiveness and mean temperature difference, then the areas.
@@ -351,13 +422,23 @@ private:
         if (usesOneTwoShell(d)) {
             oneTwoShellStep(rating, rates);
         } else if (rating && !equalRatesCounterFlow) {
-            takeRating(s_.rating(ratingInputs(rates), ratingMeanTemperature));
+            if (s_.trace.enabled()) {
+                // Evaluated afresh, so that the entries are those of this pass.
+                const RatingInputs in = ratingInputs(rates);
+                const std::optional<RatingResult> result = ratingMeanTemperature(in);
+                takeRating(result);
+                traceRating(s_.trace, in, *result);
+            } else {
+                takeRating(s_.rating(ratingInputs(rates), ratingMeanTemperature));
+            }
         } else {
             const std::optional<MeanTemperature> mean =
                 directMeanTemperature(d.flowArrangement, res.T1, res.T2, res.T3, res.T4);
             if (!mean) haltOnNonFinite(s_.console, d.unitCode);
             res.TM = mean->TM;
             res.F = mean->F;
+            if (s_.trace.enabled())
+                traceLogMean(s_.trace, d.flowArrangement, res.T1, res.T2, res.T3, res.T4, *mean);
         }
         const std::optional<float> At = heatTransferArea(res.Q, res.KI, res.TM);
         if (!At) haltOnNonFinite(s_.console, d.unitCode);
@@ -523,6 +604,8 @@ private:
             thermalEfficiencies(res.T1, res.T2, res.T3, res.T4);
         res.Et = e ? e->Et : 0.0f;
         res.Es = e ? e->Es : 0.0f;
+        if (s_.trace.enabled() && e)
+            traceEfficiencies(s_.trace, res.T1, res.T2, res.T3, res.T4, res.Et, res.Es);
         for (float v :
              {res.Q, res.KI, res.KO, res.TM, res.T2, res.T4, res.Xt, res.Xs, res.TL, res.At}) {
             finiteOrHalt(s_, v);

@@ -21,6 +21,7 @@
 #include "charts/offscreen_application.h"
 #include "charts/sweep_chart.h"
 #endif
+#include "program/trace_output.h"
 
 namespace hx::cli {
 
@@ -128,13 +129,25 @@ int runSample(const std::string& kind) {
 }
 
 int runSolve(const SolveOptions& options) {
+    if (!options.trace && (options.format == "md" || options.format == "html")) {
+        std::cerr << "hxcalc: solve: --format " << options.format << " is a format of --trace\n";
+        return kBatchBadInput;
+    }
     try {
         const CaseValues values = readCaseFile(options.caseFile);
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
+        CalcTrace trace(options.trace);
         const HeadlessOutcome outcome =
-            runHeadless(entered, values.answers, limitPolicyOf(options.onLimit), true);
+            runHeadless(entered, values.answers, limitPolicyOf(options.onLimit), true, &trace);
         const Presentation p = presentationOf(options.units, options.language);
-        if (options.format == "json") {
+        if (options.trace) {
+            if (options.format == "json")
+                std::cout << traceJson(trace, outcome, p);
+            else if (options.format == "html")
+                std::cout << traceHtml(trace, p);
+            else
+                std::cout << traceMarkdown(trace, p);
+        } else if (options.format == "json") {
             std::cout << solveJson(values, outcome, p);
         } else if (outcome.solved) {
             for (const std::string& line : summaryLines(outcome, p)) std::cout << line << '\n';

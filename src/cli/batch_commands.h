@@ -10,7 +10,8 @@ struct SolveOptions {
     std::string caseFile;
     std::string units = "eng";       // eng | si
     std::string language = "en";     // en | ja
-    std::string format = "text";     // text | json
+    std::string format = "text";     // text | json; with the trace md | html | json
+    bool trace = false;              // print the calculation trace instead of the summary
     std::string onLimit = "giveup";  // giveup | loosen
 };
 

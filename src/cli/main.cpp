@@ -53,6 +53,7 @@ constexpr const char* kUsage =
     "  hxcalc sample shell-and-tube|double-tube\n"
     "                                     print a starting case file\n"
     "  hxcalc solve CASE.json [--units eng|si] [--lang en|ja] [--format text|json]\n"
+    "  hxcalc solve CASE.json --trace [--lang en|ja] [--format md|html|json]\n"
     "               [--on-limit giveup|loosen]\n"
     "                                     solve a case file and print its summary (exit 0:\n"
     "                                     solved, 1: the run ended with a message, 2: bad\n"
@@ -210,7 +211,10 @@ int runCommand(int argc, char** argv) {
     solveCommand->add_option("case", solve.caseFile)->required();
     solveCommand->add_option("--units", solve.units)->check(CLI::IsMember({"eng", "si"}));
     solveCommand->add_option("--lang", solve.language)->check(CLI::IsMember({"en", "ja"}));
-    solveCommand->add_option("--format", solve.format)->check(CLI::IsMember({"text", "json"}));
+    solveCommand->add_option("--format", solve.format)
+        ->check(CLI::IsMember({"text", "json", "md", "html"}));
+    solveCommand->add_flag("--trace", solve.trace,
+                           "print how every quantity was computed (md by default, html, json)");
     solveCommand->add_option("--on-limit", solve.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "gui/calculation_window.h"
 #include "gui/hard_copy_image.h"
 #include "gui/help_pages.h"
 #include "gui/window_titles.h"
@@ -95,6 +96,9 @@ void Desktop::buildMenuBar() {
                 },
                 &main);
         design_->showForCase();
+    };
+    commands.showCalculation = [this, &main, japanese] {
+        showCalculationWindow(&main, session_.lastTrace, japanese());
     };
     commands.changeFont = [&text](int steps) { text.changeFont(steps); };
     commands.resetFont = [&text] { text.resetFont(); };

@@ -19,6 +19,7 @@ enum TextId {
     kView,
     kTextWindow,
     kDesignSearch,
+    kCalculation,
     kLarger,
     kSmaller,
     kDefaultSize,
@@ -34,6 +35,7 @@ constexpr MenuText kTexts[] = {
     {"&View", "表示(&V)"},
     {"&Text window", "テキスト画面(&T)"},
     {"Desi&gn search…", "設計探索(&G)…"},
+    {"&Calculation", "計算過程(&C)"},
     {"&Larger text", "文字を大きく(&L)"},
     {"&Smaller text", "文字を小さく(&S)"},
     {"&Default text size", "標準の文字サイズ(&D)"},
@@ -72,6 +74,8 @@ MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
     QMenu* view = menu(kView);
     action(view, kTextWindow, commands.showTextWindow);
     action(view, kDesignSearch, commands.designSearch);
+    action(view, kCalculation, commands.showCalculation,
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     view->addSeparator();
     const auto fontStep = [font = commands.changeFont](int steps) {
         return [font, steps] {

@@ -1,5 +1,5 @@
 // The menu bar of the main window: File (Quit), View (the text window and
-// its font), Help (the quick start, About). Its texts follow the language
+// its font, the calculation trace), Help (the quick start, About). Its texts follow the language
 // of the presentation.
 #pragma once
 
@@ -17,6 +17,7 @@ struct MenuCommands {
     std::function<void()> quit;
     std::function<void()> showTextWindow;
     std::function<void()> designSearch;
+    std::function<void()> showCalculation;      // the trace of the last run
     std::function<void(int steps)> changeFont;  // +1 larger, -1 smaller
     std::function<void()> resetFont;
     std::function<void()> quickStart;

@@ -25,6 +25,7 @@ constexpr Title kTitles[] = {
     {"ABOUT", "About hxcalc", "hxcalc について"},
     {"WATER", "hxcalc — Water properties", "hxcalc — 水の物性値"},
     {"DESIGN", "hxcalc — Design search", "hxcalc — 設計探索"},
+    {"CALC", "hxcalc — Calculation", "hxcalc — 計算過程"},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "console/text_console.h"
+#include "core/calc_trace.h"
 #include "model/form_store.h"
 #include "model/platform.h"
 
@@ -45,6 +46,9 @@ struct Session {
     // Set at the first results menu of the program run and never cleared:
     // the figure hint on the main window is shown at most once.
     bool figureShown = false;
+    // The calculation trace of the last run started from the main window
+    // (its steps up to the message, when the run ended with one).
+    CalcTrace lastTrace;
 
     Session(TextConsole& c, Platform& p) : console(c), platform(p) {}
 

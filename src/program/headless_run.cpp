@@ -99,10 +99,11 @@ std::string AnsweringConsole::readLine(const std::string& prompt) {
 }
 
 HeadlessOutcome runHeadless(const EnteredCase& entered, const ConsoleAnswers& answers,
-                            LimitPolicy policy, bool keepLines) {
+                            LimitPolicy policy, bool keepLines, CalcTrace* trace) {
     HeadlessOutcome outcome;
     AnsweringConsole console(answers);
     BatchProgress progress(console, policy);
+    if (trace != nullptr) progress.attachTrace(*trace);
     try {
         RunInputs inputs = prepare(entered, console);
         console.record(keepLines);
@@ -127,6 +128,7 @@ HeadlessOutcome runHeadless(const EnteredCase& entered, const ConsoleAnswers& an
             outcome.message = console.questionScreen();
         }
         if (outcome.message.empty()) outcome.message = splitLines(e.what());
+        if (trace != nullptr) trace->endWith(outcome.message);
     }
     outcome.passes = progress.passes;
     outcome.loosened = progress.loosened;

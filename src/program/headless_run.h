@@ -67,7 +67,9 @@ struct HeadlessOutcome {
 };
 
 // Solves one case. `keepLines` records the warnings (a sweep does not).
+// With a trace the solve writes its calculation into it; a run that ends
+// with a message leaves the steps up to that point and the message there.
 HeadlessOutcome runHeadless(const EnteredCase& entered, const ConsoleAnswers& answers,
-                            LimitPolicy policy, bool keepLines);
+                            LimitPolicy policy, bool keepLines, CalcTrace* trace = nullptr);
 
 }  // namespace hx

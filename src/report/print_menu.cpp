@@ -11,6 +11,7 @@
 #include "report/humidity_table.h"
 #include "report/printed_report.h"
 #include "report/results_summary.h"
+#include "report/trace_report.h"
 
 namespace hx {
 
@@ -62,6 +63,14 @@ constexpr const char* kWrittenTo[] = {
     " The PDF file is written: ", " The PDF file is written: ", " PDFファイルに出力しました: ",
     " PDFファイルに出力しました: "};
 
+// The choice of the calculation trace, on a line of its own below the menu.
+constexpr const char* kTraceChoice[] = {
+    "   <7> Calculation trace",
+    "    <7> Calculation trace",
+    "    <7> 計算過程",
+    "    <7> 計算過程",
+};
+
 // English engineering: the menu stands below eleven empty lines.
 constexpr int kEnglishBlankLines = 11;
 
@@ -75,6 +84,7 @@ std::string readChoice(TextConsole& console, Presentation p, const std::string& 
         for (int i = 0; i < kEnglishBlankLines; ++i) console.print("");
     if (!writtenTo.empty()) console.print(kWrittenTo[static_cast<int>(p)] + writtenTo);
     console.print(textsOf(p).menu);
+    console.print(kTraceChoice[static_cast<int>(p)]);
     return console.input(textsOf(p).prompt);
 }
 
@@ -127,6 +137,9 @@ void runPrintMenu(Session& session, Presentation p, const RunInputs& in, const S
             showResultsSummary(p, in, shown, console);
             enableInputs(session);
             printer.printHardCopy(HardCopy::TextWindow);
+            printed = true;
+        } else if (choice == "7") {
+            printer.printText(printedTrace(session.lastTrace, p));
             printed = true;
         } else if (choice == "5") {
             return;

@@ -18,6 +18,16 @@ cp "$work/out" "$work/summary"
 expect 0 "$hxcalc" solve "$work/c.json" --format json --units si --lang ja
 python3 -m json.tool "$work/out" >/dev/null || fail "solve --format json is not JSON"
 
+# The calculation trace: Markdown by default, one HTML page with its
+# formulas in MathML; md and html are formats of the trace alone.
+expect 0 "$hxcalc" solve "$work/c.json" --trace
+grep -q '^## Overall coefficients' "$work/out" || fail "solve --trace prints no Markdown steps"
+expect 0 "$hxcalc" solve "$work/c.json" --trace --format html --lang ja
+grep -q '<math' "$work/out" && grep -q '総括伝熱係数' "$work/out" ||
+    fail "solve --trace --format html --lang ja has no formulas or no Japanese names"
+expect 2 "$hxcalc" solve "$work/c.json" --format md
+grep -q "format of --trace" "$work/err" || fail "--format md without --trace not refused"
+
 # A run that ends with a message: exit 1, the message printed.
 sed 's/"tube_passes": 1/"tube_passes": 0/' "$work/c.json" >"$work/ends.json"
 expect 1 "$hxcalc" solve "$work/ends.json"

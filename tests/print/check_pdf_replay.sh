@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Three reports printed in one replay run (`--pdf`): one PDF file whose
-# text holds the English text detail, the English text summary and the
-# Japanese summary, with the summary rows in their columns and IPA Gothic
+# Four reports printed in one replay run (`--pdf`): one PDF file whose
+# text holds the English text detail, the English text summary, the
+# calculation trace (its overall coefficient with the formula's inputs) and
+# the Japanese summary, with the summary rows in their columns and IPA Gothic
 # embedded.
 set -u
 hxcalc=$1
@@ -29,4 +30,9 @@ printf '%s\n' "$text" | grep -Eq 'EXCHANG ENERGY AS HEAT.*kcal/h.*Q *= *98866\.7
   fail "summary row 9 not found in its columns"
 printf '%s\n' "$text" | grep -Eq 'THERMAL EFFICIENCY.*Et=0\.1649.*Es=0\.1649' ||
   fail "summary row 13 not found in its columns"
+[ "$(count 'Calculation trace')" = 1 ] || fail "expected one calculation trace"
+printf '%s\n' "$text" | grep -Eq 'KI +overall coefficient, inside area = 251\.35023 kcal/m2h' ||
+  fail "the overall coefficient of the trace not found"
+printf '%s\n' "$text" | grep -Eq 'inputs: ht = 552\.5675 kcal/m2h' ||
+  fail "the inputs of the overall coefficient not found"
 exit 0

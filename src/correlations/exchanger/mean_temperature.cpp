@@ -101,6 +101,7 @@ std::optional<RatingResult> ratingMeanTemperature(const RatingInputs& in) {
     const float exact =
         parallel ? parallelFlowEffectiveness(NTU, r.R) : counterFlowEffectiveness(NTU, r.R);
     out.eps = effectiveness(in.arrangement, NTU, r.R);
+    out.capped = out.eps != exact;
     const Outlets o = outletsFromEffectiveness(r, out.eps, in.T1, in.T3);
     out.T4 = o.T4;
     out.Q = r.tube * std::fabs(in.T3 - o.T4);
@@ -109,19 +110,23 @@ std::optional<RatingResult> ratingMeanTemperature(const RatingInputs& in) {
     // parallel T1 − T3 and T2 − T4.
     const float dT1 = parallel ? std::fabs(in.T1 - in.T3) : std::fabs(in.T1 - o.T4);
     const float dT2 = parallel ? std::fabs(o.T2 - o.T4) : std::fabs(o.T2 - in.T3);
+    out.dT1 = dT1;
+    out.dT2 = dT2;
     std::optional<float> lm;
     if (!(exact < 1.0f) || belowResolution(std::min(dT1, dT2), in.T1, in.T3)) {
         // The effectiveness capped, or an end difference lost in the
         // rounding of the outlets: their logarithmic mean means nothing.
         // The difference the effectiveness implies keeps At = Ai.
         lm = out.Q / (in.KI * in.Ai);
+        out.fromArea = true;
         if (!std::isfinite(*lm) || !(*lm > 0.0f)) return std::nullopt;
     } else {
         lm = logMeanDifference(dT1, dT2);
         if (!lm) return std::nullopt;
     }
 
-    const float F = in.KI * in.previousAt * *lm / (in.shellRateForF * std::fabs(o.T2 - in.T1));
+    out.shellChange = std::fabs(o.T2 - in.T1);
+    const float F = in.KI * in.previousAt * *lm / (in.shellRateForF * out.shellChange);
     if (!std::isfinite(F)) return std::nullopt;
     out.mean = {*lm, F};
     out.T2 = in.T1 >= in.T3 ? in.T1 - out.Q / r.shell : in.T1 + out.Q / r.shell;

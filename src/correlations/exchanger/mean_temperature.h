@@ -75,6 +75,13 @@ struct RatingResult {
     float T4 = 0.0f;   // tube outlet, ℃
     float Q = 0.0f;    // tube heat, kcal/h
     MeanTemperature mean;
+    // How TM was formed: the end differences of the logarithmic mean, or
+    // (fromArea) Q/(KI·Ai) where the effectiveness was capped (capped) or
+    // an end difference fell below the resolution of the temperatures.
+    float dT1 = 0.0f, dT2 = 0.0f;  // ℃
+    bool capped = false;
+    bool fromArea = false;
+    float shellChange = 0.0f;  // |T2 − T1| of the outlets of the effectiveness, ℃ (for F)
 };
 
 // Rating path (length given): NTU = KI·Ai/Cmin, ε, the outlets, the

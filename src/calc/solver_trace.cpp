@@ -1,0 +1,542 @@
+#include "calc/solver_trace.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/option_codes.h"
+#include "correlations/common/card_trace.h"
+
+namespace hx {
+
+namespace {
+
+// Working units of the trace (those the solver computes in).
+constexpr const char* kC = "℃";
+constexpr const char* kNone = "-";
+constexpr const char* kCoefficient = "kcal/m2h℃";
+constexpr const char* kResistance = "m2h℃/kcal";
+constexpr const char* kHeat = "kcal/h";
+constexpr const char* kRate = "kcal/h℃";
+constexpr const char* kDrop = "kg/cm2";
+constexpr const char* kDropM2 = "kg/m2";
+constexpr const char* kPa = "Pa";
+constexpr float kPaPerKgCm2 = 98066.5f;  // 1 kgf/cm2 in Pa
+
+TraceVar var(const char* name, float value, const char* unit) { return {name, value, unit}; }
+
+// Hausen's mean Nusselt number and Gnielinski's, as expressions of the
+// Reynolds number written in `re` (a variable or a number).
+std::string hausenExpr(const std::string& re) {
+    const std::string gz = "(" + re + "*Pr*DI/TL)";
+    return "(3.66+0.0668*" + gz + "/(1+0.04*" + gz + "^(2/3)))";
+}
+
+std::string gnielinskiExpr(const std::string& re) {
+    const std::string f8 = "((0.79*ln(" + re + ")-1.64)^(-2)/8)";
+    return "(" + f8 + "*(" + re + "-1000)*Pr/(1+12.7*sqrt(" + f8 + ")*(Pr^(2/3)-1)))";
+}
+
+// The Nusselt expression of the branch the card names.
+std::string tubeNusseltExpr(const CorrelationCard* card) {
+    if (card == &kOriginalLaminarTubeCard) return "1.62*(Re*Pr*DI/TL)^(1/3)";
+    if (card == &kOriginalLowPrandtlTubeCard) return "0.625*(Re*Pr)^0.4";
+    if (card == &kOriginalViscousTubeCard) return "0.023*Re^0.875*Pr^0.25";
+    if (card == &kOriginalTurbulentTubeCard)
+        return "0.0396*Re^0.75*Pr/(1+1.7*Pr^(-0.25)*Re^(-0.125)*(Pr-1))";
+    if (card == &kHausenCard) return hausenExpr("Re");
+    if (card == &kGnielinskiCard) return gnielinskiExpr("Re");
+    if (card == &kTubeTransitionCard) {
+        const std::string g = "((Re-2300)/(10000-2300))";
+        return "(1-" + g + ")*" + hausenExpr("2300") + "+" + g + "*" + gnielinskiExpr("10000");
+    }
+    return {};
+}
+
+void dropInPa(CalcTrace& t, const std::string& symbol, TraceName name, float DP) {
+    t.add(symbol + "_Pa", name, DP * kPaPerKgCm2, kPa, symbol + " × 98066.5", symbol + "*98066.5",
+          {var(symbol.c_str(), DP, kDrop)});
+}
+
+}  // namespace
+
+void traceProperties(CalcTrace& t, const StreamIterate& it, const LiquidPropertyState& p,
+                     bool gasTube, float Wt, float Ws, float VT, float VS) {
+    const PropertyTemperatures& T = p.temperatures;
+    t.add("Tsm", {"shell fluid mean temperature", "胴側流体平均温度"}, T.Tsm, kC,
+          "Tsm = (Tsi + Tso)/2", "(Tsi+Tso)/2", {var("Tsi", it.Tsi, kC), var("Tso", it.Tso, kC)});
+    t.add("Ttm", {"tube fluid mean temperature", "管側流体平均温度"}, T.Ttm, kC,
+          "Ttm = (Tti + Tto)/2", "(Tti+Tto)/2", {var("Tti", it.Tti, kC), var("Tto", it.Tto, kC)});
+    t.add("Twav", {"mean wall temperature", "平均壁温"}, T.Twav, kC,
+          "Twav = (hs As Tsm + ht At Ttm)/(hs As + ht At)", "(hs*As*Tsm+ht*At*Ttm)/(hs*As+ht*At)",
+          {var("hs", it.Xs, kCoefficient), var("As", it.As, "m2"), var("Tsm", T.Tsm, kC),
+           var("ht", it.Xt, kCoefficient), var("At", it.At, "m2"), var("Ttm", T.Ttm, kC)});
+    t.add("Tsav", {"shell property temperature", "胴側物性温度"}, T.Tsav, kC,
+          "Tsav = (Twav + Tsm)/2", "0.5*(Twav+Tsm)",
+          {var("Twav", T.Twav, kC), var("Tsm", T.Tsm, kC)});
+    t.add("Ttav", {"tube property temperature", "管側物性温度"}, T.Ttav, kC,
+          "Ttav = (Twav + Ttm)/2", "0.5*(Twav+Ttm)",
+          {var("Twav", T.Twav, kC), var("Ttm", T.Ttm, kC)});
+    struct Side {
+        const char* tag;
+        const LiquidState& s;
+        float W;
+        float V;
+        const char* where;
+        bool gas;
+    };
+    const Side sides[] = {{"s", p.shell, Ws, VS, "shell fluid at Tsav", false},
+                          {"t", p.tube, Wt, VT, "tube fluid at Ttav", gasTube}};
+    for (const Side& side : sides) {
+        const std::string tag = side.tag;
+        const bool shell = tag == "s";
+        t.addLookup(
+            "rho_" + tag,
+            shell ? TraceName{"shell density", "胴側密度"} : TraceName{"tube density", "管側密度"},
+            side.s.density, "kg/m3", side.where);
+        t.addLookup("c_" + tag,
+                    shell ? TraceName{"shell specific heat", "胴側比熱"}
+                          : TraceName{"tube specific heat", "管側比熱"},
+                    side.s.specificHeat, "kcal/kg℃", side.where);
+        t.addLookup("nu_" + tag,
+                    shell ? TraceName{"shell kinematic viscosity", "胴側動粘度"}
+                          : TraceName{"tube kinematic viscosity", "管側動粘度"},
+                    side.s.viscosity, "m2/h", side.where);
+        t.addLookup("k_" + tag,
+                    shell ? TraceName{"shell conductivity", "胴側熱伝導率"}
+                          : TraceName{"tube conductivity", "管側熱伝導率"},
+                    side.s.conductivity, "kcal/mh℃", side.where);
+        const TraceName pr = shell ? TraceName{"shell Prandtl number", "胴側プラントル数"}
+                                   : TraceName{"tube Prandtl number", "管側プラントル数"};
+        if (side.gas) {
+            t.addLookup("Pr_" + tag, pr, side.s.prandtl, kNone, "gas mixture at Ttav");
+        } else {
+            t.add("Pr_" + tag, pr, side.s.prandtl, kNone, "Pr = c ν ρ / k", "c*nu*rho/k",
+                  {var("c", side.s.specificHeat, "kcal/kg℃"), var("nu", side.s.viscosity, "m2/h"),
+                   var("rho", side.s.density, "kg/m3"), var("k", side.s.conductivity, "kcal/mh℃")});
+        }
+        t.add("V_" + tag,
+              shell ? TraceName{"shell volume flow", "胴側体積流量"}
+                    : TraceName{"tube volume flow", "管側体積流量"},
+              side.V, "m3/h", "V = W × 1000 / ρ", "W*1000/rho",
+              {var("W", side.W, "ton/h"), var("rho", side.s.density, "kg/m3")});
+    }
+}
+
+void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& film) {
+    t.add("Re_t", {"tube Reynolds number", "管内レイノルズ数"}, film.Ret, kNone,
+          "Re = PN Vr DI / (ν NT 0.785 DI²)", "PN*Vr*DI/(nu*NT*(0.785*DI^2))",
+          {var("PN", in.PN, kNone), var("Vr", in.Vr, "m3/h"), var("DI", in.DI, "m"),
+           var("nu", in.Vt, "m2/h"), var("NT", in.NT, kNone)});
+    t.add("u_t", {"tube velocity", "管内流速"}, film.Ut, "m/s",
+          "u = PN Vr / (0.785 DI²) / 3600 / NT", "PN*Vr/(0.785*DI^2)/3600/NT",
+          {var("PN", in.PN, kNone), var("Vr", in.Vr, "m3/h"), var("DI", in.DI, "m"),
+           var("NT", in.NT, kNone)});
+    if (film.card != nullptr) {
+        TraceEntry& nu = t.add("Nu_t", {"tube Nusselt number", "管内ヌセルト数"}, film.Nu, kNone,
+                               film.card->formula, tubeNusseltExpr(film.card),
+                               {var("Re", film.Ret, kNone), var("Pr", in.Prt, kNone),
+                                var("DI", in.DI, "m"), var("TL", in.TL, "m")});
+        describeCard(nu, *film.card, film.Ret, in.Prt);
+    }
+    if (!film.Xt) return;
+    if (in.basis == CorrelationBasis::Textbook) {
+        TraceEntry& st = t.add("phi_t", {"Sieder-Tate factor", "シーダー・テート補正"},
+                               std::pow(in.viscosityRatio, 0.14f), kNone, "(μ/μw)^0.14", "r^0.14",
+                               {var("r", in.viscosityRatio, kNone)});
+        describeCard(st, kSiederTateCard, in.viscosityRatio, 0.0f);
+        t.add("Xt", {"tube film coefficient", "管内境膜伝熱係数"}, *film.Xt, kCoefficient,
+              "h = (k/DI) Nu (μ/μw)^0.14 c", "(k/DI)*Nu*r^0.14*c",
+              {var("k", in.Kt, "kcal/mh℃"), var("DI", in.DI, "m"), var("Nu", film.Nu, kNone),
+               var("r", in.viscosityRatio, kNone), var("c", in.correction, kNone)});
+        return;
+    }
+    t.add("Xt", {"tube film coefficient", "管内境膜伝熱係数"}, *film.Xt, kCoefficient,
+          "h = (k/DI) Nu c", "(k/DI)*Nu*c",
+          {var("k", in.Kt, "kcal/mh℃"), var("DI", in.DI, "m"), var("Nu", film.Nu, kNone),
+           var("c", in.correction, kNone)});
+}
+
+void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
+                    const CorrelationCard* card, float first, float second) {
+    TraceEntry& e = t.addLookup(symbol, name, value, unit, "");
+    if (card != nullptr) {
+        describeCard(e, *card, first, second);
+        e.source = std::string(card->name) + ": " + card->source;
+    } else {
+        e.source = std::string("the program's original method: ") + name.en;
+    }
+}
+
+void traceWetFilm(CalcTrace& t, float gasFilm, const WetFilm& wet, float thickness) {
+    if (!wet.Xt) return;
+    t.add("Xt_wet", {"tube film with the water film", "水膜を含む管内境膜伝熱係数"}, *wet.Xt,
+          kCoefficient, "h = 1/(1/(h_g ratio) + 1/(0.55/t))", "1/(1/(hg*ratio)+1/(0.55/t))",
+          {var("hg", gasFilm, kCoefficient), var("ratio", wet.ratio, kNone),
+           var("t", thickness == 0.0f ? 1e-09f : thickness, "m")});
+}
+
+// The bypass factor exp(−k·Fsbp·(1 − (2·Nss/Nc)^0.333)) of the Bell method.
+void traceBypass(CalcTrace& t, const char* symbol, TraceName name, float value, float k, float Fsbp,
+                 float Nss, float Nc) {
+    t.add(symbol, name, value, kNone, "exp(-k Fsbp (1 - (2 Nss/Nc)^0.333))",
+          "exp(-k*Fsbp*(1-(2*Nss/Nc)^0.333))",
+          {var("k", k, kNone), var("Fsbp", Fsbp, kNone), var("Nss", Nss, kNone),
+           var("Nc", Nc, kNone)});
+}
+
+// The leakage factor 1 − p·(Stb + 2·Ssb)/(Stb + Ssb), p by the leak-to-
+// cross-flow area ratio r = (Stb + Ssb)/Sm (`above`: r past the method's
+// threshold); 1 without leakage (or where the factor would not be positive).
+void traceLeakage(CalcTrace& t, const char* symbol, TraceName name, float value,
+                  const BellGeometry& g, bool above, const char* pAbove, const char* pBelow) {
+    const float leak = g.Stb + g.Ssb;
+    if (leak == 0.0f || value == 1.0f) {
+        t.addLookup(symbol, name, value, kNone, "no leakage area: 1");
+        return;
+    }
+    const std::string p = above ? pAbove : pBelow;
+    t.add(symbol, name, value, kNone,
+          "1 - p (Stb + 2 Ssb)/(Stb + Ssb), p = " + p + ", r = (Stb + Ssb)/Sm",
+          "1-" + p + "*(Stb+2*Ssb)/(Stb+Ssb)",
+          {var("Stb", g.Stb, "m2"), var("Ssb", g.Ssb, "m2"), var("Sm", g.Sm, "m2")});
+}
+
+void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
+    const BellGeometry& g = r.geometry;
+    t.addLookup("theta", {"baffle cut angle", "バッフル切欠角"}, r.theta, "deg",
+                "cut angle of the baffle cut level");
+    const char* j = in.Res <= 200.0f   ? "1.73*Re^(-0.675)"
+                    : in.Res <= 600.0f ? "0.65*Re^(-0.49)"
+                                       : "0.35*Re^(-0.39)";
+    t.add("j", {"Colburn factor", "コルバーン係数"}, r.j, kNone, std::string("j = ") + j, j,
+          {var("Re", in.Res, kNone)});
+    if (r.finFactor == 1.0f)
+        t.add("phi_fin", {"fin factor", "フィン係数"}, 1.0f, kNone, "1 (plain tubes or Re > 840)",
+              "1", {});
+    else
+        t.addLookup("phi_fin", {"fin factor", "フィン係数"}, r.finFactor, kNone,
+                    "low-fin factor of the Bell method");
+    t.addLookup("Sm", {"cross-flow area", "クロスフロー面積"}, g.Sm, "m2", "bundle geometry");
+    t.addLookup("Sw", {"window flow area", "バッフル窓流路面積"}, g.Sw, "m2", "bundle geometry");
+    t.add("G_s", {"shell mass velocity", "胴側質量速度"}, g.G, "kg/m2h", "G = W / Sm", "W/Sm",
+          {var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2")});
+    t.add("Jc", {"window correction", "バッフル窓補正"}, r.Jc, kNone,
+          "Jc = 1 - Fwt + 0.524 Fwt^0.32 (Sm/Sw)^0.03", "1-Fwt+0.524*Fwt^0.32*(Sm/Sw)^0.03",
+          {var("Fwt", r.Fwt, kNone), var("Sm", g.Sm, "m2"), var("Sw", g.Sw, "m2")});
+    traceBypass(t, "Jb", {"bypass correction", "バイパス補正"}, r.Jb, 1.25f, g.Fsbp,
+                in.bundle.sealingStrips, g.Nc);
+    if (in.Res < 100.0f)
+        t.add("Jr", {"laminar correction", "層流補正"}, r.Jr, kNone, "Jr = (Nt/13)^0.18",
+              "(Nt/13)^0.18", {var("Nt", r.Nt, kNone)});
+    else
+        t.add("Jr", {"laminar correction", "層流補正"}, r.Jr, kNone, "Jr = 1 (Re ≥ 100)", "1", {});
+    const float leakRatio = (g.Stb + g.Ssb) / g.Sm;
+    traceLeakage(t, "Jl", {"leakage correction", "漏れ補正"}, r.Jl, g, leakRatio >= 0.1f,
+                 "(0.1+0.45*((Stb+Ssb)/Sm))", "(0.442*((Stb+Ssb)/Sm)^0.5)");
+    t.add("Xs", {"shell film coefficient", "胴側境膜伝熱係数"}, r.Xs, kCoefficient,
+          "h = φfin j c G Pr^-0.666 (μ/μw)^0.14 (Jc Jb / Jr) Jl",
+          "fin*j*c*G*Pr^(-0.666)*r^0.14*(Jc*Jb/Jr)*Jl",
+          {var("fin", r.finFactor, kNone), var("j", r.j, kNone), var("c", in.Cs, "kcal/kg℃"),
+           var("G", g.G, "kg/m2h"), var("Pr", in.Prs, kNone),
+           var("r", in.bulkViscosity / in.wallViscosity, kNone), var("Jc", r.Jc, kNone),
+           var("Jb", r.Jb, kNone), var("Jr", r.Jr, kNone), var("Jl", r.Jl, kNone)});
+}
+
+void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r) {
+    const char* src = "Taborek, Heat Exchanger Design Handbook 3.3.7 (1983)";
+    t.addLookup("Sm", {"cross-flow area", "クロスフロー面積"}, r.geometry.Sm, "m2", src);
+    t.add("Re_s", {"shell Reynolds number", "胴側レイノルズ数"}, r.Re, kNone,
+          "Re = D0 W / (Sm ρ ν)", "D0*W/(Sm*rho*nu)",
+          {var("D0", in.bundle.D0, "m"), var("W", in.shellFlow, "kg/h"),
+           var("Sm", r.geometry.Sm, "m2"), var("rho", in.Ds, "kg/m3"), var("nu", in.Vs, "m2/h")});
+    t.addLookup("j", {"ideal-bank Colburn factor", "理想管群コルバーン係数"}, r.ideal.j, kNone,
+                src);
+    t.add("phi_s", {"viscosity correction", "粘度補正"}, r.viscosityTerm, kNone, "(μ/μw)^0.14",
+          "(nu/nuw)^0.14", {var("nu", in.Vs, "m2/h"), var("nuw", in.wallViscosity, "m2/h")});
+    struct Factor {
+        const char* symbol;
+        float value;
+        TraceName name;
+    };
+    const Factor factors[] = {{"Jc", r.Jc, {"window correction", "バッフル窓補正"}},
+                              {"Jl", r.Jl, {"leakage correction", "漏れ補正"}},
+                              {"Jb", r.Jb, {"bypass correction", "バイパス補正"}},
+                              {"Jr", r.Jr, {"laminar correction", "層流補正"}},
+                              {"Js", r.Js, {"end-space correction", "端部間隔補正"}}};
+    for (const Factor& f : factors) t.addLookup(f.symbol, f.name, f.value, kNone, src);
+    t.add("Xs", {"shell film coefficient", "胴側境膜伝熱係数"}, r.Xs, kCoefficient,
+          "h = j c (W/Sm) Pr^(-2/3) (μ/μw)^0.14 Jc Jl Jb Jr Js",
+          "j*c*(W/Sm)*Pr^(-2/3)*phi*Jc*Jl*Jb*Jr*Js",
+          {var("j", r.ideal.j, kNone), var("c", in.Cs, "kcal/kg℃"), var("W", in.shellFlow, "kg/h"),
+           var("Sm", r.geometry.Sm, "m2"), var("Pr", in.Prs, kNone),
+           var("phi", r.viscosityTerm, kNone), var("Jc", r.Jc, kNone), var("Jl", r.Jl, kNone),
+           var("Jb", r.Jb, kNone), var("Jr", r.Jr, kNone), var("Js", r.Js, kNone)});
+}
+
+void traceWall(CalcTrace& t, float Twav, float shellRatio) {
+    t.addLookup("Twav", {"mean wall temperature", "平均壁温"}, Twav, kC,
+                "conductance-weighted mean of the fluid means");
+    t.addLookup("mu_ratio_s", {"shell bulk-to-wall viscosity ratio", "胴側粘度比"}, shellRatio,
+                kNone, "viscosities at Tsav and Twav");
+}
+
+void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
+                       const OverallCoefficient& k) {
+    t.beginStep(TraceStep::Resistances);
+    const float ratio = w.DI / w.D0;
+    t.add("R_t", {"tube film resistance", "管内境膜抵抗"}, (1.0f / f.Xt) / f.ct, kResistance,
+          "(1/h_t)/c_t", "(1/h)/c", {var("h", f.Xt, kCoefficient), var("c", f.ct, kNone)});
+    t.add("R_s", {"shell film resistance (inside basis)", "胴側境膜抵抗(内面基準)"},
+          ((1.0f / f.Xs) / f.cs) * ratio, kResistance, "((1/h_s)/c_s) DI/D0", "((1/h)/c)*(DI/D0)",
+          {var("h", f.Xs, kCoefficient), var("c", f.cs, kNone), var("DI", w.DI, "m"),
+           var("D0", w.D0, "m")});
+    t.add("R_w", {"wall resistance", "管壁抵抗"}, wallThickness(w.DI, w.D0) / w.CM, kResistance,
+          "((D0 - DI)/2)/λ", "((D0-DI)/2)/lambda",
+          {var("D0", w.D0, "m"), var("DI", w.DI, "m"), var("lambda", w.CM, "kcal/mh℃")});
+    t.add("R_fs", {"shell fouling (inside basis)", "胴側汚れ係数(内面基準)"}, w.Fs * ratio,
+          kResistance, "Fs DI/D0", "Fs*(DI/D0)",
+          {var("Fs", w.Fs, kResistance), var("DI", w.DI, "m"), var("D0", w.D0, "m")});
+    t.addLookup("R_ft", {"tube fouling", "管側汚れ係数"}, w.Ft, kResistance, "entered");
+    t.beginStep(TraceStep::Overall);
+    t.add("KI", {"overall coefficient, inside area", "総括伝熱係数(内面基準)"}, k.KI, kCoefficient,
+          "KI = 1/((1/h_t)/c_t + ((1/h_s)/c_s) DI/D0 + w/λ + Fs DI/D0 + Ft)",
+          "1/((1/ht)/ct+((1/hs)/cs)*(DI/D0)+((D0-DI)/2)/lambda+Fs*(DI/D0)+Ft)",
+          {var("ht", f.Xt, kCoefficient), var("ct", f.ct, kNone), var("hs", f.Xs, kCoefficient),
+           var("cs", f.cs, kNone), var("DI", w.DI, "m"), var("D0", w.D0, "m"),
+           var("lambda", w.CM, "kcal/mh℃"), var("Fs", w.Fs, kResistance),
+           var("Ft", w.Ft, kResistance)});
+    t.add("KO", {"overall coefficient, outside area", "総括伝熱係数(外面基準)"}, k.KO, kCoefficient,
+          "KO = KI DI/D0", "KI*DI/D0",
+          {var("KI", k.KI, kCoefficient), var("DI", w.DI, "m"), var("D0", w.D0, "m")});
+}
+
+void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin) {
+    t.beginStep(TraceStep::Resistances);
+    const char* src = "low-fin tube, fin efficiency tanh(mL)/mL";
+    t.addLookup("EF", {"fin efficiency", "フィン効率"}, fin.EF, kNone, src);
+    t.add("Ae", {"effective area per fin pitch", "有効面積(フィンピッチ当り)"}, fin.Ae, "m2",
+          "Ae = Af EF + Ab", "Af*EF+Ab",
+          {var("Af", fin.Af, "m2"), var("EF", fin.EF, kNone), var("Ab", fin.Ab, "m2")});
+    t.beginStep(TraceStep::Overall);
+    t.addLookup("KI", {"overall coefficient, inside area", "総括伝熱係数(内面基準)"},
+                fin.overall.KI, kCoefficient, src);
+    t.addLookup("KO", {"overall coefficient, outside area", "総括伝熱係数(外面基準)"},
+                fin.overall.KO, kCoefficient, src);
+}
+
+void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
+    t.beginStep(TraceStep::MeanTemperature);
+    const CapacityRates& c = in.rates;
+    const float NTU = in.KI * in.Ai / c.Cmin;
+    t.add("NTU", {"number of transfer units", "伝熱単位数"}, NTU, kNone, "NTU = KI Ai / Cmin",
+          "KI*Ai/Cmin",
+          {var("KI", in.KI, kCoefficient), var("Ai", in.Ai, "m2"), var("Cmin", c.Cmin, kRate)});
+    t.add("R", {"capacity-rate ratio", "熱容量流量比"}, c.R, kNone, "R = Cmin/Cmax", "Cmin/Cmax",
+          {var("Cmin", c.Cmin, kRate), var("Cmax", c.Cmax, kRate)});
+    const bool parallel = in.arrangement == kParallelFlow;
+    const TraceName epsName{"effectiveness", "温度効率"};
+    if (r.capped) {
+        t.addLookup("P", epsName, r.eps, kNone, "effectiveness capped at 0.9999");
+    } else if (parallel) {
+        t.add("P", epsName, r.eps, kNone, "P = (1 - e^(-NTU(1+R)))/(1+R)",
+              "(1-exp(-NTU*(1+R)))/(1+R)", {var("NTU", NTU, kNone), var("R", c.R, kNone)});
+    } else {
+        t.add("P", epsName, r.eps, kNone, "P = (1 - e^(-NTU(1-R)))/((1-R) + R(1 - e^(-NTU(1-R))))",
+              "(1-exp(-NTU*(1-R)))/((1-R)+R*(1-exp(-NTU*(1-R))))",
+              {var("NTU", NTU, kNone), var("R", c.R, kNone)});
+    }
+    const bool tubeHeated = in.T3 < in.T1;
+    t.beginStep(TraceStep::Duty);
+    t.add("T4", {"tube outlet temperature", "管側出口温度"}, r.T4, kC,
+          tubeHeated ? "T4 = T3 + (Cmin/Ct) P |T1 - T3|" : "T4 = T3 - (Cmin/Ct) P |T1 - T3|",
+          tubeHeated ? "T3+(Cmin/Ct)*(P*abs(T1-T3))" : "T3-(Cmin/Ct)*(P*abs(T1-T3))",
+          {var("T1", in.T1, kC), var("T3", in.T3, kC), var("Cmin", c.Cmin, kRate),
+           var("Ct", c.tube, kRate), var("P", r.eps, kNone)});
+    t.add("Q", {"duty", "交換熱量"}, r.Q, kHeat, "Q = Ct |T3 - T4|", "Ct*abs(T3-T4)",
+          {var("Ct", c.tube, kRate), var("T3", in.T3, kC), var("T4", r.T4, kC)});
+    const bool shellHot = in.T1 >= in.T3;
+    t.add("T2", {"shell outlet temperature", "胴側出口温度"}, r.T2, kC,
+          shellHot ? "T2 = T1 - Q/Cs" : "T2 = T1 + Q/Cs", shellHot ? "T1-Q/Cs" : "T1+Q/Cs",
+          {var("T1", in.T1, kC), var("Q", r.Q, kHeat), var("Cs", c.shell, kRate)});
+    t.continueStep(TraceStep::MeanTemperature);
+    const TraceName tm{"mean temperature difference", "平均温度差"};
+    if (r.fromArea) {
+        t.add("TM", tm, r.mean.TM, kC, "TM = Q/(KI Ai)", "Q/(KI*Ai)",
+              {var("Q", r.Q, kHeat), var("KI", in.KI, kCoefficient), var("Ai", in.Ai, "m2")});
+    } else if (r.dT1 == r.dT2) {
+        t.add("TM", tm, r.mean.TM, kC, "TM = ΔT1 = ΔT2", "dT1", {var("dT1", r.dT1, kC)});
+    } else {
+        t.add("TM", tm, r.mean.TM, kC, "TM = (ΔT1 - ΔT2)/ln(ΔT1/ΔT2)", "(dT1-dT2)/ln(dT1/dT2)",
+              {var("dT1", r.dT1, kC), var("dT2", r.dT2, kC)});
+    }
+    t.add("F", {"correction factor", "温度差補正係数"}, r.mean.F, kNone,
+          "F = KI A' TM / (Cs' |T2' - T1|)", "KI*Ap*TM/(Csp*dTs)",
+          {var("KI", in.KI, kCoefficient), var("Ap", in.previousAt, "m2"), var("TM", r.mean.TM, kC),
+           var("Csp", in.shellRateForF, kRate), var("dTs", r.shellChange, kC)});
+}
+
+void traceLogMean(CalcTrace& t, int arrangement, float T1, float T2, float T3, float T4,
+                  const MeanTemperature& m) {
+    t.beginStep(TraceStep::MeanTemperature);
+    const EndDifferences d = endDifferences(arrangement, T1, T2, T3, T4);
+    // The temperatures each end difference is taken between.
+    const bool parallel = arrangement == kParallelFlow;
+    const bool tubeHeated = T3 < T1;
+    const float ends[2][2] = {
+        {tubeHeated ? T1 : (parallel ? T4 : T3),
+         tubeHeated ? (parallel ? T3 : T4) : (parallel ? T2 : T2)},
+        {tubeHeated ? T2 : (parallel ? T3 : T4), tubeHeated ? (parallel ? T4 : T3) : T1}};
+    t.add("dT1", {"end difference 1", "端部温度差1"}, d.dT1, kC, "ΔT1 = |a - b|", "abs(a-b)",
+          {var("a", ends[0][0], kC), var("b", ends[0][1], kC)});
+    t.add("dT2", {"end difference 2", "端部温度差2"}, d.dT2, kC, "ΔT2 = |a - b|", "abs(a-b)",
+          {var("a", ends[1][0], kC), var("b", ends[1][1], kC)});
+    const TraceName tm{"mean temperature difference", "平均温度差"};
+    if (d.dT1 == d.dT2) {
+        t.add("TM", tm, m.TM, kC, "TM = ΔT1 = ΔT2", "dT1", {var("dT1", d.dT1, kC)});
+    } else {
+        t.add("TM", tm, m.TM, kC, "TM = F (ΔT1 - ΔT2)/ln(ΔT1/ΔT2)", "F*(dT1-dT2)/ln(dT1/dT2)",
+              {var("F", m.F, kNone), var("dT1", d.dT1, kC), var("dT2", d.dT2, kC)});
+    }
+}
+
+void traceLookedUpMean(CalcTrace& t, const MeanTemperature& m, const char* source) {
+    t.beginStep(TraceStep::MeanTemperature);
+    t.addLookup("F", {"correction factor", "温度差補正係数"}, m.F, kNone, source);
+    t.addLookup("TM", {"mean temperature difference", "平均温度差"}, m.TM, kC, source);
+}
+
+void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, float NT, float TL,
+               bool lengthGiven) {
+    t.continueStep(TraceStep::Duty);
+    t.add("At", {"inside heat-transfer area needed", "必要伝熱面積(内面)"}, At, "m2",
+          "At = Q / KI / TM", "Q/KI/TM",
+          {var("Q", Q, kHeat), var("KI", KI, kCoefficient), var("TM", TM, kC)});
+    t.add(lengthGiven ? "LT" : "TL", {"tube length needed", "必要管長"}, TL, "m",
+          "L = At / (3.1416 DI NT)", "At/(3.1416*DI*NT)",
+          {var("At", At, "m2"), var("DI", DI, "m"), var("NT", NT, kNone)});
+}
+
+void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DPt) {
+    const bool laminar = in.Ret <= 2000.0f;
+    const std::string f = laminar ? "(16/Re)" : "(0.0014+0.125/Re^0.32)";
+    TraceEntry& e =
+        t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt, kDrop,
+              "DPt = PN (4 f TL/DI) ρ u²/2/9.8 × 0.0001, f = " + f,
+              "PN*(4*" + f + "*TL/DI)*rho*u^2/2/9.8*0.0001",
+              {var("PN", in.PN, kNone), var("Re", in.Ret, kNone), var("TL", in.TL, "m"),
+               var("DI", in.DI, "m"), var("rho", in.Dt, "kg/m3"), var("u", in.Ut, "m/s")});
+    describeCard(e, kOriginalTubeFrictionCard, in.Ret, 0.0f);
+    e.formula = "DPt = PN (4 f TL/DI) ρ u²/2/9.8 × 0.0001, f = " + f;
+    dropInPa(t, "DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt);
+}
+
+void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d) {
+    TraceEntry& f =
+        t.addLookup("DPt_friction", {"tube friction drop", "管内摩擦損失"}, d.friction, kDrop, "");
+    describeCard(f, kTubeFrictionCard, in.Ret, 0.0f);
+    t.add("DPt_returns", {"return losses", "折返し損失"}, d.returns, kDrop,
+          "4 PN ρ u²/2/9.8 × 0.0001", "4*PN*rho*u^2/2/9.8*0.0001",
+          {var("PN", in.PN, kNone), var("rho", in.Dt, "kg/m3"), var("u", in.Ut, "m/s")});
+    if (d.total) {
+        t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, *d.total, kDrop,
+              "DPt = friction + returns", "a+b",
+              {var("a", d.friction, kDrop), var("b", d.returns, kDrop)});
+    }
+}
+
+void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt) {
+    t.addLookup("DPt_nozzles", {"nozzle losses", "ノズル損失"}, nozzles, kDrop,
+                "1 + 0.5 velocity heads on the nozzle bores");
+    t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt, kDrop,
+          "DPt = tube drop + nozzle losses", "a+b",
+          {var("a", DPtBefore, kDrop), var("b", nozzles, kDrop)});
+}
+
+void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d) {
+    const BellGeometry& g = in.geometry;
+    std::string fs;
+    if (in.Res < 100.0f)
+        fs = "47.1*Re^(-0.965)";
+    else if (in.Res <= 300.0f)
+        fs = "13*Re^(-0.685)";
+    else if (in.Res <= 1000.0f)
+        fs = "3.2*Re^(-0.44)";
+    else
+        fs = "0.505*Re^(-0.176)";
+    t.add("f_s", {"cross-flow friction factor", "クロスフロー摩擦係数"}, d.fs, kNone, "f = " + fs,
+          fs, {var("Re", in.Res, kNone)});
+    traceBypass(t, "Rb", {"bypass drop factor", "バイパス損失補正"}, d.Rb,
+                in.Res < 100.0f ? 4.5f : 3.8f, g.Fsbp, in.sealingStrips, g.Nc);
+    t.add("dPc", {"drop of one cross-flow section", "クロスフロー1区間の損失"}, d.dPc, kDropM2,
+          "ΔPc = cf 4 f G² Nc/(2g ρ) (μ/μw)^0.14 Rb", "cf*4*f*G^2*Nc/(2.54e8*rho)*r^0.14*Rb",
+          {var("cf", d.cf, kNone), var("f", d.fs, kNone), var("G", g.G, "kg/m2h"),
+           var("Nc", g.Nc, kNone), var("rho", in.Ds, "kg/m3"),
+           var("r", in.Vs / in.wallViscosity, kNone), var("Rb", d.Rb, kNone)});
+    t.add("dPe", {"drop of an end section", "端部区間の損失"}, d.dPe, kDropM2,
+          "ΔPe = ΔPc (1 + Nwe/Nc)", "dPc*(1+Nw/Nc)",
+          {var("dPc", d.dPc, kDropM2), var("Nw", g.NwEff, kNone), var("Nc", g.Nc, kNone)});
+    if (in.Res > 100.0f) {
+        t.add("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
+              "ΔPw = (2 + 0.6 Nss) ρ uz²/(2g)", "(2+0.6*Nss)*rho*uz^2/2.54e8",
+              {var("Nss", in.sealingStrips, kNone), var("rho", in.Ds, "kg/m3"),
+               var("uz", d.uz, "m/h")});
+    } else {
+        t.addLookup("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
+                    "laminar window: viscous and inertia terms");
+    }
+    const float leakRatio = (g.Stb + g.Ssb) / g.Sm;
+    traceLeakage(t, "Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, g, leakRatio > 0.2f,
+                 "(0.26+0.5714286*((Stb+Ssb)/Sm))", "(0.71*((Stb+Ssb)/Sm)^0.4)");
+    t.add("DPs", {"shell-side pressure drop", "胴側圧力損失"}, d.DPs, kDrop,
+          "DPs = (2 ΔPe + Rl ((Nb - 1) ΔPc + Nb ΔPw)) × 0.0001",
+          "(2*dPe+Rl*((Nb-1)*dPc+Nb*dPw))*0.0001",
+          {var("dPe", d.dPe, kDropM2), var("Rl", d.Rl, kNone), var("Nb", g.Nb, kNone),
+           var("dPc", d.dPc, kDropM2), var("dPw", d.dPw, kDropM2)});
+    dropInPa(t, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, d.DPs);
+}
+
+void traceTextbookBellDrop(CalcTrace& t, const TextbookBellResult& r) {
+    t.addLookup("dPcross", {"central cross-flow sections", "中央クロスフロー区間"}, r.dPcross,
+                kDropM2, "(Nb - 1) ΔPbi Rb Rl");
+    t.addLookup("dPwindows", {"windows", "バッフル窓"}, r.dPwindows, kDropM2, "Nb ΔPwi Rl");
+    t.addLookup("dPends", {"end zones", "端部区間"}, r.dPends, kDropM2,
+                "Rs ΔPbi (1 + Ntcw/Ntcc) Rb");
+    t.add("DPs", {"shell-side pressure drop", "胴側圧力損失"}, r.DPs, kDrop,
+          "DPs = (ΔPcross + ΔPwindows + ΔPends) × 0.0001", "(a+b+c)*0.0001",
+          {var("a", r.dPcross, kDropM2), var("b", r.dPwindows, kDropM2),
+           var("c", r.dPends, kDropM2)});
+    dropInPa(t, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, r.DPs);
+}
+
+void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
+                     const char* source) {
+    t.addLookup(symbol, name, DP, kDrop, source);
+    dropInPa(t, symbol, name, DP);
+}
+
+void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b) {
+    t.beginStep(TraceStep::WetGas);
+    const char* src = "wet-gas balance of the pass";
+    t.addLookup("Tzi", {"gas inlet saturation temperature", "入口飽和温度"}, in.Tzi, kC, src);
+    t.addLookup("TZo", {"gas outlet temperature", "ガス出口温度"}, b.TZo, kC, src);
+    t.addLookup("Tso", {"shell outlet temperature", "胴側出口温度"}, b.Tso, kC, src);
+    t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda", src);
+    t.addLookup("Xo", {"outlet absolute humidity", "出口絶対湿度"}, b.Xo, "kg/kgda", src);
+    t.addLookup("Hi", {"inlet enthalpy", "入口エンタルピー"}, b.Hi, "kcal/kgda", src);
+    t.addLookup("Ho", {"outlet enthalpy", "出口エンタルピー"}, b.Ho, "kcal/kgda", src);
+    t.addLookup("Wcon", {"condensate", "凝縮水量"}, b.Wcon, "kg/h",
+                "dry gas flow × (Xi - Xo), wet-gas balance");
+    t.addLookup("QG", {"gas heat", "ガス側熱量"}, b.QG, kHeat, src);
+    t.addLookup("QK", {"shell heat", "胴側熱量"}, b.QK, kHeat, src);
+    t.addLookup("P_wet", {"effectiveness of the gas step", "ガス側温度効率"}, b.eps, kNone, src);
+}
+
+void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es) {
+    t.beginStep(TraceStep::EndChecks);
+    t.add("Et", {"tube thermal efficiency", "管側温度効率"}, Et, kNone, "|T3 - T4| / |T1 - T3|",
+          "abs(T3-T4)/abs(T1-T3)", {var("T1", T1, kC), var("T3", T3, kC), var("T4", T4, kC)});
+    t.add("Es", {"shell thermal efficiency", "胴側温度効率"}, Es, kNone, "|T1 - T2| / |T1 - T3|",
+          "abs(T1-T2)/abs(T1-T3)", {var("T1", T1, kC), var("T2", T2, kC), var("T3", T3, kC)});
+}
+
+}  // namespace hx
