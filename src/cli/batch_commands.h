@@ -25,6 +25,12 @@ struct SweepOptions {
     std::string plot;            // FILE.svg or FILE.png: the chart of the sweep
     std::string x;               // the varied input along x; empty: the first
     std::vector<std::string> y;  // the quantities plotted; empty: Q
+    std::string shard;           // "K/N": every N-th case from the K-th; empty: all
+};
+
+struct MergeOptions {
+    std::vector<std::string> parts;  // the shards 1/N .. N/N of one sweep, in order
+    std::string out;                 // empty: standard output
 };
 
 // The exit status of a command whose output could not be written.
@@ -35,6 +41,7 @@ constexpr int kOutputFailed = 2;
 int runSample(const std::string& kind);
 int runSolve(const SolveOptions& options);
 int runSweep(const SweepOptions& options);
+int runMerge(const MergeOptions& options);
 int runCatalogue(bool markdown);
 
 }  // namespace hx::cli

@@ -58,12 +58,16 @@ constexpr const char* kUsage =
     "                                     command line or case file, or output not written)\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
-    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]]\n"
+    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]] [--shard K/N]\n"
     "                                     solve every case of the grid, one row each; with\n"
     "                                     --plot, draw the quantities (Q unless --y) against\n"
     "                                     a varied input, the flow regime shaded and the\n"
     "                                     cases that ended marked (the table then goes only\n"
-    "                                     to --out)\n"
+    "                                     to --out); --shard K/N solves only the cases\n"
+    "                                     K, K+N, K+2N, ... of the grid\n"
+    "  hxcalc merge PART1 PART2 ... [--out FILE.csv|FILE.json]\n"
+    "                                     put the parts of --shard 1/N .. N/N, in that\n"
+    "                                     order, back into the table of one whole sweep\n"
     "  hxcalc catalogue [--markdown]      list the keys of a case file\n"
     "  hxcalc tubecount --shell-id MM|--otl MM --od MM --pitch MM [--layout 30|45|60|90]\n"
     "               [--passes 1|2|4|6|8] [--head fixed|split-ring|pull-through] [--lane MM]\n"
@@ -214,8 +218,14 @@ int runCommand(int argc, char** argv) {
     sweepCommand->add_option("--on-limit", sweep.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
     sweepCommand->add_option("--plot", sweep.plot);
+    sweepCommand->add_option("--shard", sweep.shard);
     sweepCommand->add_option("--x", sweep.x);
     sweepCommand->add_option("--y", sweep.y)->delimiter(',');
+
+    hx::cli::MergeOptions merge;
+    CLI::App* mergeCommand = app.add_subcommand("merge");
+    mergeCommand->add_option("parts", merge.parts)->required();
+    mergeCommand->add_option("--out", merge.out);
 
     bool markdown = false;
     CLI::App* catalogue = app.add_subcommand("catalogue");
@@ -246,6 +256,7 @@ int runCommand(int argc, char** argv) {
     if (*sample) return hx::cli::runSample(sampleKind);
     if (*solveCommand) return hx::cli::runSolve(solve);
     if (*sweepCommand) return hx::cli::runSweep(sweep);
+    if (*mergeCommand) return hx::cli::runMerge(merge);
     if (*catalogue) return hx::cli::runCatalogue(markdown);
     if (*tubeCount) {
         if (count.shellId <= 0.0f && count.otl <= 0.0f)

@@ -67,15 +67,16 @@ struct SweepRow {
     std::vector<float> results;  // one per result quantity, in the units of p
 };
 
+// Case `index` of the grid (the first variation outermost, the last
+// running fastest), solved.
+SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, std::size_t index,
+                        LimitPolicy policy, Presentation p);
+
 // The full grid (the first variation outermost), solved on `jobs` threads;
 // rows in grid order. `done` counts finished cases as they finish.
 std::vector<SweepRow> runSweep(const EnteredCase& base, const ConsoleAnswers& answers,
                                const std::vector<Variation>& variations, int jobs,
                                LimitPolicy policy, Presentation p, std::atomic<std::size_t>* done);
-
-void writeSweepCsv(std::ostream& out, const std::vector<Variation>& variations,
-                   const std::vector<SweepRow>& rows, Presentation p);
-void writeSweepJson(std::ostream& out, const std::vector<Variation>& variations,
-                    const std::vector<SweepRow>& rows, Presentation p);
 
 }  // namespace hx

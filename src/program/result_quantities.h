@@ -5,6 +5,7 @@
 #include <span>
 
 #include "calc/solution.h"
+#include "report/presentation.h"
 
 namespace hx {
 
@@ -17,5 +18,10 @@ struct ResultQuantity {
 };
 
 std::span<const ResultQuantity> resultQuantities();
+
+// The unit of a quantity as a presentation shows it.
+inline const char* resultUnit(const ResultQuantity& q, Presentation p) {
+    return isSI(p) ? q.unitSI : q.unitEngineering;
+}
 
 }  // namespace hx

@@ -69,6 +69,21 @@ cmp -s "$work/s1.csv" "$work/s2.csv" || fail "--jobs 2 wrote another table"
 expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --out "$work/s.json"
 python3 -m json.tool "$work/s.json" >/dev/null || fail "sweep --out .json is not JSON"
 
+# Four shards merged are the whole sweep byte for byte, CSV and JSON; parts
+# of another sweep are refused.
+grid="--vary tube_length_mm=500:5000:7 --vary shell_flow_t_h=0.5,2,10"
+for ext in csv json; do
+    expect 0 "$hxcalc" sweep "$work/c.json" $grid --out "$work/whole.$ext"
+    for k in 1 2 3 4; do
+        expect 0 "$hxcalc" sweep "$work/c.json" $grid --shard $k/4 --jobs 2 --out "$work/p$k.$ext"
+    done
+    expect 0 "$hxcalc" merge "$work"/p{1,2,3,4}.$ext --out "$work/merged.$ext"
+    cmp -s "$work/whole.$ext" "$work/merged.$ext" || fail "4 shards merged ($ext) differ from one run"
+done
+expect 2 "$hxcalc" merge "$work/p1.csv" "$work/s1.csv"
+expect 2 "$hxcalc" merge "$work/p4.csv" "$work/p1.csv"
+expect 2 "$hxcalc" sweep "$work/c.json" $grid --shard 5/4
+
 # A sweep's picture: a PNG without a display, no table on standard output
 # without --out; a wrong picture, quantity or x refused before solving.
 expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500:5000:5 --plot "$work/p.png" \
