@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 #include "core/lenient_number.h"
 
@@ -314,9 +315,16 @@ std::string choicesText(const CatalogueField& f) {
 std::span<const CatalogueField> fieldCatalogue() { return kCatalogue; }
 
 const CatalogueField* findCatalogueField(std::string_view key) {
-    const auto* it = std::find_if(std::begin(kCatalogue), std::end(kCatalogue),
-                                  [&](const CatalogueField& f) { return f.key == key; });
-    return it == std::end(kCatalogue) ? nullptr : it;
+    // An index of the constant catalogue, made once: every run of a sweep
+    // looks its range checks up here, and a search of the table measured
+    // each key.
+    static const std::unordered_map<std::string_view, const CatalogueField*> index = [] {
+        std::unordered_map<std::string_view, const CatalogueField*> keys;
+        for (const CatalogueField& f : kCatalogue) keys.emplace(f.key, &f);
+        return keys;
+    }();
+    const auto it = index.find(key);
+    return it == index.end() ? nullptr : it->second;
 }
 
 const ChoiceOption* findChoiceByName(const CatalogueField& field, std::string_view name) {

@@ -127,11 +127,27 @@ std::vector<std::string> split(const std::string& text, char separator) {
     }
 }
 
+// Types `value` into the fields of one input, as its text reads back.
+void enterValue(EnteredCase& entered, const std::vector<const CaseField*>& fields, float value) {
+    const float read = std::strtof(numberText(value).c_str(), nullptr);
+    for (const CaseField* c : fields) {
+        if (c->code) entered.values.*c->code = static_cast<int>(read);
+        if (c->quantity) entered.values.*c->quantity = read;
+        if (c->weight) entered.values.weight.*c->weight = read;
+    }
+}
+
 }  // namespace
 
 SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
                         const std::vector<Variation>& variations, std::size_t index,
                         LimitPolicy policy, Presentation p) {
+    return solveSweepCase(base, answers, variations, variedFieldsOf(variations), index, policy, p);
+}
+
+SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, const VariedFields& fields,
+                        std::size_t index, LimitPolicy policy, Presentation p) {
     SweepRow row;
     row.varied.resize(variations.size());
     EnteredCase entered = base;
@@ -140,7 +156,7 @@ SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
         const std::vector<float>& values = variations[v].values;
         row.varied[v] = values[index % values.size()];
         index /= values.size();
-        setEnteredInput(entered, variations[v].key, row.varied[v]);
+        enterValue(entered, fields[v], row.varied[v]);
     }
     const HeadlessOutcome outcome = runHeadless(entered, answers, policy, false);
     row.solved = outcome.solved;
@@ -291,17 +307,20 @@ void checkVariationsApply(const std::vector<Variation>& variations, const CaseVa
     }
 }
 
-void setEnteredInput(EnteredCase& entered, const std::string& key, float value) {
-    const CatalogueField& f = *findCatalogueField(key);
-    // The value as the field's text reads back.
-    const float read = std::strtof(numberText(value).c_str(), nullptr);
-    for (const CaseField& c : designCaseFields()) {
-        if (c.form != std::string_view(f.form) || c.control != std::string_view(f.control))
-            continue;
-        if (c.code) entered.values.*c.code = static_cast<int>(read);
-        if (c.quantity) entered.values.*c.quantity = read;
-        if (c.weight) entered.values.weight.*c.weight = read;
+VariedFields variedFieldsOf(const std::vector<Variation>& variations) {
+    VariedFields fields;
+    for (const Variation& v : variations) {
+        const CatalogueField& f = *findCatalogueField(v.key);
+        fields.emplace_back();
+        for (const CaseField& c : designCaseFields())
+            if (c.form == std::string_view(f.form) && c.control == std::string_view(f.control))
+                fields.back().push_back(&c);
     }
+    return fields;
+}
+
+void setEnteredInput(EnteredCase& entered, const std::string& key, float value) {
+    enterValue(entered, variedFieldsOf({Variation{key, {}}}).front(), value);
 }
 
 std::vector<SweepRow> runSweep(const EnteredCase& base, const ConsoleAnswers& answers,

@@ -112,6 +112,7 @@ std::size_t streamSweep(const EnteredCase& base, const ConsoleAnswers& answers,
     const std::size_t threads = static_cast<std::size_t>(std::max(1, settings.jobs));
     ReorderWindow window(settings.window > 0 ? settings.window : kWindowPerThread * threads);
     std::atomic<std::size_t> next{0};
+    const VariedFields fields = variedFieldsOf(variations);
     const auto cancelled = [&] {
         return settings.cancel && settings.cancel->load(std::memory_order_relaxed);
     };
@@ -124,8 +125,8 @@ std::size_t streamSweep(const EnteredCase& base, const ConsoleAnswers& answers,
                 if (j >= cases || !window.admit(j)) return;
                 if (cancelled()) return window.stop();
                 const std::size_t index = settings.shard.k - 1 + j * settings.shard.n;
-                window.put(j, solveSweepCase(base, answers, variations, index, settings.policy,
-                                             settings.p));
+                window.put(j, solveSweepCase(base, answers, variations, fields, index,
+                                             settings.policy, settings.p));
                 if (settings.done) settings.done->fetch_add(1, std::memory_order_relaxed);
             }
         } catch (...) {
