@@ -34,7 +34,8 @@ Range padded(Range r) {
     if (r.empty()) return Range{0.0, 1.0};
     const double span = r.hi - r.lo;
     const double pad = span > 0.0 ? span * 0.05 : std::max(1.0, std::abs(r.lo) * 0.05);
-    return Range{r.lo - pad, r.hi + pad};
+    // Data that does not go below zero keeps its axis from going below it.
+    return Range{r.lo >= 0.0 ? std::max(0.0, r.lo - pad) : r.lo - pad, r.hi + pad};
 }
 
 // A step of 1, 2 or 5 times a power of ten, the nearest at or above `raw`.

@@ -16,6 +16,7 @@
 #include "model/field_catalogue.h"
 #include "program/batch_run.h"
 #include "program/case_file.h"
+#include "program/case_profile.h"
 #include "program/replaced_file.h"
 #include "program/starting_cases.h"
 #include "program/sweep_merge.h"
@@ -24,6 +25,7 @@
 #if HX_WITH_GUI
 #include "charts/chart_export.h"
 #include "charts/offscreen_application.h"
+#include "charts/profile_chart.h"
 #include "charts/sweep_chart.h"
 #endif
 
@@ -156,6 +158,39 @@ charts::SweepChartRequest chartRequestOf(const SweepOptions& options, const Case
 }
 #endif
 
+void checkProfilePath(const SolveOptions& options) {
+    if (options.profile.empty()) return;
+    const bool csv = endsWith(options.profile, ".csv");
+#if HX_WITH_GUI
+    if (!csv && !charts::isPicturePath(options.profile))
+        throw CaseFileError("--profile " + options.profile +
+                            ": expected a .csv, .svg or .png file");
+#else
+    if (!csv)
+        throw CaseFileError("--profile " + options.profile +
+                            ": expected a .csv file (this build has no charts)");
+#endif
+    if (sameFile(options.profile, options.caseFile))
+        throw CaseFileError("--profile " + options.profile + ": is the case file itself");
+}
+
+// The profile of a solved case as a table or a picture.
+void writeProfile(const std::string& path, const HeadlessOutcome& outcome, Presentation p) {
+    std::string why;
+    const std::optional<CaseProfile> profile = caseProfile(outcome, p, why);
+    if (!profile) throw CaseFileError("--profile: " + why);
+    if (endsWith(path, ".csv")) {
+        ReplacedFile file(path);
+        writeProfileCsv(file.stream(), *profile);
+        file.commit();
+        return;
+    }
+#if HX_WITH_GUI
+    charts::OffscreenApplication application;
+    charts::exportChart({charts::profileChart(*profile)}, path);
+#endif
+}
+
 }  // namespace
 
 int runSample(const std::string& kind) {
@@ -170,6 +205,7 @@ int runSample(const std::string& kind) {
 
 int runSolve(const SolveOptions& options) {
     try {
+        checkProfilePath(options);
         const CaseValues values = readCaseFile(options.caseFile);
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         const HeadlessOutcome outcome =
@@ -182,6 +218,7 @@ int runSolve(const SolveOptions& options) {
         } else {
             for (const std::string& line : endedLines(outcome, p)) std::cout << line << '\n';
         }
+        if (!options.profile.empty() && outcome.solved) writeProfile(options.profile, outcome, p);
         return outcome.solved ? kBatchSolved : kBatchRunEnded;
     } catch (const std::exception& e) {
         return refused(options.caseFile, e);

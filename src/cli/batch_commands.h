@@ -12,6 +12,7 @@ struct SolveOptions {
     std::string language = "en";     // en | ja
     std::string format = "text";     // text | json
     std::string onLimit = "giveup";  // giveup | loosen
+    std::string profile;             // FILE.svg|.png|.csv: the temperatures along the exchanger
 };
 
 struct SweepOptions {

@@ -52,10 +52,12 @@ constexpr const char* kUsage =
     "  hxcalc sample shell-and-tube|double-tube\n"
     "                                     print a starting case file\n"
     "  hxcalc solve CASE.json [--units eng|si] [--lang en|ja] [--format text|json]\n"
-    "               [--on-limit giveup|loosen]\n"
+    "               [--on-limit giveup|loosen] [--profile FILE.svg|FILE.png|FILE.csv]\n"
     "                                     solve a case file and print its summary (exit 0:\n"
     "                                     solved, 1: the run ended with a message, 2: bad\n"
-    "                                     command line or case file, or output not written)\n"
+    "                                     command line or case file, or output not written);\n"
+    "                                     --profile writes both streams' temperatures along\n"
+    "                                     the exchanger and the heat transferred\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
     "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
     "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]] [--shard K/N]\n"
@@ -206,6 +208,7 @@ int runCommand(int argc, char** argv) {
     solveCommand->add_option("--format", solve.format)->check(CLI::IsMember({"text", "json"}));
     solveCommand->add_option("--on-limit", solve.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
+    solveCommand->add_option("--profile", solve.profile);
 
     hx::cli::SweepOptions sweep;
     CLI::App* sweepCommand = app.add_subcommand("sweep");
