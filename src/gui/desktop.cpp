@@ -9,6 +9,7 @@
 #include "gui/hard_copy_image.h"
 #include "gui/help_pages.h"
 #include "gui/window_titles.h"
+#include "program/case_file.h"
 #include "program/startup.h"
 
 namespace hx::gui {
@@ -21,6 +22,7 @@ Desktop::Desktop()
       session_(console_, platform_) {}
 
 Desktop::~Desktop() {
+    study_.reset();
     caseFiles_.reset();
     platform_.setPrinter(nullptr);
     printJob_.reset();
@@ -84,6 +86,7 @@ void Desktop::buildMenuBar() {
         text.raise();
         text.activateWindow();
     };
+    commands.parameterStudy = [this] { showStudy(); };
     commands.changeFont = [&text](int steps) { text.changeFont(steps); };
     commands.resetFont = [&text] { text.resetFont(); };
     commands.quickStart = [&main, japanese] {
@@ -102,6 +105,33 @@ void Desktop::buildMenuBar() {
     main.setMenuBar(menu_->bar());
     caseFiles_ = std::make_unique<CaseFileActions>(session_, main, [this] { return busy_; });
     addCaseFileActions(menu_->fileMenu(), *caseFiles_);
+}
+
+StudyWindow& Desktop::showStudy() {
+    if (!study_) {
+        // "Open as case" enters a point's inputs into the forms as opening
+        // a case file would, unless a calculation waits in the text window.
+        const auto open = [this](const CaseValues& values) {
+            if (busy_) return false;
+            std::string refusal;
+            try {
+                refusal = openCase(session_, values, "study");
+            } catch (const std::exception& e) {
+                refusal = e.what();
+            }
+            if (!refusal.empty())
+                QMessageBox::warning(&windows_->mainWindow(), QStringLiteral("hxcalc"),
+                                     QString::fromStdString(refusal));
+            windows_->mainWindow().raise();
+            return true;
+        };
+        study_ = std::make_unique<StudyWindow>(session_, open);
+    }
+    study_->takeCaseFromForms();
+    study_->show();
+    study_->raise();
+    study_->activateWindow();
+    return *study_;
 }
 
 void Desktop::show() {

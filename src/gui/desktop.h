@@ -16,6 +16,7 @@
 #include "gui/pdf_print_job.h"
 #include "gui/qt_console.h"
 #include "gui/qt_platform.h"
+#include "gui/study_window.h"
 #include "model/session.h"
 
 namespace hx::gui {
@@ -37,6 +38,8 @@ public:
     Session& session() { return session_; }
     QtConsole& console() { return console_; }
     FormWindows& windows() { return *windows_; }
+    // View → Parameter study…: the study window on the case in the forms.
+    StudyWindow& showStudy();
     MenuBar& menuBar() { return *menu_; }
 
     // Ends the program: the event loops end and a pending wait throws.
@@ -57,6 +60,7 @@ private:
     Session session_;
     std::unique_ptr<FormWindows> windows_;
     std::unique_ptr<MenuBar> menu_;
+    std::unique_ptr<StudyWindow> study_;          // made when first asked for
     std::unique_ptr<PdfPrintJob> printJob_;       // the one print job of the program run
     std::unique_ptr<CaseFileActions> caseFiles_;  // File → Open case…, Save case
     bool busy_ = false;                           // a handler runs (and may wait for an answer)

@@ -18,6 +18,7 @@ enum TextId {
     kQuit,
     kView,
     kTextWindow,
+    kParameterStudy,
     kLarger,
     kSmaller,
     kDefaultSize,
@@ -32,6 +33,7 @@ constexpr MenuText kTexts[] = {
     {"&Quit", "終了(&Q)"},
     {"&View", "表示(&V)"},
     {"&Text window", "テキスト画面(&T)"},
+    {"&Parameter study…", "パラメータスタディ(&P)…"},
     {"&Larger text", "文字を大きく(&L)"},
     {"&Smaller text", "文字を小さく(&S)"},
     {"&Default text size", "標準の文字サイズ(&D)"},
@@ -69,6 +71,7 @@ MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
 
     QMenu* view = menu(kView);
     action(view, kTextWindow, commands.showTextWindow);
+    action(view, kParameterStudy, commands.parameterStudy);
     view->addSeparator();
     const auto fontStep = [font = commands.changeFont](int steps) {
         return [font, steps] {
