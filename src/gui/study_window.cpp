@@ -234,6 +234,10 @@ void StudyWindow::buildControls() {
             [this] { fillDefaultValues(firstKey_, firstValues_); });
     connect(secondKey_, &QComboBox::currentIndexChanged, this,
             [this] { fillDefaultValues(secondKey_, secondValues_); });
+    run_->setShortcut(QKeySequence(Qt::Key_F5));
+    QWidget* const order[] = {firstKey_,     firstValues_, secondOn_, secondKey_,
+                              secondValues_, quantities_,  run_,      cancelButton_};
+    for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     connect(run_, &QPushButton::clicked, this, [this] { run(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
     const auto saveAs = [this](const char* filter, const char* suffix) {
