@@ -249,7 +249,10 @@ int runSweep(const SweepOptions& options) {
         if (!options.out.empty()) file = std::make_unique<ReplacedFile>(options.out);
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         checkVariationsApply(variations, values, options.caseFile);
-        const Presentation p = presentationOf(options.units, options.language);
+        // The table is in the case file's unit system unless --units says.
+        const std::string units =
+            options.units.empty() ? (isSICode(values.unitCode) ? "si" : "eng") : options.units;
+        const Presentation p = presentationOf(units, options.language);
 #if HX_WITH_GUI
         // The chart's choices are checked on an empty sweep before the
         // cases are solved, so a wrong --x or --y costs nothing.
@@ -270,7 +273,8 @@ int runSweep(const SweepOptions& options) {
         const bool table = file || options.plot.empty();
         std::ostream& out = file ? file->stream() : std::cout;
         const std::unique_ptr<SweepWriter> writer =
-            json ? jsonSweepWriter(out, variations, p) : csvSweepWriter(out, variations, p);
+            json ? jsonSweepWriter(out, variations, p, options.longNames)
+                 : csvSweepWriter(out, variations, p, options.longNames);
         std::vector<SweepRow> plotted;  // kept only for a picture
         if (table) writer->begin();
         streamWithProgress(entered, values.answers, variations, settings,

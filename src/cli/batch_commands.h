@@ -19,13 +19,14 @@ struct SweepOptions {
     std::string caseFile;
     std::vector<std::string> vary;
     int jobs = 1;
-    std::string out;  // FILE.csv or FILE.json; empty: CSV on standard output
-    std::string units = "eng";
+    std::string out;    // FILE.csv or FILE.json; empty: CSV on standard output
+    std::string units;  // eng | si; empty: the case file's unit system
     std::string language = "en";
     std::string onLimit = "giveup";
     std::string plot;            // FILE.svg or FILE.png: the chart of the sweep
     std::string x;               // the varied input along x; empty: the first
     std::vector<std::string> y;  // the quantities plotted; empty: Q
+    bool longNames = false;      // --names long: a second header row of long names
     std::string shard;           // "K/N": every N-th case from the K-th; empty: all
 };
 

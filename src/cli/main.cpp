@@ -59,9 +59,12 @@ constexpr const char* kUsage =
     "                                     --profile writes both streams' temperatures along\n"
     "                                     the exchanger and the heat transferred\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
-    "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
+    "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--names short|long]\n"
+    "               [--on-limit ...]\n"
     "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]] [--shard K/N]\n"
-    "                                     solve every case of the grid, one row each; with\n"
+    "                                     solve every case of the grid, one row each, in the\n"
+    "                                     case file's units unless --units (--names long: a\n"
+    "                                     second header row of long names); with\n"
     "                                     --plot, draw the quantities (Q unless --y) against\n"
     "                                     a varied input, the flow regime shaded and the\n"
     "                                     cases that ended marked (the table then goes only\n"
@@ -222,6 +225,8 @@ int runCommand(int argc, char** argv) {
         ->check(CLI::IsMember({"giveup", "loosen"}));
     sweepCommand->add_option("--plot", sweep.plot);
     sweepCommand->add_option("--shard", sweep.shard);
+    std::string names = "short";
+    sweepCommand->add_option("--names", names)->check(CLI::IsMember({"short", "long"}));
     sweepCommand->add_option("--x", sweep.x);
     sweepCommand->add_option("--y", sweep.y)->delimiter(',');
 
@@ -258,6 +263,7 @@ int runCommand(int argc, char** argv) {
     }
     if (*sample) return hx::cli::runSample(sampleKind);
     if (*solveCommand) return hx::cli::runSolve(solve);
+    sweep.longNames = names == "long";
     if (*sweepCommand) return hx::cli::runSweep(sweep);
     if (*mergeCommand) return hx::cli::runMerge(merge);
     if (*catalogue) return hx::cli::runCatalogue(markdown);

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "program/case_file.h"
+#include "program/sweep_writers.h"
 
 namespace hx {
 
@@ -54,12 +55,30 @@ void mergeCsv(const std::vector<std::string>& parts, std::ostream& out) {
         if (record != header) notShards(parts[k] + " has another header than " + parts[0]);
     }
     out << header;
+    // A second header row of long names (--names long), when the parts
+    // have one, is written once as well.
+    std::vector<std::string> keys;
+    for (std::size_t at = 0, next; (next = header.find(',', at)) != std::string::npos;
+         at = next + 1) {
+        const std::string key = header.substr(at, next - at);
+        if (key == "status") break;
+        keys.push_back(key);
+    }
+    const std::string longNames = sweepCsvLongNames(keys);
+    std::vector<std::string> firsts(files.size());
+    bool named = true;
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        readRecord(*files[k], firsts[k]);
+        named = named && firsts[k] == longNames;
+    }
+    if (named) out << longNames;
     // Once a part has run out, every later part must run out in the same
     // round and no part may have a row in the next.
     bool ended = false;
+    bool first = !named;  // the records already read are the first rows
     for (;;) {
         for (std::size_t k = 0; k < files.size(); ++k) {
-            const bool read = readRecord(*files[k], record);
+            const bool read = first ? !(record = firsts[k]).empty() : readRecord(*files[k], record);
             if (read && ended) notShards(parts[k] + " has more rows than the parts before it");
             if (!read) {
                 ended = true;
@@ -67,6 +86,7 @@ void mergeCsv(const std::vector<std::string>& parts, std::ostream& out) {
             }
             out << record;
         }
+        first = false;
         if (ended) return;
     }
 }
@@ -99,6 +119,7 @@ void mergeJson(const std::vector<std::string>& parts, std::ostream& out) {
     json merged;
     merged["rows"] = std::move(rows);
     merged["units"] = docs.front()["units"];
+    if (docs.front().contains("names")) merged["names"] = docs.front()["names"];
     out << merged.dump(1) << '\n';
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "model/field_catalogue.h"
 #include "program/result_quantities.h"
 
 namespace hx {
@@ -11,10 +12,24 @@ namespace {
 
 using nlohmann::json;
 
+constexpr const char* kStatusLongName = "solved, or the message the run ended with";
+
+std::string longNameOf(const std::string& key) {
+    const CatalogueField* f = findCatalogueField(key);
+    return f ? f->english : key;
+}
+
+std::vector<std::string> keysOf(const std::vector<Variation>& variations) {
+    std::vector<std::string> keys;
+    for (const Variation& v : variations) keys.push_back(v.key);
+    return keys;
+}
+
 class CsvWriter : public SweepWriter {
 public:
-    CsvWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p)
-        : out_(out), variations_(variations), p_(p) {}
+    CsvWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
+              bool longNames)
+        : out_(out), variations_(variations), p_(p), longNames_(longNames) {}
 
     void begin() override {
         for (const Variation& v : variations_) out_ << v.key << ',';
@@ -22,6 +37,7 @@ public:
         for (const ResultQuantity& q : resultQuantities())
             out_ << ',' << q.name << " [" << resultUnit(q, p_) << ']';
         out_ << '\n';
+        if (longNames_) out_ << sweepCsvLongNames(keysOf(variations_));
     }
 
     void row(const SweepRow& row) override {
@@ -57,6 +73,7 @@ private:
     std::ostream& out_;
     const std::vector<Variation>& variations_;
     Presentation p_;
+    bool longNames_;
     std::string line_;
 };
 
@@ -75,10 +92,21 @@ std::string indented(const std::string& text, const std::string& indent, bool fi
 // written a row at a time.
 class JsonWriter : public SweepWriter {
 public:
-    JsonWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p)
-        : out_(out), variations_(variations), p_(p) {}
+    JsonWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
+               bool longNames)
+        : out_(out), variations_(variations), p_(p), longNames_(longNames) {}
 
-    void begin() override { out_ << "{\n \"rows\": ["; }
+    void begin() override {
+        out_ << '{';
+        if (longNames_) {
+            json names = json::object();
+            for (const Variation& v : variations_) names[v.key] = longNameOf(v.key);
+            names["status"] = kStatusLongName;
+            for (const ResultQuantity& q : resultQuantities()) names[q.name] = q.english;
+            out_ << "\n \"names\": " << indented(names.dump(1), " ", false) << ',';
+        }
+        out_ << "\n \"rows\": [";
+    }
 
     void row(const SweepRow& row) override {
         json item;
@@ -108,6 +136,7 @@ private:
     std::ostream& out_;
     const std::vector<Variation>& variations_;
     Presentation p_;
+    bool longNames_;
     bool any_ = false;
 };
 
@@ -128,14 +157,22 @@ std::string csvField(const std::string& text) {
 
 std::unique_ptr<SweepWriter> csvSweepWriter(std::ostream& out,
                                             const std::vector<Variation>& variations,
-                                            Presentation p) {
-    return std::make_unique<CsvWriter>(out, variations, p);
+                                            Presentation p, bool longNames) {
+    return std::make_unique<CsvWriter>(out, variations, p, longNames);
 }
 
 std::unique_ptr<SweepWriter> jsonSweepWriter(std::ostream& out,
                                              const std::vector<Variation>& variations,
-                                             Presentation p) {
-    return std::make_unique<JsonWriter>(out, variations, p);
+                                             Presentation p, bool longNames) {
+    return std::make_unique<JsonWriter>(out, variations, p, longNames);
+}
+
+std::string sweepCsvLongNames(const std::vector<std::string>& keys) {
+    std::string row;
+    for (const std::string& key : keys) row += csvField(longNameOf(key)) + ',';
+    row += csvField(kStatusLongName);
+    for (const ResultQuantity& q : resultQuantities()) row += ',' + csvField(q.english);
+    return row + '\n';
 }
 
 void writeSweepCsv(std::ostream& out, const std::vector<Variation>& variations,

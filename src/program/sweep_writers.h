@@ -21,12 +21,18 @@ public:
     virtual void end() = 0;
 };
 
+// With `longNames` the CSV has a second header row of long names (the
+// field's description, the quantity's), and the JSON a "names" object.
 std::unique_ptr<SweepWriter> csvSweepWriter(std::ostream& out,
                                             const std::vector<Variation>& variations,
-                                            Presentation p);
+                                            Presentation p, bool longNames = false);
 std::unique_ptr<SweepWriter> jsonSweepWriter(std::ostream& out,
                                              const std::vector<Variation>& variations,
-                                             Presentation p);
+                                             Presentation p, bool longNames = false);
+
+// The CSV row of long names under the header of a sweep over `keys`, with
+// its line break.
+std::string sweepCsvLongNames(const std::vector<std::string>& keys);
 
 // Whole tables of rows already solved.
 void writeSweepCsv(std::ostream& out, const std::vector<Variation>& variations,

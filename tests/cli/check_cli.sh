@@ -72,14 +72,25 @@ python3 -m json.tool "$work/s.json" >/dev/null || fail "sweep --out .json is not
 # Four shards merged are the whole sweep byte for byte, CSV and JSON; parts
 # of another sweep are refused.
 grid="--vary tube_length_mm=500:5000:7 --vary shell_flow_t_h=0.5,2,10"
-for ext in csv json; do
-    expect 0 "$hxcalc" sweep "$work/c.json" $grid --out "$work/whole.$ext"
-    for k in 1 2 3 4; do
-        expect 0 "$hxcalc" sweep "$work/c.json" $grid --shard $k/4 --jobs 2 --out "$work/p$k.$ext"
+for names in short long; do
+    for ext in csv json; do
+        expect 0 "$hxcalc" sweep "$work/c.json" $grid --names $names --out "$work/whole.$ext"
+        for k in 1 2 3 4; do
+            expect 0 "$hxcalc" sweep "$work/c.json" $grid --names $names --shard $k/4 --jobs 2 \
+                --out "$work/p$k.$ext"
+        done
+        expect 0 "$hxcalc" merge "$work"/p{1,2,3,4}.$ext --out "$work/merged.$ext"
+        cmp -s "$work/whole.$ext" "$work/merged.$ext" ||
+            fail "4 shards merged ($ext, $names names) differ from one run"
     done
-    expect 0 "$hxcalc" merge "$work"/p{1,2,3,4}.$ext --out "$work/merged.$ext"
-    cmp -s "$work/whole.$ext" "$work/merged.$ext" || fail "4 shards merged ($ext) differ from one run"
 done
+sed -n 2p "$work/whole.csv" | grep -q "^Tube length,Shell-side mass flow,\"solved, or the message" ||
+    fail "--names long: $(sed -n 2p "$work/whole.csv" | head -c 120)"
+# The table is in the case file's units (the sample is SI) unless --units.
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500
+head -1 "$work/out" | grep -q ",Q \[W\]," || fail "sweep not in the case's units: $(head -c 80 "$work/out")"
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500 --units eng
+head -1 "$work/out" | grep -q ",Q \[kcal/h\]," || fail "--units eng: $(head -c 80 "$work/out")"
 expect 2 "$hxcalc" merge "$work/p1.csv" "$work/s1.csv"
 expect 2 "$hxcalc" merge "$work/p4.csv" "$work/p1.csv"
 expect 2 "$hxcalc" sweep "$work/c.json" $grid --shard 5/4

@@ -26,7 +26,7 @@ struct Grid {
 
 std::string streamed(const Grid& g, StreamSettings settings, bool json) {
     std::ostringstream out;
-    const auto writer = json ? jsonSweepWriter(out, g.variations, settings.p)
+    const auto writer = json ? jsonSweepWriter(out, g.variations, settings.p, true)
                              : csvSweepWriter(out, g.variations, settings.p);
     writer->begin();
     streamSweep(g.base, {}, g.variations, settings, [&](const SweepRow& r) { writer->row(r); });
