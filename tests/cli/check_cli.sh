@@ -111,6 +111,13 @@ if ! grep -q "no charts" "$work/err"; then
 fi
 expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --y TL
 
+# The profile of a solve: a table beside the summary; a wrong file refused
+# before solving.
+expect 0 "$hxcalc" solve "$work/c.json" --profile "$work/profile.csv"
+[ "$(wc -l <"$work/profile.csv")" -eq 52 ] || fail "--profile wrote $(wc -l <"$work/profile.csv") lines"
+expect 2 "$hxcalc" solve "$work/c.json" --profile "$work/profile.pdf"
+[ -s "$work/out" ] && fail "solve --profile .pdf printed a summary"
+
 # The tube count of a shell: one row per pass arrangement; no shell, exit 2.
 expect 0 "$hxcalc" tubecount --shell-id 635 --od 19.05 --pitch 25.4 --passes 2
 grep -q "^     2    494$" "$work/out" || fail "tubecount printed $(cat "$work/out")"

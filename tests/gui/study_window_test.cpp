@@ -69,6 +69,20 @@ TEST(StudyWindow, TwoInputStudyEqualsSingleSolvesAndKeepsTheEventLoopTurning) {
     EXPECT_EQ(*f.opened[0].inputs["shell_flow_t_h"], row.varied[1]);
 }
 
+TEST(StudyWindow, TenThousandPointsAreDrawnWithinTwoSeconds) {
+    StudyFixture f;
+    f.window.setFirstInput("tube_length_mm", "300:3000:100");
+    f.window.setSecondInput("shell_flow_t_h", "1:20:100");
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(f.window.run());
+    QTRY_VERIFY_WITH_TIMEOUT(!f.window.running(), 20000);
+    const qint64 elapsed = clock.elapsed();
+    EXPECT_EQ(f.window.rows().size(), 10000u);
+    EXPECT_EQ(f.window.chartViewCount(), 1);
+    EXPECT_LT(elapsed, 2000) << "run to chart: " << elapsed << " ms";
+}
+
 TEST(StudyWindow, CancelStopsTheWorkerWithin100Ms) {
     StudyFixture f;
     f.window.setFirstInput("tube_length_mm", "500:3000:300");
