@@ -23,6 +23,7 @@ Desktop::Desktop()
 
 Desktop::~Desktop() {
     study_.reset();
+    profile_.reset();
     caseFiles_.reset();
     platform_.setPrinter(nullptr);
     printJob_.reset();
@@ -87,6 +88,7 @@ void Desktop::buildMenuBar() {
         text.activateWindow();
     };
     commands.parameterStudy = [this] { showStudy(); };
+    commands.temperatureProfile = [this] { showProfile(); };
     commands.changeFont = [&text](int steps) { text.changeFont(steps); };
     commands.resetFont = [&text] { text.resetFont(); };
     commands.quickStart = [&main, japanese] {
@@ -132,6 +134,15 @@ StudyWindow& Desktop::showStudy() {
     study_->raise();
     study_->activateWindow();
     return *study_;
+}
+
+ProfileWindow& Desktop::showProfile() {
+    if (!profile_) profile_ = std::make_unique<ProfileWindow>(session_);
+    profile_->showCaseFromForms();
+    profile_->show();
+    profile_->raise();
+    profile_->activateWindow();
+    return *profile_;
 }
 
 void Desktop::show() {

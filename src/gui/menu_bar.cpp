@@ -19,6 +19,7 @@ enum TextId {
     kView,
     kTextWindow,
     kParameterStudy,
+    kTemperatureProfile,
     kLarger,
     kSmaller,
     kDefaultSize,
@@ -34,6 +35,7 @@ constexpr MenuText kTexts[] = {
     {"&View", "表示(&V)"},
     {"&Text window", "テキスト画面(&T)"},
     {"&Parameter study…", "パラメータスタディ(&P)…"},
+    {"Temperature p&rofile…", "温度分布(&R)…"},
     {"&Larger text", "文字を大きく(&L)"},
     {"&Smaller text", "文字を小さく(&S)"},
     {"&Default text size", "標準の文字サイズ(&D)"},
@@ -72,6 +74,7 @@ MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
     QMenu* view = menu(kView);
     action(view, kTextWindow, commands.showTextWindow);
     action(view, kParameterStudy, commands.parameterStudy);
+    action(view, kTemperatureProfile, commands.temperatureProfile);
     view->addSeparator();
     const auto fontStep = [font = commands.changeFont](int steps) {
         return [font, steps] {
