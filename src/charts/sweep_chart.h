@@ -38,7 +38,8 @@ RegimeSide regimeSideFor(const std::vector<std::string>& quantities);
 // Flow regimes along x from the Reynolds number of each point (x ascending
 // or not): a band per run of one regime, the boundary halfway between two
 // points of different regimes. Points without a finite Re break no band.
+// The labels in Japanese with `japanese`.
 std::vector<ShadedRange> regimeBands(const std::vector<double>& x, const std::vector<double>& re,
-                                     RegimeSide side, bool textbookBasis);
+                                     RegimeSide side, bool textbookBasis, bool japanese = false);
 
 }  // namespace hx::charts

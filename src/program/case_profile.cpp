@@ -21,13 +21,13 @@ const ResultQuantity& quantity(const char* name) {
 
 }  // namespace
 
-const char* profileFlowName(ProfileFlow flow) {
+const char* profileFlowName(ProfileFlow flow, bool japanese) {
     switch (flow) {
-        case ProfileFlow::CoCurrent: return "co-current";
-        case ProfileFlow::OneTwoShell: return "1-2N shell";
+        case ProfileFlow::CoCurrent: return japanese ? "並流" : "co-current";
+        case ProfileFlow::OneTwoShell: return japanese ? "1-2N シェル" : "1-2N shell";
         case ProfileFlow::CounterCurrent: break;
     }
-    return "counter-current";
+    return japanese ? "向流" : "counter-current";
 }
 
 std::optional<CaseProfile> caseProfile(const HeadlessOutcome& outcome, Presentation p,
@@ -61,6 +61,7 @@ std::optional<CaseProfile> caseProfile(const HeadlessOutcome& outcome, Presentat
     profile.points = std::move(*points_);
     profile.temperatureUnit = resultUnit(quantity("T1"), p);
     profile.dutyUnit = resultUnit(quantity("Q"), p);
+    profile.japanese = isJapanese(p);
     return profile;
 }
 

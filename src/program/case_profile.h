@@ -21,6 +21,7 @@ struct CaseProfile {
     std::vector<ProfilePoint> points;
     std::string temperatureUnit;  // ℃ or K
     std::string dutyUnit;         // kcal/h or W
+    bool japanese = false;        // the captions of its chart
 };
 
 // Absent for a run that ended, a wet gas (the water condensing out makes
@@ -34,6 +35,6 @@ std::optional<CaseProfile> caseProfile(const HeadlessOutcome& outcome, Presentat
 void writeProfileCsv(std::ostream& out, const CaseProfile& profile);
 
 // The name of the flow in the profile's title.
-const char* profileFlowName(ProfileFlow flow);
+const char* profileFlowName(ProfileFlow flow, bool japanese = false);
 
 }  // namespace hx
