@@ -295,6 +295,9 @@ void StudyWindow::fillDefaultValues(QComboBox* box, QLineEdit* values) {
 
 bool StudyWindow::takeCaseFromForms() {
     retitle();
+    // The worker reads the base case while it runs: it is kept until the
+    // study has ended.
+    if (running()) return haveCase_;
     try {
         base_ = caseFromForms(session_.forms, "study");
         entered_ = enteredCaseOf(base_, "study");
