@@ -115,11 +115,12 @@ std::vector<Curve> curvesOf(const std::vector<Variation>& variations,
 
 }  // namespace
 
-RegimeSide regimeSideFor(const std::vector<std::string>& quantities) {
+RegimeSide regimeSideFor(const std::vector<std::string>& quantities, bool doubleTube) {
     const auto has = [&](const char* name) {
         return std::find(quantities.begin(), quantities.end(), name) != quantities.end();
     };
-    return has("Res") && !has("Ret") ? RegimeSide::Shell : RegimeSide::Tube;
+    if (!has("Res") || has("Ret")) return RegimeSide::Tube;
+    return doubleTube ? RegimeSide::None : RegimeSide::Shell;
 }
 
 std::vector<ShadedRange> regimeBands(const std::vector<double>& x, const std::vector<double>& re,

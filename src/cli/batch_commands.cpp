@@ -152,7 +152,7 @@ charts::SweepChartRequest chartRequestOf(const SweepOptions& options, const Case
     request.xKey = options.x;
     request.quantities = options.y;
     request.textbookBasis = entered.values.calculationBasis == 2;
-    request.regime = charts::regimeSideFor(options.y);
+    request.regime = charts::regimeSideFor(options.y, entered.values.exchangerType == 2);
     request.inputsInSI = isSICode(values.unitCode);
     return request;
 }

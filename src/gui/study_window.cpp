@@ -463,7 +463,7 @@ void StudyWindow::draw() {
     charts::SweepChartRequest request;
     request.quantities = chosen_;
     request.textbookBasis = entered_.values.calculationBasis == 2;
-    request.regime = charts::regimeSideFor(chosen_);
+    request.regime = charts::regimeSideFor(chosen_, entered_.values.exchangerType == 2);
     request.inputsInSI = isSICode(base_.unitCode);
     charts_ = charts::sweepCharts(variations_, rows_, request, presentationOfCase());
     for (const charts::ChartData& data : charts_) {
