@@ -34,7 +34,8 @@ Range padded(Range r) {
     if (r.empty()) return Range{0.0, 1.0};
     const double span = r.hi - r.lo;
     const double pad = span > 0.0 ? span * 0.05 : std::max(1.0, std::abs(r.lo) * 0.05);
-    return Range{r.lo - pad, r.hi + pad};
+    // Data that does not go below zero keeps its axis from going below it.
+    return Range{r.lo >= 0.0 ? std::max(0.0, r.lo - pad) : r.lo - pad, r.hi + pad};
 }
 
 // A step of 1, 2 or 5 times a power of ten, the nearest at or above `raw`.
@@ -204,16 +205,22 @@ QChart* buildChart(const ChartData& data) {
         if (!named.insert(band.label).second) hideFromLegend(chart, area);
     }
 
+    // Series without a colour of their own take the next of ten distinct
+    // ones (the theme's palette would be spent on bands and broken lines).
+    static constexpr Rgb kPalette[] = {0x1F77B4, 0xFF7F0E, 0x2CA02C, 0xD62728, 0x9467BD,
+                                       0x8C564B, 0xE377C2, 0x7F7F7F, 0xBCBD22, 0x17BECF};
+    std::size_t nextColour = 0;
     bool leftTitled = false, rightTitled = false;
     for (const ChartSeries& s : data.series) {
         bool first = true;
-        QColor colour;
+        const QColor colour =
+            colourOf(s.colour != 0 ? s.colour : kPalette[nextColour++ % std::size(kPalette)]);
         for (QXYSeries* part : seriesOf(s)) {
             chart->addSeries(part);
             part->attachAxis(xAxis);
             part->attachAxis(s.axis == YAxis::Right && yRight ? yRight : yLeft);
+            part->setColor(colour);
             if (first) {
-                colour = part->color();
                 // With two axes, each title takes the colour of its first
                 // line, so the reader knows which scale a line is read on.
                 if (yRight) {
@@ -222,7 +229,6 @@ QChart* buildChart(const ChartData& data) {
                     titled = true;
                 }
             } else {
-                part->setColor(colour);
                 hideFromLegend(chart, part);
             }
             first = false;

@@ -44,16 +44,26 @@ Regime regimeOf(double re, RegimeSide side, bool textbook) {
 struct RegimeLook {
     const char* tube;
     const char* shell;
+    const char* tubeJapanese;
+    const char* shellJapanese;
     Rgb colour;
 };
 
 const RegimeLook& lookOf(Regime r) {
     static constexpr RegimeLook kLooks[] = {
-        {"laminar (tube side)", "laminar (shell side)", 0x9EC9F0},
-        {"transition (tube side)", "transition (shell side)", 0xF5D58C},
-        {"turbulent (tube side)", "turbulent (shell side)", 0xE8E8E8},
+        {"laminar (tube side)", "laminar (shell side)", "層流（管側）", "層流（シェル側）",
+         0x9EC9F0},
+        {"transition (tube side)", "transition (shell side)", "遷移域（管側）",
+         "遷移域（シェル側）", 0xF5D58C},
+        {"turbulent (tube side)", "turbulent (shell side)", "乱流（管側）", "乱流（シェル側）",
+         0xE8E8E8},
     };
     return kLooks[static_cast<int>(r)];
+}
+
+const char* labelOf(const RegimeLook& look, RegimeSide side, bool japanese) {
+    if (side == RegimeSide::Shell) return japanese ? look.shellJapanese : look.shell;
+    return japanese ? look.tubeJapanese : look.tube;
 }
 
 std::size_t quantityIndex(const std::string& name) {
@@ -105,15 +115,16 @@ std::vector<Curve> curvesOf(const std::vector<Variation>& variations,
 
 }  // namespace
 
-RegimeSide regimeSideFor(const std::vector<std::string>& quantities) {
+RegimeSide regimeSideFor(const std::vector<std::string>& quantities, bool doubleTube) {
     const auto has = [&](const char* name) {
         return std::find(quantities.begin(), quantities.end(), name) != quantities.end();
     };
-    return has("Res") && !has("Ret") ? RegimeSide::Shell : RegimeSide::Tube;
+    if (!has("Res") || has("Ret")) return RegimeSide::Tube;
+    return doubleTube ? RegimeSide::None : RegimeSide::Shell;
 }
 
 std::vector<ShadedRange> regimeBands(const std::vector<double>& x, const std::vector<double>& re,
-                                     RegimeSide side, bool textbookBasis) {
+                                     RegimeSide side, bool textbookBasis, bool japanese) {
     std::vector<ShadedRange> bands;
     if (side == RegimeSide::None) return bands;
     std::vector<std::size_t> order;
@@ -135,14 +146,12 @@ std::vector<ShadedRange> regimeBands(const std::vector<double>& x, const std::ve
         if (next == current) continue;
         const double boundary = (x[order[k - 1]] + x[order[k]]) / 2.0;
         const RegimeLook& look = lookOf(current);
-        bands.push_back(
-            {from, boundary, side == RegimeSide::Shell ? look.shell : look.tube, look.colour});
+        bands.push_back({from, boundary, labelOf(look, side, japanese), look.colour});
         current = next;
         from = boundary;
     }
     const RegimeLook& look = lookOf(current);
-    bands.push_back(
-        {from, lastX + edge, side == RegimeSide::Shell ? look.shell : look.tube, look.colour});
+    bands.push_back({from, lastX + edge, labelOf(look, side, japanese), look.colour});
     return bands;
 }
 
@@ -187,10 +196,13 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
         ChartData chart;
         std::string names;
         for (std::size_t q : panel) names += (names.empty() ? "" : ", ") + quantities[q];
-        chart.title = names + " against " + xKey;
+        const bool japanese = isJapanese(p);
+        chart.title = japanese ? xKey + " に対する " + names : names + " against " + xKey;
         if (allCurves > curves.size())
-            chart.title += " (the first " + std::to_string(curves.size()) + " of " +
-                           std::to_string(allCurves) + " curves)";
+            chart.title += japanese ? "（" + std::to_string(allCurves) + " 本のうち最初の " +
+                                          std::to_string(curves.size()) + " 本）"
+                                    : " (the first " + std::to_string(curves.size()) + " of " +
+                                          std::to_string(allCurves) + " curves)";
         chart.xTitle = inputTitle(xKey, request.inputsInSI);
         chart.yTitle = axisTitle(quantities[panel[0]], p);
         if (panel.size() > 1) chart.rightYTitle = axisTitle(quantities[panel[1]], p);
@@ -208,7 +220,7 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                 chart.series.push_back(std::move(s));
             }
         }
-        chart.marksName = "run ended with a message";
+        chart.marksName = japanese ? "メッセージで終了したケース" : "run ended with a message";
         for (const Curve& curve : curves)
             for (std::size_t r : curve.rows)
                 if (!rows[r].solved)
@@ -224,7 +236,7 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                 x.push_back(xOf(r));
                 re.push_back(valueOf(r, reColumn));
             }
-            chart.shades = regimeBands(x, re, request.regime, request.textbookBasis);
+            chart.shades = regimeBands(x, re, request.regime, request.textbookBasis, japanese);
         }
         charts.push_back(std::move(chart));
     }

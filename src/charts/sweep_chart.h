@@ -32,13 +32,15 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                                    const SweepChartRequest& request, Presentation p);
 
 // The side whose Reynolds number a list of quantities asks for: Shell when
-// it holds Res and not Ret, otherwise Tube.
-RegimeSide regimeSideFor(const std::vector<std::string>& quantities);
+// it holds Res and not Ret, otherwise Tube. The annulus of a double tube
+// has limits of its own, not the baffled bundle's: None there.
+RegimeSide regimeSideFor(const std::vector<std::string>& quantities, bool doubleTube = false);
 
 // Flow regimes along x from the Reynolds number of each point (x ascending
 // or not): a band per run of one regime, the boundary halfway between two
 // points of different regimes. Points without a finite Re break no band.
+// The labels in Japanese with `japanese`.
 std::vector<ShadedRange> regimeBands(const std::vector<double>& x, const std::vector<double>& re,
-                                     RegimeSide side, bool textbookBasis);
+                                     RegimeSide side, bool textbookBasis, bool japanese = false);
 
 }  // namespace hx::charts

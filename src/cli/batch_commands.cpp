@@ -4,8 +4,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <iostream>
 #include <memory>
@@ -14,11 +16,16 @@
 #include "model/field_catalogue.h"
 #include "program/batch_run.h"
 #include "program/case_file.h"
+#include "program/case_profile.h"
 #include "program/replaced_file.h"
 #include "program/starting_cases.h"
+#include "program/sweep_merge.h"
+#include "program/sweep_stream.h"
+#include "program/sweep_writers.h"
 #if HX_WITH_GUI
 #include "charts/chart_export.h"
 #include "charts/offscreen_application.h"
+#include "charts/profile_chart.h"
 #include "charts/sweep_chart.h"
 #endif
 #include "program/trace_output.h"
@@ -46,19 +53,55 @@ bool endsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// A bar on standard error while the sweep runs, when that is a terminal.
+// "1:05" or "12 s": a duration of whole seconds, as a bar shows it.
+std::string durationText(double seconds) {
+    const long whole = std::lround(seconds);
+    if (whole < 60) return std::to_string(whole) + " s";
+    const long minutes = whole / 60, rest = whole % 60;
+    return std::to_string(minutes) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
+}
+
+// A bar on standard error while the sweep runs, when that is a terminal:
+// the cases done, the rate and the time left at that rate.
 void showProgress(const std::atomic<std::size_t>& done, std::size_t total,
                   std::future<void>& finished) {
     const bool terminal = isatty(STDERR_FILENO) != 0;
-    while (finished.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready) {
+    const auto start = std::chrono::steady_clock::now();
+    while (finished.wait_for(std::chrono::milliseconds(200)) != std::future_status::ready) {
         if (!terminal) continue;
         const std::size_t n = done.load(std::memory_order_relaxed);
-        const std::size_t width = 40;
-        const std::size_t filled = total == 0 ? width : n * width / total;
+        const std::size_t width = 30;
+        const std::size_t filled = total == 0 ? width : std::min(width, n * width / total);
+        const double elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double rate = elapsed > 0.0 ? static_cast<double>(n) / elapsed : 0.0;
         std::cerr << "\r[" << std::string(filled, '#') << std::string(width - filled, ' ') << "] "
-                  << n << "/" << total << std::flush;
+                  << n << "/" << total << "  " << std::lround(rate) << " cases/s";
+        if (rate > 0.0 && n < total)
+            std::cerr << "  " << durationText(static_cast<double>(total - n) / rate) << " left";
+        std::cerr << "   " << std::flush;
     }
-    if (terminal) std::cerr << "\r" << std::string(60, ' ') << "\r" << std::flush;
+    if (terminal) std::cerr << "\r" << std::string(79, ' ') << "\r" << std::flush;
+}
+
+// The sweep streamed into `sink` with the bar running beside it.
+void streamWithProgress(const EnteredCase& entered, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, StreamSettings settings,
+                        std::size_t total, const std::function<void(const SweepRow&)>& sink) {
+    std::atomic<std::size_t> done{0};
+    settings.done = &done;
+    std::promise<void> finishedPromise;
+    std::future<void> finished = finishedPromise.get_future();
+    std::thread bar([&] { showProgress(done, total, finished); });
+    try {
+        streamSweep(entered, answers, variations, settings, sink);
+    } catch (...) {
+        finishedPromise.set_value();
+        bar.join();
+        throw;
+    }
+    finishedPromise.set_value();
+    bar.join();
 }
 
 // A case file or argument that cannot be used: its message, exit 2. An
@@ -110,11 +153,44 @@ charts::SweepChartRequest chartRequestOf(const SweepOptions& options, const Case
     request.xKey = options.x;
     request.quantities = options.y;
     request.textbookBasis = entered.values.calculationBasis == 2;
-    request.regime = charts::regimeSideFor(options.y);
+    request.regime = charts::regimeSideFor(options.y, entered.values.exchangerType == 2);
     request.inputsInSI = isSICode(values.unitCode);
     return request;
 }
 #endif
+
+void checkProfilePath(const SolveOptions& options) {
+    if (options.profile.empty()) return;
+    const bool csv = endsWith(options.profile, ".csv");
+#if HX_WITH_GUI
+    if (!csv && !charts::isPicturePath(options.profile))
+        throw CaseFileError("--profile " + options.profile +
+                            ": expected a .csv, .svg or .png file");
+#else
+    if (!csv)
+        throw CaseFileError("--profile " + options.profile +
+                            ": expected a .csv file (this build has no charts)");
+#endif
+    if (sameFile(options.profile, options.caseFile))
+        throw CaseFileError("--profile " + options.profile + ": is the case file itself");
+}
+
+// The profile of a solved case as a table or a picture.
+void writeProfile(const std::string& path, const HeadlessOutcome& outcome, Presentation p) {
+    std::string why;
+    const std::optional<CaseProfile> profile = caseProfile(outcome, p, why);
+    if (!profile) throw CaseFileError("--profile: " + why);
+    if (endsWith(path, ".csv")) {
+        ReplacedFile file(path);
+        writeProfileCsv(file.stream(), *profile);
+        file.commit();
+        return;
+    }
+#if HX_WITH_GUI
+    charts::OffscreenApplication application;
+    charts::exportChart({charts::profileChart(*profile)}, path);
+#endif
+}
 
 }  // namespace
 
@@ -134,6 +210,7 @@ int runSolve(const SolveOptions& options) {
         return kBatchBadInput;
     }
     try {
+        checkProfilePath(options);
         const CaseValues values = readCaseFile(options.caseFile);
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         CalcTrace trace(options.trace);
@@ -154,6 +231,7 @@ int runSolve(const SolveOptions& options) {
         } else {
             for (const std::string& line : endedLines(outcome, p)) std::cout << line << '\n';
         }
+        if (!options.profile.empty() && outcome.solved) writeProfile(options.profile, outcome, p);
         return outcome.solved ? kBatchSolved : kBatchRunEnded;
     } catch (const std::exception& e) {
         return refused(options.caseFile, e);
@@ -176,6 +254,7 @@ int runSweep(const SweepOptions& options) {
         if (!options.out.empty() && sameFile(options.out, options.caseFile))
             throw CaseFileError("--out " + options.out + ": is the case file itself");
         checkPlotOptions(options);
+        const Shard shard = options.shard.empty() ? Shard{} : parseShard(options.shard);
         // The output is opened first (a temporary file beside it, renamed
         // over it once the whole table is written), so an unwritable file
         // is named at once and a failed write leaves the old file whole.
@@ -183,7 +262,10 @@ int runSweep(const SweepOptions& options) {
         if (!options.out.empty()) file = std::make_unique<ReplacedFile>(options.out);
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         checkVariationsApply(variations, values, options.caseFile);
-        const Presentation p = presentationOf(options.units, options.language);
+        // The table is in the case file's unit system unless --units says.
+        const std::string units =
+            options.units.empty() ? (isSICode(values.unitCode) ? "si" : "eng") : options.units;
+        const Presentation p = presentationOf(units, options.language);
 #if HX_WITH_GUI
         // The chart's choices are checked on an empty sweep before the
         // cases are solved, so a wrong --x or --y costs nothing.
@@ -195,36 +277,61 @@ int runSweep(const SweepOptions& options) {
             }
         }
 #endif
-        std::atomic<std::size_t> done{0};
-        std::vector<SweepRow> rows;
-        std::promise<void> finishedPromise;
-        std::future<void> finished = finishedPromise.get_future();
-        std::thread bar([&] { showProgress(done, total, finished); });
-        try {
-            rows = hx::runSweep(entered, values.answers, variations, options.jobs,
-                                limitPolicyOf(options.onLimit), p, &done);
-        } catch (...) {
-            finishedPromise.set_value();
-            bar.join();
-            throw;
-        }
-        finishedPromise.set_value();
-        bar.join();
+        StreamSettings settings;
+        settings.jobs = options.jobs;
+        settings.policy = limitPolicyOf(options.onLimit);
+        settings.p = p;
+        settings.shard = shard;
+        // With a picture asked for, the table is written only to --out.
+        const bool table = file || options.plot.empty();
+        std::ostream& out = file ? file->stream() : std::cout;
+        const std::unique_ptr<SweepWriter> writer =
+            json ? jsonSweepWriter(out, variations, p, options.longNames)
+                 : csvSweepWriter(out, variations, p, options.longNames);
+        std::vector<SweepRow> plotted;  // kept only for a picture
+        if (table) writer->begin();
+        streamWithProgress(entered, values.answers, variations, settings,
+                           shardCaseCount(gridCaseCount(variations), shard),
+                           [&](const SweepRow& row) {
+                               if (table) {
+                                   writer->row(row);
+                                   // A full disk or a closed pipe stops the
+                                   // sweep rather than solving on for nothing.
+                                   if (!out)
+                                       throw OutputFileError(file ? options.out : "standard output",
+                                                             "write failed");
+                               }
+                               if (!options.plot.empty()) plotted.push_back(row);
+                           });
+        if (table) writer->end();
 #if HX_WITH_GUI
         if (!options.plot.empty()) {
             charts::OffscreenApplication application;
-            charts::exportChart(
-                charts::sweepCharts(variations, rows, chartRequestOf(options, values, entered), p),
-                options.plot);
-            // With a picture asked for, the table is written only to --out.
-            if (!file) return kBatchSolved;
+            charts::exportChart(charts::sweepCharts(variations, plotted,
+                                                    chartRequestOf(options, values, entered), p),
+                                options.plot);
         }
 #endif
+        if (file) {
+            file->commit();
+        } else if (table && !out.flush()) {
+            throw OutputFileError("standard output", "write failed");
+        }
+        return kBatchSolved;
+    } catch (const std::exception& e) {
+        return refused(options.caseFile, e);
+    }
+}
+
+int runMerge(const MergeOptions& options) {
+    try {
+        for (const std::string& part : options.parts)
+            if (!options.out.empty() && sameFile(part, options.out))
+                throw CaseFileError("--out " + options.out + ": is one of the parts");
+        std::unique_ptr<ReplacedFile> file;
+        if (!options.out.empty()) file = std::make_unique<ReplacedFile>(options.out);
         std::ostream& out = file ? file->stream() : std::cout;
-        if (json)
-            writeSweepJson(out, variations, rows, p);
-        else
-            writeSweepCsv(out, variations, rows, p);
+        mergeSweepParts(options.parts, out);
         if (file) {
             file->commit();
         } else if (!out.flush()) {
@@ -232,7 +339,7 @@ int runSweep(const SweepOptions& options) {
         }
         return kBatchSolved;
     } catch (const std::exception& e) {
-        return refused(options.caseFile, e);
+        return refused("merge", e);
     }
 }
 

@@ -54,18 +54,27 @@ constexpr const char* kUsage =
     "                                     print a starting case file\n"
     "  hxcalc solve CASE.json [--units eng|si] [--lang en|ja] [--format text|json]\n"
     "  hxcalc solve CASE.json --trace [--lang en|ja] [--format md|html|json]\n"
-    "               [--on-limit giveup|loosen]\n"
+    "               [--on-limit giveup|loosen] [--profile FILE.svg|FILE.png|FILE.csv]\n"
     "                                     solve a case file and print its summary (exit 0:\n"
     "                                     solved, 1: the run ended with a message, 2: bad\n"
-    "                                     command line or case file, or output not written)\n"
+    "                                     command line or case file, or output not written);\n"
+    "                                     --profile writes both streams' temperatures along\n"
+    "                                     the exchanger and the heat transferred\n"
     "  hxcalc sweep CASE.json --vary KEY=FROM:TO:STEPS|KEY=v1,v2,... [--vary ...]\n"
-    "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--on-limit ...]\n"
-    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]]\n"
-    "                                     solve every case of the grid, one row each; with\n"
+    "               [--jobs N] [--out FILE.csv|FILE.json] [--units eng|si] [--names short|long]\n"
+    "               [--on-limit ...]\n"
+    "               [--plot FILE.svg|FILE.png [--x KEY] [--y Q1,Q2,...]] [--shard K/N]\n"
+    "                                     solve every case of the grid, one row each, in the\n"
+    "                                     case file's units unless --units (--names long: a\n"
+    "                                     second header row of long names); with\n"
     "                                     --plot, draw the quantities (Q unless --y) against\n"
     "                                     a varied input, the flow regime shaded and the\n"
     "                                     cases that ended marked (the table then goes only\n"
-    "                                     to --out)\n"
+    "                                     to --out); --shard K/N solves only the cases\n"
+    "                                     K, K+N, K+2N, ... of the grid\n"
+    "  hxcalc merge PART1 PART2 ... [--out FILE.csv|FILE.json]\n"
+    "                                     put the parts of --shard 1/N .. N/N, in that\n"
+    "                                     order, back into the table of one whole sweep\n"
     "  hxcalc design CASE.json [--max-dpt P] [--max-dps P] [--min-ut|--max-ut|--min-us|\n"
     "               --max-us M/S] [--min-f F] [--min-ld R] [--max-ld R] [--vary KEY=...]\n"
     "               [--objective area|weight|length|shell-diameter] [--top N] [--jobs N]\n"
@@ -217,6 +226,7 @@ int runCommand(int argc, char** argv) {
                            "print how every quantity was computed (md by default, html, json)");
     solveCommand->add_option("--on-limit", solve.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
+    solveCommand->add_option("--profile", solve.profile);
 
     hx::cli::SweepOptions sweep;
     CLI::App* sweepCommand = app.add_subcommand("sweep");
@@ -229,11 +239,18 @@ int runCommand(int argc, char** argv) {
     sweepCommand->add_option("--on-limit", sweep.onLimit)
         ->check(CLI::IsMember({"giveup", "loosen"}));
     sweepCommand->add_option("--plot", sweep.plot);
+    sweepCommand->add_option("--shard", sweep.shard);
+    std::string names = "short";
+    sweepCommand->add_option("--names", names)->check(CLI::IsMember({"short", "long"}));
     sweepCommand->add_option("--x", sweep.x);
     sweepCommand->add_option("--y", sweep.y)->delimiter(',');
 
     hx::cli::DesignOptions design;
     CLI::App* designCommand = hx::cli::addDesignCommand(app, design);
+    hx::cli::MergeOptions merge;
+    CLI::App* mergeCommand = app.add_subcommand("merge");
+    mergeCommand->add_option("parts", merge.parts)->required();
+    mergeCommand->add_option("--out", merge.out);
 
     bool markdown = false;
     CLI::App* catalogue = app.add_subcommand("catalogue");
@@ -263,8 +280,10 @@ int runCommand(int argc, char** argv) {
     }
     if (*sample) return hx::cli::runSample(sampleKind);
     if (*solveCommand) return hx::cli::runSolve(solve);
+    sweep.longNames = names == "long";
     if (*sweepCommand) return hx::cli::runSweep(sweep);
     if (*designCommand) return hx::cli::runDesign(design);
+    if (*mergeCommand) return hx::cli::runMerge(merge);
     if (*catalogue) return hx::cli::runCatalogue(markdown);
     if (*tubeCount) {
         if (count.shellId <= 0.0f && count.otl <= 0.0f)

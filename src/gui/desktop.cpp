@@ -10,6 +10,7 @@
 #include "gui/hard_copy_image.h"
 #include "gui/help_pages.h"
 #include "gui/window_titles.h"
+#include "program/case_file.h"
 #include "program/startup.h"
 
 namespace hx::gui {
@@ -22,6 +23,8 @@ Desktop::Desktop()
       session_(console_, platform_) {}
 
 Desktop::~Desktop() {
+    study_.reset();
+    profile_.reset();
     caseFiles_.reset();
     platform_.setPrinter(nullptr);
     printJob_.reset();
@@ -100,6 +103,8 @@ void Desktop::buildMenuBar() {
     commands.showCalculation = [this, &main, japanese] {
         showCalculationWindow(&main, session_.lastTrace, japanese());
     };
+    commands.parameterStudy = [this] { showStudy(); };
+    commands.temperatureProfile = [this] { showProfile(); };
     commands.changeFont = [&text](int steps) { text.changeFont(steps); };
     commands.resetFont = [&text] { text.resetFont(); };
     commands.quickStart = [&main, japanese] {
@@ -118,6 +123,42 @@ void Desktop::buildMenuBar() {
     main.setMenuBar(menu_->bar());
     caseFiles_ = std::make_unique<CaseFileActions>(session_, main, [this] { return busy_; });
     addCaseFileActions(menu_->fileMenu(), *caseFiles_);
+}
+
+StudyWindow& Desktop::showStudy() {
+    if (!study_) {
+        // "Open as case" enters a point's inputs into the forms as opening
+        // a case file would, unless a calculation waits in the text window.
+        const auto open = [this](const CaseValues& values) {
+            if (busy_) return false;
+            std::string refusal;
+            try {
+                refusal = openCase(session_, values, "study");
+            } catch (const std::exception& e) {
+                refusal = e.what();
+            }
+            if (!refusal.empty())
+                QMessageBox::warning(&windows_->mainWindow(), QStringLiteral("hxcalc"),
+                                     QString::fromStdString(refusal));
+            windows_->mainWindow().raise();
+            return true;
+        };
+        study_ = std::make_unique<StudyWindow>(session_, open);
+    }
+    study_->takeCaseFromForms();
+    study_->show();
+    study_->raise();
+    study_->activateWindow();
+    return *study_;
+}
+
+ProfileWindow& Desktop::showProfile() {
+    if (!profile_) profile_ = std::make_unique<ProfileWindow>(session_);
+    profile_->showCaseFromForms();
+    profile_->show();
+    profile_->raise();
+    profile_->activateWindow();
+    return *profile_;
 }
 
 void Desktop::show() {

@@ -15,8 +15,10 @@
 #include "gui/form_windows.h"
 #include "gui/menu_bar.h"
 #include "gui/pdf_print_job.h"
+#include "gui/profile_window.h"
 #include "gui/qt_console.h"
 #include "gui/qt_platform.h"
+#include "gui/study_window.h"
 #include "model/session.h"
 
 namespace hx::gui {
@@ -38,6 +40,10 @@ public:
     Session& session() { return session_; }
     QtConsole& console() { return console_; }
     FormWindows& windows() { return *windows_; }
+    // View → Parameter study…: the study window on the case in the forms.
+    StudyWindow& showStudy();
+    // View → Temperature profile…: the profile of the case in the forms.
+    ProfileWindow& showProfile();
     MenuBar& menuBar() { return *menu_; }
 
     // Ends the program: the event loops end and a pending wait throws.
@@ -58,6 +64,8 @@ private:
     Session session_;
     std::unique_ptr<FormWindows> windows_;
     std::unique_ptr<MenuBar> menu_;
+    std::unique_ptr<StudyWindow> study_;          // made when first asked for
+    std::unique_ptr<ProfileWindow> profile_;      // made when first asked for
     std::unique_ptr<PdfPrintJob> printJob_;       // the one print job of the program run
     std::unique_ptr<CaseFileActions> caseFiles_;  // File → Open case…, Save case
     std::unique_ptr<DesignSearchWindow> design_;  // View → Design search…, made when first asked

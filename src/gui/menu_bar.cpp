@@ -20,6 +20,8 @@ enum TextId {
     kTextWindow,
     kDesignSearch,
     kCalculation,
+    kParameterStudy,
+    kTemperatureProfile,
     kLarger,
     kSmaller,
     kDefaultSize,
@@ -36,6 +38,8 @@ constexpr MenuText kTexts[] = {
     {"&Text window", "テキスト画面(&T)"},
     {"Desi&gn search…", "設計探索(&G)…"},
     {"&Calculation", "計算過程(&C)"},
+    {"&Parameter study…", "パラメータスタディ(&P)…"},
+    {"Temperature p&rofile…", "温度分布(&R)…"},
     {"&Larger text", "文字を大きく(&L)"},
     {"&Smaller text", "文字を小さく(&S)"},
     {"&Default text size", "標準の文字サイズ(&D)"},
@@ -76,6 +80,8 @@ MenuBar::MenuBar(const MenuCommands& commands, FormStore& forms)
     action(view, kDesignSearch, commands.designSearch);
     action(view, kCalculation, commands.showCalculation,
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    action(view, kParameterStudy, commands.parameterStudy);
+    action(view, kTemperatureProfile, commands.temperatureProfile);
     view->addSeparator();
     const auto fontStep = [font = commands.changeFont](int steps) {
         return [font, steps] {

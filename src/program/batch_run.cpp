@@ -14,6 +14,7 @@
 #include "model/platform.h"
 #include "program/result_quantities.h"
 #include "program/startup.h"
+#include "program/sweep_stream.h"
 #include "report/results_summary.h"
 #include "report/results_view.h"
 #include "report/weight_table.h"
@@ -31,9 +32,7 @@ Solution shownValues(const HeadlessOutcome& outcome, Presentation p) {
     return inUnitsOf(p, *outcome.inputs, view.shown());
 }
 
-const char* unitOf(const ResultQuantity& q, Presentation p) {
-    return isSI(p) ? q.unitSI : q.unitEngineering;
-}
+const char* unitOf(const ResultQuantity& q, Presentation p) { return resultUnit(q, p); }
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -128,9 +127,27 @@ std::vector<std::string> split(const std::string& text, char separator) {
     }
 }
 
-SweepRow solveRow(const EnteredCase& base, const ConsoleAnswers& answers,
-                  const std::vector<Variation>& variations, std::size_t index, LimitPolicy policy,
-                  Presentation p) {
+// Types `value` into the fields of one input, as its text reads back.
+void enterValue(EnteredCase& entered, const std::vector<const CaseField*>& fields, float value) {
+    const float read = std::strtof(numberText(value).c_str(), nullptr);
+    for (const CaseField* c : fields) {
+        if (c->code) entered.values.*c->code = static_cast<int>(read);
+        if (c->quantity) entered.values.*c->quantity = read;
+        if (c->weight) entered.values.weight.*c->weight = read;
+    }
+}
+
+}  // namespace
+
+SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, std::size_t index,
+                        LimitPolicy policy, Presentation p) {
+    return solveSweepCase(base, answers, variations, variedFieldsOf(variations), index, policy, p);
+}
+
+SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, const VariedFields& fields,
+                        std::size_t index, LimitPolicy policy, Presentation p) {
     SweepRow row;
     row.varied.resize(variations.size());
     EnteredCase entered = base;
@@ -139,7 +156,7 @@ SweepRow solveRow(const EnteredCase& base, const ConsoleAnswers& answers,
         const std::vector<float>& values = variations[v].values;
         row.varied[v] = values[index % values.size()];
         index /= values.size();
-        setEnteredInput(entered, variations[v].key, row.varied[v]);
+        enterValue(entered, fields[v], row.varied[v]);
     }
     const HeadlessOutcome outcome = runHeadless(entered, answers, policy, false);
     row.solved = outcome.solved;
@@ -151,15 +168,6 @@ SweepRow solveRow(const EnteredCase& base, const ConsoleAnswers& answers,
     }
     return row;
 }
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-}  // namespace
 
 EnteredCase enteredCaseOf(const CaseValues& values, const std::string& fileName) {
     ScriptedConsole console;
@@ -301,84 +309,34 @@ void checkVariationsApply(const std::vector<Variation>& variations, const CaseVa
     }
 }
 
-void setEnteredInput(EnteredCase& entered, const std::string& key, float value) {
-    const CatalogueField& f = *findCatalogueField(key);
-    // The value as the field's text reads back.
-    const float read = std::strtof(numberText(value).c_str(), nullptr);
-    for (const CaseField& c : designCaseFields()) {
-        if (c.form != std::string_view(f.form) || c.control != std::string_view(f.control))
-            continue;
-        if (c.code) entered.values.*c.code = static_cast<int>(read);
-        if (c.quantity) entered.values.*c.quantity = read;
-        if (c.weight) entered.values.weight.*c.weight = read;
+VariedFields variedFieldsOf(const std::vector<Variation>& variations) {
+    VariedFields fields;
+    for (const Variation& v : variations) {
+        const CatalogueField& f = *findCatalogueField(v.key);
+        fields.emplace_back();
+        for (const CaseField& c : designCaseFields())
+            if (c.form == std::string_view(f.form) && c.control == std::string_view(f.control))
+                fields.back().push_back(&c);
     }
+    return fields;
+}
+
+void setEnteredInput(EnteredCase& entered, const std::string& key, float value) {
+    enterValue(entered, variedFieldsOf({Variation{key, {}}}).front(), value);
 }
 
 std::vector<SweepRow> runSweep(const EnteredCase& base, const ConsoleAnswers& answers,
                                const std::vector<Variation>& variations, int jobs,
                                LimitPolicy policy, Presentation p, std::atomic<std::size_t>* done) {
-    std::size_t count = 1;
-    for (const Variation& v : variations) count *= v.values.size();
-    std::vector<SweepRow> rows(count);
-    // Each thread takes every jobs-th case, so the threads share the slow
-    // corners of the grid; each writes only its own rows.
-    const auto work = [&](std::size_t first, std::size_t stride) {
-        for (std::size_t i = first; i < count; i += stride) {
-            rows[i] = solveRow(base, answers, variations, i, policy, p);
-            if (done) done->fetch_add(1, std::memory_order_relaxed);
-        }
-    };
-    const std::size_t threads = static_cast<std::size_t>(std::max(1, jobs));
-    std::vector<std::thread> pool;
-    for (std::size_t t = 1; t < threads; ++t) pool.emplace_back(work, t, threads);
-    work(0, threads);
-    for (std::thread& t : pool) t.join();
+    std::vector<SweepRow> rows;
+    StreamSettings settings;
+    settings.jobs = jobs;
+    settings.policy = policy;
+    settings.p = p;
+    settings.done = done;
+    streamSweep(base, answers, variations, settings,
+                [&](const SweepRow& row) { rows.push_back(row); });
     return rows;
-}
-
-void writeSweepCsv(std::ostream& out, const std::vector<Variation>& variations,
-                   const std::vector<SweepRow>& rows, Presentation p) {
-    for (const Variation& v : variations) out << v.key << ',';
-    out << "status";
-    for (const ResultQuantity& q : resultQuantities())
-        out << ',' << q.name << " [" << unitOf(q, p) << ']';
-    out << '\n';
-    for (const SweepRow& row : rows) {
-        for (float v : row.varied) out << numberText(v) << ',';
-        out << csvField(row.status);
-        if (row.solved) {
-            for (float r : row.results) out << ',' << numberText(r);
-        } else {
-            for (std::size_t i = 0; i < resultQuantities().size(); ++i) out << ',';
-        }
-        out << '\n';
-    }
-}
-
-void writeSweepJson(std::ostream& out, const std::vector<Variation>& variations,
-                    const std::vector<SweepRow>& rows, Presentation p) {
-    json units = json::object();
-    for (const ResultQuantity& q : resultQuantities()) units[q.name] = unitOf(q, p);
-    json list = json::array();
-    for (const SweepRow& row : rows) {
-        json item;
-        json varied = json::object();
-        for (std::size_t v = 0; v < variations.size(); ++v)
-            varied[variations[v].key] = jsonNumber(row.varied[v]);
-        item["inputs"] = varied;
-        item["status"] = row.status;
-        if (row.solved) {
-            json results = json::object();
-            for (std::size_t i = 0; i < row.results.size(); ++i)
-                results[resultQuantities()[i].name] = jsonNumber(row.results[i]);
-            item["results"] = results;
-        }
-        list.push_back(item);
-    }
-    json doc;
-    doc["units"] = units;
-    doc["rows"] = list;
-    out << doc.dump(1) << '\n';
 }
 
 }  // namespace hx

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/read_design_case.h"
 #include "calc/run_inputs.h"
 #include "calc/solver_progress.h"
 #include "program/case_file.h"
@@ -67,15 +68,24 @@ struct SweepRow {
     std::vector<float> results;  // one per result quantity, in the units of p
 };
 
+// The case fields each varied input is typed into, looked up once for a
+// sweep (a field may feed two members of the case).
+using VariedFields = std::vector<std::vector<const CaseField*>>;
+VariedFields variedFieldsOf(const std::vector<Variation>& variations);
+
+// Case `index` of the grid (the first variation outermost, the last
+// running fastest), solved.
+SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, std::size_t index,
+                        LimitPolicy policy, Presentation p);
+SweepRow solveSweepCase(const EnteredCase& base, const ConsoleAnswers& answers,
+                        const std::vector<Variation>& variations, const VariedFields& fields,
+                        std::size_t index, LimitPolicy policy, Presentation p);
+
 // The full grid (the first variation outermost), solved on `jobs` threads;
 // rows in grid order. `done` counts finished cases as they finish.
 std::vector<SweepRow> runSweep(const EnteredCase& base, const ConsoleAnswers& answers,
                                const std::vector<Variation>& variations, int jobs,
                                LimitPolicy policy, Presentation p, std::atomic<std::size_t>* done);
-
-void writeSweepCsv(std::ostream& out, const std::vector<Variation>& variations,
-                   const std::vector<SweepRow>& rows, Presentation p);
-void writeSweepJson(std::ostream& out, const std::vector<Variation>& variations,
-                    const std::vector<SweepRow>& rows, Presentation p);
 
 }  // namespace hx

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "calc/solution.h"
+#include "report/presentation.h"
 
 namespace hx {
 
@@ -24,6 +25,11 @@ std::span<const ResultQuantity> resultQuantities();
 // The value of a quantity from the values a presentation shows.
 inline float resultValue(const ResultQuantity& q, const Solution& shown, bool si) {
     return shown.*q.member * (si ? q.scaleSI : q.scaleEngineering);
+}
+
+// The unit of a quantity as a presentation shows it.
+inline const char* resultUnit(const ResultQuantity& q, Presentation p) {
+    return isSI(p) ? q.unitSI : q.unitEngineering;
 }
 
 }  // namespace hx

@@ -35,6 +35,10 @@ TEST(RegimeBands, SwitchHalfwayBetweenPointsAtEachBasisLimits) {
     EXPECT_DOUBLE_EQ(textbook[1].to, 2.5);
     EXPECT_EQ(textbook[2].label, "laminar (tube side)");
 
+    EXPECT_EQ(regimeSideFor({"Q", "Res"}), RegimeSide::Shell);
+    EXPECT_EQ(regimeSideFor({"Res", "Ret"}), RegimeSide::Tube);
+    EXPECT_EQ(regimeSideFor({"Res"}, true), RegimeSide::None);  // the annulus of a double tube
+
     // Shell side, Bell method: laminar below Re 100 only.
     const auto shell = regimeBands({10, 20}, {150, 99}, RegimeSide::Shell, false);
     ASSERT_EQ(shell.size(), 2u);

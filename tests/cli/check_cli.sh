@@ -79,11 +79,42 @@ cmp -s "$work/s1.csv" "$work/s2.csv" || fail "--jobs 2 wrote another table"
 expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --out "$work/s.json"
 python3 -m json.tool "$work/s.json" >/dev/null || fail "sweep --out .json is not JSON"
 
+# Four shards merged are the whole sweep byte for byte, CSV and JSON; parts
+# of another sweep are refused.
+grid="--vary tube_length_mm=500:5000:7 --vary shell_flow_t_h=0.5,2,10"
+for names in short long; do
+    for ext in csv json; do
+        expect 0 "$hxcalc" sweep "$work/c.json" $grid --names $names --out "$work/whole.$ext"
+        for k in 1 2 3 4; do
+            expect 0 "$hxcalc" sweep "$work/c.json" $grid --names $names --shard $k/4 --jobs 2 \
+                --out "$work/p$k.$ext"
+        done
+        expect 0 "$hxcalc" merge "$work"/p{1,2,3,4}.$ext --out "$work/merged.$ext"
+        cmp -s "$work/whole.$ext" "$work/merged.$ext" ||
+            fail "4 shards merged ($ext, $names names) differ from one run"
+    done
+done
+sed -n 2p "$work/whole.csv" | grep -q "^Tube length,Shell-side mass flow,\"solved, or the message" ||
+    fail "--names long: $(sed -n 2p "$work/whole.csv" | head -c 120)"
+# The table is in the case file's units (the sample is SI) unless --units.
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500
+head -1 "$work/out" | grep -q ",Q \[W\]," || fail "sweep not in the case's units: $(head -c 80 "$work/out")"
+expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500 --units eng
+head -1 "$work/out" | grep -q ",Q \[kcal/h\]," || fail "--units eng: $(head -c 80 "$work/out")"
+expect 2 "$hxcalc" merge "$work/p1.csv" "$work/s1.csv"
+expect 2 "$hxcalc" merge "$work/p4.csv" "$work/p1.csv"
+expect 2 "$hxcalc" sweep "$work/c.json" $grid --shard 5/4
+
 # A sweep's picture: a PNG without a display, no table on standard output
 # without --out; a wrong picture, quantity or x refused before solving.
-expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500:5000:5 --plot "$work/p.png" \
-    --y TL,Ret
-if ! grep -q "no charts" "$work/err"; then
+# A build without Qt refuses --plot (exit 2) and says so.
+"$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500:5000:5 --plot "$work/p.png" --y TL,Ret \
+    >"$work/out" 2>"$work/err"
+plotted=$?
+if grep -q "no charts" "$work/err"; then
+    [ "$plotted" -eq 2 ] || fail "--plot without charts exited $plotted"
+else
+    [ "$plotted" -eq 0 ] || fail "--plot exited $plotted: $(head -c 300 "$work/err")"
     [ "$(head -c 4 "$work/p.png" | tail -c 3)" = "PNG" ] || fail "--plot wrote no PNG"
     [ -s "$work/out" ] && fail "--plot without --out printed the table"
     expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --plot "$work/p.pdf"
@@ -94,6 +125,13 @@ if ! grep -q "no charts" "$work/err"; then
         --x tube_count
 fi
 expect 2 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500,1000 --y TL
+
+# The profile of a solve: a table beside the summary; a wrong file refused
+# before solving.
+expect 0 "$hxcalc" solve "$work/c.json" --profile "$work/profile.csv"
+[ "$(wc -l <"$work/profile.csv")" -eq 52 ] || fail "--profile wrote $(wc -l <"$work/profile.csv") lines"
+expect 2 "$hxcalc" solve "$work/c.json" --profile "$work/profile.pdf"
+[ -s "$work/out" ] && fail "solve --profile .pdf printed a summary"
 
 # The tube count of a shell: one row per pass arrangement; no shell, exit 2.
 expect 0 "$hxcalc" tubecount --shell-id 635 --od 19.05 --pitch 25.4 --passes 2

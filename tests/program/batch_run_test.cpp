@@ -12,6 +12,7 @@
 #include "program/result_quantities.h"
 #include "program/starting_cases.h"
 #include "program/startup.h"
+#include "program/sweep_writers.h"
 
 namespace hx {
 namespace {

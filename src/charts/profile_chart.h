@@ -1,0 +1,13 @@
+// The chart of a solved case's profile: the tube stream (and its return
+// pass in a 1-2N shell) and the shell stream along the exchanger on the
+// left axis, the heat transferred up to each place on the right.
+#pragma once
+
+#include "charts/chart_data.h"
+#include "program/case_profile.h"
+
+namespace hx::charts {
+
+ChartData profileChart(const CaseProfile& profile);
+
+}  // namespace hx::charts

@@ -1,0 +1,77 @@
+// The profile of a solved case ends at the summary's temperatures and heat,
+// in the units of the presentation, on the flow the run rated.
+#include "program/case_profile.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "program/batch_run.h"
+#include "program/starting_cases.h"
+
+namespace hx {
+namespace {
+
+HeadlessOutcome solved(CaseValues values) {
+    return runHeadless(enteredCaseOf(values, "c"), values.answers, LimitPolicy{}, false);
+}
+
+TEST(CaseProfile, EndsAreTheSummaryOutletsAndTheDutyIsQ) {
+    CaseValues textbook = *startingCase("shell-and-tube");
+    textbook.choices["calculation_basis"] = "textbook";
+    textbook.inputs["tube_passes"] = 2.0f;
+    textbook.inputs["tube_layout_deg"] = 30.0f;
+    for (const CaseValues& values : {*startingCase("shell-and-tube"), textbook}) {
+        const HeadlessOutcome outcome = solved(values);
+        ASSERT_TRUE(outcome.solved);
+        for (Presentation p : {Presentation::EnglishEngineering, Presentation::EnglishSI}) {
+            std::string why;
+            const auto profile = caseProfile(outcome, p, why);
+            ASSERT_TRUE(profile) << why;
+            const auto summary = nlohmann::json::parse(solveJson(values, outcome, p));
+            const auto value = [&](const char* name) {
+                for (const auto& r : summary["results"])
+                    if (r["name"] == name) return r["value"].get<float>();
+                return -1.0f;
+            };
+            const ProfilePoint& head = profile->points.front();
+            const ProfilePoint& far = profile->points.back();
+            EXPECT_FLOAT_EQ(head.tube, value("T3"));
+            EXPECT_NEAR(far.duty, value("Q"), 1.0e-3f * value("Q"));
+            if (profile->flow == ProfileFlow::OneTwoShell) {
+                EXPECT_FLOAT_EQ(head.tubeReturn, value("T4"));
+                EXPECT_FLOAT_EQ(head.shell, value("T2"));
+                // The solver's mean difference is the 1-2N shell's.
+                EXPECT_NEAR(far.shell, value("T1"), 0.02f);
+            } else {
+                EXPECT_FLOAT_EQ(far.tube, value("T4"));
+                EXPECT_FLOAT_EQ(head.shell, value("T2"));
+                EXPECT_FLOAT_EQ(far.shell, value("T1"));
+            }
+        }
+    }
+}
+
+TEST(CaseProfile, CsvHasTheUnitsAndAnEmptyReturnPassOutsideA12Shell) {
+    const HeadlessOutcome outcome = solved(*startingCase("shell-and-tube"));
+    std::string why;
+    const auto profile = caseProfile(outcome, Presentation::EnglishSI, why, 3);
+    ASSERT_TRUE(profile);
+    std::ostringstream csv;
+    writeProfileCsv(csv, *profile);
+    std::string header, first;
+    std::istringstream lines(csv.str());
+    std::getline(lines, header);
+    std::getline(lines, first);
+    EXPECT_EQ(header, "x,tube [K],tube_return [K],shell [K],duty [W]");
+    EXPECT_EQ(first.substr(0, 2), "0,");
+    EXPECT_NE(first.find(",,"), std::string::npos);
+
+    HeadlessOutcome ended;
+    EXPECT_FALSE(caseProfile(ended, Presentation::EnglishSI, why));
+    EXPECT_NE(why.find("ended"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace hx
