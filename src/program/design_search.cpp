@@ -245,7 +245,8 @@ Evaluation evaluate(const DesignProblem& problem, const InputFields& fields, Tub
         case Objective::ShellDiameter: r.objective = s.shellDiameter; break;
     }
     const Solution shown = p == own ? s : shownValues(outcome, p);
-    for (const ResultQuantity& q : resultQuantities()) r.results.push_back(shown.*q.member);
+    for (const ResultQuantity& q : resultQuantities())
+        r.results.push_back(resultValue(q, shown, isSI(p)));
     return e;
 }
 
