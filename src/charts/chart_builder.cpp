@@ -116,7 +116,7 @@ void showLabelOnHover(QXYSeries* series, std::vector<MarkedPoint> marks, double 
                      });
 }
 
-QAbstractAxis* xAxisOf(const ChartData& data, Range r) {
+QAbstractAxis* xAxisOf(const ChartData& data, Range r, bool pointsOnly) {
     if (data.logX && r.lo > 0.0) {
         auto* axis = new QLogValueAxis;
         axis->setRange(r.lo / 1.1, r.hi * 1.1);
@@ -125,9 +125,10 @@ QAbstractAxis* xAxisOf(const ChartData& data, Range r) {
         return axis;
     }
     // x spans the data exactly (a study's first and last values are its
-    // ends), with ticks at round multiples inside it.
+    // ends), with ticks at round multiples inside it; a scatter of points
+    // is padded so that its end points are not cut by the frame.
     auto* axis = new QValueAxis;
-    const Range p = r.empty() || r.hi <= r.lo ? padded(r) : r;
+    const Range p = pointsOnly || r.empty() || r.hi <= r.lo ? padded(r) : r;
     axis->setRange(p.lo, p.hi);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0.0);
@@ -139,9 +140,14 @@ QAbstractAxis* xAxisOf(const ChartData& data, Range r) {
 
 QValueAxis* yAxisOf(const std::string& title, Range r) {
     auto* axis = new QValueAxis;
+    // Ticks counted from an exact zero at a round step, so that a tick near
+    // zero reads 0 and not a rounding residue such as -1.4e-17.
     const Range p = padded(r);
-    axis->setRange(p.lo, p.hi);
-    axis->applyNiceNumbers();
+    const double step = roundStep((p.hi - p.lo) / 6.0);
+    axis->setRange(std::floor(p.lo / step) * step, std::ceil(p.hi / step) * step);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(step);
     axis->setLabelFormat("%g");
     axis->setTitleText(text(title));
     return axis;
@@ -172,7 +178,9 @@ QChart* buildChart(const ChartData& data) {
     }
     if (left.empty() && anyRight) left = right;
 
-    QAbstractAxis* xAxis = xAxisOf(data, xr);
+    const bool pointsOnly = std::any_of(data.series.begin(), data.series.end(),
+                                        [](const ChartSeries& s) { return s.pointsOnly; });
+    QAbstractAxis* xAxis = xAxisOf(data, xr, pointsOnly);
     QValueAxis* yLeft = yAxisOf(data.yTitle, left);
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yLeft, Qt::AlignLeft);
