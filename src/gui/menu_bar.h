@@ -17,7 +17,7 @@ struct MenuCommands {
     std::function<void()> quit;
     std::function<void()> showTextWindow;
     std::function<void()> designSearch;
-    std::function<void()> showCalculation;      // the trace of the last run
+    std::function<void()> showCalculation;  // the trace of the last run
     std::function<void()> parameterStudy;
     std::function<void()> temperatureProfile;
     std::function<void(int steps)> changeFont;  // +1 larger, -1 smaller
