@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+#include "model/field_catalogue.h"
 #include "program/case_file.h"
 #include "program/design_report.h"
 #include "program/design_search.h"
@@ -192,7 +193,11 @@ int runDesign(const DesignOptions& options) {
                                                     objectiveOf(options.objective));
         if (problem.space.size() > 100'000'000)
             throw CaseFileError("design: more than 100,000,000 candidates");
-        const Presentation p = presentationOf(options.units, options.language);
+        // The tables in the case file's unit system unless --units says, so
+        // that the listed drops read in the units the limits were given in.
+        const std::string units =
+            options.units.empty() ? (isSICode(values.unitCode) ? "si" : "eng") : options.units;
+        const Presentation p = presentationOf(units, options.language);
         const DesignSearchResult result = searchWithProgress(problem, options, p);
 
         std::ostream& out = file ? file->stream() : std::cout;

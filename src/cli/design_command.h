@@ -28,7 +28,7 @@ struct DesignOptions {
     std::string out;
     std::string plot;                    // FILE.svg of the Pareto front
     std::vector<std::string> writeCase;  // RANK FILE
-    std::string units = "eng";
+    std::string units;                   // eng or si; the case file's unit system when empty
     std::string language = "en";
     std::string onLimit = "giveup";
 };

@@ -25,7 +25,7 @@ grep -q '^  max_dps  *[0-9]' "$work/out" || fail "design prints no rejected coun
 expect 0 "$hxcalc" design "$work/c.json" --max-dpt 0.5 --max-dps 0.5 --top 1 --jobs 2 \
     --format json
 cp "$work/out" "$work/designs.json"
-expect 0 "$hxcalc" solve "$work/best.json" --format json
+expect 0 "$hxcalc" solve "$work/best.json" --format json --units si
 python3 - "$work/designs.json" "$work/out" <<'PY' || fail "the written case solves to other numbers"
 import json, sys
 listed = json.load(open(sys.argv[1]))
