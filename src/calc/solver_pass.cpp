@@ -470,8 +470,7 @@ void shellFilmCoefficient(SolverState& s) {
         warnOutOfRange(s, *film.card, film.first, film.second);
         r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
         if (s.trace.enabled())
-            traceCardValue(s.trace, "Xs", {"annulus film coefficient", "環状部境膜伝熱係数"}, r.Xs,
-                           "kcal/m2h℃", film.card, film.first, film.second);
+            traceAnnulus(s.trace, in, film, r.TL, dc.lowFin ? dc.annulusFactor : 1.0f, r.Xs);
         r.Res = s.annulus->Res;
         r.Us = s.annulus->Us;
     } else {
@@ -630,9 +629,9 @@ void pressureDrops(SolverState& s) {
             copyTextbookBell(mean, r);
             shell.DPs = mean.DPs;
             shell.fault = mean.fault;
-            if (s.trace.enabled() && mean.ok()) traceTextbookBellDrop(s.trace, mean);
+            if (s.trace.enabled() && mean.ok()) traceTextbookBellDrop(s.trace, in, mean);
         } else if (s.trace.enabled() && s.textbookBell->ok()) {
-            traceTextbookBellDrop(s.trace, *s.textbookBell);
+            traceTextbookBellDrop(s.trace, textbookBellInput(s), *s.textbookBell);
         }
     } else if (s.bell) {
         BellDropInput in;

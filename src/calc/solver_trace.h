@@ -34,6 +34,12 @@ void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& f
 void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
                     const CorrelationCard* card, float first, float second);
 
+// The annulus film: flow area, velocity, Reynolds number, the Nusselt
+// number of the branch (textbook) or the film fit (original), and Xs, the
+// film times the low-fin annulus factor `factor` (1 for plain tubes).
+void traceAnnulus(CalcTrace& t, const AnnulusInput& in, const AnnulusFilm& film, float L,
+                  float factor, float Xs);
+
 // The wet-gas film: the gas film enhanced by the ratio in series with the
 // condensed water film of thickness t (m).
 void traceWetFilm(CalcTrace& t, float gasFilm, const WetFilm& wet, float thickness);
@@ -56,7 +62,11 @@ void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin);
 void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r);
 void traceLogMean(CalcTrace& t, int arrangement, float T1, float T2, float T3, float T4,
                   const MeanTemperature& m);
-void traceLookedUpMean(CalcTrace& t, const MeanTemperature& m, const char* source);
+// The 1-2N shell: its effectiveness and outlets (rating), or Bowman's F
+// on the counter-current logarithmic mean (design).
+void traceOneTwoShellRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r);
+void traceOneTwoShellMean(CalcTrace& t, float T1, float T2, float T3, float T4,
+                          const MeanTemperature& m);
 
 // Duty, outlets, area and length of the converged pass.
 void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, float NT, float TL,
@@ -67,7 +77,7 @@ void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DP
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d);
 void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt);
 void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d);
-void traceTextbookBellDrop(CalcTrace& t, const TextbookBellResult& r);
+void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
 void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
                      const char* source);
 
