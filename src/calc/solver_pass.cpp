@@ -300,9 +300,7 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         if (t.basis == CorrelationBasis::Textbook) t.viscosityRatio = tubeViscosityRatio(s);
         s.tape = tapeFilm(t);
         warnOutOfRange(s, *s.tape->card, s.tape->Re, r.Prt);
-        if (s.trace.enabled() && s.tape->Xt)
-            traceCardValue(s.trace, "Xt", {"twisted-tape film", "ねじりテープ管内境膜伝熱係数"},
-                           *s.tape->Xt, "kcal/m2h℃", s.tape->card, s.tape->Re, r.Prt);
+        if (s.trace.enabled()) traceTapeFilm(s.trace, t, *s.tape);
         // The Reynolds number reported is the one the basis' correlation took.
         const float Re = t.basis == CorrelationBasis::Textbook ? s.tape->Re : s.tape->Ret;
         return TubeFilm{s.tape->Xt, Re, s.tape->Ut, s.tape->Nu, s.tape->card};

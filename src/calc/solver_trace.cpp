@@ -250,6 +250,106 @@ void traceAnnulus(CalcTrace& t, const AnnulusInput& in, const AnnulusFilm& film,
     describeCard(h, *film.card, film.first, film.second);
 }
 
+namespace {
+
+// Manglik and Bergles' Nusselt numbers with the correction of their regime,
+// at the Reynolds number written in `re`; t = δ/DI, y = H/DI (180° twist),
+// phi the turbulent property factor, r the viscosity ratio (1 for a gas).
+std::string tapeTurbulentExpr(const std::string& re) {
+    return "(0.023*" + re +
+           "^0.8*Pr^0.4*(1+0.769/y)*(3.14159265/(3.14159265-4*t))^0.8*"
+           "((3.14159265+2-2*t)/(3.14159265-4*t))^0.2*phi)";
+}
+
+std::string tapeLaminarExpr(const std::string& re) {
+    const std::string gz = "(3.14159265/4*" + re + "*Pr*DI/TL)";
+    const std::string sw =
+        "(" + re + "/sqrt(y)*(3.14159265/(3.14159265-4*t))*sqrt(1+(3.14159265/(2*y))^2))";
+    return "(4.612*(((1+0.0951*" + gz + "^0.894)^2.5+6.413e-9*(" + sw +
+           "*Pr^0.391)^3.835)^2)^0.1*r^0.14)";
+}
+
+}  // namespace
+
+void traceTapeFilm(CalcTrace& t, const TapeFlow& f, const TapeFilm& film) {
+    if (!film.Xt) return;
+    const TraceName nuName{"tube Nusselt number", "管内ヌセルト数"};
+    const TraceName xtName{"twisted-tape film", "ねじりテープ管内境膜伝熱係数"};
+    if (f.basis != CorrelationBasis::Textbook) {
+        t.add("De_t", {"hydraulic diameter with the tape", "テープ付き水力直径"}, film.De, "m",
+              "De = (3.14 DI² - 4 δ DI)/(3.14 DI - 2 δ + 2 DI)",
+              "(3.14*DI^2-4*d*DI)/(3.14*DI-2*d+2*DI)",
+              {var("DI", f.DI, "m"), var("d", f.thickness, "m")});
+        t.add("Re_tape", {"tube Reynolds number on De", "管内レイノルズ数(De基準)"}, film.Ret,
+              kNone, "Re = PN De V/(ν NT (0.785 DI² - δ DI))", "PN*De*V/(nu*NT*(0.785*DI^2-d*DI))",
+              {var("PN", f.PN, kNone), var("De", film.De, "m"), var("V", f.V, "m3/h"),
+               var("nu", f.Vt, "m2/h"), var("NT", f.NT, kNone), var("DI", f.DI, "m"),
+               var("d", f.thickness, "m")});
+        t.add("s_tape", {"swirl fraction", "旋回割合"}, film.s, kNone,
+              "s = q²/(1 + q²), q = 3.14 DI/H", "(3.14*DI/H)^2/(1+(3.14*DI/H)^2)",
+              {var("DI", f.DI, "m"), var("H", f.pitch, "m")});
+        const bool laminar = film.Ret < 2000.0f;
+        const float yy = tapeTwistParameter(film.s, f.DI);
+        TraceEntry& nu = t.add(
+            "Nu_t", nuName, film.Nu, kNone,
+            laminar ? "Nu = cl Re^0.5 Pr^0.4 (TZ/TB)^-0.5, cl = 0.162 + 0.0488 Y/(1 + 0.0893 Y), "
+                      "Y = 2 s/DI"
+                    : "Nu = ct Re^n Pr^0.4 (TZ/TB)^-0.5, ct = 0.021 (1 + 0.62 Y/(1 + 0.0142 Y)), "
+                      "n = 0.8 - 0.04 Y/(1 + 0.15 Y), Y = 2 s/DI",
+            laminar ? "(0.162+0.0488*Y/(1+0.0893*Y))*Re^0.5*Pr^0.4*T^(-0.5)"
+                    : "0.021*(1+0.62*Y/(1+0.0142*Y))*Re^(0.8-0.04*Y/(1+0.15*Y))*Pr^0.4*T^(-0.5)",
+            {var("Y", yy, "1/m"), var("Re", film.Ret, kNone), var("Pr", f.Prt, kNone),
+             var("T", f.temperatureRatio, kNone)});
+        describeCard(nu, *film.card, film.Re, f.Prt);
+        t.add("Xt", xtName, *film.Xt, kCoefficient, "h = (k/De) Nu", "(k/De)*Nu",
+              {var("k", f.Kt, "kcal/mh℃"), var("De", film.De, "m"), var("Nu", film.Nu, kNone)});
+        return;
+    }
+    t.add("Re_t", {"tube Reynolds number", "管内レイノルズ数"}, film.Re, kNone,
+          "Re = PN DI V/(ν NT 0.785 DI²)", "PN*DI*V/(nu*NT*(0.785*DI^2))",
+          {var("PN", f.PN, kNone), var("DI", f.DI, "m"), var("V", f.V, "m3/h"),
+           var("nu", f.Vt, "m2/h"), var("NT", f.NT, kNone)});
+    std::vector<TraceVar> vars{var("Re", film.Re, kNone), var("Pr", f.Prt, kNone),
+                               var("y", film.y, kNone), var("t", film.thicknessRatio, kNone)};
+    // The turbulent property factor: a liquid on μb/μw, a gas on Tb/Tw.
+    const bool heating = f.temperatureRatio > 1.0f;
+    const std::string phi = f.gas ? std::string("(1/Tr)^") + (heating ? "0.45" : "0.15")
+                                  : std::string("r^") + (heating ? "0.18" : "0.30");
+    const bool laminarPart = film.card != &kManglikBerglesCard;
+    const bool turbulentPart = film.card != &kManglikBerglesLaminarCard;
+    if (turbulentPart) {
+        vars.push_back(f.gas ? var("Tr", f.temperatureRatio, kNone)
+                             : var("r", f.viscosityRatio, kNone));
+    }
+    if (laminarPart) {
+        vars.push_back(var("DI", f.DI, "m"));
+        vars.push_back(var("TL", f.TL, "m"));
+        if (!turbulentPart || f.gas)
+            vars.push_back(var("r", f.gas ? 1.0f : f.viscosityRatio, kNone));
+    }
+    std::string expr;
+    if (!laminarPart) {
+        expr = tapeTurbulentExpr("Re");
+    } else if (!turbulentPart) {
+        expr = tapeLaminarExpr("Re");
+    } else {
+        const std::string g = "((Re-2300)/(10000-2300))";
+        expr =
+            "(1-" + g + ")*" + tapeLaminarExpr("2300") + "+" + g + "*" + tapeTurbulentExpr("10000");
+    }
+    // phi is written out in place.
+    std::string::size_type at = 0;
+    while ((at = expr.find("phi", at)) != std::string::npos) {
+        expr.replace(at, 3, "(" + phi + ")");
+        at += phi.size() + 2;
+    }
+    TraceEntry& nu =
+        t.add("Nu_t", nuName, film.Nu, kNone, film.card->formula, expr, std::move(vars));
+    describeCard(nu, *film.card, film.Re, f.Prt);
+    t.add("Xt", xtName, *film.Xt, kCoefficient, "h = (k/DI) Nu", "(k/DI)*Nu",
+          {var("k", f.Kt, "kcal/mh℃"), var("DI", f.DI, "m"), var("Nu", film.Nu, kNone)});
+}
+
 void traceWetFilm(CalcTrace& t, float gasFilm, const WetFilm& wet, float thickness) {
     if (!wet.Xt) return;
     t.add("Xt_wet", {"tube film with the water film", "水膜を含む管内境膜伝熱係数"}, *wet.Xt,

@@ -14,6 +14,7 @@
 #include "correlations/shell_side/bell_method.h"
 #include "correlations/shell_side/textbook_bell.h"
 #include "correlations/tube_side/tube_side.h"
+#include "correlations/tube_side/twisted_tape.h"
 #include "props/liquid_properties.h"
 
 namespace hx {
@@ -33,6 +34,10 @@ void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& f
 // (twisted tape, annulus, phase change): the value with its card.
 void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
                     const CorrelationCard* card, float first, float second);
+
+// The twisted-tape film: the original fit on the hydraulic diameter, or
+// Manglik and Bergles by regime on the unobstructed tube.
+void traceTapeFilm(CalcTrace& t, const TapeFlow& f, const TapeFilm& film);
 
 // The annulus film: flow area, velocity, Reynolds number, the Nusselt
 // number of the branch (textbook) or the film fit (original), and Xs, the
