@@ -300,9 +300,7 @@ TubeFilm sensibleTubeFilm(SolverState& s) {
         if (t.basis == CorrelationBasis::Textbook) t.viscosityRatio = tubeViscosityRatio(s);
         s.tape = tapeFilm(t);
         warnOutOfRange(s, *s.tape->card, s.tape->Re, r.Prt);
-        if (s.trace.enabled() && s.tape->Xt)
-            traceCardValue(s.trace, "Xt", {"twisted-tape film", "ねじりテープ管内境膜伝熱係数"},
-                           *s.tape->Xt, "kcal/m2h℃", s.tape->card, s.tape->Re, r.Prt);
+        if (s.trace.enabled()) traceTapeFilm(s.trace, t, *s.tape);
         // The Reynolds number reported is the one the basis' correlation took.
         const float Re = t.basis == CorrelationBasis::Textbook ? s.tape->Re : s.tape->Ret;
         return TubeFilm{s.tape->Xt, Re, s.tape->Ut, s.tape->Nu, s.tape->card};
@@ -470,8 +468,7 @@ void shellFilmCoefficient(SolverState& s) {
         warnOutOfRange(s, *film.card, film.first, film.second);
         r.Xs = s.annulus->Xs * (dc.lowFin ? dc.annulusFactor : 1.0f);
         if (s.trace.enabled())
-            traceCardValue(s.trace, "Xs", {"annulus film coefficient", "環状部境膜伝熱係数"}, r.Xs,
-                           "kcal/m2h℃", film.card, film.first, film.second);
+            traceAnnulus(s.trace, in, film, r.TL, dc.lowFin ? dc.annulusFactor : 1.0f, r.Xs);
         r.Res = s.annulus->Res;
         r.Us = s.annulus->Us;
     } else {
@@ -630,9 +627,9 @@ void pressureDrops(SolverState& s) {
             copyTextbookBell(mean, r);
             shell.DPs = mean.DPs;
             shell.fault = mean.fault;
-            if (s.trace.enabled() && mean.ok()) traceTextbookBellDrop(s.trace, mean);
+            if (s.trace.enabled() && mean.ok()) traceTextbookBellDrop(s.trace, in, mean);
         } else if (s.trace.enabled() && s.textbookBell->ok()) {
-            traceTextbookBellDrop(s.trace, *s.textbookBell);
+            traceTextbookBellDrop(s.trace, textbookBellInput(s), *s.textbookBell);
         }
     } else if (s.bell) {
         BellDropInput in;

@@ -14,6 +14,7 @@
 #include "correlations/shell_side/bell_method.h"
 #include "correlations/shell_side/textbook_bell.h"
 #include "correlations/tube_side/tube_side.h"
+#include "correlations/tube_side/twisted_tape.h"
 #include "props/liquid_properties.h"
 
 namespace hx {
@@ -33,6 +34,16 @@ void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& f
 // (twisted tape, annulus, phase change): the value with its card.
 void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
                     const CorrelationCard* card, float first, float second);
+
+// The twisted-tape film: the original fit on the hydraulic diameter, or
+// Manglik and Bergles by regime on the unobstructed tube.
+void traceTapeFilm(CalcTrace& t, const TapeFlow& f, const TapeFilm& film);
+
+// The annulus film: flow area, velocity, Reynolds number, the Nusselt
+// number of the branch (textbook) or the film fit (original), and Xs, the
+// film times the low-fin annulus factor `factor` (1 for plain tubes).
+void traceAnnulus(CalcTrace& t, const AnnulusInput& in, const AnnulusFilm& film, float L,
+                  float factor, float Xs);
 
 // The wet-gas film: the gas film enhanced by the ratio in series with the
 // condensed water film of thickness t (m).
@@ -56,7 +67,11 @@ void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin);
 void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r);
 void traceLogMean(CalcTrace& t, int arrangement, float T1, float T2, float T3, float T4,
                   const MeanTemperature& m);
-void traceLookedUpMean(CalcTrace& t, const MeanTemperature& m, const char* source);
+// The 1-2N shell: its effectiveness and outlets (rating), or Bowman's F
+// on the counter-current logarithmic mean (design).
+void traceOneTwoShellRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r);
+void traceOneTwoShellMean(CalcTrace& t, float T1, float T2, float T3, float T4,
+                          const MeanTemperature& m);
 
 // Duty, outlets, area and length of the converged pass.
 void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, float NT, float TL,
@@ -67,7 +82,7 @@ void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DP
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d);
 void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt);
 void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d);
-void traceTextbookBellDrop(CalcTrace& t, const TextbookBellResult& r);
+void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
 void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
                      const char* source);
 

@@ -29,9 +29,6 @@ constexpr float kTwoCycleRepeat = 0.001f;             // of the swing, a repeate
 constexpr float kOverflowTM = 1000.0f;                // ℃
 constexpr float kLoosenFactor = 1.003f;               // widening per continued limit dialog
 
-constexpr const char* kOneTwoShellSource =
-    "1-2N shell: effectiveness and Bowman's F (Bowman, Mueller, Nagle, Trans. ASME 62 (1940))";
-
 bool tubeSaturated(const DesignCase& dc) { return dc.fluidMode == kTubePhaseChange; }
 bool shellSaturated(const DesignCase& dc) { return dc.fluidMode == kShellPhaseChange; }
 
@@ -280,17 +277,6 @@ private:
               {{"T3", res.T3, "℃"}, {"Q", res.Q, "kcal/h"}, {"Ct", rates.tube, "kcal/h℃"}});
     }
 
-    // The outlets and heat of a rating whose steps are not traced one by one.
-    void traceLookedUpRating(const char* source) {
-        const Solution& res = r();
-        traceLookedUpMean(s_.trace, MeanTemperature{res.TM, res.F}, source);
-        CalcTrace& t = s_.trace;
-        t.beginStep(TraceStep::Duty);
-        t.addLookup("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", source);
-        t.addLookup("T2", {"shell outlet temperature", "胴側出口温度"}, res.T2, "℃", source);
-        t.addLookup("T4", {"tube outlet temperature", "管側出口温度"}, res.T4, "℃", source);
-    }
-
     // The area the pass needs and its length, and the pass in the history.
     void traceArea(float length) {
         const Solution& res = r();
@@ -398,16 +384,20 @@ private:
         const DesignCase& d = dc();
         Solution& res = r();
         if (rating) {
-            takeRating(oneTwoShellRating(ratingInputs(rates)));
-            if (s_.trace.enabled()) traceLookedUpRating(kOneTwoShellSource);
+            const RatingInputs in = ratingInputs(rates);
+            const std::optional<RatingResult> result = oneTwoShellRating(in);
+            takeRating(result);
+            if (s_.trace.enabled()) traceOneTwoShellRating(s_.trace, in, *result);
             return;
         }
         const std::optional<MeanTemperature> mean =
             oneTwoShellMeanTemperature(res.T1, res.T2, res.T3, res.T4);
+        // Traced before the check, so that a run ending on a low F shows it.
+        if (s_.trace.enabled() && mean)
+            traceOneTwoShellMean(s_.trace, res.T1, res.T2, res.T3, res.T4, *mean);
         if (!mean || mean->F < kLowestCorrection) endOnLowCorrection(s_.console, d.unitCode);
         res.TM = mean->TM;
         res.F = mean->F;
-        if (s_.trace.enabled()) traceLookedUpMean(s_.trace, *mean, kOneTwoShellSource);
     }
 
     // 7.7: effectiveness and mean temperature difference, then the areas.

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "core/trace_units.h"
 #include "program/case_file.h"
 
 namespace hx {
@@ -26,6 +27,16 @@ const char* nameOf(const TraceEntry& e, Presentation p) {
 
 std::string text(float v) { return numberText(v); }
 
+// The value as shown: in an SI presentation the SI value first with the
+// working value (the one the expression gives) in brackets.
+std::string shownValue(const TraceEntry& e, Presentation p) {
+    const std::string working = text(e.value) + ' ' + e.unit;
+    if (!isSI(p)) return working;
+    const std::optional<SiValue> si = siValueOf(e.value, e.unit, isTemperatureDifference(e.symbol));
+    if (!si) return working;
+    return text(si->value) + ' ' + si->unit + " (" + working + ")";
+}
+
 struct Texts {
     const char* title;
     const char* contents;
@@ -46,7 +57,9 @@ constexpr Texts kEnglish{
     "in range",
     "looked up or chosen",
     "the correlation's value (its inner steps are not traced)",
-    "Working units: ℃, m, kg/h, m3/h, kcal/h, kcal/m2h℃, kg/cm2 (drops also in Pa)."};
+    "Working units: ℃, m, kg/h, m3/h, kcal/h, kcal/m2h℃, kg/cm2 (drops also in Pa); the "
+    "expressions and their inputs are in these units, an SI presentation shows each value in SI "
+    "before it."};
 constexpr Texts kJapanese{
     "計算過程",
     "目次",
@@ -56,7 +69,8 @@ constexpr Texts kJapanese{
     "適用範囲内",
     "参照値または選択値",
     "相関式の値(途中の計算は記録していません)",
-    "作業単位: ℃, m, kg/h, m3/h, kcal/h, kcal/m2h℃, kg/cm2 (圧力損失は Pa も併記)"};
+    "作業単位: ℃, m, kg/h, m3/h, kcal/h, kcal/m2h℃, kg/cm2 (圧力損失は Pa も併記)。式と代入値は"
+    "この単位で、SI 表示では各値の SI 換算値を先に示します"};
 const Texts& textsOf(Presentation p) { return isJapanese(p) ? kJapanese : kEnglish; }
 
 std::vector<TraceStep> stepsOf(const std::vector<TraceEntry>& entries) {
@@ -239,7 +253,8 @@ std::string traceJson(const CalcTrace& trace, const HeadlessOutcome& outcome, Pr
     doc["format"] = "hxcalc-trace";
     doc["version"] = 1;
     doc["status"] = outcome.solved ? "solved" : "ended";
-    doc["unit_system"] = "engineering";
+    doc["unit_system"] = "engineering";  // of value, unit, expr and vars
+    doc["shown_in"] = isSI(p) ? "si" : "engineering";
     doc["language"] = ja ? "ja" : "en";
     ordered_json entries = ordered_json::array();
     for (const TraceEntry& e : trace.entries()) {
@@ -250,6 +265,13 @@ std::string traceJson(const CalcTrace& trace, const HeadlessOutcome& outcome, Pr
         j["name"] = nameOf(e, p);
         j["value"] = jsonNumber(e.value);
         j["unit"] = e.unit;
+        if (isSI(p)) {
+            if (const std::optional<SiValue> si =
+                    siValueOf(e.value, e.unit, isTemperatureDifference(e.symbol))) {
+                j["si_value"] = jsonNumber(si->value);
+                j["si_unit"] = si->unit;
+            }
+        }
         j["formula"] = e.formula;
         if (!e.expr.empty()) j["expr"] = e.expr;
         ordered_json vars = ordered_json::object();
@@ -299,8 +321,7 @@ std::string traceMarkdown(const CalcTrace& trace, Presentation p) {
             first = false;
             out << "\n## " << traceStepHeading(step, ja) << "\n\n";
         }
-        out << "- **" << e.symbol << "** " << nameOf(e, p) << " = " << text(e.value) << ' '
-            << e.unit;
+        out << "- **" << e.symbol << "** " << nameOf(e, p) << " = " << shownValue(e, p);
         if (e.inRange) out << (*e.inRange ? "" : std::string("  **") + t.outOfRange + "**");
         out << '\n';
         if (!e.formula.empty()) out << "  - `" << e.formula << "`\n";
@@ -364,7 +385,7 @@ std::string traceHtml(const CalcTrace& trace, Presentation p) {
             const bool outside = e.inRange && !*e.inRange;
             out << "<tr" << (outside ? " class=\"out\"" : "") << "><td><b>" << escapeHtml(e.symbol)
                 << "</b><br>" << escapeHtml(nameOf(e, p)) << "</td><td class=\"v\">"
-                << text(e.value) << ' ' << escapeHtml(e.unit) << "</td><td>";
+                << escapeHtml(shownValue(e, p)) << "</td><td>";
             if (!e.expr.empty()) {
                 out << expressionMathMl(e.expr) << "<div class=\"vars\">";
                 for (const TraceVar& v : e.vars)

@@ -4,7 +4,8 @@
 // self-contained HTML page with the formulas typeset in MathML, a table of
 // contents by step and the entries outside their correlation's range
 // marked. Values are in the working units of the calculation (the
-// engineering units), the pressure drops also in Pa.
+// engineering units), the pressure drops also in Pa; an SI presentation
+// shows each value in SI beside them (`si_value`, `si_unit` in the JSON).
 #pragma once
 
 #include <string>

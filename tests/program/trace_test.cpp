@@ -170,6 +170,36 @@ TEST(CalculationTrace, TheSummarysKeyResultsAreThoseOfTheTrace) {
     }
 }
 
+// An SI presentation keeps value, unit, expression and inputs in the
+// working units (the re-evaluation stays exact) and adds the SI value: a
+// temperature with 273, a temperature difference without, W and kPa with
+// the constants of the SI results.
+TEST(CalculationTrace, AnSIPresentationAddsTheSIValueBesideTheWorkingOne) {
+    const CaseValues values = *startingCase("shell-and-tube");
+    CalcTrace trace(true);
+    const HeadlessOutcome outcome =
+        runHeadless(enteredCaseOf(values, "si"), values.answers, LimitPolicy{}, true, &trace);
+    const json doc = json::parse(traceJson(trace, outcome, Presentation::EnglishSI));
+    EXPECT_EQ(doc["shown_in"], "si");
+    std::map<std::string, json> last;
+    for (const json& e : doc["trace"]) last[e["symbol"]] = e;
+    const auto si = [&](const char* symbol, const char* unit, double expected) {
+        const json& e = last.at(symbol);
+        EXPECT_EQ(e["si_unit"], unit) << symbol;
+        EXPECT_NEAR(e["si_value"].get<double>(), expected, 1e-5 * std::fabs(expected)) << symbol;
+        EXPECT_NEAR(evaluate(e["expr"], e["vars"]), e["value"].get<double>(),
+                    2e-5 * std::fabs(e["value"].get<double>()))
+            << symbol;
+    };
+    const Solution& r = outcome.solution;
+    si("Q", "W", r.Q * 1.163);
+    si("KI", "W/m2K", r.KI * 1.163);
+    si("T2", "K", r.T2 + 273.0);
+    si("TM", "K", r.TM);
+    si("DPs", "kPa", r.DPs * 98.0);
+    EXPECT_FALSE(last.at("Re_t").contains("si_value"));
+}
+
 TEST(CalculationTrace, ARunThatEndsKeepsItsStepsAndItsMessage) {
     // A design on the textbook basis whose tube outlet comes within 3 K of
     // the shell inlet in a 1-2 shell: F falls below 0.75 and the run ends

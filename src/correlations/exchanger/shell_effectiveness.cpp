@@ -26,7 +26,11 @@ std::optional<float> bowmanCorrection(float P, float R) {
         F = (P * root / (1.0f - P)) / shellLog;
     } else {
         if (!(1.0f - P * R > 0.0f)) return std::nullopt;
-        F = root * std::log((1.0f - P) / (1.0f - P * R)) / ((R - 1.0f) * shellLog);
+        // ln((1 − P)/(1 − P·R)) = ln(1 + P·(R − 1)/(1 − P·R)): as log1p the
+        // logarithm keeps the digits of R − 1 when R is near 1, where the
+        // quotient of two nearly equal numbers would lose them in single
+        // precision (3e-4 of F at R − 1 = 1e-3).
+        F = root * std::log1p(P * (R - 1.0f) / (1.0f - P * R)) / ((R - 1.0f) * shellLog);
     }
     if (!std::isfinite(F) || !(F > 0.0f)) return std::nullopt;
     return F;
@@ -47,6 +51,8 @@ std::optional<RatingResult> oneTwoShellRating(const RatingInputs& in) {
     const EndDifferences d = endDifferences(kCounterCrossFlow, in.T1, out.T2, in.T3, out.T4);
     const std::optional<float> lm = logMeanDifference(d.dT1, d.dT2);
     out.mean = {TM, lm ? TM / *lm : 1.0f};
+    out.dT1 = d.dT1;
+    out.dT2 = d.dT2;
     return out;
 }
 

@@ -140,9 +140,10 @@ TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in) {
     const float windowTubes = in.bundle.NT * g.Fw * kPi / 4.0f * in.bundle.D0 * in.bundle.D0;
     g.Sw = grossWindow - windowTubes;
     const float Lbb = in.bundle.DS - g.Dotl;  // diametral shell-to-bundle clearance
-    g.Sm = in.bundle.B * (Lbb + g.Dctl / effectivePitch(in.bundle.layoutDeg, in.bundle.P) *
-                                    (in.bundle.P - in.bundle.D0));
-    const float Lpp = rowPitch(in.bundle.layoutDeg, in.bundle.P);
+    g.Pe = effectivePitch(in.bundle.layoutDeg, in.bundle.P);
+    g.Sm = in.bundle.B * (Lbb + g.Dctl / g.Pe * (in.bundle.P - in.bundle.D0));
+    g.Lpp = rowPitch(in.bundle.layoutDeg, in.bundle.P);
+    const float Lpp = g.Lpp;
     g.Ntcc = in.bundle.DS / Lpp * cutChord;
     g.Ntcw = 0.8f / Lpp * (in.bundle.DS * g.Bc - (in.bundle.DS - g.Dctl) / 2.0f);
     g.Fsbp = in.bundle.B * Lbb / g.Sm;

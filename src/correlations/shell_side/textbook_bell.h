@@ -71,6 +71,8 @@ struct TextbookBellGeometry {
     float Nb = 0.0f;        // baffles, (TL − Bin − Bout)/B + 1 (TL/B − 1 for equal spaces)
     float Bin = 0.0f;       // inlet and outlet baffle spacings, m
     float Bout = 0.0f;
+    float Lpp = 0.0f;  // distance between tube rows in the flow direction, m
+    float Pe = 0.0f;   // pitch across the flow whose gaps make the cross-flow area, m
 };
 
 TextbookBellGeometry textbookBellGeometry(const TextbookBellInput& in);

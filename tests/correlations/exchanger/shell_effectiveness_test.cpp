@@ -33,6 +33,19 @@ TEST(OneTwoShell, BowmanCorrection) {
 
 // A rating closes on the given area: Q = KI·Ai·TM, both streams carry Q,
 // and F is TM over the counter-current mean of the outlets.
+// Near equal rates the quotient (1 − P)/(1 − P·R) is close to 1: F must
+// keep single-precision digits there (it lost 3e-4 of F at R = 1.001).
+TEST(OneTwoShell, BowmanCorrectionKeepsItsDigitsNearEqualRates) {
+    for (const float R : {1.001f, 0.9995f, 1.0002f, 1.01f}) {
+        const float P = 0.4f;
+        const double p = P, r = R, s = std::sqrt(r * r + 1.0);
+        const double exact =
+            s * std::log((1.0 - p) / (1.0 - p * r)) /
+            ((r - 1.0) * std::log((2.0 - p * (r + 1.0 - s)) / (2.0 - p * (r + 1.0 + s))));
+        EXPECT_NEAR(*bowmanCorrection(P, R), exact, 2e-6 * exact) << "R = " << R;
+    }
+}
+
 TEST(OneTwoShell, RatingClosesOnTheGivenArea) {
     RatingInputs in;
     in.KI = 1000.0f;
