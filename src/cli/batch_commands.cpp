@@ -13,6 +13,7 @@
 #include <memory>
 #include <thread>
 
+#include "cli/command_options.h"
 #include "model/field_catalogue.h"
 #include "program/batch_run.h"
 #include "program/case_file.h"
@@ -33,20 +34,6 @@
 namespace hx::cli {
 
 namespace {
-
-// Loosening at a limit goes on this many times before the run gives up, so
-// a case that never settles still ends.
-constexpr int kMostLoosenings = 100;
-
-Presentation presentationOf(const std::string& units, const std::string& language) {
-    const bool si = units == "si";
-    if (language == "ja") return si ? Presentation::JapaneseSI : Presentation::JapaneseEngineering;
-    return si ? Presentation::EnglishSI : Presentation::EnglishEngineering;
-}
-
-LimitPolicy limitPolicyOf(const std::string& onLimit) {
-    return LimitPolicy{onLimit == "loosen" ? kMostLoosenings : 0};
-}
 
 bool endsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
@@ -263,9 +250,7 @@ int runSweep(const SweepOptions& options) {
         const EnteredCase entered = enteredCaseOf(values, options.caseFile);
         checkVariationsApply(variations, values, options.caseFile);
         // The table is in the case file's unit system unless --units says.
-        const std::string units =
-            options.units.empty() ? (isSICode(values.unitCode) ? "si" : "eng") : options.units;
-        const Presentation p = presentationOf(units, options.language);
+        const Presentation p = tablePresentation(options.units, options.language, values.unitCode);
 #if HX_WITH_GUI
         // The chart's choices are checked on an empty sweep before the
         // cases are solved, so a wrong --x or --y costs nothing.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+#include "cli/command_options.h"
 #include "model/field_catalogue.h"
 #include "program/case_file.h"
 #include "program/design_report.h"
@@ -25,15 +26,6 @@
 namespace hx::cli {
 
 namespace {
-
-// Loosening at a limit goes on this many times before a rating gives up.
-constexpr int kMostLoosenings = 100;
-
-Presentation presentationOf(const std::string& units, const std::string& language) {
-    const bool si = units == "si";
-    if (language == "ja") return si ? Presentation::JapaneseSI : Presentation::JapaneseEngineering;
-    return si ? Presentation::EnglishSI : Presentation::EnglishEngineering;
-}
 
 Objective objectiveOf(const std::string& name) {
     if (name == "weight") return Objective::Weight;
@@ -76,9 +68,9 @@ DesignSearchResult searchWithProgress(const DesignProblem& problem, const Design
     std::future<void> finished = finishedPromise.get_future();
     std::thread bar([&] { showProgress(done, problem.space.size(), finished); });
     try {
-        DesignSearchResult result = searchDesigns(
-            problem, static_cast<std::size_t>(options.top), options.jobs,
-            LimitPolicy{options.onLimit == "loosen" ? kMostLoosenings : 0}, p, &done, nullptr);
+        DesignSearchResult result =
+            searchDesigns(problem, static_cast<std::size_t>(options.top), options.jobs,
+                          limitPolicyOf(options.onLimit), p, &done, nullptr);
         finishedPromise.set_value();
         bar.join();
         return result;
@@ -195,9 +187,7 @@ int runDesign(const DesignOptions& options) {
             throw CaseFileError("design: more than 100,000,000 candidates");
         // The tables in the case file's unit system unless --units says, so
         // that the listed drops read in the units the limits were given in.
-        const std::string units =
-            options.units.empty() ? (isSICode(values.unitCode) ? "si" : "eng") : options.units;
-        const Presentation p = presentationOf(units, options.language);
+        const Presentation p = tablePresentation(options.units, options.language, values.unitCode);
         const DesignSearchResult result = searchWithProgress(problem, options, p);
 
         std::ostream& out = file ? file->stream() : std::cout;
