@@ -661,9 +661,9 @@ void traceOutlets(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
           {var("T1", in.T1, kC), var("Q", r.Q, kHeat), var("Cs", c.shell, kRate)});
 }
 
-}  // namespace
-
-void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
+// The rating step's opening entries, common to every flow arrangement:
+// NTU and the capacity-rate ratio. Returns NTU.
+float traceNtuAndRatio(CalcTrace& t, const RatingInputs& in) {
     t.beginStep(TraceStep::MeanTemperature);
     const CapacityRates& c = in.rates;
     const float NTU = in.KI * in.Ai / c.Cmin;
@@ -672,6 +672,14 @@ void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
           {var("KI", in.KI, kCoefficient), var("Ai", in.Ai, "m2"), var("Cmin", c.Cmin, kRate)});
     t.add("R", {"capacity-rate ratio", "熱容量流量比"}, c.R, kNone, "R = Cmin/Cmax", "Cmin/Cmax",
           {var("Cmin", c.Cmin, kRate), var("Cmax", c.Cmax, kRate)});
+    return NTU;
+}
+
+}  // namespace
+
+void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
+    const CapacityRates& c = in.rates;
+    const float NTU = traceNtuAndRatio(t, in);
     const bool parallel = in.arrangement == kParallelFlow;
     const TraceName epsName{"effectiveness", "温度効率"};
     if (r.capped) {
@@ -703,14 +711,8 @@ void traceRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
 }
 
 void traceOneTwoShellRating(CalcTrace& t, const RatingInputs& in, const RatingResult& r) {
-    t.beginStep(TraceStep::MeanTemperature);
     const CapacityRates& c = in.rates;
-    const float NTU = in.KI * in.Ai / c.Cmin;
-    t.add("NTU", {"number of transfer units", "伝熱単位数"}, NTU, kNone, "NTU = KI Ai / Cmin",
-          "KI*Ai/Cmin",
-          {var("KI", in.KI, kCoefficient), var("Ai", in.Ai, "m2"), var("Cmin", c.Cmin, kRate)});
-    t.add("R", {"capacity-rate ratio", "熱容量流量比"}, c.R, kNone, "R = Cmin/Cmax", "Cmin/Cmax",
-          {var("Cmin", c.Cmin, kRate), var("Cmax", c.Cmax, kRate)});
+    const float NTU = traceNtuAndRatio(t, in);
     t.add("P", {"effectiveness", "温度効率"}, r.eps, kNone,
           "P = 2/(1 + R + S (1 + e^(-NTU S))/(1 - e^(-NTU S))), S = √(1 + R²)",
           "2/(1+R+sqrt(1+R^2)*(1+exp(-NTU*sqrt(1+R^2)))/(1-exp(-NTU*sqrt(1+R^2))))",

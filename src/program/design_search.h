@@ -115,7 +115,7 @@ struct DesignProblem {
 // Checks that the case can be searched (a sensible-heat shell-and-tube
 // case solving for its length from an outlet temperature) and prepares it.
 // Throws CaseFileError naming what is wrong.
-// `vary` holds the --vary specifications (KEY=FROM:TO:STEPS or
+// `vary` holds the --vary options (KEY=FROM:TO:STEPS or
 // KEY=v1,v2,...; tube_gauge_bwg and baffle_spacing_ratio take a list).
 DesignProblem designProblem(const CaseValues& original, const std::string& fileName,
                             const std::vector<std::string>& vary, const DesignLimits& limits,
