@@ -11,9 +11,9 @@
 //    limit (the dialog answered "2").
 #include <benchmark/benchmark.h>
 
-#include "calc/prepare.h"
-#include "calc/solver_progress.h"
-#include "calc/thermal_solver.h"
+#include "calc/case/prepare.h"
+#include "calc/solver/solver_progress.h"
+#include "calc/solver/thermal_solver.h"
 #include "console/null_console.h"
 #include "console/scripted_console.h"
 #include "core/option_codes.h"

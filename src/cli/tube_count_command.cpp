@@ -3,8 +3,8 @@
 #include <iomanip>
 #include <iostream>
 
-#include "calc/tema_clearances.h"
-#include "calc/tube_count.h"
+#include "calc/case/tema_clearances.h"
+#include "calc/case/tube_count.h"
 
 namespace hx::cli {
 

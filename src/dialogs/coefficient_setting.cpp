@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "calc/entry_checks.h"
-#include "calc/read_design_case.h"
+#include "calc/case/read_design_case.h"
+#include "calc/checks/entry_checks.h"
 #include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/option_dialogs.h"

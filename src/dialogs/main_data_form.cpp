@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/read_design_case.h"
+#include "calc/case/read_design_case.h"
 #include "core/option_codes.h"
 #include "dialogs/control_groups.h"
 #include "dialogs/property_panels.h"

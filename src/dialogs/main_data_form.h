@@ -12,7 +12,7 @@
 
 #include <string_view>
 
-#include "calc/entry_checks.h"
+#include "calc/checks/entry_checks.h"
 #include "model/session.h"
 
 namespace hx {

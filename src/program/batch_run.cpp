@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "calc/read_design_case.h"
-#include "calc/weight_estimate.h"
+#include "calc/case/read_design_case.h"
+#include "calc/case/weight_estimate.h"
 #include "console/scripted_console.h"
 #include "core/lenient_number.h"
 #include "model/field_catalogue.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/read_design_case.h"
-#include "calc/run_inputs.h"
-#include "calc/solver_progress.h"
+#include "calc/case/read_design_case.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solver_progress.h"
 #include "program/case_file.h"
 #include "program/headless_run.h"
 #include "report/presentation.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/calculation_basis.h"
+#include "calc/case/calculation_basis.h"
 #include "core/option_codes.h"
 #include "program/case_file.h"
 #include "program/result_quantities.h"

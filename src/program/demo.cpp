@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/read_design_case.h"
+#include "calc/case/read_design_case.h"
 #include "console/scripted_console.h"
 #include "model/platform.h"
 #include "program/startup.h"

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "calc/run_inputs.h"
+#include "calc/case/run_inputs.h"
 #include "model/session.h"
 
 namespace hx {

@@ -6,9 +6,9 @@
 #include <thread>
 #include <tuple>
 
-#include "calc/read_design_case.h"
-#include "calc/shell_bundle.h"
-#include "calc/weight_estimate.h"
+#include "calc/case/read_design_case.h"
+#include "calc/case/shell_bundle.h"
+#include "calc/case/weight_estimate.h"
 #include "console/null_console.h"
 #include "core/lenient_number.h"
 #include "core/option_codes.h"

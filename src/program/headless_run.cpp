@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "calc/area_adjustment.h"
-#include "calc/console_questions.h"
-#include "calc/prepare.h"
-#include "calc/reportable_solution.h"
-#include "calc/thermal_solver.h"
+#include "calc/case/prepare.h"
+#include "calc/checks/console_questions.h"
+#include "calc/checks/reportable_solution.h"
+#include "calc/solver/area_adjustment.h"
+#include "calc/solver/thermal_solver.h"
 #include "core/run_ended.h"
 
 namespace hx {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
-#include "calc/solver_progress.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
+#include "calc/solver/solver_progress.h"
 #include "console/text_console.h"
 
 namespace hx {

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "calc/solution.h"
+#include "calc/solver/solution.h"
 #include "report/presentation.h"
 
 namespace hx {

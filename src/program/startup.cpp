@@ -14,7 +14,7 @@
 
 #include <span>
 
-#include "calc/calculation_driver.h"
+#include "calc/solver/calculation_driver.h"
 #include "dialogs/fluid_mode.h"
 #include "dialogs/main_data_form.h"
 #include "dialogs/option_dialogs.h"

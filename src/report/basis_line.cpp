@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/calculation_basis.h"
+#include "calc/case/calculation_basis.h"
 
 namespace hx {
 

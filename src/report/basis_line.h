@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/design_case.h"
+#include "calc/case/design_case.h"
 #include "console/text_console.h"
 #include "report/presentation.h"
 

@@ -5,8 +5,8 @@
 // of a presentation.
 #pragma once
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "model/form_store.h"
 #include "model/platform.h"
 #include "report/presentation.h"

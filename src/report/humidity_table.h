@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "console/text_console.h"
 #include "report/presentation.h"
 

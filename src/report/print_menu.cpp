@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/calculation_driver.h"
+#include "calc/solver/calculation_driver.h"
 #include "report/check_table.h"
 #include "report/humidity_table.h"
 #include "report/printed_report.h"

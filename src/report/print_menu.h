@@ -4,8 +4,8 @@
 // the program end. Everything printed goes to the one print job of the program run.
 #pragma once
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "model/session.h"
 #include "report/presentation.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "report/presentation.h"
 
 namespace hx {

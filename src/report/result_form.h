@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "model/form_store.h"
 #include "model/platform.h"
 #include "report/presentation.h"

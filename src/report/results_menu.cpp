@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/weight_estimate.h"
+#include "calc/case/weight_estimate.h"
 #include "report/check_table.h"
 #include "report/flow_figure.h"
 #include "report/humidity_table.h"

@@ -3,8 +3,8 @@
 // wet-gas data or the heat-balance check, or restarts for new input.
 #pragma once
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "model/session.h"
 
 namespace hx {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "calc/area_adjustment.h"
+#include "calc/solver/area_adjustment.h"
 #include "core/option_codes.h"
 #include "core/units.h"
 #include "correlations/exchanger/heat_balance.h"

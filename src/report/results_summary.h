@@ -4,8 +4,8 @@
 // its tube-side and shell-side value, in one of the four presentations.
 #pragma once
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "console/text_console.h"
 #include "report/presentation.h"
 

@@ -7,8 +7,8 @@
 // holds its own copy.
 #pragma once
 
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "report/presentation.h"
 
 namespace hx {

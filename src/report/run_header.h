@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-#include "calc/design_case.h"
-#include "calc/run_inputs.h"
-#include "calc/solution.h"
+#include "calc/case/design_case.h"
+#include "calc/case/run_inputs.h"
+#include "calc/solver/solution.h"
 #include "console/text_console.h"
 #include "report/presentation.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "calc/weight_estimate.h"
+#include "calc/case/weight_estimate.h"
 #include "model/form_store.h"
 #include "report/presentation.h"
 

@@ -9,14 +9,14 @@ copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 cp -r "$src"/. "$copy"
 "$here/check_layers.sh" "$copy" >/dev/null
-echo '#include "calc/design_case.h"' >> "$copy/props/water_properties.h"
+echo '#include "calc/case/design_case.h"' >> "$copy/props/water_properties.h"
 if "$here/check_layers.sh" "$copy" >/dev/null; then
     echo "an upward include (props -> calc) was not reported"
     exit 1
 fi
 
 cp -r "$src"/. "$copy"
-echo '#include "calc/solution.h"' >> "$copy/correlations/tube_side/tube_side.h"
+echo '#include "calc/solver/solution.h"' >> "$copy/correlations/tube_side/tube_side.h"
 if "$here/check_layers.sh" "$copy" >/dev/null; then
     echo "an upward include from a subfolder (correlations -> calc) was not reported"
     exit 1

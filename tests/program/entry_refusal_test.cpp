@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "calc/entry_checks.h"
+#include "calc/checks/entry_checks.h"
 #include "console/scripted_console.h"
 #include "model/platform.h"
 #include "program/batch_run.h"

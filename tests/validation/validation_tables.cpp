@@ -8,9 +8,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "calc/prepare.h"
-#include "calc/solver_progress.h"
-#include "calc/thermal_solver.h"
+#include "calc/case/prepare.h"
+#include "calc/solver/solver_progress.h"
+#include "calc/solver/thermal_solver.h"
 #include "console/null_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
