@@ -8,8 +8,8 @@
 #include <cmath>
 #include <string>
 
-#include "program/design_search.h"
-#include "program/starting_cases.h"
+#include "program/batch/design_search.h"
+#include "program/session/starting_cases.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // (the argument). The wall time is the measure: real time is used.
 #include <benchmark/benchmark.h>
 
-#include "program/batch_run.h"
-#include "program/starting_cases.h"
+#include "program/batch/batch_run.h"
+#include "program/session/starting_cases.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "charts/chart_builder.h"
-#include "program/replaced_file.h"
+#include "program/session/replaced_file.h"
 
 namespace hx::charts {
 

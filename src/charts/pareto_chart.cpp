@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "program/result_quantities.h"
+#include "program/batch/result_quantities.h"
 
 namespace hx::charts {
 

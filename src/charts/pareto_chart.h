@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "charts/chart_data.h"
-#include "program/design_search.h"
-#include "report/presentation.h"
+#include "program/batch/design_search.h"
+#include "report/screen/presentation.h"
 
 namespace hx::charts {
 

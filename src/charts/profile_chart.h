@@ -4,7 +4,7 @@
 #pragma once
 
 #include "charts/chart_data.h"
-#include "program/case_profile.h"
+#include "program/batch/case_profile.h"
 
 namespace hx::charts {
 

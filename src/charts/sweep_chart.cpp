@@ -8,8 +8,8 @@
 #include <stdexcept>
 
 #include "model/field_catalogue.h"
-#include "program/case_file.h"
-#include "program/result_quantities.h"
+#include "program/batch/result_quantities.h"
+#include "program/session/case_file.h"
 
 namespace hx::charts {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "charts/chart_data.h"
-#include "program/batch_run.h"
+#include "program/batch/batch_run.h"
 
 namespace hx::charts {
 

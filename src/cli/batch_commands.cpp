@@ -15,21 +15,21 @@
 
 #include "cli/command_options.h"
 #include "model/field_catalogue.h"
-#include "program/batch_run.h"
-#include "program/case_file.h"
-#include "program/case_profile.h"
-#include "program/replaced_file.h"
-#include "program/starting_cases.h"
-#include "program/sweep_merge.h"
-#include "program/sweep_stream.h"
-#include "program/sweep_writers.h"
+#include "program/batch/batch_run.h"
+#include "program/batch/case_profile.h"
+#include "program/batch/sweep_merge.h"
+#include "program/batch/sweep_stream.h"
+#include "program/batch/sweep_writers.h"
+#include "program/session/case_file.h"
+#include "program/session/replaced_file.h"
+#include "program/session/starting_cases.h"
 #if HX_WITH_GUI
 #include "charts/chart_export.h"
 #include "charts/offscreen_application.h"
 #include "charts/profile_chart.h"
 #include "charts/sweep_chart.h"
 #endif
-#include "program/trace_output.h"
+#include "program/batch/trace_output.h"
 
 namespace hx::cli {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "model/field_catalogue.h"
-#include "program/batch_run.h"
-#include "report/presentation.h"
+#include "program/batch/batch_run.h"
+#include "report/screen/presentation.h"
 
 namespace hx::cli {
 

@@ -13,10 +13,10 @@
 
 #include "cli/command_options.h"
 #include "model/field_catalogue.h"
-#include "program/case_file.h"
-#include "program/design_report.h"
-#include "program/design_search.h"
-#include "program/replaced_file.h"
+#include "program/batch/design_report.h"
+#include "program/batch/design_search.h"
+#include "program/session/case_file.h"
+#include "program/session/replaced_file.h"
 #if HX_WITH_GUI
 #include "charts/chart_export.h"
 #include "charts/offscreen_application.h"

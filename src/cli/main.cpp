@@ -19,11 +19,11 @@
 #include "console/number_picture.h"
 #include "console/scripted_console.h"
 #include "model/session.h"
-#include "program/demo.h"
-#include "program/replay.h"
-#include "program/startup.h"
+#include "program/session/demo.h"
+#include "program/session/replay.h"
+#include "program/session/startup.h"
 #if HX_WITH_GUI
-#include "gui/gui_app.h"
+#include "gui/app/gui_app.h"
 #endif
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "charts/chart_export.h"
-#include "program/result_quantities.h"
+#include "program/batch/result_quantities.h"
 
 namespace hx::charts {
 namespace {

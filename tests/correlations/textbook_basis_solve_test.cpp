@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "program/batch_run.h"
-#include "program/case_file.h"
-#include "program/headless_run.h"
+#include "program/batch/batch_run.h"
+#include "program/batch/headless_run.h"
+#include "program/session/case_file.h"
 
 namespace hx {
 namespace {

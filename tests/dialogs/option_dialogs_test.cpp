@@ -11,7 +11,7 @@
 #include "console/scripted_console.h"
 #include "model/platform.h"
 #include "model/session.h"
-#include "program/startup.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

@@ -1,5 +1,5 @@
 // Box-drawing characters drawn as lines that join at the cell edges.
-#include "gui/box_drawing.h"
+#include "gui/app/box_drawing.h"
 
 #include <gtest/gtest.h>
 

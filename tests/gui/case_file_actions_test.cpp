@@ -1,6 +1,6 @@
 // The File menu of case files on the main window: its entries, the title
 // with the modified mark, and a case opened into the running windows.
-#include "gui/case_file_actions.h"
+#include "gui/forms/case_file_actions.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "gui_test_support.h"
-#include "program/case_file.h"
-#include "program/starting_cases.h"
+#include "program/session/case_file.h"
+#include "program/session/starting_cases.h"
 
 namespace hx::gui {
 namespace {

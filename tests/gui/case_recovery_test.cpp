@@ -14,10 +14,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "gui/case_file_actions.h"
+#include "gui/forms/case_file_actions.h"
 #include "gui_test_support.h"
-#include "program/case_file.h"
-#include "program/starting_cases.h"
+#include "program/session/case_file.h"
+#include "program/session/starting_cases.h"
 
 namespace hx::gui {
 namespace {

@@ -1,7 +1,7 @@
 // The Design search window on the case in the forms: the defaults it
 // offers, a search of the checked values listing what the headless search
 // lists, and "Open as case" handing over the chosen design's case.
-#include "gui/design_search_window.h"
+#include "gui/tools/design_search_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 
 #include "gui_test_support.h"
-#include "program/case_file.h"
-#include "program/starting_cases.h"
+#include "program/session/case_file.h"
+#include "program/session/starting_cases.h"
 
 namespace hx::gui {
 namespace {

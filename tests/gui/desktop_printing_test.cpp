@@ -10,11 +10,11 @@
 #include <deque>
 #include <memory>
 
-#include "gui/pdf_print_job.h"
-#include "gui/qt_console.h"
-#include "gui/qt_platform.h"
+#include "gui/app/pdf_print_job.h"
+#include "gui/app/qt_console.h"
+#include "gui/app/qt_platform.h"
 #include "model/inventory.h"
-#include "report/print_menu.h"
+#include "report/print/print_menu.h"
 
 namespace hx::gui {
 namespace {

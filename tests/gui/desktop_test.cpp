@@ -1,6 +1,6 @@
 // Closing the main window ends the program from any state: with every form
 // open, and while a calculation waits for an answer in the text window.
-#include "gui/desktop.h"
+#include "gui/app/desktop.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Every form built from the inventory, bound both ways to the form model.
-#include "gui/form_window.h"
+#include "gui/forms/form_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "gui/form_windows.h"
+#include "gui/forms/form_windows.h"
 #include "gui_test_support.h"
 #include "model/inventory.h"
 

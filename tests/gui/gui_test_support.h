@@ -10,10 +10,10 @@
 #include <string>
 
 #include "console/scripted_console.h"
-#include "gui/console_view.h"
-#include "gui/form_windows.h"
+#include "gui/app/console_view.h"
+#include "gui/forms/form_windows.h"
 #include "model/session.h"
-#include "program/startup.h"
+#include "program/session/startup.h"
 
 namespace hx::gui::testing {
 

@@ -1,5 +1,5 @@
 // The quick start names the controls by the captions the windows show.
-#include "gui/help_pages.h"
+#include "gui/app/help_pages.h"
 
 #include <gtest/gtest.h>
 

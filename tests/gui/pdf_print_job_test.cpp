@@ -2,7 +2,7 @@
 // cannot be written loses nothing and asks again, a long report breaks
 // between lines, and the text comes back out of the file with its font
 // embedded (poppler's pdftotext and pdffonts read it as a viewer would).
-#include "gui/pdf_print_job.h"
+#include "gui/app/pdf_print_job.h"
 
 #include <gtest/gtest.h>
 

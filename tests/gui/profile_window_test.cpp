@@ -1,6 +1,6 @@
 // The temperature profile window draws the case in the forms and says why
 // when the forms hold no case it can draw.
-#include "gui/profile_window.h"
+#include "gui/tools/profile_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "console/scripted_console.h"
-#include "program/starting_cases.h"
-#include "program/startup.h"
+#include "program/session/starting_cases.h"
+#include "program/session/startup.h"
 
 namespace hx::gui {
 namespace {

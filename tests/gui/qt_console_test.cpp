@@ -1,6 +1,6 @@
 // The text window: answers typed as key events in a nested event loop, the
 // halt, and the repaint throttle under a solver's progress rewrites.
-#include "gui/qt_console.h"
+#include "gui/app/qt_console.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "gui/text_window.h"
+#include "gui/app/text_window.h"
 #include "model/session.h"
 
 namespace hx::gui {

@@ -1,7 +1,7 @@
 // Every window on the screen's available area, the text window's last line
 // included, and every form owned by the main window that opens it (run on
 // a 1366 x 768 screen by ctest, offscreen and under xcb).
-#include "gui/screen_fit.h"
+#include "gui/app/screen_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "gui/desktop.h"
+#include "gui/app/desktop.h"
 
 namespace hx::gui {
 namespace {

@@ -2,7 +2,7 @@
 // single solves of its points and draws its chart, the event loop keeps
 // turning while it runs, Cancel stops the worker within 100 ms, and "Open
 // as case" hands over the row's inputs.
-#include "gui/study_window.h"
+#include "gui/tools/study_window.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 
 #include "console/scripted_console.h"
 #include "model/field_catalogue.h"
-#include "program/starting_cases.h"
-#include "program/startup.h"
+#include "program/session/starting_cases.h"
+#include "program/session/startup.h"
 
 namespace hx::gui {
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/screen_fit.h"
+#include "gui/app/screen_fit.h"
 #include "gui_test_support.h"
 #include "model/inventory.h"
 

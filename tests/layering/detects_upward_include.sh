@@ -23,7 +23,7 @@ if "$here/check_layers.sh" "$copy" >/dev/null; then
 fi
 
 cp -r "$src"/. "$copy"
-echo '#include <QString>' >> "$copy/program/batch_run.h"
+echo '#include <QString>' >> "$copy/program/batch/batch_run.h"
 if "$here/check_layers.sh" "$copy" >/dev/null; then
     echo "a Qt include below charts (program -> QString) was not reported"
     exit 1

@@ -22,11 +22,11 @@
 #include "core/lenient_number.h"
 #include "model/field_catalogue.h"
 #include "model/session.h"
-#include "program/batch_run.h"
-#include "program/case_file.h"
-#include "program/headless_run.h"
-#include "program/replay.h"
-#include "program/startup.h"
+#include "program/batch/batch_run.h"
+#include "program/batch/headless_run.h"
+#include "program/session/case_file.h"
+#include "program/session/replay.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

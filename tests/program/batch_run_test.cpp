@@ -1,4 +1,4 @@
-#include "program/batch_run.h"
+#include "program/batch/batch_run.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 
 #include "console/scripted_console.h"
 #include "model/platform.h"
-#include "program/result_quantities.h"
-#include "program/starting_cases.h"
-#include "program/startup.h"
-#include "program/sweep_writers.h"
+#include "program/batch/result_quantities.h"
+#include "program/batch/sweep_writers.h"
+#include "program/session/starting_cases.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

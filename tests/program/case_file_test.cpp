@@ -1,4 +1,4 @@
-#include "program/case_file.h"
+#include "program/session/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include "console/scripted_console.h"
 #include "core/lenient_number.h"
 #include "model/platform.h"
-#include "program/replay.h"
+#include "program/session/replay.h"
+#include "program/session/starting_cases.h"
+#include "program/session/startup.h"
 #include "program/started_program.h"
-#include "program/starting_cases.h"
-#include "program/startup.h"
 
 namespace hx {
 namespace {

@@ -1,14 +1,14 @@
 // The profile of a solved case ends at the summary's temperatures and heat,
 // in the units of the presentation, on the flow the run rated.
-#include "program/case_profile.h"
+#include "program/batch/case_profile.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "program/batch_run.h"
-#include "program/starting_cases.h"
+#include "program/batch/batch_run.h"
+#include "program/session/starting_cases.h"
 
 namespace hx {
 namespace {

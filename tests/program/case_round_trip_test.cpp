@@ -10,10 +10,10 @@
 
 #include "console/scripted_console.h"
 #include "model/platform.h"
-#include "program/case_file.h"
-#include "program/replay.h"
+#include "program/session/case_file.h"
+#include "program/session/replay.h"
+#include "program/session/startup.h"
 #include "program/started_program.h"
-#include "program/startup.h"
 
 namespace hx {
 namespace {

@@ -1,4 +1,4 @@
-#include "program/design_search.h"
+#include "program/batch/design_search.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "correlations/exchanger/shell_effectiveness.h"
-#include "program/design_report.h"
-#include "program/result_quantities.h"
-#include "program/starting_cases.h"
+#include "program/batch/design_report.h"
+#include "program/batch/result_quantities.h"
+#include "program/session/starting_cases.h"
 
 namespace hx {
 namespace {

@@ -7,8 +7,8 @@
 #include "calc/checks/entry_checks.h"
 #include "console/scripted_console.h"
 #include "model/platform.h"
-#include "program/batch_run.h"
-#include "program/startup.h"
+#include "program/batch/batch_run.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

@@ -1,4 +1,4 @@
-#include "program/replay.h"
+#include "program/session/replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Launch, the unit-system form and the two sample cases. Expected texts are
 // the ones the forms must show, copied from the requirements' tables.
-#include "program/startup.h"
+#include "program/session/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "model/geometry_column.h"
 #include "model/platform.h"
 #include "model/session.h"
-#include "program/sample_cases.h"
+#include "program/session/sample_cases.h"
 
 namespace hx {
 namespace {

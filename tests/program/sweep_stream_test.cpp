@@ -1,7 +1,7 @@
 // The streamed sweep: rows in grid order whatever the threads and the
 // window, the JSON laid out as the whole document, the shards covering the
 // grid once, a cancel or a failing sink stopping the threads.
-#include "program/sweep_stream.h"
+#include "program/batch/sweep_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "program/starting_cases.h"
-#include "program/sweep_writers.h"
+#include "program/batch/sweep_writers.h"
+#include "program/session/starting_cases.h"
 
 namespace hx {
 namespace {

@@ -11,10 +11,10 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "program/batch_run.h"
-#include "program/case_file.h"
-#include "program/starting_cases.h"
-#include "program/trace_output.h"
+#include "program/batch/batch_run.h"
+#include "program/batch/trace_output.h"
+#include "program/session/case_file.h"
+#include "program/session/starting_cases.h"
 
 namespace hx {
 namespace {

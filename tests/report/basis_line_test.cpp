@@ -1,4 +1,4 @@
-#include "report/basis_line.h"
+#include "report/screen/basis_line.h"
 
 #include <gtest/gtest.h>
 

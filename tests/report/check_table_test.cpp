@@ -1,7 +1,7 @@
 // The heat-balance check table: the ratios of a small case worked by hand,
 // the rows of each fluid mode and wet-gas flag, a base heat of 0, and the
 // screen with its prompt.
-#include "report/check_table.h"
+#include "report/screen/check_table.h"
 
 #include <gtest/gtest.h>
 

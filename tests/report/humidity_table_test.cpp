@@ -1,7 +1,7 @@
 // The humidity table: its values in each presentation's units, the rows of
 // the screen and printed versions, and the total pressure the Japanese
 // engineering table takes on the 1 atm basis.
-#include "report/humidity_table.h"
+#include "report/screen/humidity_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The print menu: the choices and what each sends to the print job, "n" at
 // the printer question, the program end of the Japanese menus, and the
 // printout of the check table from the results menu.
-#include "report/print_menu.h"
+#include "report/print/print_menu.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "console/scripted_console.h"
 #include "model/inventory.h"
-#include "report/results_menu.h"
+#include "report/screen/results_menu.h"
 
 namespace hx {
 namespace {

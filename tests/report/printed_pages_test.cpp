@@ -1,7 +1,7 @@
 // Cutting printed reports into pages: no ruled table starts at a page foot
 // with its heads alone, over every report the golden transcripts print, at
 // page heights from 20 to 70 lines.
-#include "report/printed_pages.h"
+#include "report/print/printed_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The printed reports: the structure of a text summary and a text detail,
 // the rows the case chooses, the double-tube Bell table, the place of the
 // humidity and check sections, and the units of an SI report.
-#include "report/printed_report.h"
+#include "report/print/printed_report.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // by presentation, the phase-changing side without an efficiency, the
 // finned area, the wet gas at the nozzles, whole-number fields of any size,
 // the weight that cannot be right, and the P key of the results menu.
-#include "report/result_form.h"
+#include "report/screen/result_form.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 #include "core/option_codes.h"
 #include "model/inventory.h"
 #include "model/session.h"
-#include "report/flow_figure.h"
-#include "report/results_menu.h"
-#include "report/weight_table.h"
+#include "report/screen/flow_figure.h"
+#include "report/screen/results_menu.h"
+#include "report/screen/weight_table.h"
 
 namespace hx {
 namespace {

@@ -1,6 +1,6 @@
 // The results menu: close question, unit and language keys, wet-gas wording,
 // the figure hint of the first menu of a program run, restart.
-#include "report/results_menu.h"
+#include "report/screen/results_menu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "report/results_summary.h"
+#include "report/screen/results_summary.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "console/scripted_console.h"
 #include "core/option_codes.h"
-#include "report/results_view.h"
+#include "report/screen/results_view.h"
 
 namespace hx {
 namespace {

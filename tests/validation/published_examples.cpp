@@ -10,10 +10,10 @@
 #include <stdexcept>
 
 #include "model/field_catalogue.h"
-#include "program/batch_run.h"
-#include "program/case_file.h"
-#include "program/headless_run.h"
-#include "report/presentation.h"
+#include "program/batch/batch_run.h"
+#include "program/batch/headless_run.h"
+#include "program/session/case_file.h"
+#include "report/screen/presentation.h"
 #include "validation/validation_tables.h"
 
 namespace hx::validation {

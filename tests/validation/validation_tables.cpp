@@ -16,7 +16,7 @@
 #include "core/run_ended.h"
 #include "correlations/exchanger/shell_effectiveness.h"
 #include "correlations/shell_side/textbook_bell.h"
-#include "program/demo.h"
+#include "program/session/demo.h"
 #include "props/water_properties.h"
 #include "validation/published_examples.h"
 

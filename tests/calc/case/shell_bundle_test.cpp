@@ -16,7 +16,7 @@
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "correlations/common/geometry.h"
-#include "program/demo.h"
+#include "program/session/demo.h"
 
 namespace hx {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "console/scripted_console.h"
 #include "model/session.h"
-#include "program/demo.h"
-#include "program/startup.h"
+#include "program/session/demo.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

@@ -16,7 +16,7 @@
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "model/session.h"
-#include "program/startup.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

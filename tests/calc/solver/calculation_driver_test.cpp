@@ -14,7 +14,7 @@
 #include "console/scripted_console.h"
 #include "model/inventory.h"
 #include "model/session.h"
-#include "program/startup.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

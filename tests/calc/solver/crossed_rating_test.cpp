@@ -15,7 +15,7 @@
 #include "console/scripted_console.h"
 #include "core/option_codes.h"
 #include "core/run_ended.h"
-#include "program/demo.h"
+#include "program/session/demo.h"
 
 namespace hx {
 namespace {

@@ -13,7 +13,7 @@
 #include "calc/solver/thermal_solver.h"
 #include "console/null_console.h"
 #include "core/run_ended.h"
-#include "program/demo.h"
+#include "program/session/demo.h"
 
 namespace hx {
 namespace {

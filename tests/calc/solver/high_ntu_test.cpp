@@ -13,7 +13,7 @@
 #include "console/null_console.h"
 #include "core/option_codes.h"
 #include "correlations/exchanger/mean_temperature.h"
-#include "program/demo.h"
+#include "program/session/demo.h"
 
 namespace hx {
 namespace {

@@ -19,8 +19,8 @@
 #include "core/option_codes.h"
 #include "core/run_ended.h"
 #include "model/session.h"
-#include "program/demo.h"
-#include "program/startup.h"
+#include "program/session/demo.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

@@ -17,7 +17,7 @@
 #include "console/scripted_console.h"
 #include "core/run_ended.h"
 #include "model/session.h"
-#include "program/startup.h"
+#include "program/session/startup.h"
 
 namespace hx {
 namespace {

@@ -1,0 +1,15 @@
+// The image of a window for a hard copy in the print job: the result form,
+// the figure window, or the text window as it stands.
+#pragma once
+
+#include <QImage>
+
+#include "gui/app/console_view.h"
+#include "gui/forms/form_windows.h"
+#include "model/platform.h"
+
+namespace hx::gui {
+
+QImage hardCopyImage(FormWindows& windows, ConsoleView& console, HardCopy which);
+
+}  // namespace hx::gui

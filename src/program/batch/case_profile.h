@@ -1,0 +1,40 @@
+// The profile of a solved case: both streams' temperatures along the
+// exchanger and the heat transferred, in the units of a presentation, on
+// the flow the run rated: co-current, counter-current (the counter-current
+// cross flow is rated as counter-current), or the 1-2N shell where the
+// textbook basis uses it.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "correlations/exchanger/temperature_profile.h"
+#include "program/batch/headless_run.h"
+#include "report/screen/presentation.h"
+
+namespace hx {
+
+struct CaseProfile {
+    ProfileFlow flow = ProfileFlow::CounterCurrent;
+    std::vector<ProfilePoint> points;
+    std::string temperatureUnit;  // ℃ or K
+    std::string dutyUnit;         // kcal/h or W
+    bool japanese = false;        // the captions of its chart
+};
+
+// Absent for a run that ended, a wet gas (the water condensing out makes
+// the heat no longer proportional to the gas temperature) or ends that make
+// no profile; `why` then says which.
+std::optional<CaseProfile> caseProfile(const HeadlessOutcome& outcome, Presentation p,
+                                       std::string& why, int points = 51);
+
+// "x,tube [℃],tube_return [℃],shell [℃],duty [kcal/h]" and a line a place;
+// the return pass is empty unless the flow is the 1-2N shell.
+void writeProfileCsv(std::ostream& out, const CaseProfile& profile);
+
+// The name of the flow in the profile's title.
+const char* profileFlowName(ProfileFlow flow, bool japanese = false);
+
+}  // namespace hx
