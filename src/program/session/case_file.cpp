@@ -627,12 +627,13 @@ CaseValues readCaseFile(const std::string& path) {
         refuse(path, "", "larger than 16 MB; not a case file");
     std::ifstream in(path, std::ios::binary);
     if (!in) refuse(path, "", "cannot be read");
-    // At most the limit and one byte more: a file that grew since is
-    // refused as well.
-    std::string text(kLargestCaseFile + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    // At most the limit and one byte more, a block at a time (a case file
+    // is a few kilobytes): a file that grew since is refused as well.
+    std::string text;
+    char block[8192];
+    while (text.size() <= kLargestCaseFile && in.read(block, sizeof block).gcount() > 0)
+        text.append(block, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) refuse(path, "", "cannot be read");
-    text.resize(static_cast<std::size_t>(in.gcount()));
     if (text.size() > kLargestCaseFile) refuse(path, "", "larger than 16 MB; not a case file");
     return parseCase(text, path);
 }
