@@ -7,6 +7,7 @@
 
 #include "calc/case/calculation_basis.h"
 #include "calc/checks/shell_coefficient_checks.h"
+#include "calc/solver/phase_change_trace.h"
 #include "calc/solver/progress_screen.h"
 #include "calc/solver/solver_state.h"
 #include "calc/solver/solver_trace.h"
@@ -180,9 +181,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         r.Res = c.Res;
         r.Us = c.Us;
         r.shellCondensingDuty = c.duty;
-        if (s.trace.enabled())
-            traceCardValue(s.trace, "Xs", {"shell condensing film", "胴側凝縮境膜伝熱係数"}, r.Xs,
-                           "kcal/m2h℃", f.card, f.jakob, in.ND);
+        if (s.trace.enabled()) traceShellCondensation(s.trace, in, c, f);
         return;
     }
     ShellEvaporationInput in;
@@ -217,9 +216,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
     r.Us = e.Us;
     r.shellCondensation = e.vapour;
     r.shellCondensingDuty = e.Qe;
-    if (s.trace.enabled())
-        traceCardValue(s.trace, "Xs", {"shell boiling film", "胴側沸騰境膜伝熱係数"}, r.Xs,
-                       "kcal/m2h℃", nullptr, 0.0f, 0.0f);
+    if (s.trace.enabled()) traceShellEvaporation(s.trace, in, e);
 }
 
 // ---------------------------------------------------------------------------
@@ -250,9 +247,12 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
                                 : tubeBoilingFilm(basis, p, f, dc.Ps, dc.sigma, r.TL);
     if (dc.phaseChange == kCondensation) r.tubeCondensingDuty = p.Ltv * f.Wcon;
     warnOutOfRange(s, *t.film.card, t.rangeValue, 0.0f);
-    if (s.trace.enabled() && t.film.Xt)
-        traceCardValue(s.trace, "Xt", {"tube phase-change film", "管内相変化境膜伝熱係数"},
-                       *t.film.Xt, "kcal/m2h℃", t.film.card, t.rangeValue, 0.0f);
+    if (s.trace.enabled() && t.film.Xt) {
+        if (dc.phaseChange == kCondensation)
+            traceTubeCondensation(s.trace, p, f, t);
+        else
+            traceTubeEvaporation(s.trace, p, f, dc.Ps, dc.sigma, r.TL, t);
+    }
     return t.film;
 }
 

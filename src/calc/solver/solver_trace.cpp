@@ -3,27 +3,18 @@
 #include <cmath>
 #include <string>
 
+#include "calc/solver/trace_vars.h"
 #include "core/option_codes.h"
 #include "correlations/common/card_trace.h"
 #include "correlations/common/geometry.h"
 
 namespace hx {
 
+using namespace tracing;
+
 namespace {
 
-// Working units of the trace (those the solver computes in).
-constexpr const char* kC = "℃";
-constexpr const char* kNone = "-";
-constexpr const char* kCoefficient = "kcal/m2h℃";
-constexpr const char* kResistance = "m2h℃/kcal";
-constexpr const char* kHeat = "kcal/h";
-constexpr const char* kRate = "kcal/h℃";
-constexpr const char* kDrop = "kg/cm2";
-constexpr const char* kDropM2 = "kg/m2";
-constexpr const char* kPa = "Pa";
 constexpr float kPaPerKgCm2 = 98066.5f;  // 1 kgf/cm2 in Pa
-
-TraceVar var(const char* name, float value, const char* unit) { return {name, value, unit}; }
 
 // Hausen's mean Nusselt number and Gnielinski's, as expressions of the
 // Reynolds number written in `re` (a variable or a number).
@@ -155,17 +146,6 @@ void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& f
           "h = (k/DI) Nu c", "(k/DI)*Nu*c",
           {var("k", in.Kt, "kcal/mh℃"), var("DI", in.DI, "m"), var("Nu", film.Nu, kNone),
            var("c", in.correction, kNone)});
-}
-
-void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
-                    const CorrelationCard* card, float first, float second) {
-    TraceEntry& e = t.addLookup(symbol, name, value, unit, "");
-    if (card != nullptr) {
-        describeCard(e, *card, first, second);
-        e.source = std::string(card->name) + ": " + card->source;
-    } else {
-        e.source = std::string("the program's original method: ") + name.en;
-    }
 }
 
 namespace {

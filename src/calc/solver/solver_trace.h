@@ -30,10 +30,6 @@ void traceProperties(CalcTrace& t, const StreamIterate& it, const LiquidProperty
 
 // The plain-tube film: Re, u, the Nusselt number of the branch, Xt.
 void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& film);
-// A film coefficient from a correlation whose inner steps are not traced
-// (twisted tape, annulus, phase change): the value with its card.
-void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
-                    const CorrelationCard* card, float first, float second);
 
 // The twisted-tape film: the original fit on the hydraulic diameter, or
 // Manglik and Bergles by regime on the unobstructed tube.
