@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/solver/baffle_geometry_trace.h"
 #include "calc/solver/trace_vars.h"
 #include "core/option_codes.h"
 #include "correlations/common/card_trace.h"
@@ -366,8 +367,7 @@ void traceLeakage(CalcTrace& t, const char* symbol, TraceName name, float value,
 
 void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
     const BellGeometry& g = r.geometry;
-    t.addLookup("theta", {"baffle cut angle", "バッフル切欠角"}, r.theta, "deg",
-                "cut angle of the baffle cut level");
+    traceBellGeometry(t, in, r);
     const char* j = in.Res <= 200.0f   ? "1.73*Re^(-0.675)"
                     : in.Res <= 600.0f ? "0.65*Re^(-0.49)"
                                        : "0.35*Re^(-0.39)";
@@ -379,8 +379,6 @@ void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
     else
         t.addLookup("phi_fin", {"fin factor", "フィン係数"}, r.finFactor, kNone,
                     "low-fin factor of the Bell method");
-    t.addLookup("Sm", {"cross-flow area", "クロスフロー面積"}, g.Sm, "m2", "bundle geometry");
-    t.addLookup("Sw", {"window flow area", "バッフル窓流路面積"}, g.Sw, "m2", "bundle geometry");
     t.add("G_s", {"shell mass velocity", "胴側質量速度"}, g.G, "kg/m2h", "G = W / Sm", "W/Sm",
           {var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2")});
     t.add("Jc", {"window correction", "バッフル窓補正"}, r.Jc, kNone,
@@ -459,62 +457,10 @@ LeakRatios traceLeakRatios(CalcTrace& t, const TextbookBellGeometry& g) {
 
 }  // namespace
 
-namespace {
-
-// The bundle geometry of the method: the segment angles and the window
-// shares (circular segments, looked up), then the areas and row counts.
-void traceTextbookGeometry(CalcTrace& t, const TextbookBellInput& in,
-                           const TextbookBellGeometry& g) {
-    const ShellBundle& b = in.bundle;
-    const char* segment = "circular segment of the baffle cut";
-    t.addLookup("theta_ds", {"cut angle at the shell", "胴内径での切欠角"}, g.thetaDs, "rad",
-                segment);
-    t.addLookup("Fw", {"fraction of tubes in one window", "窓部管本数比"}, g.Fw, kNone, segment);
-    t.addLookup("Sw", {"window flow area", "バッフル窓流路面積"}, g.Sw, "m2", segment);
-    if (b.Dotl > 0.0f)
-        t.addLookup("Dotl", {"outer tube limit", "管束外径"}, g.Dotl, "m", "entered");
-    else
-        t.add("Dotl", {"outer tube limit", "管束外径"}, g.Dotl, "m", "Dotl = (ND - 1) P + D0",
-              "(ND-1)*P+D0", {var("ND", b.ND, kNone), var("P", b.P, "m"), var("D0", b.D0, "m")});
-    t.add("Sm", {"cross-flow area", "クロスフロー面積"}, g.Sm, "m2",
-          "Sm = B ((DS - Dotl) + (Dotl - D0)/Pe (P - D0))", "B*((DS-Dotl)+(Dotl-D0)/Pe*(P-D0))",
-          {var("B", b.B, "m"), var("DS", b.DS, "m"), var("Dotl", g.Dotl, "m"), var("D0", b.D0, "m"),
-           var("Pe", g.Pe, "m"), var("P", b.P, "m")});
-    t.add("Ntcc", {"rows crossed between baffle tips", "クロスフロー管列数"}, g.Ntcc, kNone,
-          "Ntcc = DS/Lpp (1 - 2 Bc), Bc = (1 - x)/2", "DS/Lpp*(1-2*((1-x)/2))",
-          {var("DS", b.DS, "m"), var("Lpp", g.Lpp, "m"), var("x", in.cutLevel, kNone)});
-    t.add("Ntcw", {"effective rows crossed in a window", "窓部有効管列数"}, g.Ntcw, kNone,
-          "Ntcw = 0.8/Lpp (DS Bc - (DS - (Dotl - D0))/2)", "0.8/Lpp*(DS*Bc-(DS-(Dotl-D0))/2)",
-          {var("Lpp", g.Lpp, "m"), var("DS", b.DS, "m"), var("Bc", g.Bc, kNone),
-           var("Dotl", g.Dotl, "m"), var("D0", b.D0, "m")});
-    t.add("Fsbp", {"bypass fraction of the cross-flow area", "バイパス面積比"}, g.Fsbp, kNone,
-          "Fsbp = B (DS - Dotl)/Sm", "B*(DS-Dotl)/Sm",
-          {var("B", b.B, "m"), var("DS", b.DS, "m"), var("Dotl", g.Dotl, "m"),
-           var("Sm", g.Sm, "m2")});
-    t.add("Ssb", {"shell-to-baffle leak area", "胴-バッフル漏れ面積"}, g.Ssb, "m2",
-          "Ssb = π DS δsb (1 - θds/2π)", "3.14159265*DS*d*(1-th/(2*3.14159265))",
-          {var("DS", b.DS, "m"), var("d", b.shellBaffleGap, "m"), var("th", g.thetaDs, "rad")});
-    t.add("Stb", {"tube-to-baffle leak area", "管-バッフル漏れ面積"}, g.Stb, "m2",
-          "Stb = π/4 ((D0 + 2 δtb)² - D0²) NT (1 - Fw)", "3.14159265/4*((D0+2*d)^2-D0^2)*NT*(1-Fw)",
-          {var("D0", b.D0, "m"), var("d", b.baffleHoleGap, "m"), var("NT", b.NT, kNone),
-           var("Fw", g.Fw, kNone)});
-    const bool equalEnds = g.Bin == b.B && g.Bout == b.B;
-    if (equalEnds)
-        t.add("Nb", {"baffles", "バッフル枚数"}, g.Nb, kNone, "Nb = TL/B - 1", "TL/B-1",
-              {var("TL", in.TL, "m"), var("B", b.B, "m")});
-    else
-        t.add("Nb", {"baffles", "バッフル枚数"}, g.Nb, kNone, "Nb = (TL - Bin - Bout)/B + 1",
-              "(TL-Bin-Bout)/B+1",
-              {var("TL", in.TL, "m"), var("Bin", g.Bin, "m"), var("Bout", g.Bout, "m"),
-               var("B", b.B, "m")});
-}
-
-}  // namespace
-
 void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r) {
     const TextbookBellGeometry& g = r.geometry;
     const char* src = kTaborek;
-    traceTextbookGeometry(t, in, g);
+    traceTextbookBellGeometry(t, in, g);
     t.add("Re_s", {"shell Reynolds number", "胴側レイノルズ数"}, r.Re, kNone,
           "Re = D0 W / (Sm ρ ν)", "D0*W/(Sm*rho*nu)",
           {var("D0", in.bundle.D0, "m"), var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2"),
