@@ -522,12 +522,13 @@ void tubeFilmAndOverall(SolverState& s) {
     if (dc.lowFin) {
         checkFinnedShellCoefficient(s.console, dc.unitCode, s.films.Xs);
         const float Ai = tubeInsideArea(dc.DI, dc.NT, r.TL);
-        s.fin = lowFinOverall(s.films, wall, LowFinGeometry{dc.FT, dc.FH, dc.FN, dc.FM}, Ai);
+        const LowFinGeometry geometry{dc.FT, dc.FH, dc.FN, dc.FM};
+        s.fin = lowFinOverall(s.films, wall, geometry, Ai);
         if (!s.fin) haltOnNonFinite(s.console, dc.unitCode);
         r.KI = s.fin->overall.KI;
         r.KO = s.fin->overall.KO;
         r.EF = s.fin->EF;
-        if (s.trace.enabled()) traceLowFinOverall(s.trace, *s.fin);
+        if (s.trace.enabled()) traceLowFinOverall(s.trace, s.films, wall, geometry, Ai, *s.fin);
         if (s.trace.enabled()) traceEnteredFilms(s.trace, dc, s.films);
         return;
     }
@@ -591,10 +592,13 @@ void pressureDrops(SolverState& s) {
     // A tube side without flow (Ret ≤ 0) has no friction drop to report.
     r.DPt = dpt.value_or(0.0f);
     if (onTextbookBasis(dc) && dpt) {
-        r.DPtNozzles =
-            nozzleLossDrop(s.tubeVolumeFlow * r.Dt, r.Dt, dc.tubeInletNozzle * units::kMetresPerMm,
-                           dc.tubeOutletNozzle * units::kMetresPerMm);
-        if (s.trace.enabled()) traceNozzles(s.trace, r.DPt, r.DPtNozzles, r.DPt + r.DPtNozzles);
+        const float W = s.tubeVolumeFlow * r.Dt;
+        const float inletBore = dc.tubeInletNozzle * units::kMetresPerMm;
+        const float outletBore = dc.tubeOutletNozzle * units::kMetresPerMm;
+        r.DPtNozzles = nozzleLossDrop(W, r.Dt, inletBore, outletBore);
+        if (s.trace.enabled())
+            traceNozzles(s.trace, W, r.Dt, inletBore, outletBore, r.DPt, r.DPtNozzles,
+                         r.DPt + r.DPtNozzles);
         r.DPt += r.DPtNozzles;
     }
 

@@ -553,18 +553,55 @@ void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
           {var("KI", k.KI, kCoefficient), var("DI", w.DI, "m"), var("D0", w.D0, "m")});
 }
 
-void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin) {
+void traceLowFinOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
+                        const LowFinGeometry& g, float Ai, const LowFinResult& fin) {
     t.beginStep(TraceStep::Resistances);
-    const char* src = "low-fin tube, fin efficiency tanh(mL)/mL";
-    t.addLookup("EF", {"fin efficiency", "フィン効率"}, fin.EF, kNone, src);
+    t.add("Lc", {"corrected fin height", "補正フィン高さ"}, fin.Lc, "m",
+          "Lc = FH (1 + FT/(2 FH)) (1 + 0.35 ln((D0 + 2 FT)/D0))",
+          "FH*(1+FT/(2*FH))*(1+0.35*ln((D0+2*FT)/D0))",
+          {var("FH", g.FH, "m"), var("FT", g.FT, "m"), var("D0", w.D0, "m")});
+    t.add("mL", {"fin parameter", "フィンパラメータ"}, fin.mL, kNone, "mL = Lc √(2 hs/(λf FT))",
+          "Lc*sqrt(2*hs/lf/FT)",
+          {var("Lc", fin.Lc, "m"), var("hs", f.Xs, kCoefficient), var("lf", g.FM, kConductivity),
+           var("FT", g.FT, "m")});
+    const TraceName ef{"fin efficiency", "フィン効率"};
+    if (fin.mL > 0.0f)
+        t.add("EF", ef, fin.EF, kNone,
+              "EF = min(1, tanh(mL)/mL), tanh(mL) = (1 - e^(-2 mL))/(1 + e^(-2 mL))",
+              "min(1,(1-exp(-2*mL))/(1+exp(-2*mL))/mL)", {var("mL", fin.mL, kNone)});
+    else
+        t.addLookup("EF", ef, fin.EF, kNone, "no fin conductance (mL = 0): 1");
+    const std::string pitch = "(0.0254/FN)";
+    t.add("Ar", {"root area per fin pitch", "フィン根元面積(ピッチ当り)"}, fin.Ar, "m2",
+          "Ar = 3.14 D0 p, p = 0.0254/FN", "3.14*D0*" + pitch,
+          {var("D0", w.D0, "m"), var("FN", g.FN, "1/in")});
+    t.add("Af", {"fin area per fin pitch", "フィン面積(ピッチ当り)"}, fin.Af, "m2",
+          "Af = 0.785 ((D0 + FH)² - D0²) 2 + 3.14 (D0 + FH) FT",
+          "0.785*((D0+FH)^2-D0^2)*2+3.14*(D0+FH)*FT",
+          {var("D0", w.D0, "m"), var("FH", g.FH, "m"), var("FT", g.FT, "m")});
+    t.add("Ab", {"base area between fins per fin pitch", "フィン間面積(ピッチ当り)"}, fin.Ab, "m2",
+          "Ab = 3.14 D0 (p - FT), p = 0.0254/FN", "3.14*D0*(" + pitch + "-FT)",
+          {var("D0", w.D0, "m"), var("FN", g.FN, "1/in"), var("FT", g.FT, "m")});
     t.add("Ae", {"effective area per fin pitch", "有効面積(フィンピッチ当り)"}, fin.Ae, "m2",
           "Ae = Af EF + Ab", "Af*EF+Ab",
           {var("Af", fin.Af, "m2"), var("EF", fin.EF, kNone), var("Ab", fin.Ab, "m2")});
+    t.add("A_fin", {"finned outside area", "フィン付き外面積"}, fin.finnedArea, "m2",
+          "Afin = Ai D0/DI (Af + Ab)/Ar", "Ai*D0/DI*(Af+Ab)/Ar",
+          {var("Ai", Ai, "m2"), var("D0", w.D0, "m"), var("DI", w.DI, "m"), var("Af", fin.Af, "m2"),
+           var("Ab", fin.Ab, "m2"), var("Ar", fin.Ar, "m2")});
     t.beginStep(TraceStep::Overall);
-    t.addLookup("KI", {"overall coefficient, inside area", "総括伝熱係数(内面基準)"},
-                fin.overall.KI, kCoefficient, src);
-    t.addLookup("KO", {"overall coefficient, outside area", "総括伝熱係数(外面基準)"},
-                fin.overall.KO, kCoefficient, src);
+    t.add("KI", {"overall coefficient, inside area", "総括伝熱係数(内面基準)"}, fin.overall.KI,
+          kCoefficient,
+          "KI = 1/((1/h_t)/c_t + ((1/h_s)/c_s) Ar/Ae + (w/λ) DI/(DI + D0) + Ft DI/(DI + D0) + Fs)",
+          "1/((1/ht)/ct+((1/hs)/cs)*Ar/Ae+(((D0-DI)/2)/lambda)*(DI/(DI+D0))+Ft*(DI/(DI+D0))+Fs)",
+          {var("ht", f.Xt, kCoefficient), var("ct", f.ct, kNone), var("hs", f.Xs, kCoefficient),
+           var("cs", f.cs, kNone), var("Ar", fin.Ar, "m2"), var("Ae", fin.Ae, "m2"),
+           var("D0", w.D0, "m"), var("DI", w.DI, "m"), var("lambda", w.CM, kConductivity),
+           var("Ft", w.Ft, kResistance), var("Fs", w.Fs, kResistance)});
+    t.add("KO", {"overall coefficient, outside area", "総括伝熱係数(外面基準)"}, fin.overall.KO,
+          kCoefficient, "KO = KI Ai/Afin", "KI*Ai/Afin",
+          {var("KI", fin.overall.KI, kCoefficient), var("Ai", Ai, "m2"),
+           var("Afin", fin.finnedArea, "m2")});
 }
 
 namespace {
@@ -765,9 +802,24 @@ void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DP
 }
 
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d) {
+    // The Darcy factor of the range Re falls in: laminar, Petukhov, or the
+    // straight line between them from Re 2300 to 3000.
+    const std::string petukhov = "(0.79*ln(Re)-1.64)^(-2)";
+    std::string fD;
+    if (in.Ret <= 2300.0f)
+        fD = "(64/Re)";
+    else if (in.Ret >= 3000.0f)
+        fD = "(" + petukhov + ")";
+    else
+        fD = "((1-(Re-2300)/700)*(64/2300)+(Re-2300)/700*(0.79*ln(3000)-1.64)^(-2))";
     TraceEntry& f =
-        t.addLookup("DPt_friction", {"tube friction drop", "管内摩擦損失"}, d.friction, kDrop, "");
+        t.add("DPt_friction", {"tube friction drop", "管内摩擦損失"}, d.friction, kDrop,
+              "PN (fD TL/DI) ρ u²/2/9.8 × 0.0001, fD = " + fD,
+              "PN*(4*(" + fD + "/4)*TL/DI)*rho*u^2/2/9.8*0.0001",
+              {var("PN", in.PN, kNone), var("Re", in.Ret, kNone), var("TL", in.TL, "m"),
+               var("DI", in.DI, "m"), var("rho", in.Dt, kDensity), var("u", in.Ut, "m/s")});
     describeCard(f, kTubeFrictionCard, in.Ret, 0.0f);
+    f.formula = "PN (fD TL/DI) ρ u²/2/9.8 × 0.0001, fD = " + fD;
     t.add("DPt_returns", {"return losses", "折返し損失"}, d.returns, kDrop,
           "4 PN ρ u²/2/9.8 × 0.0001", "4*PN*rho*u^2/2/9.8*0.0001",
           {var("PN", in.PN, kNone), var("rho", in.Dt, "kg/m3"), var("u", in.Ut, "m/s")});
@@ -778,9 +830,28 @@ void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const Tu
     }
 }
 
-void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt) {
-    t.addLookup("DPt_nozzles", {"nozzle losses", "ノズル損失"}, nozzles, kDrop,
-                "1 + 0.5 velocity heads on the nozzle bores");
+void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
+                  float DPtBefore, float nozzles, float DPt) {
+    // A velocity head ρ u²/2 through a bore d, u = W/3600/(ρ 0.785 d²), in
+    // kg/cm2; a bore not given adds none.
+    const auto head = [](const char* d) {
+        return std::string("rho*(W/3600/(rho*0.785*") + d + "^2))^2/2/9.8*0.0001";
+    };
+    std::vector<TraceVar> vars{var("W", W, kMassFlow), var("rho", rho, kDensity)};
+    std::string expr;
+    if (inletBore > 0.0f) {
+        expr = "1*" + head("di");
+        vars.push_back(var("di", inletBore, "m"));
+    }
+    if (outletBore > 0.0f) {
+        expr += (expr.empty() ? "0.5*" : "+0.5*") + head("do");
+        vars.push_back(var("do", outletBore, "m"));
+    }
+    if (expr.empty()) expr = "0";
+    t.add("DPt_nozzles", {"nozzle losses", "ノズル損失"}, nozzles, kDrop,
+          "1 velocity head on the inlet bore + 0.5 on the outlet, ρ u²/2/9.8 × 0.0001, "
+          "u = W/3600/(ρ 0.785 d²)",
+          expr, std::move(vars));
     t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt, kDrop,
           "DPt = tube drop + nozzle losses", "a+b",
           {var("a", DPtBefore, kDrop), var("b", nozzles, kDrop)});

@@ -56,7 +56,10 @@ void traceWall(CalcTrace& t, float Twav, float shellRatio);
 // The resistances and the overall coefficients of plain tubes.
 void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
                        const OverallCoefficient& k);
-void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin);
+// Low-fin tubes: the fin efficiency and areas per fin pitch, then KI and
+// KO on the inside area Ai (m2).
+void traceLowFinOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
+                        const LowFinGeometry& g, float Ai, const LowFinResult& fin);
 
 // The mean temperature difference: the rating by effectiveness, or the
 // logarithmic mean of the end differences.
@@ -76,7 +79,9 @@ void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, fl
 // The pressure drops, term by term, each also in Pa.
 void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DPt);
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d);
-void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt);
+// The nozzle losses of W kg/h at density rho through the two bores (m).
+void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
+                  float DPtBefore, float nozzles, float DPt);
 void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d);
 void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
 void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
