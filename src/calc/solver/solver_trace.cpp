@@ -973,21 +973,79 @@ void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
     dropInPa(t, symbol, name, DP);
 }
 
+namespace {
+
+// The enthalpy of humid gas per kg of dry gas at temperature t and
+// humidity X: at one atmosphere with the latent heat 597.3 and the vapour's
+// 0.441, or under pressure with both fitted on s = (t - 7)/20 + 1.
+std::string humidEnthalpyExpr(bool underPressure, const std::string& t, const std::string& X) {
+    if (!underPressure) return "Cpg*" + t + "+(597.3+0.441*" + t + ")*" + X;
+    const std::string s = "((" + t + "-7)/20+1)";
+    return "Cpg*" + t + "+((-0.1763*" + s + "^2+9.467*" + s + "+591.12)+(0.0002*" + s +
+           "^3-7e-05*" + s + "^2+0.0023*" + s + "+0.4415)*" + t + ")*" + X;
+}
+
+}  // namespace
+
 void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b) {
     t.beginStep(TraceStep::WetGas);
-    const char* src = "wet-gas balance of the pass";
-    t.addLookup("Tzi", {"gas inlet saturation temperature", "入口飽和温度"}, in.Tzi, kC, src);
-    t.addLookup("TZo", {"gas outlet temperature", "ガス出口温度"}, b.TZo, kC, src);
-    t.addLookup("Tso", {"shell outlet temperature", "胴側出口温度"}, b.Tso, kC, src);
-    t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda", src);
-    t.addLookup("Xo", {"outlet absolute humidity", "出口絶対湿度"}, b.Xo, "kg/kgda", src);
-    t.addLookup("Hi", {"inlet enthalpy", "入口エンタルピー"}, b.Hi, "kcal/kgda", src);
-    t.addLookup("Ho", {"outlet enthalpy", "出口エンタルピー"}, b.Ho, "kcal/kgda", src);
-    t.addLookup("Wcon", {"condensate", "凝縮水量"}, b.Wcon, "kg/h",
-                "dry gas flow × (Xi - Xo), wet-gas balance");
-    t.addLookup("QG", {"gas heat", "ガス側熱量"}, b.QG, kHeat, src);
-    t.addLookup("QK", {"shell heat", "胴側熱量"}, b.QK, kHeat, src);
-    t.addLookup("P_wet", {"effectiveness of the gas step", "ガス側温度効率"}, b.eps, kNone, src);
+    t.addLookup("Tzi", {"gas inlet saturation temperature", "入口飽和温度"}, in.Tzi, kC,
+                "saturation temperature of the inlet gas");
+    t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda",
+                "humidity of the inlet gas");
+    t.add("R_wet", {"capacity-rate ratio of the gas step", "ガス側熱容量流量比"}, b.R, kNone,
+          "R = min(Cg ratio, Cs)/max(Cg ratio, Cs), at most 0.9999",
+          "min(0.9999,min(Cg*ratio,Cs)/max(Cg*ratio,Cs))",
+          {var("Cg", in.gasRate, kRate), var("ratio", in.ratio, kNone),
+           var("Cs", in.shellRate, kRate)});
+    const TraceName epsName{"effectiveness of the gas step", "ガス側温度効率"};
+    const std::string NTU = "(KI*A/Cmin)";
+    std::vector<TraceVar> epsVars{var("KI", in.KI, kCoefficient), var("A", in.area, "m2"),
+                                  var("Cmin", b.Cmin, kRate), var("R", b.R, kNone)};
+    if (b.eps == 0.9999f) {
+        t.addLookup("P_wet", epsName, b.eps, kNone, "effectiveness capped at 0.9999");
+    } else if (wetGasOneShellPass(in.PN)) {
+        const std::string e = "exp(-" + NTU + "*sqrt(1+R^2))";
+        t.add("P_wet", epsName, b.eps, kNone,
+              "P = 2/(1 + R + S (1 + e^(-NTU S))/(1 - e^(-NTU S))), S = √(1 + R²), NTU = KI A/Cmin",
+              "2/(1+R+sqrt(1+R^2)*(1+" + e + ")/(1-" + e + "))", std::move(epsVars));
+    } else {
+        const std::string e = "exp(-" + NTU + "*(1-R))";
+        t.add("P_wet", epsName, b.eps, kNone,
+              "P = (1 - e^(-NTU(1-R)))/(1 - R e^(-NTU(1-R))), NTU = KI A/Cmin",
+              "(1-" + e + ")/(1-R*" + e + ")", std::move(epsVars));
+    }
+    t.add("Tso", {"shell outlet temperature", "胴側出口温度"}, b.Tso, kC,
+          "Tso = Tsi + P (Cmin/Cs)(Tzi - Tsi)", "Tsi+P*(Cmin/Cs)*(Tzi-Tsi)",
+          {var("Tsi", in.Tsi, kC), var("P", b.eps, kNone), var("Cmin", b.Cmin, kRate),
+           var("Cs", in.shellRate, kRate), var("Tzi", in.Tzi, kC)});
+    t.addLookup("TZo", {"gas outlet temperature", "ガス出口温度"}, b.TZo, kC,
+                "found by stepping until the gas heat QG meets the shell heat QK");
+    t.addLookup("Po", {"outlet vapour pressure", "出口水蒸気分圧"}, b.Po, kDrop,
+                "saturation pressure of water at TZo");
+    t.add("Xo", {"outlet absolute humidity", "出口絶対湿度"}, b.Xo, "kg/kgda",
+          "Xo = MAW Po/(P - Po)", "MAW*Po/(P-Po)",
+          {var("MAW", in.MAW, kNone), var("Po", b.Po, kDrop), var("P", b.P, kDrop)});
+    const char* hFormula = in.pressureBasis
+                               ? "H = Cpg t + (hv + cv t) X, hv = -0.1763 s² + 9.467 s + 591.12, "
+                                 "cv = 0.0002 s³ - 7e-05 s² + 0.0023 s + 0.4415, s = (t - 7)/20 + 1"
+                               : "H = Cpg t + (597.3 + 0.441 t) X";
+    t.add("Hi", {"inlet enthalpy", "入口エンタルピー"}, b.Hi, "kcal/kgda", hFormula,
+          humidEnthalpyExpr(in.pressureBasis, "Tzi", "Xi"),
+          {var("Cpg", b.Cpg, kSpecificHeat), var("Tzi", in.Tzi, kC), var("Xi", in.Xi, "kg/kgda")});
+    t.add("Ho", {"outlet enthalpy", "出口エンタルピー"}, b.Ho, "kcal/kgda", hFormula,
+          humidEnthalpyExpr(in.pressureBasis, "TZo", "Xo"),
+          {var("Cpg", b.Cpg, kSpecificHeat), var("TZo", b.TZo, kC), var("Xo", b.Xo, "kg/kgda")});
+    t.add("Wcon", {"condensate", "凝縮水量"}, b.Wcon, kMassFlow, "Wcon = Gda (Xi - Xo)",
+          "Gda*(Xi-Xo)",
+          {var("Gda", b.Gda, kMassFlow), var("Xi", in.Xi, "kg/kgda"), var("Xo", b.Xo, "kg/kgda")});
+    t.add(
+        "QG", {"gas heat", "ガス側熱量"}, b.QG, kHeat, "QG = |Hi - Ho| Gda", "abs(Hi-Ho)*Gda",
+        {var("Hi", b.Hi, "kcal/kgda"), var("Ho", b.Ho, "kcal/kgda"), var("Gda", b.Gda, kMassFlow)});
+    t.add("QK", {"shell heat", "胴側熱量"}, b.QK, kHeat, "QK = Cs Vs ρs |Tso - Tsi|",
+          "c*V*rho*abs(Tso-Tsi)",
+          {var("c", in.Cs, kSpecificHeat), var("V", in.shellVolumeFlow, "m3/h"),
+           var("rho", in.Ds, kDensity), var("Tso", b.Tso, kC), var("Tsi", in.Tsi, kC)});
 }
 
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es) {
