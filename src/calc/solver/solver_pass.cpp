@@ -516,7 +516,15 @@ void tubeFilmAndOverall(SolverState& s) {
     finiteOrHalt(s, r.Xt);
     if (s.trace.enabled()) {
         s.trace.beginStep(TraceStep::WallTemperature);
-        traceWall(s.trace, r.Twav, r.viscosityRatio);
+        // The mean wall temperature itself is traced where it is computed
+        // (the property step, or the boiling film).
+        WallViscosities v{s.wallViscosityBulk, s.wallViscosityWall, r.viscosityRatio,
+                          dc.shellWallViscosity > 0.0f ? "entered" : "shell fluid at Twav"};
+        if (s.textbookBell) {
+            v.wall = 0.0f;
+            v.wallSource = "ν/νw of the shell film's viscosity correction (phi_s)";
+        }
+        traceWall(s.trace, v);
     }
     const TubeWall wall{dc.DI, dc.D0, dc.CM, dc.Ft, dc.Fs};
     if (dc.lowFin) {
@@ -572,9 +580,7 @@ void pressureDrops(SolverState& s) {
         in.coefficients = s.tape->coefficients;
         in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
-        if (s.trace.enabled() && dpt)
-            traceDropLookup(s.trace, "DPt", {"tube-side pressure drop", "管側圧力損失"}, *dpt,
-                            "twisted tape: friction on De, (Tb/Tw)^-0.1");
+        if (s.trace.enabled() && dpt) traceTapeDrop(s.trace, in, *dpt);
     } else {
         const PlainTubeDropInputs in{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret};
         const TubeDrop d = plainTubeDrop(correlationBasis(dc), in);

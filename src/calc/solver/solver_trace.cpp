@@ -373,12 +373,17 @@ void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
                                        : "0.35*Re^(-0.39)";
     t.add("j", {"Colburn factor", "コルバーン係数"}, r.j, kNone, std::string("j = ") + j, j,
           {var("Re", in.Res, kNone)});
-    if (r.finFactor == 1.0f)
-        t.add("phi_fin", {"fin factor", "フィン係数"}, 1.0f, kNone, "1 (plain tubes or Re > 840)",
-              "1", {});
-    else
-        t.addLookup("phi_fin", {"fin factor", "フィン係数"}, r.finFactor, kNone,
-                    "low-fin factor of the Bell method");
+    const TraceName fin{"fin factor", "フィン係数"};
+    if (!in.lowFin || in.Res > 840.0f) {
+        t.add("phi_fin", fin, r.finFactor, kNone, "1 (plain tubes or Re > 840)", "1", {});
+    } else {
+        // The low-fin factor, a fit in Re over three ranges, in per cent.
+        const char* poly = in.Res < 300.0f   ? "(8e-09*Re^3-7e-05*Re^2+0.1007*Re+56.658)*0.01"
+                           : in.Res < 500.0f ? "(0.055*Re+64.5)*0.01"
+                                             : "(0.0235*Re+80.235)*0.01";
+        t.add("phi_fin", fin, r.finFactor, kNone, std::string("φfin = ") + poly, poly,
+              {var("Re", in.Res, kNone)});
+    }
     t.add("G_s", {"shell mass velocity", "胴側質量速度"}, g.G, "kg/m2h", "G = W / Sm", "W/Sm",
           {var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2")});
     t.add("Jc", {"window correction", "バッフル窓補正"}, r.Jc, kNone,
@@ -516,11 +521,16 @@ void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const Textbook
     xs.source = src;
 }
 
-void traceWall(CalcTrace& t, float Twav, float shellRatio) {
-    t.addLookup("Twav", {"mean wall temperature", "平均壁温"}, Twav, kC,
-                "conductance-weighted mean of the fluid means");
-    t.addLookup("mu_ratio_s", {"shell bulk-to-wall viscosity ratio", "胴側粘度比"}, shellRatio,
-                kNone, "viscosities at Tsav and Twav");
+void traceWall(CalcTrace& t, const WallViscosities& v) {
+    const TraceName ratio{"shell bulk-to-wall viscosity ratio", "胴側粘度比"};
+    if (!(v.wall > 0.0f)) {
+        t.addLookup("mu_ratio_s", ratio, v.ratio, kNone, v.wallSource);
+        return;
+    }
+    t.addLookup("nu_w_s", {"shell viscosity at the wall", "胴側壁面動粘度"}, v.wall, kViscosity,
+                v.wallSource);
+    t.add("mu_ratio_s", ratio, v.ratio, kNone, "μ/μw = ν/νw (same density)", "nu/nuw",
+          {var("nu", v.bulk, kViscosity), var("nuw", v.wall, kViscosity)});
 }
 
 void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
@@ -830,6 +840,27 @@ void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const Tu
     }
 }
 
+void traceTapeDrop(CalcTrace& t, const TapeDropInputs& in, float DPt) {
+    // The friction factor of the branch Re falls in against the transition
+    // Reynolds number (cl/ct)^(1/(n - 0.5)) of the twist's coefficients.
+    const bool turbulent = in.Ret >= tapeTransitionReynolds(in.coefficients);
+    const std::string f =
+        turbulent ? "(0.046*(1+3.65*s)*Re^(-0.2)*T^(-0.1))" : "(1.45+6.5*s)*Re^(-0.6)*T^(-0.1)";
+    const std::string transition = "Re_tr = (cl/ct)^(1/(n - 0.5))";
+    TraceEntry& e =
+        t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt, kDrop,
+              "DPt = PN (4 f TL/De) ρ u²/2/9.8 × 0.0001, f = " +
+                  std::string(turbulent ? "0.046 (1 + 3.65 s) Re^-0.2 (TZ/TB)^-0.1 (Re ≥ Re_tr), "
+                                        : "(1.45 + 6.5 s) Re^-0.6 (TZ/TB)^-0.1 (Re < Re_tr), ") +
+                  transition,
+              "PN*(4*(" + f + ")*TL/De)*rho*u^2/2/9.8*0.0001",
+              {var("PN", in.PN, kNone), var("s", in.s, kNone), var("Re", in.Ret, kNone),
+               var("T", in.temperatureRatio, kNone), var("TL", in.TL, "m"), var("De", in.De, "m"),
+               var("rho", in.Dt, kDensity), var("u", in.Ut, "m/s")});
+    e.source = "twisted tape: friction on De";
+    dropInPa(t, "DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt);
+}
+
 void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
                   float DPtBefore, float nozzles, float DPt) {
     // A velocity head ρ u²/2 through a bore d, u = W/3600/(ρ 0.785 d²), in
@@ -880,14 +911,33 @@ void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d) {
     t.add("dPe", {"drop of an end section", "端部区間の損失"}, d.dPe, kDropM2,
           "ΔPe = ΔPc (1 + Nwe/Nc)", "dPc*(1+Nw/Nc)",
           {var("dPc", d.dPc, kDropM2), var("Nw", g.NwEff, kNone), var("Nc", g.Nc, kNone)});
+    t.add("u_z", {"mean of the cross-flow and window velocities", "クロスフローと窓部の平均流速"},
+          d.uz, "m/h", "uz = √((W/(Sm ρ)) (W/(Sw ρ)))", "sqrt((W/(Sm*rho))*(W/(Sw*rho)))",
+          {var("W", in.shellFlow, kMassFlow), var("Sm", g.Sm, "m2"), var("Sw", g.Sw, "m2"),
+           var("rho", in.Ds, kDensity)});
     if (in.Res > 100.0f) {
         t.add("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
               "ΔPw = (2 + 0.6 Nss) ρ uz²/(2g)", "(2+0.6*Nss)*rho*uz^2/2.54e8",
               {var("Nss", in.sealingStrips, kNone), var("rho", in.Ds, "kg/m3"),
                var("uz", d.uz, "m/h")});
     } else {
-        t.addLookup("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
-                    "laminar window: viscous and inertia terms");
+        if (in.lowFin)
+            t.add("gt", {"gap between tubes", "管間隙間"}, d.gt, "m", "gt = P - (D0 + FH)",
+                  "P-(D0+FH)", {var("P", in.P, "m"), var("D0", in.D0, "m"), var("FH", in.FH, "m")});
+        else
+            t.add("gt", {"gap between tubes", "管間隙間"}, d.gt, "m", "gt = P - D0", "P-D0",
+                  {var("P", in.P, "m"), var("D0", in.D0, "m")});
+        t.add("Dw", {"window hydraulic diameter", "窓部水力直径"}, d.Dw, "m",
+              "Dw = 4 Sw B/(2 Nww 3.14 D0 B)", "4*Sw*B/(2*Nww*3.14*D0*B)",
+              {var("Sw", g.Sw, "m2"), var("B", in.B, "m"), var("Nww", g.Nww, kNone),
+               var("D0", in.D0, "m")});
+        t.add("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
+              "ΔPw = 23 Rb (ν uz/(g gt)) ρ Nw' + 26 (ν uz/(g Dw)) B/Dw ρ + 2 ρ uz²/(2g), "
+              "g = 1.27e8 m/h²",
+              "23*Rb*(nu*uz/(1.27e8*gt))*rho*Nwe+26*(nu*uz/(1.27e8*Dw))*B/Dw*rho+2*rho*uz^2/2.54e8",
+              {var("Rb", d.Rb, kNone), var("nu", in.Vs, kViscosity), var("uz", d.uz, "m/h"),
+               var("gt", d.gt, "m"), var("rho", in.Ds, kDensity), var("Nwe", g.NwEff, kNone),
+               var("Dw", d.Dw, "m"), var("B", in.B, "m")});
     }
     const float leakRatio = (g.Stb + g.Ssb) / g.Sm;
     traceLeakage(t, "Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, g, leakRatio > 0.2f,
@@ -993,11 +1043,14 @@ void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGa
                 "saturation temperature of the inlet gas");
     t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda",
                 "humidity of the inlet gas");
-    t.add("R_wet", {"capacity-rate ratio of the gas step", "ガス側熱容量流量比"}, b.R, kNone,
-          "R = min(Cg ratio, Cs)/max(Cg ratio, Cs), at most 0.9999",
-          "min(0.9999,min(Cg*ratio,Cs)/max(Cg*ratio,Cs))",
-          {var("Cg", in.gasRate, kRate), var("ratio", in.ratio, kNone),
-           var("Cs", in.shellRate, kRate)});
+    const TraceName rName{"capacity-rate ratio of the gas step", "ガス側熱容量流量比"};
+    if (b.R == 0.9999f)
+        t.addLookup("R_wet", rName, b.R, kNone, "equal rates: the ratio is held at 0.9999");
+    else
+        t.add("R_wet", rName, b.R, kNone, "R = min(Cg ratio, Cs)/max(Cg ratio, Cs)",
+              "min(Cg*ratio,Cs)/max(Cg*ratio,Cs)",
+              {var("Cg", in.gasRate, kRate), var("ratio", in.ratio, kNone),
+               var("Cs", in.shellRate, kRate)});
     const TraceName epsName{"effectiveness of the gas step", "ガス側温度効率"};
     const std::string NTU = "(KI*A/Cmin)";
     std::vector<TraceVar> epsVars{var("KI", in.KI, kCoefficient), var("A", in.area, "m2"),

@@ -50,8 +50,15 @@ void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r);
 // The shell film of the textbook Bell–Delaware method.
 void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
 
-// The viscosity ratios at the wall temperature in force.
-void traceWall(CalcTrace& t, float Twav, float shellRatio);
+// The shell viscosity ratio in force: the bulk and wall viscosities (m2/h)
+// it was taken from (wall 0: not at hand, the ratio alone with `wallSource`).
+struct WallViscosities {
+    float bulk = 0.0f;
+    float wall = 0.0f;
+    float ratio = 0.0f;
+    const char* wallSource = "";
+};
+void traceWall(CalcTrace& t, const WallViscosities& v);
 
 // The resistances and the overall coefficients of plain tubes.
 void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
@@ -79,6 +86,8 @@ void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, fl
 // The pressure drops, term by term, each also in Pa.
 void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DPt);
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d);
+// The original twisted-tape drop: friction on De with the wall correction.
+void traceTapeDrop(CalcTrace& t, const TapeDropInputs& in, float DPt);
 // The nozzle losses of W kg/h at density rho through the two bores (m).
 void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
                   float DPtBefore, float nozzles, float DPt);
