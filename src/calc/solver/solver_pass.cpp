@@ -622,9 +622,7 @@ void pressureDrops(SolverState& s) {
         in.Vs = r.Vs;
         in.wallViscosity = s.wallViscosity;
         shell = annulusDrop(in);
-        if (s.trace.enabled() && shell.ok())
-            traceDropLookup(s.trace, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, shell.DPs,
-                            "annulus friction drop");
+        if (s.trace.enabled() && shell.ok()) traceAnnulusDrop(s.trace, in, shell.DPs);
     } else if (s.textbookBell) {
         copyTextbookBell(*s.textbookBell, r);
         shell.DPs = s.textbookBell->DPs;

@@ -861,6 +861,36 @@ void traceTapeDrop(CalcTrace& t, const TapeDropInputs& in, float DPt) {
     dropInPa(t, "DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt);
 }
 
+void traceAnnulusDrop(CalcTrace& t, const AnnulusDropInput& in, float DPs) {
+    const std::string heads = "*u^2*rho/2/9.8*0.0001*(nuw/nu)^0.14";
+    std::vector<TraceVar> vars{
+        var("TL", in.TL, "m"),       var("DS", in.DS, "m"),
+        var("D0", in.D0, "m"),       var("u", in.Us, "m/s"),
+        var("rho", in.Ds, kDensity), var("nuw", in.wallViscosity, kViscosity),
+        var("nu", in.Vs, kViscosity)};
+    std::string formula;
+    std::string expr;
+    if (in.lowFin) {
+        formula = "DPs = 0.16 u² TL/(DS - (D0 + 2 FH)) ρ/2/9.8 × 0.0001 (νw/ν)^0.14";
+        expr = "0.16*TL/(DS-(D0+2*FH))" + heads;
+        vars.push_back(var("FH", in.FH, "m"));
+    } else {
+        // The laminar factor's shape term of the annulus, q = DS/D0.
+        const std::string phi = "((1-DS/D0)^2/(1+(DS/D0)^2+(1-(DS/D0)^2)/ln(DS/D0)))";
+        const bool laminar = in.Res <= 2000.0f;
+        const std::string f = laminar ? "(16/Re*" + phi + ")" : "(0.076*Re^(-0.25))";
+        formula =
+            std::string("DPs = 4 f TL/(DS - D0) u² ρ/2/9.8 × 0.0001 (νw/ν)^0.14, f = ") +
+            (laminar ? "16/Re (1 - q)²/(1 + q² + (1 - q²)/ln q), q = DS/D0" : "0.076 Re^-0.25");
+        expr = "4*" + f + "*TL/(DS-D0)" + heads;
+        vars.push_back(var("Re", in.Res, kNone));
+    }
+    t.add("DPs", {"shell-side pressure drop", "胴側圧力損失"}, DPs, kDrop, formula, expr,
+          std::move(vars))
+        .source = "annulus friction drop";
+    dropInPa(t, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, DPs);
+}
+
 void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
                   float DPtBefore, float nozzles, float DPt) {
     // A velocity head ρ u²/2 through a bore d, u = W/3600/(ρ 0.785 d²), in
@@ -1015,12 +1045,6 @@ void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const Text
           {var("a", r.dPcross, kDropM2), var("b", r.dPwindows, kDropM2),
            var("c", r.dPends, kDropM2)});
     dropInPa(t, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, r.DPs);
-}
-
-void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
-                     const char* source) {
-    t.addLookup(symbol, name, DP, kDrop, source);
-    dropInPa(t, symbol, name, DP);
 }
 
 namespace {

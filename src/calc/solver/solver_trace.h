@@ -88,13 +88,13 @@ void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DP
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d);
 // The original twisted-tape drop: friction on De with the wall correction.
 void traceTapeDrop(CalcTrace& t, const TapeDropInputs& in, float DPt);
+// The annulus drop of a double tube (plain or low-fin inner tube).
+void traceAnnulusDrop(CalcTrace& t, const AnnulusDropInput& in, float DPs);
 // The nozzle losses of W kg/h at density rho through the two bores (m).
 void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
                   float DPtBefore, float nozzles, float DPt);
 void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d);
 void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
-void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
-                     const char* source);
 
 // The wet-gas balance of the pass: outlet humidity, condensate, heats.
 void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b);
