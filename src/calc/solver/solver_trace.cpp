@@ -1125,6 +1125,44 @@ void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGa
            var("rho", in.Ds, kDensity), var("Tso", b.Tso, kC), var("Tsi", in.Tsi, kC)});
 }
 
+void traceCondensationEnhancement(CalcTrace& t, const CondensationInputs& in,
+                                  const CondensationEnhancementParts& p) {
+    t.continueStep(TraceStep::WetGas);
+    t.add("Tg", {"gas mean temperature", "ガス平均温度"}, p.Tg, kC, "Tg = (Tzi + TZo)/2",
+          "(Tzi+TZo)/2", {var("Tzi", in.Tzi, kC), var("TZo", in.TZo, kC)});
+    t.add("Tw", {"shell mean temperature", "胴側平均温度"}, p.Tw, kC, "Tw = (Tsi + Tso)/2",
+          "(Tsi+Tso)/2", {var("Tsi", in.Tsi, kC), var("Tso", in.Tso, kC)});
+    t.add("k_film", {"tube and water film conductance", "管内水膜コンダクタンス"}, p.k,
+          kCoefficient, "k = 1/((1/ht) DI/D0 + δ/0.55)", "1/((1/ht)*DI/D0+d/0.55)",
+          {var("ht", in.Xt, kCoefficient), var("DI", in.DI, "m"), var("D0", in.D0, "m"),
+           var("d", in.film, "m")});
+    t.add("Ti", {"interface temperature", "界面温度"}, p.Ti, kC, "Ti = (Tg k + Tw hs)/(k + hs)",
+          "(Tg*k+Tw*hs)/(k+hs)",
+          {var("Tg", p.Tg, kC), var("k", p.k, kCoefficient), var("Tw", p.Tw, kC),
+           var("hs", in.Xs, kCoefficient)});
+    const char* steam = "saturation pressure of water (steam table)";
+    t.addLookup("p_i", {"saturation pressure at Ti", "Tiでの飽和圧力"}, p.pi, kDrop, steam);
+    t.addLookup("p_g", {"saturation pressure at Tg", "Tgでの飽和圧力"}, p.pg, kDrop, steam);
+    t.add("Xsi", {"saturated humidity at Ti", "Tiでの飽和湿度"}, p.Xsi, "kg/kgda",
+          "Xsi = MAW pi/(P - pi)", "MAW*pi/(P-pi)",
+          {var("MAW", in.MAW, kNone), var("pi", p.pi, kDrop), var("P", in.P, kDrop)});
+    t.add("Xsg", {"saturated humidity at Tg", "Tgでの飽和湿度"}, p.Xsg, "kg/kgda",
+          "Xsg = MAW pg/(P - pg)", "MAW*pg/(P-pg)",
+          {var("MAW", in.MAW, kNone), var("pg", p.pg, kDrop), var("P", in.P, kDrop)});
+    t.add("rho_h", {"humid gas density at Ti", "Tiでの湿りガス密度"}, p.rho, kDensity,
+          "ρh = 1/(0.004555 (Ti + 273)(MAW + Xsi))", "1/(0.004555*(Ti+273)*(MAW+Xsi))",
+          {var("Ti", p.Ti, kC), var("MAW", in.MAW, kNone), var("Xsi", p.Xsi, "kg/kgda")});
+    // The diffusivity (m2/h), gas conductivity and latent heat at Ti, fits in t.
+    const std::string D = "((0.13777+0.00089157*Ti+1.3554e-06*Ti^2-1.5656e-09*Ti^3)*0.0001*3600)";
+    const std::string kg = "(0.02071+6.8564e-05*Ti-3.1438e-08*Ti^2+1.5673e-11*Ti^3)";
+    const std::string r = "(606.126-0.75851*Ti+0.00155845*Ti^2-6.7249e-06*Ti^3)";
+    t.add("ratio", {"heat transfer increase ratio", "伝熱促進比"}, p.ratio, kNone,
+          "ratio = 1 + (ρh/0.64) D (Xsg - Xsi) r/(λg (Tg - Ti)), D, λg and r the fits at Ti",
+          "1+(rho/0.64)*" + D + "*(Xsg-Xsi)*" + r + "/(" + kg + "*(Tg-Ti))",
+          {var("rho", p.rho, kDensity), var("Ti", p.Ti, kC), var("Xsg", p.Xsg, "kg/kgda"),
+           var("Xsi", p.Xsi, "kg/kgda"), var("Tg", p.Tg, kC)});
+}
+
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es) {
     t.beginStep(TraceStep::EndChecks);
     t.add("Et", {"tube thermal efficiency", "管側温度効率"}, Et, kNone, "|T3 - T4| / |T1 - T3|",

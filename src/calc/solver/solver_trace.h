@@ -9,6 +9,7 @@
 #include "correlations/annulus/annulus.h"
 #include "correlations/exchanger/heat_balance.h"
 #include "correlations/exchanger/mean_temperature.h"
+#include "correlations/phase_change/condensation_enhancement.h"
 #include "correlations/pressure_drop/shell_pressure_drop.h"
 #include "correlations/pressure_drop/tube_pressure_drop.h"
 #include "correlations/shell_side/bell_method.h"
@@ -98,6 +99,10 @@ void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const Text
 
 // The wet-gas balance of the pass: outlet humidity, condensate, heats.
 void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b);
+
+// The enhancement of the tube film by the water condensing from the gas.
+void traceCondensationEnhancement(CalcTrace& t, const CondensationInputs& in,
+                                  const CondensationEnhancementParts& p);
 
 // The end checks: the thermal efficiencies of both streams.
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es);
