@@ -241,8 +241,8 @@ private:
         const Solution& res = r();
         CalcTrace& t = s_.trace;
         t.beginStep(TraceStep::Duty);
-        t.add("K1", {"efficiency of the pass", "今回の温度効率"}, s_.K1, "-",
-              "the current estimate", "K1", {{"K1", s_.K1, "-"}});
+        t.addLookup("K1", {"efficiency of the pass", "今回の温度効率"}, s_.K1, "-",
+                    "the efficiency loop's estimate for this pass");
         t.add("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", "Q = K1 Cmin |T1 - T3|",
               "K1*Cmin*abs(T1-T3)",
               {{"K1", s_.K1, "-"},
