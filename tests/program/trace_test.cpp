@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "program/batch/batch_run.h"
 #include "program/batch/trace_output.h"
@@ -36,7 +37,20 @@ TracedRun traced(const CaseValues& values, const std::string& name) {
     return run;
 }
 
-// Every example case and test case file, on both bases, and the two samples.
+// The low-fin example with a shell flow so small that the original Bell
+// method's fin factor and window drop take their laminar forms (Re < 100),
+// and tubes on the cut line.
+CaseValues laminarLowFinShell() {
+    CaseValues v =
+        readCaseFile(fs::path(HX_TEST_DATA).parent_path() / "examples/low_fin_twisted_tape.json");
+    v.inputs["shell_flow_t_h"] = 0.03f;
+    v.inputs["cut_line_tube_count"] = 4.0f;
+    v.inputs["baffle_edge_angle_deg"] = 60.0f;
+    return v;
+}
+
+// Every example case and test case file, on both bases, the two samples and
+// the laminar low-fin shell.
 std::vector<std::pair<std::string, CaseValues>> tracedCases() {
     std::vector<std::pair<std::string, CaseValues>> cases;
     const fs::path root = fs::path(HX_TEST_DATA).parent_path();
@@ -48,6 +62,7 @@ std::vector<std::pair<std::string, CaseValues>> tracedCases() {
     }
     for (const char* kind : {"shell-and-tube", "double-tube"})
         cases.emplace_back(kind, *startingCase(kind));
+    cases.emplace_back("laminar low-fin shell", laminarLowFinShell());
     std::vector<std::pair<std::string, CaseValues>> both;
     for (const auto& [name, values] : cases) {
         for (const char* basis : {"original", "textbook"}) {
@@ -148,6 +163,31 @@ TEST(CalculationTrace, EveryEntryReevaluatesToItsValueAndTheJsonFollowsItsSchema
         }
     }
     EXPECT_GT(checked, 1000);
+}
+
+// The phase-change films, the laminar shell and the baffle geometry carry
+// an expression in every entry but those whose value is looked up in a
+// property table, entered, an arc cosine of the cut, or the efficiency
+// loop's estimate.
+TEST(CalculationTrace, OnlyLookedUpEnteredOrArcCosineValuesLackAnExpression) {
+    const std::set<std::string> lookups{"rho_s", "c_s",  "nu_s",   "k_s",        "rho_t",     "c_t",
+                                        "nu_t",  "k_t",  "theta",  "theta_ds",   "theta_ctl", "fc",
+                                        "Nw",    "Dotl", "nu_w_s", "mu_ratio_s", "R_ft",      "K1"};
+    int cases = 0;
+    for (const auto& [name, values] : tracedCases()) {
+        const bool phaseChange = name.find("condensation") != std::string::npos ||
+                                 name.find("evaporation") != std::string::npos;
+        if (!phaseChange && name.rfind("laminar low-fin", 0) != 0) continue;
+        ++cases;
+        const TracedRun run = traced(values, name);
+        ASSERT_TRUE(run.outcome.solved) << name;
+        for (const json& e : run.doc["trace"]) {
+            if (e.contains("expr")) continue;
+            EXPECT_TRUE(lookups.count(e["symbol"].get<std::string>()))
+                << name << ": " << e["symbol"] << " (" << e["source"] << ")";
+        }
+    }
+    EXPECT_EQ(cases, 10);  // four phase-change examples and the laminar shell, both bases
 }
 
 // The last entry of a symbol is the value of the converged pass.

@@ -7,6 +7,7 @@
 
 #include "calc/case/calculation_basis.h"
 #include "calc/checks/shell_coefficient_checks.h"
+#include "calc/solver/phase_change_trace.h"
 #include "calc/solver/progress_screen.h"
 #include "calc/solver/solver_state.h"
 #include "calc/solver/solver_trace.h"
@@ -180,9 +181,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         r.Res = c.Res;
         r.Us = c.Us;
         r.shellCondensingDuty = c.duty;
-        if (s.trace.enabled())
-            traceCardValue(s.trace, "Xs", {"shell condensing film", "胴側凝縮境膜伝熱係数"}, r.Xs,
-                           "kcal/m2h℃", f.card, f.jakob, in.ND);
+        if (s.trace.enabled()) traceShellCondensation(s.trace, in, c, f);
         return;
     }
     ShellEvaporationInput in;
@@ -217,9 +216,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
     r.Us = e.Us;
     r.shellCondensation = e.vapour;
     r.shellCondensingDuty = e.Qe;
-    if (s.trace.enabled())
-        traceCardValue(s.trace, "Xs", {"shell boiling film", "胴側沸騰境膜伝熱係数"}, r.Xs,
-                       "kcal/m2h℃", nullptr, 0.0f, 0.0f);
+    if (s.trace.enabled()) traceShellEvaporation(s.trace, in, e);
 }
 
 // ---------------------------------------------------------------------------
@@ -250,9 +247,12 @@ TubeFilm tubePhaseChangeFilm(SolverState& s) {
                                 : tubeBoilingFilm(basis, p, f, dc.Ps, dc.sigma, r.TL);
     if (dc.phaseChange == kCondensation) r.tubeCondensingDuty = p.Ltv * f.Wcon;
     warnOutOfRange(s, *t.film.card, t.rangeValue, 0.0f);
-    if (s.trace.enabled() && t.film.Xt)
-        traceCardValue(s.trace, "Xt", {"tube phase-change film", "管内相変化境膜伝熱係数"},
-                       *t.film.Xt, "kcal/m2h℃", t.film.card, t.rangeValue, 0.0f);
+    if (s.trace.enabled() && t.film.Xt) {
+        if (dc.phaseChange == kCondensation)
+            traceTubeCondensation(s.trace, p, f, t);
+        else
+            traceTubeEvaporation(s.trace, p, f, dc.Ps, dc.sigma, r.TL, t);
+    }
     return t.film;
 }
 
@@ -516,18 +516,27 @@ void tubeFilmAndOverall(SolverState& s) {
     finiteOrHalt(s, r.Xt);
     if (s.trace.enabled()) {
         s.trace.beginStep(TraceStep::WallTemperature);
-        traceWall(s.trace, r.Twav, r.viscosityRatio);
+        // The mean wall temperature itself is traced where it is computed
+        // (the property step, or the boiling film).
+        WallViscosities v{s.wallViscosityBulk, s.wallViscosityWall, r.viscosityRatio,
+                          dc.shellWallViscosity > 0.0f ? "entered" : "shell fluid at Twav"};
+        if (s.textbookBell) {
+            v.wall = 0.0f;
+            v.wallSource = "ν/νw of the shell film's viscosity correction (phi_s)";
+        }
+        traceWall(s.trace, v);
     }
     const TubeWall wall{dc.DI, dc.D0, dc.CM, dc.Ft, dc.Fs};
     if (dc.lowFin) {
         checkFinnedShellCoefficient(s.console, dc.unitCode, s.films.Xs);
         const float Ai = tubeInsideArea(dc.DI, dc.NT, r.TL);
-        s.fin = lowFinOverall(s.films, wall, LowFinGeometry{dc.FT, dc.FH, dc.FN, dc.FM}, Ai);
+        const LowFinGeometry geometry{dc.FT, dc.FH, dc.FN, dc.FM};
+        s.fin = lowFinOverall(s.films, wall, geometry, Ai);
         if (!s.fin) haltOnNonFinite(s.console, dc.unitCode);
         r.KI = s.fin->overall.KI;
         r.KO = s.fin->overall.KO;
         r.EF = s.fin->EF;
-        if (s.trace.enabled()) traceLowFinOverall(s.trace, *s.fin);
+        if (s.trace.enabled()) traceLowFinOverall(s.trace, s.films, wall, geometry, Ai, *s.fin);
         if (s.trace.enabled()) traceEnteredFilms(s.trace, dc, s.films);
         return;
     }
@@ -571,9 +580,7 @@ void pressureDrops(SolverState& s) {
         in.coefficients = s.tape->coefficients;
         in.temperatureRatio = s.tapeTemperatureWall / s.tapeTemperatureBulk;
         dpt = tapePressureDrop(in);
-        if (s.trace.enabled() && dpt)
-            traceDropLookup(s.trace, "DPt", {"tube-side pressure drop", "管側圧力損失"}, *dpt,
-                            "twisted tape: friction on De, (Tb/Tw)^-0.1");
+        if (s.trace.enabled() && dpt) traceTapeDrop(s.trace, in, *dpt);
     } else {
         const PlainTubeDropInputs in{dc.PN, r.TL, dc.DI, r.Dt, r.Ut, r.Ret};
         const TubeDrop d = plainTubeDrop(correlationBasis(dc), in);
@@ -591,10 +598,13 @@ void pressureDrops(SolverState& s) {
     // A tube side without flow (Ret ≤ 0) has no friction drop to report.
     r.DPt = dpt.value_or(0.0f);
     if (onTextbookBasis(dc) && dpt) {
-        r.DPtNozzles =
-            nozzleLossDrop(s.tubeVolumeFlow * r.Dt, r.Dt, dc.tubeInletNozzle * units::kMetresPerMm,
-                           dc.tubeOutletNozzle * units::kMetresPerMm);
-        if (s.trace.enabled()) traceNozzles(s.trace, r.DPt, r.DPtNozzles, r.DPt + r.DPtNozzles);
+        const float W = s.tubeVolumeFlow * r.Dt;
+        const float inletBore = dc.tubeInletNozzle * units::kMetresPerMm;
+        const float outletBore = dc.tubeOutletNozzle * units::kMetresPerMm;
+        r.DPtNozzles = nozzleLossDrop(W, r.Dt, inletBore, outletBore);
+        if (s.trace.enabled())
+            traceNozzles(s.trace, W, r.Dt, inletBore, outletBore, r.DPt, r.DPtNozzles,
+                         r.DPt + r.DPtNozzles);
         r.DPt += r.DPtNozzles;
     }
 
@@ -612,9 +622,7 @@ void pressureDrops(SolverState& s) {
         in.Vs = r.Vs;
         in.wallViscosity = s.wallViscosity;
         shell = annulusDrop(in);
-        if (s.trace.enabled() && shell.ok())
-            traceDropLookup(s.trace, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, shell.DPs,
-                            "annulus friction drop");
+        if (s.trace.enabled() && shell.ok()) traceAnnulusDrop(s.trace, in, shell.DPs);
     } else if (s.textbookBell) {
         copyTextbookBell(*s.textbookBell, r);
         shell.DPs = s.textbookBell->DPs;

@@ -3,27 +3,19 @@
 #include <cmath>
 #include <string>
 
+#include "calc/solver/baffle_geometry_trace.h"
+#include "calc/solver/trace_vars.h"
 #include "core/option_codes.h"
 #include "correlations/common/card_trace.h"
 #include "correlations/common/geometry.h"
 
 namespace hx {
 
+using namespace tracing;
+
 namespace {
 
-// Working units of the trace (those the solver computes in).
-constexpr const char* kC = "℃";
-constexpr const char* kNone = "-";
-constexpr const char* kCoefficient = "kcal/m2h℃";
-constexpr const char* kResistance = "m2h℃/kcal";
-constexpr const char* kHeat = "kcal/h";
-constexpr const char* kRate = "kcal/h℃";
-constexpr const char* kDrop = "kg/cm2";
-constexpr const char* kDropM2 = "kg/m2";
-constexpr const char* kPa = "Pa";
 constexpr float kPaPerKgCm2 = 98066.5f;  // 1 kgf/cm2 in Pa
-
-TraceVar var(const char* name, float value, const char* unit) { return {name, value, unit}; }
 
 // Hausen's mean Nusselt number and Gnielinski's, as expressions of the
 // Reynolds number written in `re` (a variable or a number).
@@ -155,17 +147,6 @@ void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& f
           "h = (k/DI) Nu c", "(k/DI)*Nu*c",
           {var("k", in.Kt, "kcal/mh℃"), var("DI", in.DI, "m"), var("Nu", film.Nu, kNone),
            var("c", in.correction, kNone)});
-}
-
-void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
-                    const CorrelationCard* card, float first, float second) {
-    TraceEntry& e = t.addLookup(symbol, name, value, unit, "");
-    if (card != nullptr) {
-        describeCard(e, *card, first, second);
-        e.source = std::string(card->name) + ": " + card->source;
-    } else {
-        e.source = std::string("the program's original method: ") + name.en;
-    }
 }
 
 namespace {
@@ -386,21 +367,23 @@ void traceLeakage(CalcTrace& t, const char* symbol, TraceName name, float value,
 
 void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r) {
     const BellGeometry& g = r.geometry;
-    t.addLookup("theta", {"baffle cut angle", "バッフル切欠角"}, r.theta, "deg",
-                "cut angle of the baffle cut level");
+    traceBellGeometry(t, in, r);
     const char* j = in.Res <= 200.0f   ? "1.73*Re^(-0.675)"
                     : in.Res <= 600.0f ? "0.65*Re^(-0.49)"
                                        : "0.35*Re^(-0.39)";
     t.add("j", {"Colburn factor", "コルバーン係数"}, r.j, kNone, std::string("j = ") + j, j,
           {var("Re", in.Res, kNone)});
-    if (r.finFactor == 1.0f)
-        t.add("phi_fin", {"fin factor", "フィン係数"}, 1.0f, kNone, "1 (plain tubes or Re > 840)",
-              "1", {});
-    else
-        t.addLookup("phi_fin", {"fin factor", "フィン係数"}, r.finFactor, kNone,
-                    "low-fin factor of the Bell method");
-    t.addLookup("Sm", {"cross-flow area", "クロスフロー面積"}, g.Sm, "m2", "bundle geometry");
-    t.addLookup("Sw", {"window flow area", "バッフル窓流路面積"}, g.Sw, "m2", "bundle geometry");
+    const TraceName fin{"fin factor", "フィン係数"};
+    if (!in.lowFin || in.Res > 840.0f) {
+        t.add("phi_fin", fin, r.finFactor, kNone, "1 (plain tubes or Re > 840)", "1", {});
+    } else {
+        // The low-fin factor, a fit in Re over three ranges, in per cent.
+        const char* poly = in.Res < 300.0f   ? "(8e-09*Re^3-7e-05*Re^2+0.1007*Re+56.658)*0.01"
+                           : in.Res < 500.0f ? "(0.055*Re+64.5)*0.01"
+                                             : "(0.0235*Re+80.235)*0.01";
+        t.add("phi_fin", fin, r.finFactor, kNone, std::string("φfin = ") + poly, poly,
+              {var("Re", in.Res, kNone)});
+    }
     t.add("G_s", {"shell mass velocity", "胴側質量速度"}, g.G, "kg/m2h", "G = W / Sm", "W/Sm",
           {var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2")});
     t.add("Jc", {"window correction", "バッフル窓補正"}, r.Jc, kNone,
@@ -479,62 +462,10 @@ LeakRatios traceLeakRatios(CalcTrace& t, const TextbookBellGeometry& g) {
 
 }  // namespace
 
-namespace {
-
-// The bundle geometry of the method: the segment angles and the window
-// shares (circular segments, looked up), then the areas and row counts.
-void traceTextbookGeometry(CalcTrace& t, const TextbookBellInput& in,
-                           const TextbookBellGeometry& g) {
-    const ShellBundle& b = in.bundle;
-    const char* segment = "circular segment of the baffle cut";
-    t.addLookup("theta_ds", {"cut angle at the shell", "胴内径での切欠角"}, g.thetaDs, "rad",
-                segment);
-    t.addLookup("Fw", {"fraction of tubes in one window", "窓部管本数比"}, g.Fw, kNone, segment);
-    t.addLookup("Sw", {"window flow area", "バッフル窓流路面積"}, g.Sw, "m2", segment);
-    if (b.Dotl > 0.0f)
-        t.addLookup("Dotl", {"outer tube limit", "管束外径"}, g.Dotl, "m", "entered");
-    else
-        t.add("Dotl", {"outer tube limit", "管束外径"}, g.Dotl, "m", "Dotl = (ND - 1) P + D0",
-              "(ND-1)*P+D0", {var("ND", b.ND, kNone), var("P", b.P, "m"), var("D0", b.D0, "m")});
-    t.add("Sm", {"cross-flow area", "クロスフロー面積"}, g.Sm, "m2",
-          "Sm = B ((DS - Dotl) + (Dotl - D0)/Pe (P - D0))", "B*((DS-Dotl)+(Dotl-D0)/Pe*(P-D0))",
-          {var("B", b.B, "m"), var("DS", b.DS, "m"), var("Dotl", g.Dotl, "m"), var("D0", b.D0, "m"),
-           var("Pe", g.Pe, "m"), var("P", b.P, "m")});
-    t.add("Ntcc", {"rows crossed between baffle tips", "クロスフロー管列数"}, g.Ntcc, kNone,
-          "Ntcc = DS/Lpp (1 - 2 Bc), Bc = (1 - x)/2", "DS/Lpp*(1-2*((1-x)/2))",
-          {var("DS", b.DS, "m"), var("Lpp", g.Lpp, "m"), var("x", in.cutLevel, kNone)});
-    t.add("Ntcw", {"effective rows crossed in a window", "窓部有効管列数"}, g.Ntcw, kNone,
-          "Ntcw = 0.8/Lpp (DS Bc - (DS - (Dotl - D0))/2)", "0.8/Lpp*(DS*Bc-(DS-(Dotl-D0))/2)",
-          {var("Lpp", g.Lpp, "m"), var("DS", b.DS, "m"), var("Bc", g.Bc, kNone),
-           var("Dotl", g.Dotl, "m"), var("D0", b.D0, "m")});
-    t.add("Fsbp", {"bypass fraction of the cross-flow area", "バイパス面積比"}, g.Fsbp, kNone,
-          "Fsbp = B (DS - Dotl)/Sm", "B*(DS-Dotl)/Sm",
-          {var("B", b.B, "m"), var("DS", b.DS, "m"), var("Dotl", g.Dotl, "m"),
-           var("Sm", g.Sm, "m2")});
-    t.add("Ssb", {"shell-to-baffle leak area", "胴-バッフル漏れ面積"}, g.Ssb, "m2",
-          "Ssb = π DS δsb (1 - θds/2π)", "3.14159265*DS*d*(1-th/(2*3.14159265))",
-          {var("DS", b.DS, "m"), var("d", b.shellBaffleGap, "m"), var("th", g.thetaDs, "rad")});
-    t.add("Stb", {"tube-to-baffle leak area", "管-バッフル漏れ面積"}, g.Stb, "m2",
-          "Stb = π/4 ((D0 + 2 δtb)² - D0²) NT (1 - Fw)", "3.14159265/4*((D0+2*d)^2-D0^2)*NT*(1-Fw)",
-          {var("D0", b.D0, "m"), var("d", b.baffleHoleGap, "m"), var("NT", b.NT, kNone),
-           var("Fw", g.Fw, kNone)});
-    const bool equalEnds = g.Bin == b.B && g.Bout == b.B;
-    if (equalEnds)
-        t.add("Nb", {"baffles", "バッフル枚数"}, g.Nb, kNone, "Nb = TL/B - 1", "TL/B-1",
-              {var("TL", in.TL, "m"), var("B", b.B, "m")});
-    else
-        t.add("Nb", {"baffles", "バッフル枚数"}, g.Nb, kNone, "Nb = (TL - Bin - Bout)/B + 1",
-              "(TL-Bin-Bout)/B+1",
-              {var("TL", in.TL, "m"), var("Bin", g.Bin, "m"), var("Bout", g.Bout, "m"),
-               var("B", b.B, "m")});
-}
-
-}  // namespace
-
 void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r) {
     const TextbookBellGeometry& g = r.geometry;
     const char* src = kTaborek;
-    traceTextbookGeometry(t, in, g);
+    traceTextbookBellGeometry(t, in, g);
     t.add("Re_s", {"shell Reynolds number", "胴側レイノルズ数"}, r.Re, kNone,
           "Re = D0 W / (Sm ρ ν)", "D0*W/(Sm*rho*nu)",
           {var("D0", in.bundle.D0, "m"), var("W", in.shellFlow, "kg/h"), var("Sm", g.Sm, "m2"),
@@ -590,11 +521,16 @@ void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const Textbook
     xs.source = src;
 }
 
-void traceWall(CalcTrace& t, float Twav, float shellRatio) {
-    t.addLookup("Twav", {"mean wall temperature", "平均壁温"}, Twav, kC,
-                "conductance-weighted mean of the fluid means");
-    t.addLookup("mu_ratio_s", {"shell bulk-to-wall viscosity ratio", "胴側粘度比"}, shellRatio,
-                kNone, "viscosities at Tsav and Twav");
+void traceWall(CalcTrace& t, const WallViscosities& v) {
+    const TraceName ratio{"shell bulk-to-wall viscosity ratio", "胴側粘度比"};
+    if (!(v.wall > 0.0f)) {
+        t.addLookup("mu_ratio_s", ratio, v.ratio, kNone, v.wallSource);
+        return;
+    }
+    t.addLookup("nu_w_s", {"shell viscosity at the wall", "胴側壁面動粘度"}, v.wall, kViscosity,
+                v.wallSource);
+    t.add("mu_ratio_s", ratio, v.ratio, kNone, "μ/μw = ν/νw (same density)", "nu/nuw",
+          {var("nu", v.bulk, kViscosity), var("nuw", v.wall, kViscosity)});
 }
 
 void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
@@ -627,18 +563,55 @@ void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
           {var("KI", k.KI, kCoefficient), var("DI", w.DI, "m"), var("D0", w.D0, "m")});
 }
 
-void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin) {
+void traceLowFinOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
+                        const LowFinGeometry& g, float Ai, const LowFinResult& fin) {
     t.beginStep(TraceStep::Resistances);
-    const char* src = "low-fin tube, fin efficiency tanh(mL)/mL";
-    t.addLookup("EF", {"fin efficiency", "フィン効率"}, fin.EF, kNone, src);
+    t.add("Lc", {"corrected fin height", "補正フィン高さ"}, fin.Lc, "m",
+          "Lc = FH (1 + FT/(2 FH)) (1 + 0.35 ln((D0 + 2 FT)/D0))",
+          "FH*(1+FT/(2*FH))*(1+0.35*ln((D0+2*FT)/D0))",
+          {var("FH", g.FH, "m"), var("FT", g.FT, "m"), var("D0", w.D0, "m")});
+    t.add("mL", {"fin parameter", "フィンパラメータ"}, fin.mL, kNone, "mL = Lc √(2 hs/(λf FT))",
+          "Lc*sqrt(2*hs/lf/FT)",
+          {var("Lc", fin.Lc, "m"), var("hs", f.Xs, kCoefficient), var("lf", g.FM, kConductivity),
+           var("FT", g.FT, "m")});
+    const TraceName ef{"fin efficiency", "フィン効率"};
+    if (fin.mL > 0.0f)
+        t.add("EF", ef, fin.EF, kNone,
+              "EF = min(1, tanh(mL)/mL), tanh(mL) = (1 - e^(-2 mL))/(1 + e^(-2 mL))",
+              "min(1,(1-exp(-2*mL))/(1+exp(-2*mL))/mL)", {var("mL", fin.mL, kNone)});
+    else
+        t.addLookup("EF", ef, fin.EF, kNone, "no fin conductance (mL = 0): 1");
+    const std::string pitch = "(0.0254/FN)";
+    t.add("Ar", {"root area per fin pitch", "フィン根元面積(ピッチ当り)"}, fin.Ar, "m2",
+          "Ar = 3.14 D0 p, p = 0.0254/FN", "3.14*D0*" + pitch,
+          {var("D0", w.D0, "m"), var("FN", g.FN, "1/in")});
+    t.add("Af", {"fin area per fin pitch", "フィン面積(ピッチ当り)"}, fin.Af, "m2",
+          "Af = 0.785 ((D0 + FH)² - D0²) 2 + 3.14 (D0 + FH) FT",
+          "0.785*((D0+FH)^2-D0^2)*2+3.14*(D0+FH)*FT",
+          {var("D0", w.D0, "m"), var("FH", g.FH, "m"), var("FT", g.FT, "m")});
+    t.add("Ab", {"base area between fins per fin pitch", "フィン間面積(ピッチ当り)"}, fin.Ab, "m2",
+          "Ab = 3.14 D0 (p - FT), p = 0.0254/FN", "3.14*D0*(" + pitch + "-FT)",
+          {var("D0", w.D0, "m"), var("FN", g.FN, "1/in"), var("FT", g.FT, "m")});
     t.add("Ae", {"effective area per fin pitch", "有効面積(フィンピッチ当り)"}, fin.Ae, "m2",
           "Ae = Af EF + Ab", "Af*EF+Ab",
           {var("Af", fin.Af, "m2"), var("EF", fin.EF, kNone), var("Ab", fin.Ab, "m2")});
+    t.add("A_fin", {"finned outside area", "フィン付き外面積"}, fin.finnedArea, "m2",
+          "Afin = Ai D0/DI (Af + Ab)/Ar", "Ai*D0/DI*(Af+Ab)/Ar",
+          {var("Ai", Ai, "m2"), var("D0", w.D0, "m"), var("DI", w.DI, "m"), var("Af", fin.Af, "m2"),
+           var("Ab", fin.Ab, "m2"), var("Ar", fin.Ar, "m2")});
     t.beginStep(TraceStep::Overall);
-    t.addLookup("KI", {"overall coefficient, inside area", "総括伝熱係数(内面基準)"},
-                fin.overall.KI, kCoefficient, src);
-    t.addLookup("KO", {"overall coefficient, outside area", "総括伝熱係数(外面基準)"},
-                fin.overall.KO, kCoefficient, src);
+    t.add("KI", {"overall coefficient, inside area", "総括伝熱係数(内面基準)"}, fin.overall.KI,
+          kCoefficient,
+          "KI = 1/((1/h_t)/c_t + ((1/h_s)/c_s) Ar/Ae + (w/λ) DI/(DI + D0) + Ft DI/(DI + D0) + Fs)",
+          "1/((1/ht)/ct+((1/hs)/cs)*Ar/Ae+(((D0-DI)/2)/lambda)*(DI/(DI+D0))+Ft*(DI/(DI+D0))+Fs)",
+          {var("ht", f.Xt, kCoefficient), var("ct", f.ct, kNone), var("hs", f.Xs, kCoefficient),
+           var("cs", f.cs, kNone), var("Ar", fin.Ar, "m2"), var("Ae", fin.Ae, "m2"),
+           var("D0", w.D0, "m"), var("DI", w.DI, "m"), var("lambda", w.CM, kConductivity),
+           var("Ft", w.Ft, kResistance), var("Fs", w.Fs, kResistance)});
+    t.add("KO", {"overall coefficient, outside area", "総括伝熱係数(外面基準)"}, fin.overall.KO,
+          kCoefficient, "KO = KI Ai/Afin", "KI*Ai/Afin",
+          {var("KI", fin.overall.KI, kCoefficient), var("Ai", Ai, "m2"),
+           var("Afin", fin.finnedArea, "m2")});
 }
 
 namespace {
@@ -839,9 +812,24 @@ void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DP
 }
 
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d) {
+    // The Darcy factor of the range Re falls in: laminar, Petukhov, or the
+    // straight line between them from Re 2300 to 3000.
+    const std::string petukhov = "(0.79*ln(Re)-1.64)^(-2)";
+    std::string fD;
+    if (in.Ret <= 2300.0f)
+        fD = "(64/Re)";
+    else if (in.Ret >= 3000.0f)
+        fD = "(" + petukhov + ")";
+    else
+        fD = "((1-(Re-2300)/700)*(64/2300)+(Re-2300)/700*(0.79*ln(3000)-1.64)^(-2))";
     TraceEntry& f =
-        t.addLookup("DPt_friction", {"tube friction drop", "管内摩擦損失"}, d.friction, kDrop, "");
+        t.add("DPt_friction", {"tube friction drop", "管内摩擦損失"}, d.friction, kDrop,
+              "PN (fD TL/DI) ρ u²/2/9.8 × 0.0001, fD = " + fD,
+              "PN*(4*(" + fD + "/4)*TL/DI)*rho*u^2/2/9.8*0.0001",
+              {var("PN", in.PN, kNone), var("Re", in.Ret, kNone), var("TL", in.TL, "m"),
+               var("DI", in.DI, "m"), var("rho", in.Dt, kDensity), var("u", in.Ut, "m/s")});
     describeCard(f, kTubeFrictionCard, in.Ret, 0.0f);
+    f.formula = "PN (fD TL/DI) ρ u²/2/9.8 × 0.0001, fD = " + fD;
     t.add("DPt_returns", {"return losses", "折返し損失"}, d.returns, kDrop,
           "4 PN ρ u²/2/9.8 × 0.0001", "4*PN*rho*u^2/2/9.8*0.0001",
           {var("PN", in.PN, kNone), var("rho", in.Dt, "kg/m3"), var("u", in.Ut, "m/s")});
@@ -852,9 +840,79 @@ void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const Tu
     }
 }
 
-void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt) {
-    t.addLookup("DPt_nozzles", {"nozzle losses", "ノズル損失"}, nozzles, kDrop,
-                "1 + 0.5 velocity heads on the nozzle bores");
+void traceTapeDrop(CalcTrace& t, const TapeDropInputs& in, float DPt) {
+    // The friction factor of the branch Re falls in against the transition
+    // Reynolds number (cl/ct)^(1/(n - 0.5)) of the twist's coefficients.
+    const bool turbulent = in.Ret >= tapeTransitionReynolds(in.coefficients);
+    const std::string f =
+        turbulent ? "(0.046*(1+3.65*s)*Re^(-0.2)*T^(-0.1))" : "(1.45+6.5*s)*Re^(-0.6)*T^(-0.1)";
+    const std::string transition = "Re_tr = (cl/ct)^(1/(n - 0.5))";
+    TraceEntry& e =
+        t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt, kDrop,
+              "DPt = PN (4 f TL/De) ρ u²/2/9.8 × 0.0001, f = " +
+                  std::string(turbulent ? "0.046 (1 + 3.65 s) Re^-0.2 (TZ/TB)^-0.1 (Re ≥ Re_tr), "
+                                        : "(1.45 + 6.5 s) Re^-0.6 (TZ/TB)^-0.1 (Re < Re_tr), ") +
+                  transition,
+              "PN*(4*(" + f + ")*TL/De)*rho*u^2/2/9.8*0.0001",
+              {var("PN", in.PN, kNone), var("s", in.s, kNone), var("Re", in.Ret, kNone),
+               var("T", in.temperatureRatio, kNone), var("TL", in.TL, "m"), var("De", in.De, "m"),
+               var("rho", in.Dt, kDensity), var("u", in.Ut, "m/s")});
+    e.source = "twisted tape: friction on De";
+    dropInPa(t, "DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt);
+}
+
+void traceAnnulusDrop(CalcTrace& t, const AnnulusDropInput& in, float DPs) {
+    const std::string heads = "*u^2*rho/2/9.8*0.0001*(nuw/nu)^0.14";
+    std::vector<TraceVar> vars{
+        var("TL", in.TL, "m"),       var("DS", in.DS, "m"),
+        var("D0", in.D0, "m"),       var("u", in.Us, "m/s"),
+        var("rho", in.Ds, kDensity), var("nuw", in.wallViscosity, kViscosity),
+        var("nu", in.Vs, kViscosity)};
+    std::string formula;
+    std::string expr;
+    if (in.lowFin) {
+        formula = "DPs = 0.16 u² TL/(DS - (D0 + 2 FH)) ρ/2/9.8 × 0.0001 (νw/ν)^0.14";
+        expr = "0.16*TL/(DS-(D0+2*FH))" + heads;
+        vars.push_back(var("FH", in.FH, "m"));
+    } else {
+        // The laminar factor's shape term of the annulus, q = DS/D0.
+        const std::string phi = "((1-DS/D0)^2/(1+(DS/D0)^2+(1-(DS/D0)^2)/ln(DS/D0)))";
+        const bool laminar = in.Res <= 2000.0f;
+        const std::string f = laminar ? "(16/Re*" + phi + ")" : "(0.076*Re^(-0.25))";
+        formula =
+            std::string("DPs = 4 f TL/(DS - D0) u² ρ/2/9.8 × 0.0001 (νw/ν)^0.14, f = ") +
+            (laminar ? "16/Re (1 - q)²/(1 + q² + (1 - q²)/ln q), q = DS/D0" : "0.076 Re^-0.25");
+        expr = "4*" + f + "*TL/(DS-D0)" + heads;
+        vars.push_back(var("Re", in.Res, kNone));
+    }
+    t.add("DPs", {"shell-side pressure drop", "胴側圧力損失"}, DPs, kDrop, formula, expr,
+          std::move(vars))
+        .source = "annulus friction drop";
+    dropInPa(t, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, DPs);
+}
+
+void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
+                  float DPtBefore, float nozzles, float DPt) {
+    // A velocity head ρ u²/2 through a bore d, u = W/3600/(ρ 0.785 d²), in
+    // kg/cm2; a bore not given adds none.
+    const auto head = [](const char* d) {
+        return std::string("rho*(W/3600/(rho*0.785*") + d + "^2))^2/2/9.8*0.0001";
+    };
+    std::vector<TraceVar> vars{var("W", W, kMassFlow), var("rho", rho, kDensity)};
+    std::string expr;
+    if (inletBore > 0.0f) {
+        expr = "1*" + head("di");
+        vars.push_back(var("di", inletBore, "m"));
+    }
+    if (outletBore > 0.0f) {
+        expr += (expr.empty() ? "0.5*" : "+0.5*") + head("do");
+        vars.push_back(var("do", outletBore, "m"));
+    }
+    if (expr.empty()) expr = "0";
+    t.add("DPt_nozzles", {"nozzle losses", "ノズル損失"}, nozzles, kDrop,
+          "1 velocity head on the inlet bore + 0.5 on the outlet, ρ u²/2/9.8 × 0.0001, "
+          "u = W/3600/(ρ 0.785 d²)",
+          expr, std::move(vars));
     t.add("DPt", {"tube-side pressure drop", "管側圧力損失"}, DPt, kDrop,
           "DPt = tube drop + nozzle losses", "a+b",
           {var("a", DPtBefore, kDrop), var("b", nozzles, kDrop)});
@@ -883,14 +941,33 @@ void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d) {
     t.add("dPe", {"drop of an end section", "端部区間の損失"}, d.dPe, kDropM2,
           "ΔPe = ΔPc (1 + Nwe/Nc)", "dPc*(1+Nw/Nc)",
           {var("dPc", d.dPc, kDropM2), var("Nw", g.NwEff, kNone), var("Nc", g.Nc, kNone)});
+    t.add("u_z", {"mean of the cross-flow and window velocities", "クロスフローと窓部の平均流速"},
+          d.uz, "m/h", "uz = √((W/(Sm ρ)) (W/(Sw ρ)))", "sqrt((W/(Sm*rho))*(W/(Sw*rho)))",
+          {var("W", in.shellFlow, kMassFlow), var("Sm", g.Sm, "m2"), var("Sw", g.Sw, "m2"),
+           var("rho", in.Ds, kDensity)});
     if (in.Res > 100.0f) {
         t.add("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
               "ΔPw = (2 + 0.6 Nss) ρ uz²/(2g)", "(2+0.6*Nss)*rho*uz^2/2.54e8",
               {var("Nss", in.sealingStrips, kNone), var("rho", in.Ds, "kg/m3"),
                var("uz", d.uz, "m/h")});
     } else {
-        t.addLookup("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
-                    "laminar window: viscous and inertia terms");
+        if (in.lowFin)
+            t.add("gt", {"gap between tubes", "管間隙間"}, d.gt, "m", "gt = P - (D0 + FH)",
+                  "P-(D0+FH)", {var("P", in.P, "m"), var("D0", in.D0, "m"), var("FH", in.FH, "m")});
+        else
+            t.add("gt", {"gap between tubes", "管間隙間"}, d.gt, "m", "gt = P - D0", "P-D0",
+                  {var("P", in.P, "m"), var("D0", in.D0, "m")});
+        t.add("Dw", {"window hydraulic diameter", "窓部水力直径"}, d.Dw, "m",
+              "Dw = 4 Sw B/(2 Nww 3.14 D0 B)", "4*Sw*B/(2*Nww*3.14*D0*B)",
+              {var("Sw", g.Sw, "m2"), var("B", in.B, "m"), var("Nww", g.Nww, kNone),
+               var("D0", in.D0, "m")});
+        t.add("dPw", {"drop of one window", "バッフル窓1個の損失"}, d.dPw, kDropM2,
+              "ΔPw = 23 Rb (ν uz/(g gt)) ρ Nw' + 26 (ν uz/(g Dw)) B/Dw ρ + 2 ρ uz²/(2g), "
+              "g = 1.27e8 m/h²",
+              "23*Rb*(nu*uz/(1.27e8*gt))*rho*Nwe+26*(nu*uz/(1.27e8*Dw))*B/Dw*rho+2*rho*uz^2/2.54e8",
+              {var("Rb", d.Rb, kNone), var("nu", in.Vs, kViscosity), var("uz", d.uz, "m/h"),
+               var("gt", d.gt, "m"), var("rho", in.Ds, kDensity), var("Nwe", g.NwEff, kNone),
+               var("Dw", d.Dw, "m"), var("B", in.B, "m")});
     }
     const float leakRatio = (g.Stb + g.Ssb) / g.Sm;
     traceLeakage(t, "Rl", {"leakage drop factor", "漏れ損失補正"}, d.Rl, g, leakRatio > 0.2f,
@@ -970,27 +1047,120 @@ void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const Text
     dropInPa(t, "DPs", {"shell-side pressure drop", "胴側圧力損失"}, r.DPs);
 }
 
-void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
-                     const char* source) {
-    t.addLookup(symbol, name, DP, kDrop, source);
-    dropInPa(t, symbol, name, DP);
+namespace {
+
+// The enthalpy of humid gas per kg of dry gas at temperature t and
+// humidity X: at one atmosphere with the latent heat 597.3 and the vapour's
+// 0.441, or under pressure with both fitted on s = (t - 7)/20 + 1.
+std::string humidEnthalpyExpr(bool underPressure, const std::string& t, const std::string& X) {
+    if (!underPressure) return "Cpg*" + t + "+(597.3+0.441*" + t + ")*" + X;
+    const std::string s = "((" + t + "-7)/20+1)";
+    return "Cpg*" + t + "+((-0.1763*" + s + "^2+9.467*" + s + "+591.12)+(0.0002*" + s +
+           "^3-7e-05*" + s + "^2+0.0023*" + s + "+0.4415)*" + t + ")*" + X;
 }
+
+}  // namespace
 
 void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b) {
     t.beginStep(TraceStep::WetGas);
-    const char* src = "wet-gas balance of the pass";
-    t.addLookup("Tzi", {"gas inlet saturation temperature", "入口飽和温度"}, in.Tzi, kC, src);
-    t.addLookup("TZo", {"gas outlet temperature", "ガス出口温度"}, b.TZo, kC, src);
-    t.addLookup("Tso", {"shell outlet temperature", "胴側出口温度"}, b.Tso, kC, src);
-    t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda", src);
-    t.addLookup("Xo", {"outlet absolute humidity", "出口絶対湿度"}, b.Xo, "kg/kgda", src);
-    t.addLookup("Hi", {"inlet enthalpy", "入口エンタルピー"}, b.Hi, "kcal/kgda", src);
-    t.addLookup("Ho", {"outlet enthalpy", "出口エンタルピー"}, b.Ho, "kcal/kgda", src);
-    t.addLookup("Wcon", {"condensate", "凝縮水量"}, b.Wcon, "kg/h",
-                "dry gas flow × (Xi - Xo), wet-gas balance");
-    t.addLookup("QG", {"gas heat", "ガス側熱量"}, b.QG, kHeat, src);
-    t.addLookup("QK", {"shell heat", "胴側熱量"}, b.QK, kHeat, src);
-    t.addLookup("P_wet", {"effectiveness of the gas step", "ガス側温度効率"}, b.eps, kNone, src);
+    t.addLookup("Tzi", {"gas inlet saturation temperature", "入口飽和温度"}, in.Tzi, kC,
+                "saturation temperature of the inlet gas");
+    t.addLookup("Xi", {"inlet absolute humidity", "入口絶対湿度"}, in.Xi, "kg/kgda",
+                "humidity of the inlet gas");
+    const TraceName rName{"capacity-rate ratio of the gas step", "ガス側熱容量流量比"};
+    if (b.R == 0.9999f)
+        t.addLookup("R_wet", rName, b.R, kNone, "equal rates: the ratio is held at 0.9999");
+    else
+        t.add("R_wet", rName, b.R, kNone, "R = min(Cg ratio, Cs)/max(Cg ratio, Cs)",
+              "min(Cg*ratio,Cs)/max(Cg*ratio,Cs)",
+              {var("Cg", in.gasRate, kRate), var("ratio", in.ratio, kNone),
+               var("Cs", in.shellRate, kRate)});
+    const TraceName epsName{"effectiveness of the gas step", "ガス側温度効率"};
+    const std::string NTU = "(KI*A/Cmin)";
+    std::vector<TraceVar> epsVars{var("KI", in.KI, kCoefficient), var("A", in.area, "m2"),
+                                  var("Cmin", b.Cmin, kRate), var("R", b.R, kNone)};
+    if (b.eps == 0.9999f) {
+        t.addLookup("P_wet", epsName, b.eps, kNone, "effectiveness capped at 0.9999");
+    } else if (wetGasOneShellPass(in.PN)) {
+        const std::string e = "exp(-" + NTU + "*sqrt(1+R^2))";
+        t.add("P_wet", epsName, b.eps, kNone,
+              "P = 2/(1 + R + S (1 + e^(-NTU S))/(1 - e^(-NTU S))), S = √(1 + R²), NTU = KI A/Cmin",
+              "2/(1+R+sqrt(1+R^2)*(1+" + e + ")/(1-" + e + "))", std::move(epsVars));
+    } else {
+        const std::string e = "exp(-" + NTU + "*(1-R))";
+        t.add("P_wet", epsName, b.eps, kNone,
+              "P = (1 - e^(-NTU(1-R)))/(1 - R e^(-NTU(1-R))), NTU = KI A/Cmin",
+              "(1-" + e + ")/(1-R*" + e + ")", std::move(epsVars));
+    }
+    t.add("Tso", {"shell outlet temperature", "胴側出口温度"}, b.Tso, kC,
+          "Tso = Tsi + P (Cmin/Cs)(Tzi - Tsi)", "Tsi+P*(Cmin/Cs)*(Tzi-Tsi)",
+          {var("Tsi", in.Tsi, kC), var("P", b.eps, kNone), var("Cmin", b.Cmin, kRate),
+           var("Cs", in.shellRate, kRate), var("Tzi", in.Tzi, kC)});
+    t.addLookup("TZo", {"gas outlet temperature", "ガス出口温度"}, b.TZo, kC,
+                "found by stepping until the gas heat QG meets the shell heat QK");
+    t.addLookup("Po", {"outlet vapour pressure", "出口水蒸気分圧"}, b.Po, kDrop,
+                "saturation pressure of water at TZo");
+    t.add("Xo", {"outlet absolute humidity", "出口絶対湿度"}, b.Xo, "kg/kgda",
+          "Xo = MAW Po/(P - Po)", "MAW*Po/(P-Po)",
+          {var("MAW", in.MAW, kNone), var("Po", b.Po, kDrop), var("P", b.P, kDrop)});
+    const char* hFormula = in.pressureBasis
+                               ? "H = Cpg t + (hv + cv t) X, hv = -0.1763 s² + 9.467 s + 591.12, "
+                                 "cv = 0.0002 s³ - 7e-05 s² + 0.0023 s + 0.4415, s = (t - 7)/20 + 1"
+                               : "H = Cpg t + (597.3 + 0.441 t) X";
+    t.add("Hi", {"inlet enthalpy", "入口エンタルピー"}, b.Hi, "kcal/kgda", hFormula,
+          humidEnthalpyExpr(in.pressureBasis, "Tzi", "Xi"),
+          {var("Cpg", b.Cpg, kSpecificHeat), var("Tzi", in.Tzi, kC), var("Xi", in.Xi, "kg/kgda")});
+    t.add("Ho", {"outlet enthalpy", "出口エンタルピー"}, b.Ho, "kcal/kgda", hFormula,
+          humidEnthalpyExpr(in.pressureBasis, "TZo", "Xo"),
+          {var("Cpg", b.Cpg, kSpecificHeat), var("TZo", b.TZo, kC), var("Xo", b.Xo, "kg/kgda")});
+    t.add("Wcon", {"condensate", "凝縮水量"}, b.Wcon, kMassFlow, "Wcon = Gda (Xi - Xo)",
+          "Gda*(Xi-Xo)",
+          {var("Gda", b.Gda, kMassFlow), var("Xi", in.Xi, "kg/kgda"), var("Xo", b.Xo, "kg/kgda")});
+    t.add(
+        "QG", {"gas heat", "ガス側熱量"}, b.QG, kHeat, "QG = |Hi - Ho| Gda", "abs(Hi-Ho)*Gda",
+        {var("Hi", b.Hi, "kcal/kgda"), var("Ho", b.Ho, "kcal/kgda"), var("Gda", b.Gda, kMassFlow)});
+    t.add("QK", {"shell heat", "胴側熱量"}, b.QK, kHeat, "QK = Cs Vs ρs |Tso - Tsi|",
+          "c*V*rho*abs(Tso-Tsi)",
+          {var("c", in.Cs, kSpecificHeat), var("V", in.shellVolumeFlow, "m3/h"),
+           var("rho", in.Ds, kDensity), var("Tso", b.Tso, kC), var("Tsi", in.Tsi, kC)});
+}
+
+void traceCondensationEnhancement(CalcTrace& t, const CondensationInputs& in,
+                                  const CondensationEnhancementParts& p) {
+    t.continueStep(TraceStep::WetGas);
+    t.add("Tg", {"gas mean temperature", "ガス平均温度"}, p.Tg, kC, "Tg = (Tzi + TZo)/2",
+          "(Tzi+TZo)/2", {var("Tzi", in.Tzi, kC), var("TZo", in.TZo, kC)});
+    t.add("Tw", {"shell mean temperature", "胴側平均温度"}, p.Tw, kC, "Tw = (Tsi + Tso)/2",
+          "(Tsi+Tso)/2", {var("Tsi", in.Tsi, kC), var("Tso", in.Tso, kC)});
+    t.add("k_film", {"tube and water film conductance", "管内水膜コンダクタンス"}, p.k,
+          kCoefficient, "k = 1/((1/ht) DI/D0 + δ/0.55)", "1/((1/ht)*DI/D0+d/0.55)",
+          {var("ht", in.Xt, kCoefficient), var("DI", in.DI, "m"), var("D0", in.D0, "m"),
+           var("d", in.film, "m")});
+    t.add("Ti", {"interface temperature", "界面温度"}, p.Ti, kC, "Ti = (Tg k + Tw hs)/(k + hs)",
+          "(Tg*k+Tw*hs)/(k+hs)",
+          {var("Tg", p.Tg, kC), var("k", p.k, kCoefficient), var("Tw", p.Tw, kC),
+           var("hs", in.Xs, kCoefficient)});
+    const char* steam = "saturation pressure of water (steam table)";
+    t.addLookup("p_i", {"saturation pressure at Ti", "Tiでの飽和圧力"}, p.pi, kDrop, steam);
+    t.addLookup("p_g", {"saturation pressure at Tg", "Tgでの飽和圧力"}, p.pg, kDrop, steam);
+    t.add("Xsi", {"saturated humidity at Ti", "Tiでの飽和湿度"}, p.Xsi, "kg/kgda",
+          "Xsi = MAW pi/(P - pi)", "MAW*pi/(P-pi)",
+          {var("MAW", in.MAW, kNone), var("pi", p.pi, kDrop), var("P", in.P, kDrop)});
+    t.add("Xsg", {"saturated humidity at Tg", "Tgでの飽和湿度"}, p.Xsg, "kg/kgda",
+          "Xsg = MAW pg/(P - pg)", "MAW*pg/(P-pg)",
+          {var("MAW", in.MAW, kNone), var("pg", p.pg, kDrop), var("P", in.P, kDrop)});
+    t.add("rho_h", {"humid gas density at Ti", "Tiでの湿りガス密度"}, p.rho, kDensity,
+          "ρh = 1/(0.004555 (Ti + 273)(MAW + Xsi))", "1/(0.004555*(Ti+273)*(MAW+Xsi))",
+          {var("Ti", p.Ti, kC), var("MAW", in.MAW, kNone), var("Xsi", p.Xsi, "kg/kgda")});
+    // The diffusivity (m2/h), gas conductivity and latent heat at Ti, fits in t.
+    const std::string D = "((0.13777+0.00089157*Ti+1.3554e-06*Ti^2-1.5656e-09*Ti^3)*0.0001*3600)";
+    const std::string kg = "(0.02071+6.8564e-05*Ti-3.1438e-08*Ti^2+1.5673e-11*Ti^3)";
+    const std::string r = "(606.126-0.75851*Ti+0.00155845*Ti^2-6.7249e-06*Ti^3)";
+    t.add("ratio", {"heat transfer increase ratio", "伝熱促進比"}, p.ratio, kNone,
+          "ratio = 1 + (ρh/0.64) D (Xsg - Xsi) r/(λg (Tg - Ti)), D, λg and r the fits at Ti",
+          "1+(rho/0.64)*" + D + "*(Xsg-Xsi)*" + r + "/(" + kg + "*(Tg-Ti))",
+          {var("rho", p.rho, kDensity), var("Ti", p.Ti, kC), var("Xsg", p.Xsg, "kg/kgda"),
+           var("Xsi", p.Xsi, "kg/kgda"), var("Tg", p.Tg, kC)});
 }
 
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es) {

@@ -9,6 +9,7 @@
 #include "correlations/annulus/annulus.h"
 #include "correlations/exchanger/heat_balance.h"
 #include "correlations/exchanger/mean_temperature.h"
+#include "correlations/phase_change/condensation_enhancement.h"
 #include "correlations/pressure_drop/shell_pressure_drop.h"
 #include "correlations/pressure_drop/tube_pressure_drop.h"
 #include "correlations/shell_side/bell_method.h"
@@ -30,10 +31,6 @@ void traceProperties(CalcTrace& t, const StreamIterate& it, const LiquidProperty
 
 // The plain-tube film: Re, u, the Nusselt number of the branch, Xt.
 void tracePlainTubeFilm(CalcTrace& t, const PlainTubeFlow& in, const TubeFilm& film);
-// A film coefficient from a correlation whose inner steps are not traced
-// (twisted tape, annulus, phase change): the value with its card.
-void traceCardValue(CalcTrace& t, const char* symbol, TraceName name, float value, const char* unit,
-                    const CorrelationCard* card, float first, float second);
 
 // The twisted-tape film: the original fit on the hydraulic diameter, or
 // Manglik and Bergles by regime on the unobstructed tube.
@@ -54,13 +51,23 @@ void traceBell(CalcTrace& t, const BellInput& in, const BellResult& r);
 // The shell film of the textbook Bell–Delaware method.
 void traceTextbookBell(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
 
-// The viscosity ratios at the wall temperature in force.
-void traceWall(CalcTrace& t, float Twav, float shellRatio);
+// The shell viscosity ratio in force: the bulk and wall viscosities (m2/h)
+// it was taken from (wall 0: not at hand, the ratio alone with `wallSource`).
+struct WallViscosities {
+    float bulk = 0.0f;
+    float wall = 0.0f;
+    float ratio = 0.0f;
+    const char* wallSource = "";
+};
+void traceWall(CalcTrace& t, const WallViscosities& v);
 
 // The resistances and the overall coefficients of plain tubes.
 void tracePlainOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
                        const OverallCoefficient& k);
-void traceLowFinOverall(CalcTrace& t, const LowFinResult& fin);
+// Low-fin tubes: the fin efficiency and areas per fin pitch, then KI and
+// KO on the inside area Ai (m2).
+void traceLowFinOverall(CalcTrace& t, const EffectiveFilms& f, const TubeWall& w,
+                        const LowFinGeometry& g, float Ai, const LowFinResult& fin);
 
 // The mean temperature difference: the rating by effectiveness, or the
 // logarithmic mean of the end differences.
@@ -80,14 +87,22 @@ void traceDuty(CalcTrace& t, float Q, float KI, float TM, float At, float DI, fl
 // The pressure drops, term by term, each also in Pa.
 void traceOriginalTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, float DPt);
 void traceTextbookTubeDrop(CalcTrace& t, const PlainTubeDropInputs& in, const TubeDrop& d);
-void traceNozzles(CalcTrace& t, float DPtBefore, float nozzles, float DPt);
+// The original twisted-tape drop: friction on De with the wall correction.
+void traceTapeDrop(CalcTrace& t, const TapeDropInputs& in, float DPt);
+// The annulus drop of a double tube (plain or low-fin inner tube).
+void traceAnnulusDrop(CalcTrace& t, const AnnulusDropInput& in, float DPs);
+// The nozzle losses of W kg/h at density rho through the two bores (m).
+void traceNozzles(CalcTrace& t, float W, float rho, float inletBore, float outletBore,
+                  float DPtBefore, float nozzles, float DPt);
 void traceBellDrop(CalcTrace& t, const BellDropInput& in, const BellDrop& d);
 void traceTextbookBellDrop(CalcTrace& t, const TextbookBellInput& in, const TextbookBellResult& r);
-void traceDropLookup(CalcTrace& t, const char* symbol, TraceName name, float DP,
-                     const char* source);
 
 // The wet-gas balance of the pass: outlet humidity, condensate, heats.
 void traceWetGasBalance(CalcTrace& t, const WetGasBalanceInputs& in, const WetGasBalanceResult& b);
+
+// The enhancement of the tube film by the water condensing from the gas.
+void traceCondensationEnhancement(CalcTrace& t, const CondensationInputs& in,
+                                  const CondensationEnhancementParts& p);
 
 // The end checks: the thermal efficiencies of both streams.
 void traceEfficiencies(CalcTrace& t, float T1, float T2, float T3, float T4, float Et, float Es);

@@ -241,18 +241,33 @@ private:
         const Solution& res = r();
         CalcTrace& t = s_.trace;
         t.beginStep(TraceStep::Duty);
-        t.add("K1", {"efficiency of the pass", "今回の温度効率"}, s_.K1, "-",
-              "the current estimate", "K1", {{"K1", s_.K1, "-"}});
+        t.addLookup("K1", {"efficiency of the pass", "今回の温度効率"}, s_.K1, "-",
+                    "the efficiency loop's estimate for this pass");
         t.add("Q", {"duty", "交換熱量"}, res.Q, "kcal/h", "Q = K1 Cmin |T1 - T3|",
               "K1*Cmin*abs(T1-T3)",
               {{"K1", s_.K1, "-"},
                {"Cmin", s_.rates.Cmin, "kcal/h℃"},
                {"T1", res.T1, "℃"},
                {"T3", res.T3, "℃"}});
-        t.addLookup("T2", {"shell outlet temperature", "胴側出口温度"}, res.T2, "℃",
-                    "outlet at the efficiency K1");
-        t.addLookup("T4", {"tube outlet temperature", "管側出口温度"}, res.T4, "℃",
-                    "outlet at the efficiency K1");
+        // Each stream changes by Q over its rate towards the other's inlet;
+        // a saturated side stays at its inlet temperature.
+        const bool heated = s_.tubeHeated();
+        const TraceName t2{"shell outlet temperature", "胴側出口温度"};
+        const TraceName t4{"tube outlet temperature", "管側出口温度"};
+        if (shellSaturated(dc()))
+            t.add("T2", t2, res.T2, "℃", "T2 = T1 (saturated shell side)", "T1",
+                  {{"T1", res.T1, "℃"}});
+        else
+            t.add("T2", t2, res.T2, "℃", heated ? "T2 = T1 - Q/Cs" : "T2 = T1 + Q/Cs",
+                  heated ? "T1-Q/Cs" : "T1+Q/Cs",
+                  {{"T1", res.T1, "℃"}, {"Q", res.Q, "kcal/h"}, {"Cs", s_.rates.shell, "kcal/h℃"}});
+        if (tubeSaturated(dc()))
+            t.add("T4", t4, res.T4, "℃", "T4 = T3 (saturated tube side)", "T3",
+                  {{"T3", res.T3, "℃"}});
+        else
+            t.add("T4", t4, res.T4, "℃", heated ? "T4 = T3 + Q/Ct" : "T4 = T3 - Q/Ct",
+                  heated ? "T3+Q/Ct" : "T3-Q/Ct",
+                  {{"T3", res.T3, "℃"}, {"Q", res.Q, "kcal/h"}, {"Ct", s_.rates.tube, "kcal/h℃"}});
     }
 
     // The trace of a design pass's balance: the heat and the outlet found.

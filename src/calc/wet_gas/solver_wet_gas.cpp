@@ -108,11 +108,9 @@ void wetGasStep(SolverState& s) {
     c.film = d.filmThickness;
     c.MAW = h.MAW;
     c.P = in.pressureBasis ? h.Pt : 1.0f;
-    res.heatTransferIncreaseRatio = finiteOrHalt(s, CondensationEnhancement(c));
-    if (s.trace.enabled())
-        s.trace.addLookup("ratio", {"heat transfer increase ratio", "伝熱促進比"},
-                          res.heatTransferIncreaseRatio, "-",
-                          "condensation enhancement of the tube film");
+    const CondensationEnhancementParts parts = condensationEnhancementParts(c);
+    res.heatTransferIncreaseRatio = finiteOrHalt(s, parts.ratio);
+    if (s.trace.enabled()) traceCondensationEnhancement(s.trace, c, parts);
 }
 
 }  // namespace hx

@@ -47,6 +47,7 @@ void gasOutletState(const WetGasBalanceInputs& in, const GasBasis& b, float Hi,
     // Humidities and enthalpies are per kg of dry gas: the dry-gas flow carries them.
     const float G = r.GN * b.density;
     const float Gda = G / (1.0f + in.Xi);
+    r.Gda = Gda;
     r.Wti = Gda * in.Xi;
     r.Wcon = Gda * (in.Xi - r.Xo);
     r.Wto = r.Wti - r.Wcon;
@@ -65,12 +66,15 @@ bool allFinite(const WetGasBalanceResult& r) {
 
 }  // namespace
 
-float wetGasEffectiveness(float NTU, float R, float PN) {
+bool wetGasOneShellPass(float PN) {
     const int passes = static_cast<int>(PN);
-    const bool shellPass = static_cast<float>(passes) == PN &&
-                           (passes == 2 || passes == 4 || passes == 6 || passes == 8);
+    return static_cast<float>(passes) == PN &&
+           (passes == 2 || passes == 4 || passes == 6 || passes == 8);
+}
+
+float wetGasEffectiveness(float NTU, float R, float PN) {
     float eps = 0.0f;
-    if (shellPass) {
+    if (wetGasOneShellPass(PN)) {
         const float root = std::sqrt(1.0f + R * R);
         const float e = std::exp(-NTU * root);
         eps = 2.0f / (1.0f + R + root * (1.0f + e) / (1.0f - e));
@@ -102,6 +106,8 @@ WetGasBalanceResult WetGasBalance(const WetGasBalanceInputs& in, WetGasLoop& loo
                                   const WetGasBalanceHooks& hooks) {
     const GasBasis b = gasBasis(in);
     WetGasBalanceResult r;
+    r.Cpg = b.Cpg;
+    r.P = b.P;
     r.Hi = enthalpy(in, b.Cpg, in.Tzi, in.Xi);
     // The condensing gas behaves as a stream of larger capacity.
     const float Cg = in.gasRate * in.ratio;
@@ -109,6 +115,8 @@ WetGasBalanceResult WetGasBalance(const WetGasBalanceInputs& in, WetGasLoop& loo
     const float Cmin = std::fmin(Cg, Cshell);
     float R = Cmin / std::fmax(Cg, Cshell);
     if (R >= 1.0f) R = 0.9999f;
+    r.Cmin = Cmin;
+    r.R = R;
     r.eps = wetGasEffectiveness(in.KI * in.area / Cmin, R, in.PN);
     r.Tso = in.Tsi + r.eps * (Cmin / Cshell) * (in.Tzi - in.Tsi);
     r.TZo = in.Tzi - r.eps * (Cmin / Cg) * (in.Tzi - in.Tsi);

@@ -54,12 +54,20 @@ struct WetGasBalanceResult {
     float dTm = 0.0f;              // logarithmic mean difference of the gas step, ℃
     float QKE = 0.0f, QKK = 0.0f;  // check heats KI·A·ΔTm and ε·Cmin·|Tzi − Tsi|, kcal/h
     float eps = 0.0f;              // effectiveness
+    // The basis the balance took, for the trace.
+    float Cpg = 0.0f;   // dry gas specific heat, kcal/kg℃
+    float P = 0.0f;     // total pressure of the humidities, kgf/cm2
+    float Gda = 0.0f;   // dry gas flow, kg/h
+    float Cmin = 0.0f;  // smaller of the condensing gas and shell rates, kcal/h℃
+    float R = 0.0f;     // Cmin/Cmax, at most 0.9999
 };
 
 // The effectiveness at NTU and R = Cmin/Cmax: one shell pass with 2, 4, 6 or
 // 8 tube passes, counter-current flow with any other count; 1 or more
 // becomes 0.9999.
 float wetGasEffectiveness(float NTU, float R, float PN);
+// Whether PN tube passes take the one-shell-pass effectiveness (2, 4, 6, 8).
+bool wetGasOneShellPass(float PN);
 
 // The heat of the adjustment of the gas outlet by q = QG/QK: how much TZo
 // moves (℃; positive raises it), 0 inside the band (lower, upper).

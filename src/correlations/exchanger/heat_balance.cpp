@@ -103,10 +103,10 @@ std::optional<LowFinResult> lowFinOverall(const EffectiveFilms& f, const TubeWal
     const FinSurfaces surfaces = finSurfaces(w.D0, fin.FT, fin.FH, fin.FN);
     r.Ar = surfaces.Ar;
     // Fin height corrected for the tip and for the radial (annular) shape.
-    const float Lc = fin.FH * (1.0f + fin.FT / (2.0f * fin.FH)) *
-                     (1.0f + 0.35f * std::log((w.D0 + 2.0f * fin.FT) / w.D0));
-    const float mL = Lc * std::sqrt(2.0f * f.Xs / fin.FM / fin.FT);
-    r.EF = finEfficiency(mL);
+    r.Lc = fin.FH * (1.0f + fin.FT / (2.0f * fin.FH)) *
+           (1.0f + 0.35f * std::log((w.D0 + 2.0f * fin.FT) / w.D0));
+    r.mL = r.Lc * std::sqrt(2.0f * f.Xs / fin.FM / fin.FT);
+    r.EF = finEfficiency(r.mL);
     r.Af = surfaces.Af;
     r.Ab = surfaces.Ab;
     r.Ae = r.Af * r.EF + r.Ab;

@@ -120,6 +120,8 @@ FinSurfaces finSurfaces(float D0, float FT, float FH, float FN);
 float finnedOutsideArea(float bareArea, const FinSurfaces& s);
 
 struct LowFinResult {
+    float Lc = 0.0f;          // fin height corrected for the tip and the radial shape, m
+    float mL = 0.0f;          // fin parameter Lc·√(2·Xs/(FM·FT))
     float EF = 0.0f;          // fin efficiency
     float Ar = 0.0f;          // root (bare) area per fin pitch, m2
     float Af = 0.0f;          // fin area per fin pitch, m2

@@ -27,17 +27,25 @@ float latentHeat(float t) {
 
 }  // namespace
 
-float CondensationEnhancement(const CondensationInputs& in) {
-    const float Tg = (in.Tzi + in.TZo) / 2.0f;
-    const float Tw = (in.Tsi + in.Tso) / 2.0f;
-    const float k = 1.0f / ((1.0f / in.Xt) * in.DI / in.D0 + in.film / kWaterFilmConductivity);
-    const float Ti = (Tg * k + Tw * in.Xs) / (k + in.Xs);
-    const float Xsi = humidityFromPartialPressure(saturationPressureTechnical(Ti), in.P, in.MAW);
-    const float Xsg = humidityFromPartialPressure(saturationPressureTechnical(Tg), in.P, in.MAW);
+CondensationEnhancementParts condensationEnhancementParts(const CondensationInputs& in) {
+    CondensationEnhancementParts p;
+    p.Tg = (in.Tzi + in.TZo) / 2.0f;
+    p.Tw = (in.Tsi + in.Tso) / 2.0f;
+    p.k = 1.0f / ((1.0f / in.Xt) * in.DI / in.D0 + in.film / kWaterFilmConductivity);
+    p.Ti = (p.Tg * p.k + p.Tw * in.Xs) / (p.k + in.Xs);
+    p.pi = saturationPressureTechnical(p.Ti);
+    p.pg = saturationPressureTechnical(p.Tg);
+    p.Xsi = humidityFromPartialPressure(p.pi, in.P, in.MAW);
+    p.Xsg = humidityFromPartialPressure(p.pg, in.P, in.MAW);
     // Humid volume 0.004555·(t + 273)·(MAW + X) m3 per kg of dry gas.
-    const float rho = 1.0f / (0.004555f * (Ti + 273.0f) * (in.MAW + Xsi));
-    return 1.0f + (rho / 0.64f) * vapourDiffusivity(Ti) * (Xsg - Xsi) * latentHeat(Ti) /
-                      (gasConductivity(Ti) * (Tg - Ti));
+    p.rho = 1.0f / (0.004555f * (p.Ti + 273.0f) * (in.MAW + p.Xsi));
+    p.ratio = 1.0f + (p.rho / 0.64f) * vapourDiffusivity(p.Ti) * (p.Xsg - p.Xsi) *
+                         latentHeat(p.Ti) / (gasConductivity(p.Ti) * (p.Tg - p.Ti));
+    return p;
+}
+
+float CondensationEnhancement(const CondensationInputs& in) {
+    return condensationEnhancementParts(in).ratio;
 }
 
 }  // namespace hx

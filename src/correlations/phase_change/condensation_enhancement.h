@@ -24,4 +24,16 @@ struct CondensationInputs {
 // (λg·(Tg − Ti)).
 float CondensationEnhancement(const CondensationInputs& in);
 
+// The ratio with the quantities it is built from.
+struct CondensationEnhancementParts {
+    float Tg = 0.0f, Tw = 0.0f;    // gas and wall-side mean temperatures, ℃
+    float k = 0.0f;                // film conductance, kcal/m2h℃
+    float Ti = 0.0f;               // interface temperature, ℃
+    float pi = 0.0f, pg = 0.0f;    // saturation pressures at Ti and Tg, kgf/cm2
+    float Xsi = 0.0f, Xsg = 0.0f;  // saturated humidities at Ti and Tg, kg/kgda
+    float rho = 0.0f;              // humid density at Ti, kg/m3
+    float ratio = 0.0f;
+};
+CondensationEnhancementParts condensationEnhancementParts(const CondensationInputs& in);
+
 }  // namespace hx

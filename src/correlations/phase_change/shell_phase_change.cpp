@@ -23,6 +23,9 @@ ShellCondensationResult shellCondensation(const ShellCondensationInput& in) {
     const float prandtl = check.divide(p.Cl * p.nuL * p.rhoL, p.kl, "condensation: conductivity");
     const float jakob = check.divide(p.Ls, p.Cl * std::fabs(in.T1 - in.Twav),
                                      "condensation: wall temperature difference");
+    r.Ga = Ga;
+    r.Pr = prandtl;
+    r.Ja = jakob;
     r.Xs = check.divide(p.kl, in.D0, "condensation: tube diameter") * 0.725f *
            std::pow(Ga * densityTerm * prandtl * jakob, 0.25f) * std::pow(in.ND, -0.25f);
     check.value(r.Xs, "condensation: coefficient");
@@ -60,12 +63,14 @@ ShellEvaporationResult shellEvaporation(const ShellEvaporationInput& in) {
 
     r.Twav = check.divide(in.Xs * in.As * in.shellMean + in.Xt * in.At * in.tubeMean,
                           in.Xs * in.As + in.Xt * in.At, "evaporation: wall weighting");
-    const float d = in.lowFin ? in.D0 + 2.0f * in.FH : in.D0;
+    r.d = in.lowFin ? in.D0 + 2.0f * in.FH : in.D0;
+    const float d = r.d;
 
     r.Qe = in.tubeFlow * in.Ct * std::fabs(in.T4 - in.T3);
     r.vapour = check.divide(r.Qe, p.Ls, "evaporation: latent heat");
 
-    r.Dbb = 2.0f * in.TP * d * std::sqrt(in.NT * std::sin(kRadPerDeg * kLayoutAngleDeg) / 3.14f);
+    r.sinLayout = std::sin(kRadPerDeg * kLayoutAngleDeg);
+    r.Dbb = 2.0f * in.TP * d * std::sqrt(in.NT * r.sinLayout / 3.14f);
     r.b = check.divide(r.Dbb, in.TP, "evaporation: pitch ratio");
 
     const float gapWidth = in.TP * d - d;  // clear gap between neighbouring tubes, m
@@ -101,12 +106,12 @@ ShellCondensingFilm nusseltKernCondensation(const ShellCondensationInput& in) {
     const ShellPhaseProperties& p = in.props;
     ShellCondensingFilm f;
     f.card = &kNusseltKernCondensationCard;
-    const float dT = std::fabs(in.T1 - in.Twav);
-    f.jakob = p.Cl * dT / p.Ls;
-    const float latent = p.Ls * (1.0f + 0.68f * f.jakob);  // kcal/kg
-    const float mu = p.nuL * p.rhoL;                       // kg/mh
+    f.dT = std::fabs(in.T1 - in.Twav);
+    f.jakob = p.Cl * f.dT / p.Ls;
+    f.latent = p.Ls * (1.0f + 0.68f * f.jakob);
+    f.muL = p.nuL * p.rhoL;
     const float group = units::kGravityPerHour2 * p.rhoL * (p.rhoL - p.rhoV) * p.kl * p.kl * p.kl *
-                        latent / (mu * dT * in.D0);
+                        f.latent / (f.muL * f.dT * in.D0);
     f.Xs = 0.729f * std::pow(group, 0.25f) * std::pow(in.ND, -1.0f / 6.0f);
     f.Nu = f.Xs * in.D0 / p.kl;
     return f;

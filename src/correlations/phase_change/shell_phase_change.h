@@ -40,6 +40,9 @@ struct ShellCondensationResult {
     float Res = 0.0f;             // mean of the inlet and outlet vapour Reynolds numbers
     float Us = 0.0f;              // mean vapour velocity, m/s
     float duty = 0.0f;            // condensing duty Ls·condensate, kcal/h
+    float Ga = 0.0f;              // Galileo number D0³·g/νl²
+    float Pr = 0.0f;              // condensate Prandtl number Cl·νl·ρl/kl
+    float Ja = 0.0f;              // inverse Jakob number Ls/(Cl·|T1 − Twav|)
     const char* fault = nullptr;  // first failed step, nullptr when sound
     bool ok() const { return fault == nullptr; }
 };
@@ -83,6 +86,8 @@ struct ShellEvaporationResult {
     float Twav = 0.0f;            // mean tube wall temperature, ℃
     float Qe = 0.0f;              // duty from the tube stream, kcal/h
     float vapour = 0.0f;          // shell vapour flow Qe/Ls, kg/h
+    float d = 0.0f;               // outside diameter over the fins (D0 for plain tubes), m
+    float sinLayout = 0.0f;       // sine of the 60° layout angle, as the bundle diameter takes it
     float Dbb = 0.0f;             // bundle diameter, m
     float b = 0.0f;               // bundle ratio Dbb/TP
     float Gv = 0.0f;              // heat flux term
@@ -127,6 +132,10 @@ struct ShellCondensingFilm {
     float Nu = 0.0f;  // Xs·D0/kl
     const CorrelationCard* card = nullptr;
     float jakob = 0.0f;  // Cl·ΔT/Ls
+    // The textbook film's inner quantities (zero on the original basis).
+    float dT = 0.0f;      // |T1 − Twav|, ℃
+    float latent = 0.0f;  // corrected latent heat Ls·(1 + 0.68·Ja), kcal/kg
+    float muL = 0.0f;     // condensate dynamic viscosity νl·ρl, kg/mh
 };
 
 // The textbook condensing film on the bundle (see the card); ΔT = |T1 − Twav|.

@@ -57,48 +57,67 @@ TubeCondensation tubeCondensation(const TubeTwoPhaseProperties& p, const TubeTwo
     return result;
 }
 
-TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f, float Ps,
-                         float sigma) {
+TubeEvaporation tubeEvaporationParts(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f,
+                                     float Ps, float sigma) {
     const float a = tubeFlowArea(f.DI);
     // Liquid Reynolds number: feed mass flow V·ρv at the inlet, less the
     // evaporated Wcon at the outlet, as liquid volume (÷ ρl).
     const float inletRe = f.PN * f.V * p.Dtv * f.DI / (p.Vtl * f.NT * a * p.Dtlv);
     const float outletRe = f.PN * (f.V * p.Dtv - f.Wcon) * f.DI / (p.Vtl * f.NT * a * p.Dtlv);
 
-    TubeFilm film;
+    TubeEvaporation e;
+    TubeFilm& film = e.film;
     film.Ret = 0.5f * (inletRe + outletRe);
     const float dT = std::fabs(f.T3 - f.Twav);
     // Both parts describe the boiling liquid: its conductivity, not the vapour's.
-    const float hn = tubeNucleateBoiling(p, p.Ktl, Ps, sigma, dT);
-    const float hc = tubeConvectiveBoiling(p, p.Ktl, f.DI, film.Ret);
-    film.Xt = finite(0.5f * hn + hc);
+    e.hn = tubeNucleateBoiling(p, p.Ktl, Ps, sigma, dT);
+    e.hc = tubeConvectiveBoiling(p, p.Ktl, f.DI, film.Ret);
+    film.Xt = finite(0.5f * e.hn + e.hc);
     film.Ut = f.PN * (f.Wcon / p.Dtv) / a / units::kSecondsPerHour / f.NT / 2.0f;
-    return film;
+    return e;
 }
 
-float akersDeansCrosserNusselt(float G, float DI, float x, float rhoL, float rhoV, float muL,
-                               float PrL) {
-    const float Req = G * DI * ((1.0f - x) + x * std::sqrt(rhoL / rhoV)) / muL;
+TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f, float Ps,
+                         float sigma) {
+    return tubeEvaporationParts(p, f, Ps, sigma).film;
+}
+
+namespace {
+
+float akersDeansCrosserReynolds(float G, float DI, float x, float rhoL, float rhoV, float muL) {
+    return G * DI * ((1.0f - x) + x * std::sqrt(rhoL / rhoV)) / muL;
+}
+
+float akersDeansCrosserBranch(float Req, float PrL) {
     const float PrTerm = std::cbrt(PrL);
     if (Req < 5.0e4f) return 5.03f * std::cbrt(Req) * PrTerm;
     return 0.0265f * std::pow(Req, 0.8f) * PrTerm;
 }
 
+}  // namespace
+
+float akersDeansCrosserNusselt(float G, float DI, float x, float rhoL, float rhoV, float muL,
+                               float PrL) {
+    return akersDeansCrosserBranch(akersDeansCrosserReynolds(G, DI, x, rhoL, rhoV, muL), PrL);
+}
+
 TubeCondensingFilm akersDeansCrosserCondensation(const TubeTwoPhaseProperties& p,
                                                  const TubeTwoPhaseFlow& f) {
-    constexpr int kSteps = 10;
+    constexpr int kSteps = kQualitySteps;
     TubeCondensingFilm film;
     film.card = &kAkersDeansCrosserCard;
-    const float W = f.V * p.Dtv;                             // vapour entering, kg/h
-    const float G = W * f.PN / (f.NT * tubeFlowArea(f.DI));  // kg/m2h
-    const float muL = p.Vtl * p.Dtlv;                        // kg/mh
-    film.PrL = p.Ctlv * muL / p.Ktl;
-    const float xOut = 1.0f - f.Wcon / W;
+    film.W = f.V * p.Dtv;
+    film.G = film.W * f.PN / (f.NT * tubeFlowArea(f.DI));
+    film.muL = p.Vtl * p.Dtlv;
+    film.PrL = p.Ctlv * film.muL / p.Ktl;
+    film.xOut = 1.0f - f.Wcon / film.W;
     float sum = 0.0f;
     for (int i = 0; i < kSteps; ++i) {
         // The middle of each step of the quality range, from x = 1 down to xOut.
-        const float x = 1.0f - (static_cast<float>(i) + 0.5f) * (1.0f - xOut) / kSteps;
-        sum += akersDeansCrosserNusselt(G, f.DI, x, p.Dtlv, p.Dtv, muL, film.PrL);
+        const float x = 1.0f - (static_cast<float>(i) + 0.5f) * (1.0f - film.xOut) / kSteps;
+        film.Req[i] = akersDeansCrosserReynolds(film.G, f.DI, x, p.Dtlv, p.Dtv, film.muL);
+        film.local[i] = akersDeansCrosserBranch(film.Req[i], film.PrL);
+        sum += film.local[i];
     }
     film.Nu = sum / kSteps;
     film.Xt = p.Ktl / f.DI * film.Nu;
@@ -118,20 +137,23 @@ float gungorWintertonCoefficient(float G, float DI, float x, float Bo, float rho
 
 TubeBoilingFilm gungorWintertonEvaporation(const TubeTwoPhaseProperties& p,
                                            const TubeTwoPhaseFlow& f, float TL) {
-    constexpr int kSteps = 10;
+    constexpr int kSteps = kQualitySteps;
     TubeBoilingFilm film;
     film.card = &kGungorWintertonCard;
-    const float W = f.V * p.Dtv;                             // feed, kg/h
-    const float G = W * f.PN / (f.NT * tubeFlowArea(f.DI));  // kg/m2h
-    const float muL = p.Vtl * p.Dtlv;                        // kg/mh
-    const float PrL = p.Ctlv * muL / p.Ktl;
-    const float area = 3.14f * f.DI * f.NT * TL;  // m2
-    const float Bo = f.Wcon / (area * G);
-    film.xOut = f.Wcon / W;
+    film.W = f.V * p.Dtv;
+    film.G = film.W * f.PN / (f.NT * tubeFlowArea(f.DI));
+    film.muL = p.Vtl * p.Dtlv;
+    film.PrL = p.Ctlv * film.muL / p.Ktl;
+    film.area = 3.14f * f.DI * f.NT * TL;
+    film.Bo = f.Wcon / (film.area * film.G);
+    film.FrL = film.G * film.G / (p.Dtlv * p.Dtlv * units::kGravityPerHour2 * f.DI);
+    film.xOut = f.Wcon / film.W;
     float sum = 0.0f;
     for (int i = 0; i < kSteps; ++i) {
         const float x = (static_cast<float>(i) + 0.5f) * film.xOut / kSteps;
-        sum += gungorWintertonCoefficient(G, f.DI, x, Bo, p.Dtlv, p.Dtv, muL, PrL, p.Ktl);
+        film.local[i] = gungorWintertonCoefficient(film.G, f.DI, x, film.Bo, p.Dtlv, p.Dtv,
+                                                   film.muL, film.PrL, p.Ktl);
+        sum += film.local[i];
     }
     film.Xt = sum / kSteps;
     film.Nu = film.Xt * f.DI / p.Ktl;
@@ -144,25 +166,28 @@ TubePhaseFilm tubeCondensingFilm(CorrelationBasis basis, const TubeTwoPhasePrope
     r.film = tubeCondensation(p, f).film;
     r.film.card = &kOriginalTubeCondensationCard;
     if (basis != CorrelationBasis::Textbook) return r;
-    const TubeCondensingFilm t = akersDeansCrosserCondensation(p, f);
-    r.film.Xt = finite(t.Xt);
-    r.film.Nu = t.Nu;
-    r.film.card = t.card;
-    r.rangeValue = t.PrL;
+    r.condensing = akersDeansCrosserCondensation(p, f);
+    r.film.Xt = finite(r.condensing.Xt);
+    r.film.Nu = r.condensing.Nu;
+    r.film.card = r.condensing.card;
+    r.rangeValue = r.condensing.PrL;
     return r;
 }
 
 TubePhaseFilm tubeBoilingFilm(CorrelationBasis basis, const TubeTwoPhaseProperties& p,
                               const TubeTwoPhaseFlow& f, float Ps, float sigma, float TL) {
     TubePhaseFilm r;
-    r.film = tubeEvaporation(p, f, Ps, sigma);
+    const TubeEvaporation e = tubeEvaporationParts(p, f, Ps, sigma);
+    r.film = e.film;
     r.film.card = &kOriginalTubeEvaporationCard;
+    r.hn = e.hn;
+    r.hc = e.hc;
     if (basis != CorrelationBasis::Textbook) return r;
-    const TubeBoilingFilm t = gungorWintertonEvaporation(p, f, TL);
-    r.film.Xt = finite(t.Xt);
-    r.film.Nu = t.Nu;
-    r.film.card = t.card;
-    r.rangeValue = t.xOut;
+    r.boiling = gungorWintertonEvaporation(p, f, TL);
+    r.film.Xt = finite(r.boiling.Xt);
+    r.film.Nu = r.boiling.Nu;
+    r.film.card = r.boiling.card;
+    r.rangeValue = r.boiling.xOut;
     return r;
 }
 

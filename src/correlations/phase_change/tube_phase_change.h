@@ -3,6 +3,7 @@
 // kcal/mh℃, kcal/m2h℃, kgf/cm2, kgf/m.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "correlations/common/correlation_card.h"
@@ -62,6 +63,13 @@ TubeCondensation tubeCondensation(const TubeTwoPhaseProperties& p, const TubeTwo
 // Evaporation inside the tubes: Xt = 0.5·hn + hc with the liquid's
 // conductivity Ktl in both parts, Ret the mean liquid
 // Reynolds number, Ut = PN·(Wcon/ρv)/a/3600/NT/2.
+struct TubeEvaporation {
+    TubeFilm film;
+    float hn = 0.0f;  // nucleate part, kcal/m2h℃
+    float hc = 0.0f;  // convective part, kcal/m2h℃
+};
+TubeEvaporation tubeEvaporationParts(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f,
+                                     float Ps, float sigma);
 TubeFilm tubeEvaporation(const TubeTwoPhaseProperties& p, const TubeTwoPhaseFlow& f, float Ps,
                          float sigma);
 
@@ -84,11 +92,21 @@ inline constexpr CorrelationCard kAkersDeansCrosserCard{
 float akersDeansCrosserNusselt(float G, float DI, float x, float rhoL, float rhoV, float muL,
                                float PrL);
 
+// The quality range of the tubes is averaged over this many equal steps.
+inline constexpr int kQualitySteps = 10;
+using QualitySteps = std::array<float, kQualitySteps>;
+
 struct TubeCondensingFilm {
     float Xt = 0.0f;   // mean coefficient over the quality range, kcal/m2h℃
     float Nu = 0.0f;   // Xt·DI/kl
     float PrL = 0.0f;  // condensate Prandtl number
     const CorrelationCard* card = nullptr;
+    float W = 0.0f;        // vapour entering, kg/h
+    float G = 0.0f;        // mass flux, kg/m2h
+    float muL = 0.0f;      // condensate dynamic viscosity, kg/mh
+    float xOut = 0.0f;     // outlet quality
+    QualitySteps Req{};    // equivalent Reynolds number at the middle of each step
+    QualitySteps local{};  // local Nusselt number there
 };
 
 // The textbook condensing film inside the tubes; the vapour mass flow is
@@ -123,6 +141,14 @@ struct TubeBoilingFilm {
     float Nu = 0.0f;    // Xt·DI/kl
     float xOut = 0.0f;  // outlet quality
     const CorrelationCard* card = nullptr;
+    float W = 0.0f;        // feed, kg/h
+    float G = 0.0f;        // mass flux, kg/m2h
+    float muL = 0.0f;      // liquid dynamic viscosity, kg/mh
+    float PrL = 0.0f;      // liquid Prandtl number
+    float area = 0.0f;     // inside area 3.14·DI·NT·TL, m2
+    float Bo = 0.0f;       // boiling number
+    float FrL = 0.0f;      // liquid Froude number of the whole flow
+    QualitySteps local{};  // local coefficient at the middle of each step, kcal/m2h℃
 };
 
 // The textbook evaporating film inside the tubes of length TL (m).
@@ -143,6 +169,12 @@ inline constexpr CorrelationCard kOriginalTubeEvaporationCard{
 struct TubePhaseFilm {
     TubeFilm film;
     float rangeValue = 0.0f;  // Pr_l (condensation) or the outlet quality (evaporation)
+    // The inner quantities of the correlation that ran: the original
+    // evaporation's two parts, or the textbook film (card null when not run).
+    float hn = 0.0f;
+    float hc = 0.0f;
+    TubeCondensingFilm condensing;
+    TubeBoilingFilm boiling;
 };
 TubePhaseFilm tubeCondensingFilm(CorrelationBasis basis, const TubeTwoPhaseProperties& p,
                                  const TubeTwoPhaseFlow& f);
