@@ -23,9 +23,19 @@ struct SweepChartRequest {
     bool inputsInSI = false;  // the varied inputs are in the case file's SI units
 };
 
+// What hovering the point of `row` shows, a line each: every varied input
+// with its value and unit (the case file's units), the values of
+// `quantities` in the units of p, and the message the run ended with when
+// it ended with one (its quantities then have no value). Throws
+// std::invalid_argument naming an unknown quantity.
+std::string sweepPointText(const std::vector<Variation>& variations, const SweepRow& row,
+                           const std::vector<std::string>& quantities, Presentation p,
+                           bool inputsInSI);
+
 // Throws std::invalid_argument naming an unknown quantity or an x that is
 // not varied. One panel for one or two quantities (the second on the right
-// axis), one panel each for more. The regime is shaded where the chart has
+// axis), one panel each for more. Each point and mark shows its
+// sweepPointText() when hovered. The regime is shaded where the chart has
 // one curve per quantity (with families of curves each would have its own).
 std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                                    const std::vector<SweepRow>& rows,

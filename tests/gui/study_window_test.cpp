@@ -51,6 +51,12 @@ TEST(StudyWindow, TwoInputStudyEqualsSingleSolvesAndKeepsTheEventLoopTurning) {
     EXPECT_EQ(f.window.chartViewCount(), 1);
     ASSERT_EQ(f.window.charts().size(), 1u);
     EXPECT_EQ(f.window.charts()[0].series.size(), 4u);  // two quantities, two curves
+    // Hovering the first point of the first curve shows both inputs (the
+    // sample is SI) and both quantities.
+    const charts::ChartData& chart = f.window.charts()[0];
+    const std::string& hover = (*chart.pointTexts)[chart.series[0].pointText.at(0)];
+    EXPECT_EQ(hover.find("tube_length_mm = 500 mm\nshell_flow_t_h = 2 t/h\nQ = "), 0u) << hover;
+    EXPECT_NE(hover.find(" W\nRet = "), std::string::npos) << hover;
 
     // A row is the single solve of its inputs (shown in the case's units).
     const SweepRow& row = f.window.rows()[7];
