@@ -205,10 +205,13 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
     for (const std::string& name : quantities) columns.push_back(quantityIndex(name));
 
     // One hover text a case, made once for every panel.
-    auto texts = std::make_shared<std::vector<std::string>>();
-    texts->reserve(rows.size());
-    for (const SweepRow& row : rows)
-        texts->push_back(sweepPointText(variations, row, quantities, p, request.inputsInSI));
+    std::shared_ptr<std::vector<std::string>> texts;
+    if (request.hoverTexts) {
+        texts = std::make_shared<std::vector<std::string>>();
+        texts->reserve(rows.size());
+        for (const SweepRow& row : rows)
+            texts->push_back(sweepPointText(variations, row, quantities, p, request.inputsInSI));
+    }
 
     std::vector<Curve> curves = curvesOf(variations, rows, xIndex);
     const std::size_t allCurves = curves.size();
@@ -255,7 +258,7 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                 for (std::size_t r : curve.rows) {
                     s.x.push_back(xOf(r));
                     s.y.push_back(valueOf(r, columns[q]));
-                    s.pointText.push_back(r);
+                    if (texts) s.pointText.push_back(r);
                 }
                 chart.series.push_back(std::move(s));
             }
@@ -268,7 +271,7 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                                            xKey + "=" + numberText(rows[r].varied[xIndex]) +
                                                (curve.label.empty() ? "" : ", " + curve.label) +
                                                ": " + rows[r].status,
-                                           (*texts)[r]});
+                                           texts ? (*texts)[r] : std::string()});
         if (curves.size() == 1 && request.regime != RegimeSide::None) {
             const std::size_t reColumn =
                 quantityIndex(request.regime == RegimeSide::Shell ? "Res" : "Ret");

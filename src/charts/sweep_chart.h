@@ -21,6 +21,9 @@ struct SweepChartRequest {
     // The side whose regime is shaded; Tube unless only Res is plotted.
     RegimeSide regime = RegimeSide::Tube;
     bool inputsInSI = false;  // the varied inputs are in the case file's SI units
+    // Each point and mark carries its sweepPointText() for a chart on
+    // screen; a picture written to a file has no use for them.
+    bool hoverTexts = false;
 };
 
 // What hovering the point of `row` shows, a line each: every varied input
@@ -34,8 +37,7 @@ std::string sweepPointText(const std::vector<Variation>& variations, const Sweep
 
 // Throws std::invalid_argument naming an unknown quantity or an x that is
 // not varied. One panel for one or two quantities (the second on the right
-// axis), one panel each for more. Each point and mark shows its
-// sweepPointText() when hovered. The regime is shaded where the chart has
+// axis), one panel each for more. The regime is shaded where the chart has
 // one curve per quantity (with families of curves each would have its own).
 std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                                    const std::vector<SweepRow>& rows,

@@ -109,6 +109,7 @@ TEST(SweepCharts, HoveredPointShowsItsInputsAndEveryPlottedQuantity) {
     const std::vector<SweepRow> rows = twoByThree(variations);
     SweepChartRequest request;
     request.quantities = {"Q", "TL", "Ret"};
+    request.hoverTexts = true;
     const auto charts = sweepCharts(variations, rows, request, Presentation::EnglishSI);
     ASSERT_EQ(charts.size(), 3u);
     // The TL panel, the curve of shell flow 10: its first point is row 1.

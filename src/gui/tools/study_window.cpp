@@ -470,6 +470,7 @@ void StudyWindow::draw() {
     request.textbookBasis = entered_.values.calculationBasis == 2;
     request.regime = charts::regimeSideFor(chosen_, entered_.values.exchangerType == 2);
     request.inputsInSI = isSICode(base_.unitCode);
+    request.hoverTexts = true;
     charts_ = charts::sweepCharts(variations_, rows_, request, presentationOfCase());
     for (const charts::ChartData& data : charts_) {
         auto* view = new QChartView(charts::buildChart(data));
