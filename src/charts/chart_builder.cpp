@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <set>
 
 namespace hx::charts {
@@ -51,10 +52,17 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 QColor colourOf(Rgb rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
 
+// A drawn part of a series, with the hover texts of its points (indices
+// into the chart's pointTexts; empty without).
+struct SeriesPart {
+    QXYSeries* series;
+    std::vector<std::size_t> texts;
+};
+
 // A line breaks where a value is missing (a case without a result): each
 // unbroken run is a series of its own, the first one named in the legend.
-std::vector<QXYSeries*> seriesOf(const ChartSeries& s) {
-    std::vector<QXYSeries*> parts;
+std::vector<SeriesPart> seriesOf(const ChartSeries& s) {
+    std::vector<SeriesPart> parts;
     QXYSeries* current = nullptr;
     const std::size_t n = std::min(s.x.size(), s.y.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -72,15 +80,16 @@ std::vector<QXYSeries*> seriesOf(const ChartSeries& s) {
             }
             current->setName(text(s.name));
             if (s.colour != 0) current->setColor(colourOf(s.colour));
-            parts.push_back(current);
+            parts.push_back({current, {}});
         }
         current->append(s.x[i], s.y[i]);
+        if (i < s.pointText.size()) parts.back().texts.push_back(s.pointText[i]);
     }
     if (parts.empty()) {  // still one legend entry for a series without a value
         auto* empty = new QLineSeries;
         empty->setName(text(s.name));
         if (s.colour != 0) empty->setColor(colourOf(s.colour));
-        parts.push_back(empty);
+        parts.push_back({empty, {}});
     }
     return parts;
 }
@@ -101,18 +110,54 @@ void showValueOnHover(QXYSeries* series, const QString& xTitle) {
                      });
 }
 
-void showLabelOnHover(QXYSeries* series, std::vector<MarkedPoint> marks, double bottom) {
+// The point of `series` drawn nearest to `at` (on screen, so that x and
+// y count alike whatever their scales); -1 for an empty series.
+qsizetype nearestPoint(QXYSeries* series, const QPointF& at) {
+    QChart* chart = series->chart();
+    const auto onScreen = [&](const QPointF& p) {
+        return chart ? chart->mapToPosition(p, series) : p;
+    };
+    const QPointF target = onScreen(at);
+    const QList<QPointF> points = series->points();
+    qsizetype best = -1;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QPointF d = onScreen(points[i]) - target;
+        const double distance = d.x() * d.x() + d.y() * d.y();
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best;
+}
+
+// Hovering shows the text of the point nearest the cursor: a study's case
+// with its inputs and quantities.
+void showPointTextOnHover(QXYSeries* series, std::shared_ptr<const std::vector<std::string>> all,
+                          std::vector<std::size_t> texts) {
+    QObject::connect(
+        series, &QXYSeries::hovered, series,
+        [series, all = std::move(all), texts = std::move(texts)](const QPointF& p, bool state) {
+            const qsizetype i = state ? nearestPoint(series, p) : -1;
+            if (i < 0 || static_cast<std::size_t>(i) >= texts.size() ||
+                texts[static_cast<std::size_t>(i)] >= all->size())
+                return QToolTip::hideText();
+            QToolTip::showText(QCursor::pos(), text((*all)[texts[static_cast<std::size_t>(i)]]));
+        });
+}
+
+// The marks are appended in their order, so the nearest drawn point is
+// the mark of that index.
+void showLabelOnHover(QXYSeries* series, std::vector<MarkedPoint> marks) {
     QObject::connect(series, &QXYSeries::hovered, series,
-                     [marks = std::move(marks), bottom](const QPointF& p, bool state) {
-                         if (!state || marks.empty()) return QToolTip::hideText();
-                         const auto distance = [&](const MarkedPoint& m) {
-                             return std::abs(m.x - p.x()) + std::abs(m.y.value_or(bottom) - p.y());
-                         };
-                         const MarkedPoint& nearest = *std::min_element(
-                             marks.begin(), marks.end(), [&](const auto& a, const auto& b) {
-                                 return distance(a) < distance(b);
-                             });
-                         QToolTip::showText(QCursor::pos(), text(nearest.label));
+                     [series, marks = std::move(marks)](const QPointF& p, bool state) {
+                         const qsizetype i = state ? nearestPoint(series, p) : -1;
+                         if (i < 0 || static_cast<std::size_t>(i) >= marks.size())
+                             return QToolTip::hideText();
+                         const MarkedPoint& m = marks[static_cast<std::size_t>(i)];
+                         QToolTip::showText(QCursor::pos(),
+                                            text(m.detail.empty() ? m.label : m.detail));
                      });
 }
 
@@ -223,7 +268,7 @@ QChart* buildChart(const ChartData& data) {
         bool first = true;
         const QColor colour =
             colourOf(s.colour != 0 ? s.colour : kPalette[nextColour++ % std::size(kPalette)]);
-        for (QXYSeries* part : seriesOf(s)) {
+        for (const auto& [part, texts] : seriesOf(s)) {
             chart->addSeries(part);
             part->attachAxis(xAxis);
             part->attachAxis(s.axis == YAxis::Right && yRight ? yRight : yLeft);
@@ -240,7 +285,10 @@ QChart* buildChart(const ChartData& data) {
                 hideFromLegend(chart, part);
             }
             first = false;
-            showValueOnHover(part, text(data.xTitle));
+            if (data.pointTexts && !texts.empty())
+                showPointTextOnHover(part, data.pointTexts, texts);
+            else
+                showValueOnHover(part, text(data.xTitle));
         }
     }
 
@@ -255,7 +303,7 @@ QChart* buildChart(const ChartData& data) {
         chart->addSeries(marks);
         marks->attachAxis(xAxis);
         marks->attachAxis(yLeft);
-        showLabelOnHover(marks, data.marks, bottom);
+        showLabelOnHover(marks, data.marks);
     }
     return chart;
 }

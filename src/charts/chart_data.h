@@ -4,7 +4,9 @@
 // it holds no Qt type, so a caller fills it without knowing the drawing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ struct ChartSeries {
     YAxis axis = YAxis::Left;
     bool pointsOnly = false;  // a scatter of points instead of a line
     Rgb colour = 0;
+    // What hovering each point shows, as an index into the chart's
+    // pointTexts (as many as x); empty: the point's x and y.
+    std::vector<std::size_t> pointText;
 };
 
 // A point to draw attention to (a case that ended with a message, a chosen
@@ -30,7 +35,8 @@ struct ChartSeries {
 struct MarkedPoint {
     double x = 0.0;
     std::optional<double> y;
-    std::string label;  // shown when the point is hovered, and in lists
+    std::string label;  // shown in lists, and when hovered unless `detail` says more
+    std::string detail;
 };
 
 // A band over a range of x, the full height of the plot (a flow regime).
@@ -51,6 +57,9 @@ struct ChartData {
     std::string marksName = "marked";  // the legend text of the marks
     std::vector<ShadedRange> shades;
     bool logX = false;
+    // The texts the series' points show when hovered: one a case of a
+    // study, shared by the panels of one study.
+    std::shared_ptr<const std::vector<std::string>> pointTexts;
 };
 
 }  // namespace hx::charts

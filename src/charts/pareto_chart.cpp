@@ -45,7 +45,7 @@ ChartData panel(const DesignSearchResult& result, Presentation p, const char* dr
     c.title = titleOf(p, drop);
     c.xTitle = "Asf [m2]";
     c.yTitle = std::string(dropName) + " [" + (isSI(p) ? q.unitSI : q.unitEngineering) + "]";
-    ChartSeries ranked{in(p, kRanked), {}, {}, YAxis::Left, true, 0xB0B0B0};
+    ChartSeries ranked{in(p, kRanked), {}, {}, YAxis::Left, true, 0xB0B0B0, {}};
     for (const DesignRecord& d : result.ranked) {
         ranked.x.push_back(static_cast<double>(d.results[area]));
         ranked.y.push_back(static_cast<double>(d.results[dp]));
@@ -57,7 +57,7 @@ ChartData panel(const DesignSearchResult& result, Presentation p, const char* dr
         return a->results[area] < b->results[area] ||
                (a->results[area] == b->results[area] && a->results[dp] > b->results[dp]);
     });
-    ChartSeries points{in(p, kPareto), {}, {}, YAxis::Left, true, 0x1F6FB4};
+    ChartSeries points{in(p, kPareto), {}, {}, YAxis::Left, true, 0x1F6FB4, {}};
     for (const DesignRecord* d : set) {
         points.x.push_back(static_cast<double>(d->results[area]));
         points.y.push_back(static_cast<double>(d->results[dp]));
@@ -73,7 +73,9 @@ ChartData panel(const DesignSearchResult& result, Presentation p, const char* dr
                                      [&](const DesignRecord& d) { return d.index == mark; });
         if (it == list->end()) continue;
         c.marks.push_back({static_cast<double>(it->results[area]),
-                           static_cast<double>(it->results[dp]), in(p, kChosen)});
+                           static_cast<double>(it->results[dp]),
+                           in(p, kChosen),
+                           {}});
         break;
     }
     return c;

@@ -31,10 +31,10 @@ ChartData profileChart(const CaseProfile& profile) {
     chart.yTitle = in(kTemperature) + " [" + profile.temperatureUnit + "]";
     chart.rightYTitle = in(kHeat) + " [" + profile.dutyUnit + "]";
     const bool twoPasses = profile.flow == ProfileFlow::OneTwoShell;
-    ChartSeries tube{in(twoPasses ? kFirstPass : kTube), {}, {}, YAxis::Left, false, 0xC0392B};
-    ChartSeries back{in(kReturnPass), {}, {}, YAxis::Left, false, 0xE67E22};
-    ChartSeries shell{in(kShell), {}, {}, YAxis::Left, false, 0x2471A3};
-    ChartSeries duty{in(kHeat), {}, {}, YAxis::Right, false, 0x7F8C8D};
+    ChartSeries tube{in(twoPasses ? kFirstPass : kTube), {}, {}, YAxis::Left, false, 0xC0392B, {}};
+    ChartSeries back{in(kReturnPass), {}, {}, YAxis::Left, false, 0xE67E22, {}};
+    ChartSeries shell{in(kShell), {}, {}, YAxis::Left, false, 0x2471A3, {}};
+    ChartSeries duty{in(kHeat), {}, {}, YAxis::Right, false, 0x7F8C8D, {}};
     for (const ProfilePoint& p : profile.points) {
         for (ChartSeries* s : {&tube, &back, &shell, &duty}) s->x.push_back(p.x);
         tube.y.push_back(p.tube);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <memory>
 #include <numeric>
 #include <stdexcept>
 
@@ -79,11 +80,21 @@ std::string axisTitle(const std::string& name, Presentation p) {
     return unit == "-" ? name : name + " [" + unit + "]";
 }
 
-std::string inputTitle(const std::string& key, bool si) {
+// The unit of a varied input, empty for a count or a ratio.
+std::string inputUnit(const std::string& key, bool si) {
     const CatalogueField* f = findCatalogueField(key);
-    if (!f) return key;
-    const std::string unit = si ? f->unitSI : f->unitEngineering;
-    return unit.empty() || unit == "-" ? key : key + " [" + unit + "]";
+    const std::string unit = !f ? "" : si ? f->unitSI : f->unitEngineering;
+    return unit == "-" ? "" : unit;
+}
+
+std::string inputTitle(const std::string& key, bool si) {
+    const std::string unit = inputUnit(key, si);
+    return unit.empty() ? key : key + " [" + unit + "]";
+}
+
+// "NAME = VALUE UNIT", the unit left out where there is none.
+std::string valueLine(const std::string& name, float value, const std::string& unit) {
+    return name + " = " + numberText(value) + (unit.empty() || unit == "-" ? "" : " " + unit);
 }
 
 // The rows of one curve: those whose other varied inputs hold one set of
@@ -114,6 +125,27 @@ std::vector<Curve> curvesOf(const std::vector<Variation>& variations,
 }
 
 }  // namespace
+
+std::string sweepPointText(const std::vector<Variation>& variations, const SweepRow& row,
+                           const std::vector<std::string>& quantities, Presentation p,
+                           bool inputsInSI) {
+    std::string text;
+    for (std::size_t v = 0; v < variations.size() && v < row.varied.size(); ++v)
+        text +=
+            valueLine(variations[v].key, row.varied[v], inputUnit(variations[v].key, inputsInSI)) +
+            '\n';
+    for (const std::string& name : quantities) {
+        const std::size_t column = quantityIndex(name);
+        if (row.solved && column < row.results.size())
+            text +=
+                valueLine(name, row.results[column], resultUnit(resultQuantities()[column], p)) +
+                '\n';
+    }
+    if (!row.solved)
+        text += (isJapanese(p) ? "メッセージで終了: " : "the run ended: ") + row.status + '\n';
+    if (!text.empty()) text.pop_back();
+    return text;
+}
 
 RegimeSide regimeSideFor(const std::vector<std::string>& quantities, bool doubleTube) {
     const auto has = [&](const char* name) {
@@ -172,6 +204,15 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
     std::vector<std::size_t> columns;
     for (const std::string& name : quantities) columns.push_back(quantityIndex(name));
 
+    // One hover text a case, made once for every panel.
+    std::shared_ptr<std::vector<std::string>> texts;
+    if (request.hoverTexts) {
+        texts = std::make_shared<std::vector<std::string>>();
+        texts->reserve(rows.size());
+        for (const SweepRow& row : rows)
+            texts->push_back(sweepPointText(variations, row, quantities, p, request.inputsInSI));
+    }
+
     std::vector<Curve> curves = curvesOf(variations, rows, xIndex);
     const std::size_t allCurves = curves.size();
     if (curves.size() > kMostCurves) curves.resize(kMostCurves);
@@ -194,6 +235,7 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
     std::vector<ChartData> charts;
     for (const std::vector<std::size_t>& panel : panels) {
         ChartData chart;
+        chart.pointTexts = texts;
         std::string names;
         for (std::size_t q : panel) names += (names.empty() ? "" : ", ") + quantities[q];
         const bool japanese = isJapanese(p);
@@ -216,6 +258,7 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                 for (std::size_t r : curve.rows) {
                     s.x.push_back(xOf(r));
                     s.y.push_back(valueOf(r, columns[q]));
+                    if (texts) s.pointText.push_back(r);
                 }
                 chart.series.push_back(std::move(s));
             }
@@ -227,7 +270,8 @@ std::vector<ChartData> sweepCharts(const std::vector<Variation>& variations,
                     chart.marks.push_back({xOf(r), std::nullopt,
                                            xKey + "=" + numberText(rows[r].varied[xIndex]) +
                                                (curve.label.empty() ? "" : ", " + curve.label) +
-                                               ": " + rows[r].status});
+                                               ": " + rows[r].status,
+                                           texts ? (*texts)[r] : std::string()});
         if (curves.size() == 1 && request.regime != RegimeSide::None) {
             const std::size_t reColumn =
                 quantityIndex(request.regime == RegimeSide::Shell ? "Res" : "Ret");

@@ -21,7 +21,19 @@ struct SweepChartRequest {
     // The side whose regime is shaded; Tube unless only Res is plotted.
     RegimeSide regime = RegimeSide::Tube;
     bool inputsInSI = false;  // the varied inputs are in the case file's SI units
+    // Each point and mark carries its sweepPointText() for a chart on
+    // screen; a picture written to a file has no use for them.
+    bool hoverTexts = false;
 };
+
+// What hovering the point of `row` shows, a line each: every varied input
+// with its value and unit (the case file's units), the values of
+// `quantities` in the units of p, and the message the run ended with when
+// it ended with one (its quantities then have no value). Throws
+// std::invalid_argument naming an unknown quantity.
+std::string sweepPointText(const std::vector<Variation>& variations, const SweepRow& row,
+                           const std::vector<std::string>& quantities, Presentation p,
+                           bool inputsInSI);
 
 // Throws std::invalid_argument naming an unknown quantity or an x that is
 // not varied. One panel for one or two quantities (the second on the right

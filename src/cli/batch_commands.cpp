@@ -11,12 +11,14 @@
 #include <future>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "cli/command_options.h"
 #include "model/field_catalogue.h"
 #include "program/batch/batch_run.h"
 #include "program/batch/case_profile.h"
+#include "program/batch/shard_mark.h"
 #include "program/batch/sweep_merge.h"
 #include "program/batch/sweep_stream.h"
 #include "program/batch/sweep_writers.h"
@@ -270,9 +272,17 @@ int runSweep(const SweepOptions& options) {
         // With a picture asked for, the table is written only to --out.
         const bool table = file || options.plot.empty();
         std::ostream& out = file ? file->stream() : std::cout;
+        // A part of a sharded sweep says which part of which sweep it is,
+        // so that the merge can refuse a part missing, repeated or out of
+        // place.
+        std::optional<ShardMark> mark;
+        if (!options.shard.empty())
+            mark = ShardMark{shard, gridCaseCount(variations),
+                             sweepFingerprint(sweepIdentity(caseToJson(values), variations, p,
+                                                            options.longNames, settings.policy))};
         const std::unique_ptr<SweepWriter> writer =
-            json ? jsonSweepWriter(out, variations, p, options.longNames)
-                 : csvSweepWriter(out, variations, p, options.longNames);
+            json ? jsonSweepWriter(out, variations, p, options.longNames, mark)
+                 : csvSweepWriter(out, variations, p, options.longNames, mark);
         std::vector<SweepRow> plotted;  // kept only for a picture
         if (table) writer->begin();
         streamWithProgress(entered, values.answers, variations, settings,

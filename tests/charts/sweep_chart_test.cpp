@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QToolTip>
 #include <QXmlStreamReader>
+#include <QtCharts/QChartView>
+#include <QtCharts/QXYSeries>
 #include <cmath>
 
+#include "charts/chart_builder.h"
 #include "charts/chart_export.h"
 #include "program/batch/result_quantities.h"
 
@@ -95,6 +99,53 @@ TEST(SweepCharts, OneSeriesPerQuantityAndCurveWithTheEndedCasesMarked) {
     request.quantities = {"TLL"};
     EXPECT_THROW(sweepCharts(variations, rows, request, Presentation::EnglishSI),
                  std::invalid_argument);
+}
+
+// Hovering a point shows the whole case: both inputs with their units (the
+// case file's), every plotted quantity in the units of the presentation,
+// and for a case that ended, its message in place of the values.
+TEST(SweepCharts, HoveredPointShowsItsInputsAndEveryPlottedQuantity) {
+    std::vector<Variation> variations;
+    const std::vector<SweepRow> rows = twoByThree(variations);
+    SweepChartRequest request;
+    request.quantities = {"Q", "TL", "Ret"};
+    request.hoverTexts = true;
+    const auto charts = sweepCharts(variations, rows, request, Presentation::EnglishSI);
+    ASSERT_EQ(charts.size(), 3u);
+    // The TL panel, the curve of shell flow 10: its first point is row 1.
+    const ChartSeries& tl = charts[1].series[1];
+    ASSERT_EQ(tl.pointText.size(), tl.x.size());
+    EXPECT_EQ(charts[1].pointTexts, charts[0].pointTexts);  // one table for all panels
+    EXPECT_EQ((*charts[1].pointTexts)[tl.pointText[0]],
+              "tube_count = 60\nshell_flow_t_h = 10 t/h\nQ = 600 W\nTL = 600 mm\nRet = 600");
+    ASSERT_EQ(charts[2].marks.size(), 1u);
+    EXPECT_EQ(charts[2].marks[0].detail,
+              "tube_count = 100\nshell_flow_t_h = 10 t/h\nthe run ended: the run ended");
+
+    // On screen: the TL curve of shell flow 10 breaks at the ended case;
+    // hovering the part after the break shows its own case, hovering the
+    // mark the ended one.
+    QChartView view(buildChart(charts[1]));
+    view.resize(800, 500);
+    view.show();
+    const QList<QAbstractSeries*> drawn = view.chart()->series();
+    ASSERT_EQ(drawn.size(), 4u);  // flow 5, flow 10 before and after the break, the marks
+    const auto hover = [](QAbstractSeries* series, QPointF at) {
+        emit static_cast<QXYSeries*>(series)->hovered(at, true);
+        return QToolTip::text().toStdString();
+    };
+    EXPECT_EQ(hover(drawn[0], {101.0, 480.0}), (*charts[1].pointTexts)[2]);
+    EXPECT_EQ(hover(drawn[2], {139.0, 1390.0}), (*charts[1].pointTexts)[5]);
+    EXPECT_EQ(hover(drawn[3], {100.0, 0.0}), charts[1].marks[0].detail);
+
+    const std::vector<Variation> inlet{{"shell_inlet_temperature", {350.0f}}};
+    const SweepRow ended{{350.0f}, false, "TUBE LENGTH OVER", {}};
+    EXPECT_EQ(sweepPointText(inlet, ended, {"T2"}, Presentation::JapaneseSI, true),
+              "shell_inlet_temperature = 350 K\nメッセージで終了: TUBE LENGTH OVER");
+    const SweepRow solved{
+        {80.5f}, true, "solved", std::vector<float>(resultQuantities().size(), 61.25f)};
+    EXPECT_EQ(sweepPointText(inlet, solved, {"T2"}, Presentation::EnglishEngineering, false),
+              "shell_inlet_temperature = 80.5 ℃\nT2 = 61.25 ℃");
 }
 
 TEST(ChartExport, SvgIsWellFormedAndNamesEveryQuantity) {

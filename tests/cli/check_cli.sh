@@ -103,6 +103,28 @@ expect 0 "$hxcalc" sweep "$work/c.json" --vary tube_length_mm=500 --units eng
 head -1 "$work/out" | grep -q ",Q \[kcal/h\]," || fail "--units eng: $(head -c 80 "$work/out")"
 expect 2 "$hxcalc" merge "$work/p1.csv" "$work/s1.csv"
 expect 2 "$hxcalc" merge "$work/p4.csv" "$work/p1.csv"
+# Parts 2 to 4 hold 5 rows each, so a part out of place, repeated or left
+# out still gives a table of a fitting length: each part's mark tells, and
+# the merge names the part. A part cut short is refused as well.
+merge_refused() {  # MESSAGE PART...
+    local message=$1
+    shift
+    expect 2 "$hxcalc" merge "$@" --out "$work/bad.$ext"
+    grep -qF "merge: $message" "$work/err" || fail "merge $*: $(head -c 300 "$work/err")"
+    [ -e "$work/bad.$ext" ] && fail "merge $* wrote a table"
+}
+for ext in csv json; do
+    merge_refused "$work/p3.$ext is part 3 of 4 but is given in place 2" "$work"/p{1,3,2,4}.$ext
+    merge_refused "$work/p2.$ext is part 2 of 4, given twice (in places 2 and 3)" "$work"/p{1,2,2,4}.$ext
+    merge_refused "part 4 is missing: the sweep has 4 parts" "$work"/p{1,2,3}.$ext
+    merge_refused "$work/whole.$ext is not a part of a sharded sweep" "$work/whole.$ext"
+done
+head -n -1 "$work/p3.csv" >"$work/cut.csv"
+ext=csv merge_refused "$work/cut.csv has 4 rows where part 3 of 4 of a grid of 21 cases has 5" \
+    "$work"/p{1,2}.csv "$work/cut.csv" "$work/p4.csv"
+expect 0 "$hxcalc" sweep "$work/c.json" $grid --names long --shard 2/4 --units eng --out "$work/eng.csv"
+ext=csv merge_refused "$work/eng.csv is a part of another sweep than $work/p1.csv" \
+    "$work/p1.csv" "$work/eng.csv" "$work"/p{3,4}.csv
 expect 2 "$hxcalc" sweep "$work/c.json" $grid --shard 5/4
 
 # A sweep's picture: a PNG without a display, no table on standard output

@@ -18,7 +18,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QtCharts/QChartView>
 #include <algorithm>
@@ -28,6 +28,7 @@
 #include "charts/chart_export.h"
 #include "charts/sweep_chart.h"
 #include "gui/forms/form_window.h"
+#include "gui/tools/study_table_model.h"
 #include "model/field_catalogue.h"
 #include "program/batch/result_quantities.h"
 #include "program/batch/sweep_stream.h"
@@ -206,7 +207,9 @@ void StudyWindow::buildControls() {
     chartHolder_ = new QWidget;
     chartLayout_ = new QVBoxLayout(chartHolder_);
     scroll->setWidget(chartHolder_);
-    table_ = new QTableWidget;
+    table_ = new QTableView;
+    model_ = new StudyTableModel(table_);
+    table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -257,11 +260,12 @@ void StudyWindow::buildControls() {
         if (!path.isEmpty()) exportPicture(path);
     });
     connect(open, &QPushButton::clicked, this, [this] {
-        const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
-        if (ranges.isEmpty()) return showMessage(text(kNoRow));
-        openRow(ranges.first().topRow());
+        const QModelIndexList chosen = table_->selectionModel()->selectedRows();
+        if (chosen.isEmpty()) return showMessage(text(kNoRow));
+        openRow(chosen.first().row());
     });
-    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { openRow(row); });
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openRow(index.row()); });
 
     timer_ = new QTimer(this);
     timer_->setInterval(50);
@@ -376,6 +380,7 @@ bool StudyWindow::run() {
     }
     variations_ = std::move(variations);
     chosen_ = std::move(chosen);
+    model_->show(nullptr, 0, {}, {});  // the table lets go of the rows
     rows_.clear();
     incoming_.clear();
     rows_.reserve(total_);
@@ -465,6 +470,7 @@ void StudyWindow::draw() {
     request.textbookBasis = entered_.values.calculationBasis == 2;
     request.regime = charts::regimeSideFor(chosen_, entered_.values.exchangerType == 2);
     request.inputsInSI = isSICode(base_.unitCode);
+    request.hoverTexts = true;
     charts_ = charts::sweepCharts(variations_, rows_, request, presentationOfCase());
     for (const charts::ChartData& data : charts_) {
         auto* view = new QChartView(charts::buildChart(data));
@@ -487,21 +493,7 @@ void StudyWindow::fillTable() {
     const Presentation p = presentationOfCase();
     for (std::size_t c : columns)
         headers << q(std::string(all[c].name) + " [" + resultUnit(all[c], p) + "]");
-    table_->clear();
-    table_->setColumnCount(static_cast<int>(headers.size()));
-    table_->setHorizontalHeaderLabels(headers);
-    table_->setRowCount(static_cast<int>(rows_.size()));
-    for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
-        const SweepRow& row = rows_[static_cast<std::size_t>(r)];
-        int column = 0;
-        for (float v : row.varied)
-            table_->setItem(r, column++, new QTableWidgetItem(q(numberText(v))));
-        table_->setItem(r, column++, new QTableWidgetItem(q(row.status)));
-        for (std::size_t c : columns)
-            table_->setItem(
-                r, column++,
-                new QTableWidgetItem(row.solved ? q(numberText(row.results[c])) : QString()));
-    }
+    model_->show(&rows_, variations_.size(), std::move(columns), std::move(headers));
     table_->resizeColumnsToContents();
 }
 

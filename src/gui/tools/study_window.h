@@ -28,11 +28,13 @@ class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 class QTimer;
 class QVBoxLayout;
 
 namespace hx::gui {
+
+class StudyTableModel;
 
 class StudyWindow : public QWidget {
 public:
@@ -104,7 +106,8 @@ private:
     QTabWidget* tabs_ = nullptr;
     QWidget* chartHolder_ = nullptr;
     QVBoxLayout* chartLayout_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    QTableView* table_ = nullptr;
+    StudyTableModel* model_ = nullptr;
     QTimer* timer_ = nullptr;
     std::vector<std::pair<QLabel*, int>> captions_;
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "program/batch/shard_mark.h"
 #include "program/batch/sweep_writers.h"
 #include "program/session/case_file.h"
 
@@ -21,6 +22,54 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 [[noreturn]] void notShards(const std::string& why) {
     throw CaseFileError("merge: " + why + " (give the parts 1/N to N/N of one sweep, in order)");
+}
+
+std::string partName(const Shard& part) {
+    return "part " + std::to_string(part.k) + " of " + std::to_string(part.n);
+}
+
+// The parts given must be those of one sweep, each once, in the order 1 to
+// N: a part given twice, left out or out of place would still merge into a
+// table of the right length, but with the wrong rows.
+void checkMarks(const std::vector<std::string>& parts,
+                const std::vector<std::optional<ShardMark>>& marks) {
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (!marks[i])
+            notShards(parts[i] +
+                      " is not a part of a sharded sweep (sweep --shard K/N writes one)");
+    const ShardMark& first = *marks.front();
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        if (marks[i]->part.n != first.part.n || marks[i]->gridCases != first.gridCases ||
+            marks[i]->sweep != first.sweep)
+            notShards(parts[i] + " is a part of another sweep than " + parts[0]);
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (marks[j]->part.k == marks[i]->part.k)
+                notShards(parts[i] + " is " + partName(marks[i]->part) +
+                          ", given twice (in places " + std::to_string(j + 1) + " and " +
+                          std::to_string(i + 1) +
+                          (parts[j] == parts[i] ? ")" : ", also as " + parts[j] + ")"));
+    std::string missing;
+    for (std::size_t k = 1; k <= first.part.n; ++k)
+        if (std::none_of(marks.begin(), marks.end(), [&](const auto& m) { return m->part.k == k; }))
+            missing += (missing.empty() ? "" : ", ") + std::to_string(k);
+    if (!missing.empty())
+        notShards((missing.find(',') == std::string::npos ? "part " + missing + " is"
+                                                          : "parts " + missing + " are") +
+                  " missing: the sweep has " + std::to_string(first.part.n) + " parts");
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (marks[i]->part.k != i + 1)
+            notShards(parts[i] + " is " + partName(marks[i]->part) + " but is given in place " +
+                      std::to_string(i + 1));
+}
+
+// The rows part `mark` must hold.
+std::size_t rowsOf(const ShardMark& mark) { return shardCaseCount(mark.gridCases, mark.part); }
+
+[[noreturn]] void wrongRowCount(const std::string& part, const ShardMark& mark, std::size_t rows) {
+    notShards(part + " has " + std::to_string(rows) + " rows where " + partName(mark.part) +
+              " of a grid of " + std::to_string(mark.gridCases) + " cases has " +
+              std::to_string(rowsOf(mark)) + " (a part not written to its end?)");
 }
 
 // One CSV record with its line break; a quoted field may hold a line break.
@@ -49,6 +98,12 @@ std::vector<std::unique_ptr<std::ifstream>> openParts(const std::vector<std::str
 void mergeCsv(const std::vector<std::string>& parts, std::ostream& out) {
     auto files = openParts(parts);
     std::string header, record;
+    std::vector<std::optional<ShardMark>> marks;
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        readRecord(*files[k], record);
+        marks.push_back(readShardMarkCsvLine(record));
+    }
+    checkMarks(parts, marks);
     for (std::size_t k = 0; k < files.size(); ++k) {
         if (!readRecord(*files[k], record)) notShards(parts[k] + " has no header");
         if (k == 0) header = record;
@@ -72,47 +127,53 @@ void mergeCsv(const std::vector<std::string>& parts, std::ostream& out) {
         named = named && firsts[k] == longNames;
     }
     if (named) out << longNames;
-    // Once a part has run out, every later part must run out in the same
-    // round and no part may have a row in the next.
-    bool ended = false;
-    bool first = !named;  // the records already read are the first rows
-    for (;;) {
+    // Row r of the whole grid is row r / N of part r % N + 1; each part
+    // holds exactly the rows its mark says.
+    const std::size_t most = rowsOf(*marks.front());
+    for (std::size_t r = 0; r < most; ++r) {
         for (std::size_t k = 0; k < files.size(); ++k) {
-            const bool read = first ? !(record = firsts[k]).empty() : readRecord(*files[k], record);
-            if (read && ended) notShards(parts[k] + " has more rows than the parts before it");
-            if (!read) {
-                ended = true;
-                continue;
-            }
+            if (r >= rowsOf(*marks[k])) continue;
+            const bool read =
+                r == 0 && !named ? !(record = firsts[k]).empty() : readRecord(*files[k], record);
+            if (!read) wrongRowCount(parts[k], *marks[k], r);
             out << record;
         }
-        first = false;
-        if (ended) return;
+    }
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const bool unread = rowsOf(*marks[k]) == 0 && !named && !firsts[k].empty();
+        if (unread || readRecord(*files[k], record)) {
+            std::size_t rows = rowsOf(*marks[k]) + 1;
+            while (readRecord(*files[k], record)) ++rows;
+            wrongRowCount(parts[k], *marks[k], rows);
+        }
     }
 }
 
 void mergeJson(const std::vector<std::string>& parts, std::ostream& out) {
     auto files = openParts(parts);
     std::vector<json> docs;
+    std::vector<std::optional<ShardMark>> marks;
     for (std::size_t k = 0; k < files.size(); ++k) {
         try {
             docs.push_back(json::parse(*files[k]));
         } catch (const json::exception&) {
             notShards(parts[k] + " is not a sweep's JSON");
         }
-        if (!docs.back().contains("rows") || !docs.back()["rows"].is_array() ||
-            !docs.back().contains("units"))
+        if (!docs.back().is_object() || !docs.back().contains("rows") ||
+            !docs.back()["rows"].is_array() || !docs.back().contains("units"))
             notShards(parts[k] + " is not a sweep's JSON");
-        if (docs.back()["units"] != docs.front()["units"])
+        const json& doc = docs.back();
+        marks.push_back(doc.contains("shard") ? readShardMarkJson(doc["shard"]) : std::nullopt);
+    }
+    checkMarks(parts, marks);
+    for (std::size_t k = 0; k < docs.size(); ++k) {
+        if (docs[k]["units"] != docs.front()["units"])
             notShards(parts[k] + " has other units than " + parts[0]);
+        if (docs[k]["rows"].size() != rowsOf(*marks[k]))
+            wrongRowCount(parts[k], *marks[k], docs[k]["rows"].size());
     }
     const std::size_t most = docs.front()["rows"].size();
     json rows = json::array();
-    for (std::size_t k = 0; k < docs.size(); ++k) {
-        const std::size_t n = docs[k]["rows"].size();
-        if (n > most || n + 1 < most || (k > 0 && n > docs[k - 1]["rows"].size()))
-            notShards(parts[k] + " has " + std::to_string(n) + " rows");
-    }
     for (std::size_t r = 0; r < most; ++r)
         for (json& doc : docs)
             if (r < doc["rows"].size()) rows.push_back(std::move(doc["rows"][r]));

@@ -28,10 +28,15 @@ std::vector<std::string> keysOf(const std::vector<Variation>& variations) {
 class CsvWriter : public SweepWriter {
 public:
     CsvWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
-              bool longNames)
-        : out_(out), variations_(variations), p_(p), longNames_(longNames) {}
+              bool longNames, std::optional<ShardMark> shard)
+        : out_(out),
+          variations_(variations),
+          p_(p),
+          longNames_(longNames),
+          shard_(std::move(shard)) {}
 
     void begin() override {
+        if (shard_) out_ << shardMarkCsvLine(*shard_);
         for (const Variation& v : variations_) out_ << v.key << ',';
         out_ << "status";
         for (const ResultQuantity& q : resultQuantities())
@@ -74,6 +79,7 @@ private:
     const std::vector<Variation>& variations_;
     Presentation p_;
     bool longNames_;
+    std::optional<ShardMark> shard_;
     std::string line_;
 };
 
@@ -93,11 +99,17 @@ std::string indented(const std::string& text, const std::string& indent, bool fi
 class JsonWriter : public SweepWriter {
 public:
     JsonWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
-               bool longNames)
-        : out_(out), variations_(variations), p_(p), longNames_(longNames) {}
+               bool longNames, std::optional<ShardMark> shard)
+        : out_(out),
+          variations_(variations),
+          p_(p),
+          longNames_(longNames),
+          shard_(std::move(shard)) {}
 
     void begin() override {
         out_ << '{';
+        if (shard_)
+            out_ << "\n \"shard\": " << indented(shardMarkJson(*shard_).dump(1), " ", false) << ',';
         if (longNames_) {
             json names = json::object();
             for (const Variation& v : variations_) names[v.key] = longNameOf(v.key);
@@ -137,6 +149,7 @@ private:
     const std::vector<Variation>& variations_;
     Presentation p_;
     bool longNames_;
+    std::optional<ShardMark> shard_;
     bool any_ = false;
 };
 
@@ -157,14 +170,16 @@ std::string csvField(const std::string& text) {
 
 std::unique_ptr<SweepWriter> csvSweepWriter(std::ostream& out,
                                             const std::vector<Variation>& variations,
-                                            Presentation p, bool longNames) {
-    return std::make_unique<CsvWriter>(out, variations, p, longNames);
+                                            Presentation p, bool longNames,
+                                            std::optional<ShardMark> shard) {
+    return std::make_unique<CsvWriter>(out, variations, p, longNames, std::move(shard));
 }
 
 std::unique_ptr<SweepWriter> jsonSweepWriter(std::ostream& out,
                                              const std::vector<Variation>& variations,
-                                             Presentation p, bool longNames) {
-    return std::make_unique<JsonWriter>(out, variations, p, longNames);
+                                             Presentation p, bool longNames,
+                                             std::optional<ShardMark> shard) {
+    return std::make_unique<JsonWriter>(out, variations, p, longNames, std::move(shard));
 }
 
 std::string sweepCsvLongNames(const std::vector<std::string>& keys) {

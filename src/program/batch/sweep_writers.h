@@ -2,14 +2,17 @@
 // header, one line a case) or JSON ({"rows": [...], "units": {...}}, laid
 // out as the whole document would be). The bytes do not depend on how the
 // rows were solved, so the parts of a sharded sweep merge into the same
-// file as one run.
+// file as one run. A part of a sharded sweep begins with its mark
+// (shard_mark.h), which the merge checks and leaves out.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
 #include "program/batch/batch_run.h"
+#include "program/batch/shard_mark.h"
 
 namespace hx {
 
@@ -23,12 +26,15 @@ public:
 
 // With `longNames` the CSV has a second header row of long names (the
 // field's description, the quantity's), and the JSON a "names" object.
+// With `shard` the table is that part of a sharded sweep.
 std::unique_ptr<SweepWriter> csvSweepWriter(std::ostream& out,
                                             const std::vector<Variation>& variations,
-                                            Presentation p, bool longNames = false);
+                                            Presentation p, bool longNames = false,
+                                            std::optional<ShardMark> shard = std::nullopt);
 std::unique_ptr<SweepWriter> jsonSweepWriter(std::ostream& out,
                                              const std::vector<Variation>& variations,
-                                             Presentation p, bool longNames = false);
+                                             Presentation p, bool longNames = false,
+                                             std::optional<ShardMark> shard = std::nullopt);
 
 // The CSV row of long names under the header of a sweep over `keys`, with
 // its line break.
