@@ -2,16 +2,16 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
-#include <cmath>
+#include <vector>
 
 #include "charts/chart_builder.h"
 #include "charts/chart_export.h"
 #include "charts/profile_chart.h"
-#include "program/session/case_file.h"
 
 namespace hx::gui {
 
@@ -48,18 +48,19 @@ ResultProfilePage::ResultProfilePage(QWidget* parent) : QWidget(parent) {
     reason_->setWordWrap(true);
     reason_->setTextFormat(Qt::PlainText);
     layout->addWidget(reason_);
-    auto* split = new QSplitter(Qt::Vertical);
+    auto* split = new QSplitter(Qt::Horizontal);
     auto* chartHolder = new QWidget;
     chartLayout_ = new QVBoxLayout(chartHolder);
     chartLayout_->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget;
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     split->addWidget(chartHolder);
     split->addWidget(table_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
     layout->addWidget(split, 1);
 }
 
@@ -96,17 +97,24 @@ void ResultProfilePage::showProfile(const std::optional<CaseProfile>& profile,
     table_->setRowCount(static_cast<int>(profile->points.size()));
     int row = 0;
     for (const ProfilePoint& p : profile->points) {
-        std::vector<float> values{p.x, p.tube};
-        if (twoPasses) values.push_back(p.tubeReturn);
-        values.push_back(p.shell);
-        values.push_back(p.duty);
-        for (std::size_t c = 0; c < values.size(); ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(numberText(values[c])));
+        // The digits of the printed profile: x and temperatures to 0.01,
+        // the heat to 0.1.
+        std::vector<QString> cells{QString::number(p.x, 'f', 2), QString::number(p.tube, 'f', 2)};
+        if (twoPasses) cells.push_back(QString::number(p.tubeReturn, 'f', 2));
+        cells.push_back(QString::number(p.shell, 'f', 2));
+        cells.push_back(QString::number(p.duty, 'f', 1));
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row, static_cast<int>(c), item);
         }
         ++row;
     }
+    // Every column in view beside the chart.
+    table_->resizeColumnsToContents();
+    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
+    table_->setMinimumWidth(width);
 }
 
 QImage ResultProfilePage::chartImage() const {
