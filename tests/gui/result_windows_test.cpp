@@ -1,14 +1,20 @@
-// The result window (FORM4) holds its controls in a first tab and the
-// solved case's temperature profile in a second, filled by the run's
-// results menu; its hard copy stays the form without the tab bar, and the
-// print job's profile chart is the tab's chart.
+// The windows of a result on the desktop: the result window (FORM4) holds
+// its controls in a first tab and the solved case's temperature profile in
+// a second, filled by the run's results menu (its hard copy stays the form
+// without the tab bar, and the print job's profile chart is the tab's
+// chart); the results menu's keys "7" and "8" open the Calculation window
+// and the parameter study.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QTableWidget>
 
 #include "console/scripted_console.h"
+#include "gui/app/desktop.h"
 #include "gui/app/hard_copy_image.h"
 #include "gui/app/qt_platform.h"
+#include "gui/app/window_titles.h"
 #include "gui/forms/form_windows.h"
 #include "program/session/case_file.h"
 #include "program/session/starting_cases.h"
@@ -55,6 +61,31 @@ TEST(ResultProfileTab, TheRunFillsTheSecondTabOfTheResultForm) {
     EXPECT_EQ(form.size(), result.formPage()->grab().size());
     EXPECT_LT(form.height(), result.grab().height());  // no tab bar in the hard copy
     view->setSource(nullptr);
+}
+
+// The visible top-level window titled `title`, if any.
+QWidget* shownWindow(const QString& title) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == title) return w;
+    return nullptr;
+}
+
+TEST(ResultWindows, TheDesktopOffersAndOpensThem) {
+    Desktop desktop;
+    ASSERT_TRUE(desktop.start());
+    desktop.show();
+    Platform& platform = desktop.session().platform;
+    ASSERT_TRUE(platform.offersResultWindows());
+    // Asked for from a Japanese presentation: the window in Japanese.
+    const QString calculation = windowTitle("CALC", true);
+    EXPECT_EQ(shownWindow(calculation), nullptr);
+    platform.openResultWindow(ResultWindow::Calculation, true);
+    EXPECT_NE(shownWindow(calculation), nullptr);
+    platform.openResultWindow(ResultWindow::ParameterStudy, false);
+    bool studyShown = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        studyShown = studyShown || (dynamic_cast<StudyWindow*>(w) && w->isVisible());
+    EXPECT_TRUE(studyShown);
 }
 
 }  // namespace
