@@ -38,8 +38,10 @@ constexpr ProfileTexts kJapanese{" 熱交換器に沿った温度分布",
                                  "交換熱量",
                                  " 温度分布なし: "};
 
-// Every tenth of the area: eleven rows.
-constexpr int kPrintedPoints = 11;
+// Every tenth of the area: every fifth place of the profile the result
+// window draws (51 places, so the 1-2N shell's march is as fine as there).
+constexpr int kProfilePoints = 51;
+constexpr std::size_t kPrintedEvery = 5;
 constexpr int kPositionWidth = 8;
 constexpr int kColumnWidth = 16;
 constexpr int kDutyWidth = 20;
@@ -56,7 +58,7 @@ std::vector<std::string> printedProfile(const RunInputs& in, const Solution& sho
                                         bool& drawn) {
     const ProfileTexts& t = isJapanese(p) ? kJapanese : kEnglish;
     std::string why;
-    const std::optional<CaseProfile> profile = resultProfile(in, shown, p, why, kPrintedPoints);
+    const std::optional<CaseProfile> profile = resultProfile(in, shown, p, why, kProfilePoints);
     drawn = profile.has_value();
     if (!profile) return {t.title, std::string(t.noProfile) + why};
 
@@ -79,7 +81,8 @@ std::vector<std::string> printedProfile(const RunInputs& in, const Solution& sho
     column(t.duty, qUnit, kDutyWidth);
 
     std::vector<std::string> lines{title, t.position, "", names, units};
-    for (const ProfilePoint& point : profile->points) {
+    for (std::size_t i = 0; i < profile->points.size(); i += kPrintedEvery) {
+        const ProfilePoint& point = profile->points[i];
         std::string row = rightAligned(formatUsing("#.##", {point.x}), kPositionWidth);
         row += rightAligned(formatUsing("######.##", {point.tube}), kColumnWidth);
         if (twoPasses)
