@@ -48,7 +48,6 @@ const char* resultWindowName(ResultWindow window) {
 }
 
 void ScriptedPlatform::openResultWindow(ResultWindow window, bool japanese) {
-    windowsOpened_.push_back(window);
     if (windowObserver_) windowObserver_(window, japanese);
 }
 

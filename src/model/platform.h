@@ -119,12 +119,12 @@ public:
     void setDate(std::string date) { date_ = std::move(date); }
 
     // The result windows are offered only when asked for (a replay's
-    // `offer windows`); each request is kept, and passed to `observer`.
+    // `offer windows`); each request goes to `observer` (the replay writes
+    // it into the transcript).
     void offerResultWindows(bool offered) { offersWindows_ = offered; }
     void onResultWindow(std::function<void(ResultWindow, bool japanese)> observer) {
         windowObserver_ = std::move(observer);
     }
-    const std::vector<ResultWindow>& resultWindowsOpened() const { return windowsOpened_; }
 
     bool askYesNo(const std::string& title, const std::string& question) override;
     bool loadBitmap(const std::string& fileName) override;
@@ -140,7 +140,6 @@ private:
     std::vector<std::string> loaded_;
     std::string date_ = "2026/12/08";
     bool offersWindows_ = false;
-    std::vector<ResultWindow> windowsOpened_;
     std::function<void(ResultWindow, bool)> windowObserver_;
 };
 

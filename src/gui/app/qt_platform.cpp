@@ -42,10 +42,6 @@ bool ScreenshotPlatform::loadBitmap(const std::string& fileName) {
     return windows_ ? windows_->showBitmap(fileName, console_) : true;
 }
 
-}  // namespace hx::gui
-
-namespace hx::gui {
-
 void ScreenshotPlatform::showResultProfile(const std::optional<CaseProfile>& profile,
                                            const std::string& whyNone) {
     if (windows_) windows_->resultProfile().showProfile(profile, whyNone);
