@@ -34,8 +34,21 @@ const char* hardCopyName(HardCopy window) {
         case HardCopy::ResultForm: return "FORM4";
         case HardCopy::FigureWindow: return "FORM2";
         case HardCopy::TextWindow: return "TEXT";
+        case HardCopy::ProfileChart: return "PROFILE";
     }
     return "";
+}
+
+const char* resultWindowName(ResultWindow window) {
+    switch (window) {
+        case ResultWindow::Calculation: return "Calculation";
+        case ResultWindow::ParameterStudy: break;
+    }
+    return "Parameter study";
+}
+
+void ScriptedPlatform::openResultWindow(ResultWindow window, bool japanese) {
+    if (windowObserver_) windowObserver_(window, japanese);
 }
 
 }  // namespace hx

@@ -5,15 +5,19 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/exchanger_profile.h"
+
 namespace hx {
 
 // The windows a hard copy can show: the result form with its drawing, the
-// figure window, and the text window as it stands.
-enum class HardCopy { ResultForm, FigureWindow, TextWindow };
+// figure window, the text window as it stands, and the chart of the result
+// window's temperature profile.
+enum class HardCopy { ResultForm, FigureWindow, TextWindow, ProfileChart };
 
 // The one print job of a program run. Every report and hard copy is added
 // to it in turn; the job keeps them all, so nothing printed is lost when a
@@ -58,8 +62,17 @@ private:
     Printer* next_ = nullptr;
 };
 
-// The name of a hard-copy window as the replay shows it: FORM4, FORM2, TEXT.
+// The name of a hard-copy window as the replay shows it: FORM4, FORM2, TEXT,
+// PROFILE.
 const char* hardCopyName(HardCopy window);
+
+// The windows of a result a front end can open beside the text window from
+// the results menu: the Calculation window on the trace of the run, and the
+// parameter study seeded with the case in the forms.
+enum class ResultWindow { Calculation, ParameterStudy };
+
+// "Calculation", "Parameter study": the name the replay shows.
+const char* resultWindowName(ResultWindow window);
 
 class Platform {
 public:
@@ -77,6 +90,19 @@ public:
 
     // The print job of the program run.
     virtual Printer& printer() = 0;
+
+    // Whether the results menu offers the result windows (its keys "7" and
+    // "8"). A platform that cannot open them does not, and the menu neither
+    // announces nor takes those keys.
+    virtual bool offersResultWindows() const { return false; }
+
+    // Opens a result window, in the language of the active presentation.
+    virtual void openResultWindow(ResultWindow /*window*/, bool /*japanese*/) {}
+
+    // The profile of the result the screens show, for the result window's
+    // profile tab; without one, the reason in the presentation's language.
+    virtual void showResultProfile(const std::optional<CaseProfile>& /*profile*/,
+                                   const std::string& /*whyNone*/) {}
 };
 
 // A platform whose Yes/No answers come from a queue. With none queued it
@@ -92,10 +118,20 @@ public:
 
     void setDate(std::string date) { date_ = std::move(date); }
 
+    // The result windows are offered only when asked for (a replay's
+    // `offer windows`); each request goes to `observer` (the replay writes
+    // it into the transcript).
+    void offerResultWindows(bool offered) { offersWindows_ = offered; }
+    void onResultWindow(std::function<void(ResultWindow, bool japanese)> observer) {
+        windowObserver_ = std::move(observer);
+    }
+
     bool askYesNo(const std::string& title, const std::string& question) override;
     bool loadBitmap(const std::string& fileName) override;
     std::string dateText() override { return date_; }
     RecordingPrinter& printer() override { return printer_; }
+    bool offersResultWindows() const override { return offersWindows_; }
+    void openResultWindow(ResultWindow window, bool japanese) override;
 
 private:
     RecordingPrinter printer_;
@@ -103,6 +139,8 @@ private:
     std::vector<std::string> missing_;
     std::vector<std::string> loaded_;
     std::string date_ = "2026/12/08";
+    bool offersWindows_ = false;
+    std::function<void(ResultWindow, bool)> windowObserver_;
 };
 
 }  // namespace hx

@@ -53,6 +53,8 @@ TEST(ResultsMenu, KeySequences) {
         {{"0", "Y", "", "n", "4"},
          {kEE + "0", "   close  y/n ?Y", "   close  y/n ?", "   close  y/n ?n", kEE + "4"}},
         {{"2", "2", "4"}, {kEE + "2", kES + "2", kEE + "4"}},
+        // A platform without result windows takes "7" and "8" as no key.
+        {{"7", "8", "4"}, {kEE + "7", kEE + "8", kEE + "4"}},
         {{"3", "2", "3", "4"}, {kEE + "3", kJE + "2", kJS + "3", kES + "4"}},
         {{"3", "2", "0", "n", "4"},
          {kEE + "3", kJE + "2", kJS + "0", "   close   y/n ?n", kJS + "4"}},

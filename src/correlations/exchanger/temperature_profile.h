@@ -25,9 +25,9 @@
 #include <optional>
 #include <vector>
 
-namespace hx {
+#include "core/exchanger_profile.h"
 
-enum class ProfileFlow { CounterCurrent, CoCurrent, OneTwoShell };
+namespace hx {
 
 struct ProfileEnds {
     float T1 = 0.0f;  // shell inlet
@@ -36,14 +36,6 @@ struct ProfileEnds {
     float T4 = 0.0f;  // tube outlet
     float Q = 0.0f;   // heat exchanged
     float TM = 0.0f;  // corrected mean temperature difference (1-2N shell)
-};
-
-struct ProfilePoint {
-    float x = 0.0f;
-    float tube = 0.0f;        // the tube stream (the first pass of a 1-2N shell)
-    float tubeReturn = 0.0f;  // the return pass of a 1-2N shell; NaN otherwise
-    float shell = 0.0f;
-    float duty = 0.0f;  // heat transferred between x = 0 and x
 };
 
 // `points` ≥ 2 places, evenly spaced from x = 0 to 1. Absent when the ends

@@ -52,6 +52,13 @@ bool Desktop::start() {
     });
     buildPrintJob();
     buildMenuBar();
+    // Keys "7" and "8" of the results menu: the windows the View menu opens.
+    platform_.setResultWindows([this](ResultWindow window, bool japanese) {
+        if (window == ResultWindow::Calculation)
+            showCalculationWindow(&windows_->mainWindow(), session_.lastTrace, japanese);
+        else
+            showStudy();
+    });
     return true;
 }
 

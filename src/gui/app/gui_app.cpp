@@ -58,13 +58,24 @@ int saveScreenshots(FormWindows& windows, ConsoleView& console, const QString& d
     for (const auto& w : windows.all())
         if (w->isVisible()) shown.push_back(w.get());
     shown.push_back(&windows.textWindow());
-    for (QWidget* w : shown) {
+    const auto save = [&](QWidget* w, const QString& suffix) {
         const QString file = QDir(dir).filePath(QString::fromStdString(label + "-") +
-                                                w->objectName() + QStringLiteral(".png"));
+                                                w->objectName() + suffix + QStringLiteral(".png"));
         if (!w->grab().save(file)) {
             std::cerr << "hxcalc: cannot write " << file.toStdString() << '\n';
             ++failed;
         }
+    };
+    for (QWidget* w : shown) save(w, {});
+    // The result form's profile tab as well, brought forward for the picture.
+    FormWindow* result = windows.window("FORM4");
+    if (result && result->isVisible() && result->tabs()) {
+        QTabWidget* tabs = result->tabs();
+        const int current = tabs->currentIndex();
+        tabs->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        save(result, QStringLiteral("-profile"));
+        tabs->setCurrentIndex(current);
     }
     return failed;
 }

@@ -1,5 +1,6 @@
 // The image of a window for a hard copy in the print job: the result form,
-// the figure window, or the text window as it stands.
+// the figure window, the text window as it stands, or the chart of the
+// result form's profile tab.
 #pragma once
 
 #include <QImage>

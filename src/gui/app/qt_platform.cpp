@@ -28,9 +28,23 @@ std::string QtPlatform::dateText() {
 
 Printer& QtPlatform::printer() { return printer_ ? *printer_ : unset_; }
 
+void QtPlatform::openResultWindow(ResultWindow window, bool japanese) {
+    if (openWindow_) openWindow_(window, japanese);
+}
+
+void QtPlatform::showResultProfile(const std::optional<CaseProfile>& profile,
+                                   const std::string& whyNone) {
+    if (windows_) windows_->resultProfile().showProfile(profile, whyNone);
+}
+
 bool ScreenshotPlatform::loadBitmap(const std::string& fileName) {
     if (!ScriptedPlatform::loadBitmap(fileName)) return false;
     return windows_ ? windows_->showBitmap(fileName, console_) : true;
+}
+
+void ScreenshotPlatform::showResultProfile(const std::optional<CaseProfile>& profile,
+                                           const std::string& whyNone) {
+    if (windows_) windows_->resultProfile().showProfile(profile, whyNone);
 }
 
 }  // namespace hx::gui

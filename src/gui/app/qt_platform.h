@@ -3,6 +3,8 @@
 // today's date.
 #pragma once
 
+#include <functional>
+
 #include "console/text_console.h"
 #include "gui/forms/form_windows.h"
 #include "model/platform.h"
@@ -15,16 +17,26 @@ public:
     void setWindows(FormWindows* windows) { windows_ = windows; }
     // The print job of the run (not owned).
     void setPrinter(Printer* printer) { printer_ = printer; }
+    // Opens the result windows of the results menu (the desktop's); until
+    // one is set the menu does not offer them.
+    void setResultWindows(std::function<void(ResultWindow, bool japanese)> open) {
+        openWindow_ = std::move(open);
+    }
 
     bool askYesNo(const std::string& title, const std::string& question) override;
     bool loadBitmap(const std::string& fileName) override;
     std::string dateText() override;
     Printer& printer() override;
+    bool offersResultWindows() const override { return static_cast<bool>(openWindow_); }
+    void openResultWindow(ResultWindow window, bool japanese) override;
+    void showResultProfile(const std::optional<CaseProfile>& profile,
+                           const std::string& whyNone) override;
 
 private:
     TextConsole& console_;
     FormWindows* windows_ = nullptr;
     Printer* printer_ = nullptr;
+    std::function<void(ResultWindow, bool)> openWindow_;
     RecordingPrinter unset_;  // keeps what is printed before a job is set
 };
 
@@ -35,6 +47,8 @@ public:
     ScreenshotPlatform(TextConsole& console) : console_(console) {}
     void setWindows(FormWindows* windows) { windows_ = windows; }
     bool loadBitmap(const std::string& fileName) override;
+    void showResultProfile(const std::optional<CaseProfile>& profile,
+                           const std::string& whyNone) override;
 
 private:
     TextConsole& console_;

@@ -510,6 +510,22 @@ void FormWindow::build() {
     scroll_ = scroll;
 }
 
+void FormWindow::addPage(QWidget* page, PageCaption formCaption, PageCaption pageCaption) {
+    if (!tabs_) {
+        tabs_ = new QTabWidget;
+        tabs_->setObjectName(QStringLiteral("TABS"));
+        tabs_->setDocumentMode(true);
+        auto* outer = static_cast<QVBoxLayout*>(layout());
+        outer->replaceWidget(scroll_, tabs_);
+        tabs_->addTab(scroll_, QString());
+        pageCaptions_.emplace_back(formCaption, 0);
+    }
+    pageCaptions_.emplace_back(pageCaption, tabs_->addTab(page, QString()));
+    recaptionLabels();
+}
+
+QWidget* FormWindow::formPage() { return tabs_ ? static_cast<QWidget*>(scroll_) : this; }
+
 void FormWindow::setMenuBar(QWidget* bar) {
     layout()->setMenuBar(bar);
     fitContents();
@@ -645,6 +661,8 @@ void FormWindow::recaptionLabels() {
         widget->setText(QString::fromStdString(captionFor(*label, code)));
     const bool japanese = japanesePresentation(store_);
     setWindowTitle(gui::windowTitle(name_, japanese));
+    for (const auto& [caption, index] : pageCaptions_)
+        tabs_->setTabText(index, QString::fromUtf8(japanese ? caption.japanese : caption.english));
     for (const auto& [control, w] : widgets_) w->setToolTip(fieldToolTip(name_, control, japanese));
     for (const auto& [control, w] : widgets_)
         if (kindFromName(control) == ControlKind::Edit) markRange(control);

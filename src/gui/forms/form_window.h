@@ -13,11 +13,14 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/form_store.h"
 #include "model/inventory.h"
@@ -57,6 +60,19 @@ public:
     // Shows the window where it belongs, or hides it remembering where it was.
     void showForm(bool visible);
 
+    // A page beside the form's controls: the window becomes a tab widget
+    // whose first tab holds the controls, as they were, and whose second
+    // tab holds `page`. The captions follow the windows' language.
+    struct PageCaption {
+        const char* english;
+        const char* japanese;
+    };
+    void addPage(QWidget* page, PageCaption formCaption, PageCaption pageCaption);
+    // The form's controls without the tab bar: the whole window when it
+    // has no pages (what a hard copy of the form shows).
+    QWidget* formPage();
+    QTabWidget* tabs() const { return tabs_; }
+
     // The picture control that shows a bitmap file, by the file named in its
     // inventory role; nullptr when the form has none.
     QLabel* pictureFor(const std::string& fileName) const;
@@ -79,7 +95,9 @@ private:
     std::string name_;
     QWidget* content_ = nullptr;  // the controls, inside the scroll area
     QScrollArea* scroll_ = nullptr;
-    QLabel* status_ = nullptr;  // made by the first setStatusText
+    QLabel* status_ = nullptr;    // made by the first setStatusText
+    QTabWidget* tabs_ = nullptr;  // made by the first addPage
+    std::vector<std::pair<PageCaption, int>> pageCaptions_;
     QWidget* anchor_ = nullptr;
     std::optional<QPoint> lastPos_;  // where the user last had it
     bool fitPending_ = false;

@@ -20,6 +20,11 @@ FormWindows::FormWindows(FormStore& store, ConsoleView* console)
         w->setParent(&mainWindow(), (w->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
         w->setAnchor(&mainWindow());
     }
+    // The result form: its controls in a first tab, the solved case's
+    // temperature profile in a second.
+    profile_ = new ResultProfilePage;
+    if (FormWindow* result = window("FORM4"))
+        result->addPage(profile_, {"Results", "計算結果"}, {"Temperature profile", "温度分布"});
     const auto retitleText = [this] { text_->setJapanese(japanesePresentation(store_)); };
     retitleText();
     subscription_ = store_.subscribe([this, retitleText](const FormChange& change) {

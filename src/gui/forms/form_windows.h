@@ -12,6 +12,7 @@
 #include "gui/app/console_view.h"
 #include "gui/app/text_window.h"
 #include "gui/forms/form_window.h"
+#include "gui/forms/result_profile_page.h"
 #include "model/form_store.h"
 
 namespace hx::gui {
@@ -29,6 +30,8 @@ public:
     const std::vector<std::unique_ptr<FormWindow>>& all() const { return windows_; }
     FormWindow& mainWindow() const { return *window("MAINFORM"); }
     TextWindow& textWindow() const { return *text_; }
+    // The temperature profile tab of the result form.
+    ResultProfilePage& resultProfile() const { return *profile_; }
 
     void onClick(const FormWindow::ClickHandler& handler);
     void onClose(const FormWindow::CloseHandler& handler);
@@ -48,6 +51,7 @@ private:
     FormStore& store_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     std::unique_ptr<TextWindow> text_;
+    ResultProfilePage* profile_ = nullptr;  // owned by the result form's tabs
     int subscription_ = 0;
 };
 

@@ -13,16 +13,9 @@
 #include "correlations/exchanger/temperature_profile.h"
 #include "program/batch/headless_run.h"
 #include "report/screen/presentation.h"
+#include "report/screen/result_profile.h"
 
 namespace hx {
-
-struct CaseProfile {
-    ProfileFlow flow = ProfileFlow::CounterCurrent;
-    std::vector<ProfilePoint> points;
-    std::string temperatureUnit;  // ℃ or K
-    std::string dutyUnit;         // kcal/h or W
-    bool japanese = false;        // the captions of its chart
-};
 
 // Absent for a run that ended, a wet gas (the water condensing out makes
 // the heat no longer proportional to the gas temperature) or ends that make
@@ -33,8 +26,5 @@ std::optional<CaseProfile> caseProfile(const HeadlessOutcome& outcome, Presentat
 // "x,tube [℃],tube_return [℃],shell [℃],duty [kcal/h]" and a line a place;
 // the return pass is empty unless the flow is the 1-2N shell.
 void writeProfileCsv(std::ostream& out, const CaseProfile& profile);
-
-// The name of the flow in the profile's title.
-const char* profileFlowName(ProfileFlow flow, bool japanese = false);
 
 }  // namespace hx

@@ -155,6 +155,9 @@ void runCommand(const std::string& command, const std::string& rest, ReplayEnvir
         const std::string path = trimmed(rest);
         if (path.empty()) throw ScriptError("open needs a file name");
         openCaseFile(path, env);
+    } else if (command == "offer") {
+        if (trimmed(rest) != "windows") throw ScriptError("offer takes \"windows\"");
+        env.platform.offerResultWindows(true);
     } else if (command == "snap") {
         if (trimmed(rest).empty()) throw ScriptError("snap needs a label");
         // Among queued answers, as a save: the windows as they stand when
@@ -184,6 +187,11 @@ int runReplay(std::istream& script, const std::string& scriptName, ReplayEnviron
     env.console.echoTo(&env.out);
     TranscriptPrinter transcript(env.out, env.printJob);
     env.platform.printer().forwardTo(&transcript);
+    env.platform.onResultWindow([&env](ResultWindow window, bool japanese) {
+        env.console.flushOpenLine();
+        env.out << "---- window: " << resultWindowName(window) << (japanese ? ", Japanese" : "")
+                << " ----\n";
+    });
     std::string line;
     int lineNo = 0;
     int status = kReplayOk;
@@ -211,6 +219,7 @@ int runReplay(std::istream& script, const std::string& scriptName, ReplayEnviron
         if (status != kReplayOk) break;
     }
     env.platform.printer().forwardTo(nullptr);
+    env.platform.onResultWindow(nullptr);
     env.console.flushOpenLine();
     env.out.flush();
     return status;

@@ -15,6 +15,9 @@
 //                   when the program has taken them (at the results menu)
 //   open PATH       open a case file into the forms
 //   snap LABEL      with screenshots: save every visible form (front end only)
+//   offer windows   the platform offers the result windows as the desktop
+//                   does (results-menu keys "7" and "8"); each window asked
+//                   for appears as a line "---- window: Calculation ----"
 // Every report and hard copy sent to the print job appears in the
 // transcript as a block "---- print job: text ----" … "---- end ----" or a
 // line "---- print job: hard copy of FORM4 ----".

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/solver/calculation_driver.h"
+#include "report/print/printed_profile.h"
 #include "report/print/printed_report.h"
 #include "report/screen/check_table.h"
 #include "report/screen/humidity_table.h"
@@ -71,6 +72,15 @@ constexpr const char* kTraceChoice[] = {
     "    <7> 計算過程",
 };
 
+// The choice of the temperature profile, on a line of its own below the
+// trace's.
+constexpr const char* kProfileChoice[] = {
+    "   <8> Temperature profile",
+    "    <8> Temperature profile",
+    "    <8> 温度分布",
+    "    <8> 温度分布",
+};
+
 // English engineering: the menu stands below eleven empty lines.
 constexpr int kEnglishBlankLines = 11;
 
@@ -85,6 +95,7 @@ std::string readChoice(TextConsole& console, Presentation p, const std::string& 
     if (!writtenTo.empty()) console.print(kWrittenTo[static_cast<int>(p)] + writtenTo);
     console.print(textsOf(p).menu);
     console.print(kTraceChoice[static_cast<int>(p)]);
+    console.print(kProfileChoice[static_cast<int>(p)]);
     return console.input(textsOf(p).prompt);
 }
 
@@ -140,6 +151,13 @@ void runPrintMenu(Session& session, Presentation p, const RunInputs& in, const S
             printed = true;
         } else if (choice == "7") {
             printer.printText(printedTrace(session.lastTrace, p));
+            printed = true;
+        } else if (choice == "8") {
+            // The table, then the chart of the result window's profile tab
+            // where there is a profile to draw.
+            bool drawn = false;
+            printer.printText(printedProfile(in, shown, p, drawn));
+            if (drawn) printer.printHardCopy(HardCopy::ProfileChart);
             printed = true;
         } else if (choice == "5") {
             return;

@@ -1,7 +1,8 @@
 // The print menu of the results (key "1"): a text summary or a text detail
 // of the run, a hard copy of the result form with its drawing, a hard copy
-// of the text window, the calculation trace of the run (key "7"), return, and in the Japanese menus
-// the program end. Everything printed goes to the one print job of the program run.
+// of the text window, the calculation trace of the run (key "7"), the
+// temperature profile (key "8": its table and chart), return, and in the
+// Japanese menus the program end. Everything printed goes to the one print job of the program run.
 #pragma once
 
 #include "calc/case/run_inputs.h"

@@ -1,7 +1,8 @@
 // The results menu: one key at a time after the summary table. Each of the
 // four presentations has its own wording and its own targets for the unit
-// and language keys; the loop ends by closing the program ("0", "y") or by
-// the restart key "4".
+// and language keys. Where the platform can open them, keys "7" and "8"
+// open the Calculation window and the parameter study. The loop ends by
+// closing the program ("0", "y") or by the restart key "4".
 #include "report/screen/results_menu.h"
 
 #include <optional>
@@ -14,6 +15,7 @@
 #include "report/screen/humidity_table.h"
 #include "report/screen/presentation.h"
 #include "report/screen/result_form.h"
+#include "report/screen/result_profile.h"
 #include "report/screen/results_summary.h"
 #include "report/screen/results_view.h"
 #include "report/screen/weight_table.h"
@@ -76,6 +78,15 @@ constexpr PresentationMenu kMenus[] = {
 
 const PresentationMenu& menuOf(Presentation p) { return kMenus[static_cast<int>(p)]; }
 
+// The result windows, on a line of their own between the menu's lines where
+// the platform can open them.
+constexpr const char* kWindowChoices[] = {
+    " 【7】Calculation ,【8】Parameter study",
+    "  【7】Calculation ,【8】Parameter study",
+    " 【7】計算過程 ,【8】パラメータ検討",
+    " 【7】計算過程 ,【8】パラメータ検討",
+};
+
 // Shows the menu of the active presentation and reads the key.
 //
 // The figure hint belongs to the first menu of the program run: while the
@@ -97,6 +108,8 @@ std::string readMenuKey(Session& session, Presentation p, bool wetGas, const std
         }
     }
     session.console.print(firstTime ? w.firstTime : w.later);
+    if (session.platform.offersResultWindows())
+        session.console.print(kWindowChoices[static_cast<int>(p)]);
     std::string key = session.console.inputKey(w.prompt);
     if (p == Presentation::EnglishEngineering) session.console.print("");
     return key;
@@ -122,10 +135,13 @@ std::optional<WeightEstimate> weightEstimate(FormStore& forms, const RunInputs& 
     return w;
 }
 
-// Fills the result form and, in modes 1 and 2, the flow figure for
-// presentation p, and shows them with their drawings.
+// Fills the result form (and its profile tab) and, in modes 1 and 2, the
+// flow figure for presentation p, and shows them with their drawings.
 void showResultForms(Session& session, Presentation p, const RunInputs& in, const Solution& shown) {
     fillResultForm(session.forms, p, in, shown);
+    std::string whyNoProfile;
+    const std::optional<CaseProfile> profile = resultProfile(in, shown, p, whyNoProfile);
+    session.platform.showResultProfile(profile, whyNoProfile);
     showResultForm(session.forms, session.platform, in.dc);
     if (!hasFlowFigure(in.dc)) return;
     fillFlowFigure(session.forms, p, in, shown);
@@ -210,6 +226,11 @@ void runResultsMenu(Session& session, const RunInputs& in, const Solution& solut
             if (showCheckTable(in, view.shown(), console))
                 session.platform.printer().printText(printedCheckTable(p, in, view.shown()));
             show();
+        } else if ((key == "7" || key == "8") && session.platform.offersResultWindows()) {
+            // The window opens beside the text window; the menu stays.
+            session.platform.openResultWindow(
+                key == "7" ? ResultWindow::Calculation : ResultWindow::ParameterStudy,
+                isJapanese(p));
         }
         // Any other key: the menu again.
     }
