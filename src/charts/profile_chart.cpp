@@ -19,11 +19,13 @@ constexpr Caption kFirstPass{"tube, first pass", "管側（第1パス）"};
 constexpr Caption kReturnPass{"tube, return pass", "管側（戻りパス）"};
 constexpr Caption kShell{"shell", "シェル側"};
 
+std::string caption(const Caption& c, bool japanese) { return japanese ? c.japanese : c.english; }
+
 }  // namespace
 
 ChartData profileChart(const CaseProfile& profile) {
     const bool j = profile.japanese;
-    const auto in = [j](const Caption& c) { return std::string(j ? c.japanese : c.english); };
+    const auto in = [j](const Caption& c) { return caption(c, j); };
     ChartData chart;
     chart.title =
         in(kTitle) + (j ? "（" : " (") + profileFlowName(profile.flow, j) + (j ? "）" : ")");
@@ -47,6 +49,17 @@ ChartData profileChart(const CaseProfile& profile) {
     chart.series.push_back(std::move(shell));
     chart.series.push_back(std::move(duty));
     return chart;
+}
+
+std::vector<std::string> profileColumnHeads(const CaseProfile& profile) {
+    const bool j = profile.japanese;
+    const bool twoPasses = profile.flow == ProfileFlow::OneTwoShell;
+    const std::string t = " [" + profile.temperatureUnit + "]";
+    std::vector<std::string> heads{"x", caption(twoPasses ? kFirstPass : kTube, j) + t};
+    if (twoPasses) heads.push_back(caption(kReturnPass, j) + t);
+    heads.push_back(caption(kShell, j) + t);
+    heads.push_back(caption(kHeat, j) + " [" + profile.dutyUnit + "]");
+    return heads;
 }
 
 }  // namespace hx::charts

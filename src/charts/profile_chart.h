@@ -10,4 +10,8 @@ namespace hx::charts {
 
 ChartData profileChart(const CaseProfile& profile);
 
+// The heads of the profile's table, named as the chart's series with their
+// units: x, the tube (both passes in a 1-2N shell), the shell, the heat.
+std::vector<std::string> profileColumnHeads(const CaseProfile& profile);
+
 }  // namespace hx::charts

@@ -55,8 +55,10 @@ TEST(CorrelationSelectors, ShellCondensation) {
     in.VS = 1000.0f;
     in.S = 0.05f;
     in.nuV = 0.07f;
-    EXPECT_EQ(shellCondensingFilm(kOriginal, in).Xs, shellCondensation(in).Xs);
-    EXPECT_EQ(shellCondensingFilm(kTextbook, in).Xs, nusseltKernCondensation(in).Xs);
+    EXPECT_EQ(shellCondensingFilm(kOriginal, in, shellCondensation(in)).Xs,
+              shellCondensation(in).Xs);
+    EXPECT_EQ(shellCondensingFilm(kTextbook, in, shellCondensation(in)).Xs,
+              nusseltKernCondensation(in).Xs);
 }
 
 TEST(CorrelationSelectors, TubePhaseChange) {

@@ -174,7 +174,7 @@ void shellPhaseChangeCoefficient(SolverState& s) {
         in.condensate = r.shellCondensation;
         const ShellCondensationResult c = shellCondensation(in);
         if (!c.ok()) haltOnNonFinite(s.console, dc.unitCode);
-        const ShellCondensingFilm f = shellCondensingFilm(correlationBasis(dc), in);
+        const ShellCondensingFilm f = shellCondensingFilm(correlationBasis(dc), in, c);
         r.Xs = f.Xs;
         r.Nus = f.Nu;
         warnOutOfRange(s, *f.card, f.jakob, in.ND);

@@ -117,10 +117,11 @@ ShellCondensingFilm nusseltKernCondensation(const ShellCondensationInput& in) {
     return f;
 }
 
-ShellCondensingFilm shellCondensingFilm(CorrelationBasis basis, const ShellCondensationInput& in) {
+ShellCondensingFilm shellCondensingFilm(CorrelationBasis basis, const ShellCondensationInput& in,
+                                        const ShellCondensationResult& original) {
     if (basis == CorrelationBasis::Textbook) return nusseltKernCondensation(in);
     ShellCondensingFilm f;
-    f.Xs = shellCondensation(in).Xs;
+    f.Xs = original.Xs;
     f.card = &kOriginalShellCondensationCard;
     return f;
 }

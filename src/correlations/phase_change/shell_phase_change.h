@@ -149,7 +149,9 @@ inline constexpr CorrelationCard kOriginalShellCondensationCard{
     {}};
 
 // The condensing film on the bundle of a basis, with its card; the
-// original's coefficient is the one shellCondensation gives.
-ShellCondensingFilm shellCondensingFilm(CorrelationBasis basis, const ShellCondensationInput& in);
+// original's coefficient is the one shellCondensation gave (`original`,
+// solved once by the caller for the vapour's Re, velocity and duty).
+ShellCondensingFilm shellCondensingFilm(CorrelationBasis basis, const ShellCondensationInput& in,
+                                        const ShellCondensationResult& original);
 
 }  // namespace hx

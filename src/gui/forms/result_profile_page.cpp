@@ -17,24 +17,8 @@ namespace hx::gui {
 
 namespace {
 
-struct Caption {
-    const char* english;
-    const char* japanese;
-};
-
-constexpr Caption kPosition{"x", "x"};
-constexpr Caption kTube{"tube", "管側"};
-constexpr Caption kFirstPass{"tube, first pass", "管側（第1パス）"};
-constexpr Caption kReturnPass{"tube, return pass", "管側（戻りパス）"};
-constexpr Caption kShell{"shell", "シェル側"};
-constexpr Caption kDuty{"heat transferred", "交換熱量"};
-
 // The chart as the print job draws it: the width of a page's picture.
 constexpr charts::PictureSize kPrintedChart{1000, 620};
-
-QString in(const Caption& c, bool japanese) {
-    return QString::fromUtf8(japanese ? c.japanese : c.english);
-}
 
 }  // namespace
 
@@ -85,13 +69,10 @@ void ResultProfilePage::showProfile(const std::optional<CaseProfile>& profile,
     view->setMinimumSize(0, 0);
     chartLayout_->addWidget(view);
 
-    const bool j = profile->japanese;
     const bool twoPasses = profile->flow == ProfileFlow::OneTwoShell;
-    const QString t = QStringLiteral(" [") + QString::fromStdString(profile->temperatureUnit) + "]";
-    QStringList heads{in(kPosition, j), in(twoPasses ? kFirstPass : kTube, j) + t};
-    if (twoPasses) heads << in(kReturnPass, j) + t;
-    heads << in(kShell, j) + t
-          << in(kDuty, j) + " [" + QString::fromStdString(profile->dutyUnit) + "]";
+    QStringList heads;
+    for (const std::string& head : charts::profileColumnHeads(*profile))
+        heads << QString::fromStdString(head);
     table_->setColumnCount(static_cast<int>(heads.size()));
     table_->setHorizontalHeaderLabels(heads);
     table_->setRowCount(static_cast<int>(profile->points.size()));

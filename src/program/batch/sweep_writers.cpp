@@ -25,15 +25,30 @@ std::vector<std::string> keysOf(const std::vector<Variation>& variations) {
     return keys;
 }
 
-class CsvWriter : public SweepWriter {
+// What both tables are written with: the stream, the varied inputs, the
+// units of the results, the second header of long names and the part of a
+// sharded sweep.
+class TableWriter : public SweepWriter {
 public:
-    CsvWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
-              bool longNames, std::optional<ShardMark> shard)
+    TableWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
+                bool longNames, std::optional<ShardMark> shard)
         : out_(out),
           variations_(variations),
           p_(p),
           longNames_(longNames),
           shard_(std::move(shard)) {}
+
+protected:
+    std::ostream& out_;
+    const std::vector<Variation>& variations_;
+    Presentation p_;
+    bool longNames_;
+    std::optional<ShardMark> shard_;
+};
+
+class CsvWriter : public TableWriter {
+public:
+    using TableWriter::TableWriter;
 
     void begin() override {
         if (shard_) out_ << shardMarkCsvLine(*shard_);
@@ -75,11 +90,6 @@ private:
         line_.append(text, result.ptr);
     }
 
-    std::ostream& out_;
-    const std::vector<Variation>& variations_;
-    Presentation p_;
-    bool longNames_;
-    std::optional<ShardMark> shard_;
     std::string line_;
 };
 
@@ -96,15 +106,9 @@ std::string indented(const std::string& text, const std::string& indent, bool fi
 // The document {"rows": [...], "units": {...}} as nlohmann::json lays it
 // out with an indent of one (its keys in order, so "rows" comes first),
 // written a row at a time.
-class JsonWriter : public SweepWriter {
+class JsonWriter : public TableWriter {
 public:
-    JsonWriter(std::ostream& out, const std::vector<Variation>& variations, Presentation p,
-               bool longNames, std::optional<ShardMark> shard)
-        : out_(out),
-          variations_(variations),
-          p_(p),
-          longNames_(longNames),
-          shard_(std::move(shard)) {}
+    using TableWriter::TableWriter;
 
     void begin() override {
         out_ << '{';
@@ -145,11 +149,6 @@ public:
     }
 
 private:
-    std::ostream& out_;
-    const std::vector<Variation>& variations_;
-    Presentation p_;
-    bool longNames_;
-    std::optional<ShardMark> shard_;
     bool any_ = false;
 };
 
