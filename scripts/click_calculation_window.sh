@@ -8,26 +8,7 @@
 set -euo pipefail
 png=$(realpath -m "$1")
 size=${2:-1366x768}
-here=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${HX_INSIDE_XVFB:-}" ]; then
-  HX_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$png" "$size"
-fi
-cd "$here"
-out=$(mktemp -d)
-export HOME=$out/home XDG_CONFIG_HOME=$out/home/config XDG_DATA_HOME=$out/home/data
-mkdir -p "$HOME"
-openbox >/dev/null 2>&1 &
-sleep 1
-win() {
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  echo "no window: $1" >&2
-  exit 1
-}
-keys() { xdotool windowactivate --sync "$1"; sleep 0.3; shift; xdotool key --delay 120 "$@"; sleep 0.6; }
+source "$(dirname "$0")/virtual_desktop.sh" "$@"
 main() { win "hxcalc — (Exchanger and streams|熱交換器と流体)"; }
 build/hxcalc sample shell-and-tube > "$out/sample.json"
 build/hxcalc >"$out/log" 2>&1 &

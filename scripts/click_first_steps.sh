@@ -10,30 +10,10 @@
 #   scripts/click_first_steps.sh [WIDTHxHEIGHT]      (default 1366x768)
 set -euo pipefail
 size=${1:-1366x768}
-here=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${HX_INSIDE_XVFB:-}" ]; then
-  HX_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$size"
-fi
-cd "$here"
-# Settings and the recovery file in a folder of this run, not the user's.
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data
-openbox >/dev/null 2>&1 &
-sleep 1  # the window manager running before the windows come
-log=$(mktemp)
-trap 'rm -rf "$log" "$home"' EXIT
+source "$(dirname "$0")/virtual_desktop.sh" "$@"
+log=$out/log
+trap 'rm -rf "$out"' EXIT
 
-win() {  # the window of a title, waiting for it to appear
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  echo "no window: $1" >&2
-  cat "$log" >&2
-  exit 1
-}
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 ended() {  # waits up to $2 tenths of a second for process $1 to end
   for _ in $(seq 1 "$2"); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   kill "$1"
